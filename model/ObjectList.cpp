@@ -1,0 +1,31 @@
+#include "model/ObjectList.h"
+
+#include <algorithm>
+
+namespace quillset {
+
+bool ObjectList::append(const PageObject& object) {
+    if (full())
+        return false;
+    objects[static_cast<std::size_t>(count++)] = object;
+    return true;
+}
+
+void ObjectList::remove(int index) {
+    if (index < 0 || index >= count)
+        return;
+    std::move(objects.begin() + index + 1, objects.begin() + count, objects.begin() + index);
+    --count;
+}
+
+void ObjectList::move(int from, int to) {
+    if (from < 0 || from >= count || to < 0 || to >= count || from == to)
+        return;
+    const auto first = objects.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+        std::rotate(first + to, first + from, first + from + 1);
+}
+
+} // namespace quillset

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/StyledText.h"
+#include "model/TextField.h"
+
+#include <cstdint>
+
+namespace quillset {
+
+// What an object is. Rectangle, Text and Barcode share their codes with the
+// keywords that create them.
+enum class ObjectKind : std::int32_t {
+    None = 0,
+    ScriptLine = 1,
+    Rectangle = 4,
+    Text = 5,
+    Barcode = 6,
+};
+
+// Barcode symbologies, by the number a script gives them.
+namespace barcode_type {
+inline constexpr std::int32_t kCode39 = 1;
+inline constexpr std::int32_t kCode128 = 2;
+inline constexpr std::int32_t kInterleaved2of5 = 3;
+inline constexpr std::int32_t kUpcEan = 4;
+inline constexpr std::int32_t kCodabar = 5;
+} // namespace barcode_type
+
+// One object of the page: every field exists in every kind; the kind says
+// which of them carry meaning. Coordinates are dots from the page's top-left.
+struct PageObject {
+    ObjectKind kind = ObjectKind::None;
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t barcodeX = 0;
+    std::int32_t barcodeY = 0;
+    std::int32_t border = 0; // rectangle: 0 filled, else the border's width
+    std::int32_t colour = 0; // 0 white, anything else black
+    std::int32_t angle = 0;  // 0, 1, 2, 3 quarter turns counter-clockwise
+    std::int32_t humanReadable = 0;
+    std::int32_t barcodeType = 0;
+    std::int32_t barcodeHeight = 0;
+    StyledText styled;
+    TextField literal; // text: the literal as written; barcode: its data
+    TextField rawLine; // script line: the line as written
+};
+
+} // namespace quillset

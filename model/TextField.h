@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/Limits.h"
+
+#include <array>
+#include <string_view>
+
+namespace quillset {
+
+// A zero-terminated text field of fixed size. Whatever is assigned, at most
+// 199 characters are kept, so the terminating zero always fits.
+class TextField {
+public:
+    void assign(std::string_view text);
+    void clear() { bytes_.fill(0); }
+
+    std::string_view view() const;
+    bool empty() const { return bytes_[0] == 0; }
+    const char* c_str() const { return bytes_.data(); }
+
+    friend bool operator==(const TextField&, const TextField&) = default;
+
+private:
+    std::array<char, kFieldSize> bytes_{};
+};
+
+} // namespace quillset
