@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test.
+# Sets up, builds and runs every test: the full build, then the engine and
+# its tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+
+if [ ! -f build-asan/CMakeCache.txt ]; then
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DQUILLSET_SANITIZE=ON -DQUILLSET_GUI=OFF -DQUILLSET_BENCH=OFF
+fi
+cmake --build build-asan --parallel "$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
