@@ -1,0 +1,167 @@
+#include "model/ScriptFile.h"
+
+#include "model/CodePage437.h"
+#include "model/PageSettings.h"
+#include "model/Reporter.h"
+#include "model/ScriptReader.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <system_error>
+
+namespace quillset {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kEscape = 27;
+constexpr char kEndOfTransmission = 4;
+
+std::string withoutCarriageReturns(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c != '\r')
+            out += c;
+    }
+    return out;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// A fresh file beside `target`, created exclusively so that nothing else
+// is ever overwritten by it.
+File createTemporaryBeside(const fs::path& target, fs::path& tempPath) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = target;
+        tempPath += ".tmp" + std::to_string(random() % 1000000);
+        File file(std::fopen(tempPath.c_str(), "wbx"));
+        if (file || errno != EEXIST)
+            return file;
+    }
+    return nullptr;
+}
+
+bool writeAll(File file, std::string_view bytes) {
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    const bool flushed = std::fflush(file.get()) == 0;
+    return written && flushed && std::fclose(file.release()) == 0;
+}
+
+} // namespace
+
+std::string longLineWarning() {
+    return "Warning: One or more lines were longer than the maximum allowed limit of " +
+           std::to_string(kLongLine) + ".";
+}
+
+void loadFilter(std::string_view line, std::string& script, PageSettings& settings) {
+    if (line.find(kEscape) != std::string_view::npos ||
+        line.find(kEndOfTransmission) != std::string_view::npos)
+        return;
+    ScriptReader reader;
+    int pos = 0;
+    switch (reader.readKeyword(line, pos)) {
+    case Keyword::BeginPage:
+    case Keyword::EndPage:
+        return;
+    case Keyword::SetMargin:
+        if (reader.readNumbersAndClose(line, pos, 2)) {
+            settings.leftMargin = reader.args[0];
+            settings.topMargin = reader.args[1];
+            settings.clampIntoRaster();
+        }
+        return;
+    case Keyword::SetPageSize:
+        if (reader.readNumbersAndClose(line, pos, 2)) {
+            settings.pageWidth = reader.args[0];
+            settings.pageHeight = reader.args[1];
+            settings.clampIntoRaster();
+        }
+        return;
+    default:
+        script += line;
+    }
+}
+
+LoadedScript loadScript(std::string_view fileBytes, PageSettings& settings) {
+    LoadedScript loaded;
+    while (!fileBytes.empty()) {
+        const std::size_t end = fileBytes.find('\n');
+        const std::string cp437 = withoutCarriageReturns(fileBytes.substr(0, end));
+        fileBytes.remove_prefix(end == std::string_view::npos ? fileBytes.size() : end + 1);
+        if (cp437.size() + 2 >= static_cast<std::size_t>(kLongLine))
+            loaded.longLines = true;
+        loadFilter(cp437ToUtf8(cp437) + "\r\n", loaded.script, settings);
+    }
+    return loaded;
+}
+
+std::string scriptFileBytes(std::string_view pageStream) {
+    const std::string cp437 = utf8ToCp437(withoutCarriageReturns(pageStream));
+    std::string out;
+    out.reserve(cp437.size() + cp437.size() / 16);
+    for (const char c : cp437) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+bool readScriptFile(const std::string& path, std::string& bytes, Reporter& reporter) {
+    File file(std::fopen(path.c_str(), "rb"));
+    std::string read;
+    if (file) {
+        char buffer[65536];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+            read.append(buffer, n);
+    }
+    if (!file || std::ferror(file.get())) {
+        reporter.report(kOpenForReadFailed);
+        return false;
+    }
+    bytes = std::move(read);
+    return true;
+}
+
+bool writeScriptFile(const std::string& path, std::string_view bytes, Reporter& reporter) {
+    std::error_code error;
+    // Saving through a link replaces the file it points to, not the link.
+    const fs::path target =
+        fs::is_symlink(path, error) ? fs::weakly_canonical(path, error) : fs::path(path);
+    if (error || fs::is_directory(target, error)) {
+        reporter.report(kOpenForWriteFailed);
+        return false;
+    }
+    fs::path tempPath;
+    File file = createTemporaryBeside(target, tempPath);
+    if (!file) {
+        reporter.report(kOpenForWriteFailed);
+        return false;
+    }
+    const fs::file_status old = fs::status(target, error);
+    bool ok = writeAll(std::move(file), bytes);
+    if (ok && fs::exists(old))
+        fs::permissions(tempPath, old.permissions(), error);
+    if (ok) {
+        fs::rename(tempPath, target, error);
+        ok = !error;
+    }
+    if (!ok) {
+        fs::remove(tempPath, error);
+        reporter.report(kWriteFailed);
+    }
+    return ok;
+}
+
+} // namespace quillset

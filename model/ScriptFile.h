@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillset {
+
+class Reporter;
+struct PageSettings;
+
+// Script files: the page stream in code page 437 with CR LF line ends.
+
+inline constexpr const char* kOpenForReadFailed = "Failed to open a file for read.";
+inline constexpr const char* kOpenForWriteFailed = "Failed to open a file for write.";
+inline constexpr const char* kWriteFailed = "Failed to write the file.";
+// A line this long or longer, its CR LF counted, draws the long-line warning.
+inline constexpr int kLongLine = 200;
+std::string longLineWarning();
+
+struct LoadedScript {
+    std::string script; // UTF-8, every line ending in CR LF
+    bool longLines = false;
+};
+
+// Reads a file's lines as Open does: every carriage return removed, the text
+// converted to UTF-8, each line passed through the load filter. Lines are
+// kept whole, however long.
+LoadedScript loadScript(std::string_view fileBytes, PageSettings& settings);
+
+// One line (UTF-8, with its CR LF): the printer's wrapper lines and the page
+// statements are dropped, SetMargin and SetPageSize that read are applied to
+// `settings` and clamped into the raster, everything else is appended to
+// `script`.
+void loadFilter(std::string_view line, std::string& script, PageSettings& settings);
+
+// What Save writes for a page stream: carriage returns removed, code page
+// 437, every line feed written as CR LF.
+std::string scriptFileBytes(std::string_view pageStream);
+
+// Reports kOpenForReadFailed when the file cannot be read.
+bool readScriptFile(const std::string& path, std::string& bytes, Reporter& reporter);
+
+// Writes a temporary file beside `path` and puts it in place only once all
+// of it was written, so a failure leaves the old file as it was. Reports
+// kOpenForWriteFailed or kWriteFailed.
+bool writeScriptFile(const std::string& path, std::string_view bytes, Reporter& reporter);
+
+} // namespace quillset

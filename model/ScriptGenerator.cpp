@@ -1,0 +1,95 @@
+#include "model/ScriptGenerator.h"
+
+#include "model/CodePage437.h"
+#include "model/ObjectList.h"
+#include "model/PageSettings.h"
+
+namespace quillset {
+
+namespace {
+
+void appendNumbers(std::string& out, std::initializer_list<std::int32_t> numbers) {
+    for (const std::int32_t n : numbers) {
+        out += std::to_string(n);
+        out += ',';
+    }
+}
+
+// Barcode data is held decoded; escaping it lets the next Compile read back
+// the same data instead of ending the literal early or splitting the line.
+std::string escapedBarcodeData(std::string_view data) {
+    std::string out;
+    for (const char c : data) {
+        switch (c) {
+        case '"':
+        case '\\':
+        case '<':
+            out += '\\';
+            out += c;
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string generateStatement(const PageObject& o) {
+    std::string out;
+    switch (o.kind) {
+    case ObjectKind::ScriptLine:
+        out = cp437ToUtf8(o.rawLine.view());
+        out += '\n';
+        break;
+    case ObjectKind::Text:
+        out = "DrawText(";
+        appendNumbers(out, {o.x, o.y, o.colour, o.angle});
+        out += '"' + cp437ToUtf8(o.literal.view()) + "\");\r\n";
+        break;
+    case ObjectKind::Rectangle:
+        out = "DrawRectangle(";
+        appendNumbers(out, {o.left, o.top, o.right, o.bottom, o.colour});
+        out += std::to_string(o.border) + ");\r\n";
+        break;
+    case ObjectKind::Barcode:
+        out = "DrawBarcode(";
+        appendNumbers(out, {o.barcodeX, o.barcodeY, o.angle, o.humanReadable, o.barcodeType,
+                            o.barcodeHeight});
+        out += '"' + cp437ToUtf8(escapedBarcodeData(o.literal.view())) + "\");\r\n";
+        break;
+    case ObjectKind::None:
+        break;
+    }
+    return out;
+}
+
+std::string generateScript(const ObjectList& list) {
+    std::string script;
+    for (int i = 0; i < list.count; ++i)
+        script += generateStatement(list[i]);
+    return script;
+}
+
+std::string pageHeader(const PageSettings& s) {
+    return "\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(" + std::to_string(s.leftMargin) + ',' +
+           std::to_string(s.topMargin) + ");\r\nSetPageSize(" + std::to_string(s.pageWidth) + ',' +
+           std::to_string(s.pageHeight) + ");\r\n";
+}
+
+std::string pageTrailer() {
+    return "EndPage();\r\n\x1bP#\x04";
+}
+
+std::string pageStream(const PageSettings& settings, std::string_view script) {
+    std::string stream = pageHeader(settings);
+    stream += script;
+    stream += pageTrailer();
+    return stream;
+}
+
+} // namespace quillset

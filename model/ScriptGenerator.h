@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillset {
+
+class ObjectList;
+struct PageObject;
+struct PageSettings;
+
+// The object list written back as script text, one statement per object in
+// list order: the canonical form of every readable statement. UTF-8, as the
+// script pane holds it. Objects end with CR LF, kept script lines with LF.
+std::string generateScript(const ObjectList& list);
+
+// One object's text, line end included; empty for an unknown kind.
+std::string generateStatement(const PageObject& object);
+
+// What goes around the script when a page is printed or saved: the printer's
+// escape sequences and the page statements.
+std::string pageHeader(const PageSettings& settings);
+std::string pageTrailer();
+
+// Header, script and trailer.
+std::string pageStream(const PageSettings& settings, std::string_view script);
+
+} // namespace quillset
