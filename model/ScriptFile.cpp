@@ -137,9 +137,10 @@ bool readScriptFile(const std::string& path, std::string& bytes, Reporter& repor
 bool writeScriptFile(const std::string& path, std::string_view bytes, Reporter& reporter) {
     std::error_code error;
     // Saving through a link replaces the file it points to, not the link.
-    const fs::path target =
-        fs::is_symlink(path, error) ? fs::weakly_canonical(path, error) : fs::path(path);
-    if (error || fs::is_directory(target, error)) {
+    fs::path target = path;
+    if (fs::is_symlink(fs::symlink_status(target, error)))
+        target = fs::weakly_canonical(target, error);
+    if (fs::is_directory(fs::status(target, error))) {
         reporter.report(kOpenForWriteFailed);
         return false;
     }
@@ -153,6 +154,7 @@ bool writeScriptFile(const std::string& path, std::string_view bytes, Reporter& 
     bool ok = writeAll(std::move(file), bytes);
     if (ok && fs::exists(old))
         fs::permissions(tempPath, old.permissions(), error);
+    error.clear();
     if (ok) {
         fs::rename(tempPath, target, error);
         ok = !error;

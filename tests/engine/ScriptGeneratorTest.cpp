@@ -1,0 +1,122 @@
+#include "model/ScriptGenerator.h"
+
+#include "model/ObjectList.h"
+#include "model/PageSettings.h"
+#include "model/ScriptReader.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace quillset {
+namespace {
+
+PageObject rectangle(int l, int t, int r, int b, int colour, int border) {
+    PageObject o;
+    o.kind = ObjectKind::Rectangle;
+    o.left = l, o.top = t, o.right = r, o.bottom = b, o.colour = colour, o.border = border;
+    return o;
+}
+
+PageObject scriptLine(const std::string& raw) {
+    PageObject o;
+    o.kind = ObjectKind::ScriptLine;
+    o.rawLine.assign(raw);
+    return o;
+}
+
+PageObject text(int x, int y, const std::string& literal) {
+    PageObject o;
+    o.kind = ObjectKind::Text;
+    o.x = x, o.y = y, o.colour = 1;
+    o.literal.assign(literal);
+    return o;
+}
+
+PageObject barcode(const std::string& data) {
+    PageObject o;
+    o.kind = ObjectKind::Barcode;
+    o.barcodeX = 5, o.barcodeY = 6, o.humanReadable = 1, o.barcodeType = 2, o.barcodeHeight = 40;
+    o.colour = 1;
+    o.literal.assign(data);
+    return o;
+}
+
+PageSettings settings(int left, int top, int width, int height) {
+    PageSettings s;
+    s.leftMargin = static_cast<std::int16_t>(left);
+    s.topMargin = static_cast<std::int16_t>(top);
+    s.pageWidth = static_cast<std::int16_t>(width);
+    s.pageHeight = static_cast<std::int16_t>(height);
+    s.normalise();
+    return s;
+}
+
+TEST(ScriptGenerator, Statements) {
+    PageObject unknown = rectangle(1, 2, 3, 4, 1, 0);
+    unknown.kind = static_cast<ObjectKind>(7);
+    const struct {
+        const char* why;
+        PageObject object;
+        std::string want;
+    } cases[] = {
+        {"canonical rectangle", rectangle(10, 20, 50, 60, 1, 0),
+         "DrawRectangle(10,20,50,60,1,0);\r\n"},
+        {"negative numbers keep their sign", rectangle(-5, 0, 10, 10, 1, 3),
+         "DrawRectangle(-5,0,10,10,1,3);\r\n"},
+        {"text literal written as its source", text(10, 20, "<B>Hi"),
+         "DrawText(10,20,1,0,\"<B>Hi\");\r\n"},
+        {"escapes in a text literal survive", text(0, 0, "a\\\"b"),
+         "DrawText(0,0,1,0,\"a\\\"b\");\r\n"},
+        {"code page 437 text comes back as UTF-8", text(0, 0, "caf\x82"),
+         "DrawText(0,0,1,0,\"caf\xC3\xA9\");\r\n"},
+        {"kept lines end with a line feed alone", scriptLine("SetMargin(8,8);"),
+         "SetMargin(8,8);\n"},
+        {"an empty kept line is a lone line feed", scriptLine(""), "\n"},
+        {"kept lines come back as UTF-8", scriptLine("// \x9C 5"), "// \xC2\xA3 5\n"},
+        {"plain barcode data", barcode("12"), "DrawBarcode(5,6,0,1,2,40,\"12\");\r\n"},
+        {"barcode data that the reader would take for syntax is escaped", barcode("a\"b\\c<d\ne"),
+         "DrawBarcode(5,6,0,1,2,40,\"a\\\"b\\\\c\\<d\\ne\");\r\n"},
+        {"unknown kinds are skipped", unknown, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(generateStatement(c.object), c.want) << c.why;
+}
+
+TEST(ScriptGenerator, EscapedBarcodeDataReadsBackUnchanged) {
+    const std::string data = "\"\\<>\nn\\n<B>";
+    const std::string line = generateStatement(barcode(data));
+    ScriptReader reader;
+    int pos = 0;
+    ASSERT_EQ(reader.readKeyword(line, pos), Keyword::DrawBarcode);
+    ASSERT_TRUE(reader.readNumbersAndString(line, pos, 6)) << line;
+    EXPECT_EQ(reader.text.text(), data);
+}
+
+TEST(ScriptGenerator, ScriptFollowsListOrder) {
+    auto list = std::make_unique<ObjectList>();
+    list->append(scriptLine("// top"));
+    list->append(rectangle(1, 2, 3, 4, 1, 0));
+    list->append(text(0, 0, "x"));
+    EXPECT_EQ(generateScript(*list),
+              "// top\nDrawRectangle(1,2,3,4,1,0);\r\nDrawText(0,0,1,0,\"x\");\r\n");
+    EXPECT_EQ(generateScript(ObjectList{}), "");
+}
+
+TEST(ScriptGenerator, PageStream) {
+    const std::string header = "\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(0,0);\r\n"
+                               "SetPageSize(576,1248);\r\n";
+    const std::string trailer = std::string("EndPage();\r\n\x1bP#") + '\x04';
+    const PageSettings page = settings(0, 0, 576, 1248);
+    EXPECT_EQ(pageHeader(page), header);
+    EXPECT_EQ(pageTrailer(), trailer);
+    EXPECT_EQ(pageStream(page, ""), header + trailer) << "an empty script";
+    EXPECT_EQ(pageStream(page, "DrawRectangle(10,20,50,60,1,0);\r\n"),
+              header + "DrawRectangle(10,20,50,60,1,0);\r\n" + trailer);
+    EXPECT_EQ(pageHeader(settings(-8, -3, 384, 100)),
+              "\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(-8,-3);\r\nSetPageSize(384,100);\r\n");
+}
+
+} // namespace
+} // namespace quillset
