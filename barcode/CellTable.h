@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace quillset {
+
+// A symbology's cells: entries of a key byte followed by the cell's dots,
+// packed eight to a byte, most significant bit first; when the width is not
+// a multiple of 8, the first byte holds only its low-order bits. The last
+// entry is the sentinel. Looking a key up takes the first entry that carries
+// it.
+struct CellTable {
+    std::span<const std::uint8_t> bytes;
+    int width; // dots per cell
+
+    std::size_t entryBytes() const { return 1 + (static_cast<std::size_t>(width) + 7) / 8; }
+    // The entry's dot bytes, or nullptr if no entry carries the key.
+    const std::uint8_t* find(std::uint8_t key) const;
+    // Dot i (0 = first along the reading direction) of the cell at `dots`.
+    bool dot(const std::uint8_t* dots, int i) const;
+};
+
+} // namespace quillset
