@@ -1,0 +1,64 @@
+#include "app/CCodeView.h"
+
+#include "app/CFolioDoc.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace quillset {
+
+CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
+    : QPlainTextEdit(parent)
+    , document_(document) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(11);
+    setFont(font);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUndoRedoEnabled(false);
+}
+
+QString CCodeView::text() const {
+    return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+void CCodeView::showScript() { setPlainText(document_.script()); }
+
+void CCodeView::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    emit focusEntered();
+}
+
+void CCodeView::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    const bool inserts = !typed.isEmpty() &&
+                         (typed.at(0).isPrint() || typed == QLatin1String("\r") ||
+                          typed == QLatin1String("\t")) &&
+                         !(event->modifiers() & Qt::ControlModifier);
+    if (inserts && room() < typed.size())
+        return;
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+// Every way text arrives from the clipboard ends here: the Paste command,
+// the pane's own Ctrl+V, the X11 selection and drops.
+void CCodeView::insertFromMimeData(const QMimeData* source) {
+    if (!source->hasText())
+        return;
+    const int fits = room();
+    if (fits <= 0)
+        return;
+    textCursor().insertText(source->text().left(fits));
+    ensureCursorVisible();
+    document_.setScript(text());
+}
+
+int CCodeView::room() const {
+    const QTextCursor cursor = textCursor();
+    const int used = document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+    return kTextLimit - used;
+}
+
+} // namespace quillset

@@ -1,0 +1,371 @@
+#include "app/CMainFrame.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CCodeView.h"
+#include "app/CFolioApp.h"
+#include "app/CFolioDoc.h"
+#include "app/CFolioView.h"
+#include "app/HelpWindow.h"
+#include "app/LockKeyIndicators.h"
+#include "app/MessageBoxReporter.h"
+#include "printer/SerialSettingsDialog.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace quillset {
+
+namespace {
+
+const QString kFileFilter = QStringLiteral("Text file (*.txt)");
+
+// The page view drops its drawing tool on this key; the script pane posts it
+// when it takes the focus.
+constexpr Qt::Key kDropToolKey = Qt::Key_F15;
+
+QAction* makeAction(QObject* parent, const QString& text, const QString& statusTip,
+                    const QList<QKeySequence>& shortcuts = {}) {
+    auto* action = new QAction(text, parent);
+    action->setStatusTip(statusTip);
+    action->setShortcuts(shortcuts);
+    return action;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CFolioApp& app, QWidget* parent)
+    : QMainWindow(parent)
+    , app_(app)
+    , document_(new CFolioDoc(app.printerType(), this)) {
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    createPanes();
+    connect(document_, &CFolioDoc::titleChanged, this, &CMainFrame::updateTitle);
+    updateTitle();
+    updateRecentFiles();
+    resize(880, 720);
+    folioView_->setFocus();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createActions() {
+    newAction_ = makeAction(this, QStringLiteral("&New"), QStringLiteral("Start a new page"),
+                            {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    connect(newAction_, &QAction::triggered, this, &CMainFrame::fileNew);
+    openAction_ = makeAction(this, QStringLiteral("&Open..."),
+                             QStringLiteral("Open a script file"),
+                             {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    connect(openAction_, &QAction::triggered, this, &CMainFrame::fileOpen);
+    saveAction_ = makeAction(this, QStringLiteral("&Save"),
+                             QStringLiteral("Save the page to its file"),
+                             {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    connect(saveAction_, &QAction::triggered, this, &CMainFrame::fileSave);
+    saveAsAction_ = makeAction(this, QStringLiteral("Save &As..."),
+                               QStringLiteral("Save the page to a new file"));
+    connect(saveAsAction_, &QAction::triggered, this, &CMainFrame::fileSaveAs);
+    printAction_ = makeAction(this, QStringLiteral("&Print"),
+                              QStringLiteral("Send the page to the label printer"));
+    connect(printAction_, &QAction::triggered, this, &CMainFrame::filePrint);
+    exitAction_ = makeAction(this, QStringLiteral("E&xit"),
+                             QStringLiteral("Quit Quillset; asks to save a changed page"));
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+
+    serialPortAction_ = makeAction(this, QStringLiteral("&Serial Port"),
+                                   QStringLiteral("Set Baud Rate and Com Port"));
+    connect(serialPortAction_, &QAction::triggered, this, &CMainFrame::serialPortSettings);
+
+    toolBarAction_ = makeAction(this, QStringLiteral("&Toolbar"),
+                                QStringLiteral("Show or hide the toolbar"));
+    toolBarAction_->setCheckable(true);
+    toolBarAction_->setChecked(true);
+    statusBarAction_ = makeAction(this, QStringLiteral("&Status Bar"),
+                                  QStringLiteral("Show or hide the status bar"));
+    statusBarAction_->setCheckable(true);
+    statusBarAction_->setChecked(true);
+    connect(statusBarAction_, &QAction::toggled, this,
+            [this](bool on) { statusBar()->setVisible(on); });
+    gridAction_ = makeAction(this, QStringLiteral("&Grid"), QStringLiteral("Turn on/off grid"));
+    gridAction_->setToolTip(QStringLiteral("Grid"));
+    gridAction_->setIcon(QIcon(QStringLiteral(":/icons/grid.png")));
+    gridAction_->setCheckable(true);
+    connect(gridAction_, &QAction::toggled, this, [this](bool on) { folioView_->setGridOn(on); });
+
+    compileAction_ = makeAction(this, QStringLiteral("Compile"),
+                                QStringLiteral("Compiles source code into editable objects."),
+                                {QKeySequence(Qt::Key_F5)});
+    compileAction_->setObjectName(QStringLiteral("compile"));
+    compileAction_->setToolTip(QStringLiteral("Compile (F5)"));
+    compileAction_->setIcon(QIcon(QStringLiteral(":/icons/compile.png")));
+    connect(compileAction_, &QAction::triggered, this, &CMainFrame::compile);
+
+    topicsAction_ = makeAction(this, QStringLiteral("&Topics"),
+                               QStringLiteral("Open the user's guide"));
+    connect(topicsAction_, &QAction::triggered, this, &CMainFrame::helpTopics);
+    aboutAction_ = makeAction(this, QStringLiteral("&About Quillset..."),
+                              QStringLiteral("Show the program's version and build date"));
+    aboutAction_->setToolTip(QStringLiteral("About"));
+    aboutAction_->setIcon(QIcon(QStringLiteral(":/icons/about.png")));
+    connect(aboutAction_, &QAction::triggered, this, &CMainFrame::about);
+
+    // Keys without a menu item. The clipboard commands reach the script pane
+    // after the key has been handled, whichever pane has the focus.
+    const auto toScriptPane = [this](void (QPlainTextEdit::*command)()) {
+        return [this, command] {
+            QMetaObject::invokeMethod(codeView_, command, Qt::QueuedConnection);
+        };
+    };
+    auto* cut = makeAction(this, QStringLiteral("Cut"), QString(),
+                           {QKeySequence(Qt::CTRL | Qt::Key_X),
+                            QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    connect(cut, &QAction::triggered, this, toScriptPane(&QPlainTextEdit::cut));
+    auto* copy = makeAction(this, QStringLiteral("Copy"), QString(),
+                            {QKeySequence(Qt::CTRL | Qt::Key_C),
+                             QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    connect(copy, &QAction::triggered, this, toScriptPane(&QPlainTextEdit::copy));
+    auto* paste = makeAction(this, QStringLiteral("Paste"), QString(),
+                             {QKeySequence(Qt::CTRL | Qt::Key_V),
+                              QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    connect(paste, &QAction::triggered, this, toScriptPane(&QPlainTextEdit::paste));
+    auto* printPicture = makeAction(this, QStringLiteral("Print Picture"), QString(),
+                                    {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    connect(printPicture, &QAction::triggered, this, &CMainFrame::printPicture);
+    auto* nextPane = makeAction(this, QStringLiteral("Next Pane"), QString(),
+                                {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)});
+    connect(nextPane, &QAction::triggered, this, &CMainFrame::focusOtherPane);
+
+    // Added to the window itself, the shortcuts work with the toolbar hidden.
+    addActions({newAction_, openAction_, saveAction_, compileAction_, cut, copy, paste,
+                printPicture, nextPane});
+}
+
+void CMainFrame::createMenus() {
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu_->addAction(newAction_);
+    fileMenu_->addAction(openAction_);
+    fileMenu_->addAction(saveAction_);
+    fileMenu_->addAction(saveAsAction_);
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(printAction_);
+    fileMenu_->addSeparator();
+    exitSeparator_ = fileMenu_->addSeparator();
+    fileMenu_->addAction(exitAction_);
+
+    QMenu* configure = menuBar()->addMenu(QStringLiteral("&Configure"));
+    configure->addAction(serialPortAction_);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(toolBarAction_);
+    view->addAction(statusBarAction_);
+    view->addSeparator();
+    view->addAction(gridAction_);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(topicsAction_);
+    help->addAction(aboutAction_);
+}
+
+void CMainFrame::createToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setIconSize(QSize(16, 15));
+    toolBar_->addAction(gridAction_);
+    toolBar_->addSeparator();
+    toolBar_->addAction(compileAction_);
+    toolBar_->addSeparator();
+    toolBar_->addAction(aboutAction_);
+    connect(toolBarAction_, &QAction::toggled, toolBar_, &QWidget::setVisible);
+    connect(toolBar_, &QToolBar::visibilityChanged, toolBarAction_, [this](bool visible) {
+        if (!isHidden())
+            toolBarAction_->setChecked(visible);
+    });
+}
+
+void CMainFrame::createStatusBar() {
+    // Hidden by the command texts while they are shown.
+    statusBar()->addWidget(new QLabel(QStringLiteral("Ready")), 1);
+    if (LockKeyIndicators::available())
+        new LockKeyIndicators(*statusBar());
+}
+
+void CMainFrame::createPanes() {
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    folioView_ = new CFolioView(*document_, splitter_);
+    codeView_ = new CCodeView(*document_, splitter_);
+    splitter_->addWidget(folioView_);
+    splitter_->addWidget(codeView_);
+    splitter_->setSizes({400, 200});
+    setCentralWidget(splitter_);
+
+    connect(document_, &CFolioDoc::pageChanged, folioView_, &CFolioView::pageChanged);
+    connect(document_, &CFolioDoc::scriptReplaced, codeView_, &CCodeView::showScript);
+    connect(codeView_, &CCodeView::focusEntered, this, [this] {
+        QCoreApplication::postEvent(folioView_,
+                                    new QKeyEvent(QEvent::KeyPress, kDropToolKey, Qt::NoModifier));
+    });
+}
+
+void CMainFrame::compile() { document_->compile(codeView_->text()); }
+
+bool CMainFrame::openDocument(const QString& path) {
+    MessageBoxReporter reporter(this);
+    if (!document_->OnOpenDocument(path, reporter))
+        return false;
+    app_.recentFiles().add(document_->pathName());
+    updateRecentFiles();
+    return true;
+}
+
+bool CMainFrame::saveDocument(const QString& path) {
+    MessageBoxReporter reporter(this);
+    if (!document_->OnSaveDocument(path, reporter))
+        return false;
+    app_.recentFiles().add(document_->pathName());
+    updateRecentFiles();
+    return true;
+}
+
+bool CMainFrame::SaveModified() {
+    if (!document_->IsModified())
+        return true;
+    const auto answer = QMessageBox::question(
+        this, QString::fromLatin1(CFolioApp::kTitle),
+        QStringLiteral("Save changes to %1?").arg(document_->title()),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return fileSave();
+    return answer == QMessageBox::No;
+}
+
+void CMainFrame::fileNew() {
+    if (SaveModified())
+        document_->OnNewDocument();
+}
+
+void CMainFrame::fileOpen() {
+    if (!SaveModified())
+        return;
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Open"), QFileInfo(document_->pathName()).path(),
+        kFileFilter + QStringLiteral(";;All Files (*)"));
+    if (!path.isEmpty())
+        openDocument(path);
+}
+
+bool CMainFrame::fileSave() {
+    if (document_->pathName().isEmpty())
+        return fileSaveAs();
+    return saveDocument(document_->pathName());
+}
+
+bool CMainFrame::fileSaveAs() {
+    const QString proposed = document_->pathName().isEmpty()
+                                 ? document_->title() + QStringLiteral(".txt")
+                                 : document_->pathName();
+    QFileDialog dialog(this, QStringLiteral("Save As"), proposed, kFileFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    return saveDocument(dialog.selectedFiles().constFirst());
+}
+
+void CMainFrame::filePrint() {
+    MessageBoxReporter reporter(this);
+    document_->print(app_.serialPort(), reporter);
+}
+
+void CMainFrame::printPicture() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document_->title());
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        folioView_->printPage(printer);
+}
+
+void CMainFrame::serialPortSettings() {
+    CSerialPortDlg dialog(app_.serialPort(), this);
+    dialog.exec();
+}
+
+void CMainFrame::helpTopics() {
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(this);
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
+void CMainFrame::about() {
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (SaveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::updateTitle() {
+    setWindowTitle(document_->title() + QStringLiteral(" - ") +
+                   QString::fromLatin1(CFolioApp::kWindowTitle));
+}
+
+void CMainFrame::updateRecentFiles() {
+    // One of these may be the action being triggered right now.
+    for (QAction* action : recentActions_) {
+        fileMenu_->removeAction(action);
+        action->deleteLater();
+    }
+    recentActions_.clear();
+
+    const QStringList& files = app_.recentFiles().files();
+    if (files.isEmpty()) {
+        auto* placeholder = new QAction(QStringLiteral("Recent File"), this);
+        placeholder->setEnabled(false);
+        recentActions_.append(placeholder);
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        const QString& path = files.at(i);
+        auto* action = new QAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this);
+        action->setStatusTip(QStringLiteral("Open this file"));
+        connect(action, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+        recentActions_.append(action);
+    }
+    fileMenu_->insertActions(exitSeparator_, recentActions_);
+}
+
+void CMainFrame::openRecentFile(const QString& path) {
+    if (!SaveModified())
+        return;
+    if (!openDocument(path)) {
+        app_.recentFiles().remove(path);
+        updateRecentFiles();
+    }
+}
+
+void CMainFrame::focusOtherPane() {
+    if (codeView_->hasFocus())
+        folioView_->setFocus(Qt::OtherFocusReason);
+    else
+        codeView_->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace quillset
