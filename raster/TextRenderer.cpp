@@ -1,0 +1,170 @@
+#include "raster/TextRenderer.h"
+
+#include "model/StyledText.h"
+#include "raster/PrinterFont.h"
+
+#include <algorithm>
+
+namespace quillset {
+namespace {
+
+constexpr int kMaxLineChars = 200;
+constexpr int kMaxLines = 200;
+constexpr std::uint8_t kLineFeed = 10;
+
+// Past the field's end the text reads as zero, as at its terminator.
+std::uint8_t charAt(const StyledText& text, int pos) {
+    return pos >= 0 && pos < static_cast<int>(kFieldSize)
+               ? static_cast<std::uint8_t>(text.chars[static_cast<std::size_t>(pos)])
+               : 0;
+}
+
+std::uint8_t attrAt(const StyledText& text, int pos) {
+    return text.attrs[static_cast<std::size_t>(pos)];
+}
+
+bool endsLine(std::uint8_t c) {
+    return c == 0 || c == kLineFeed;
+}
+
+std::int16_t difference(int a, int b) {
+    return static_cast<std::int16_t>(a - b);
+}
+
+} // namespace
+
+void TextRenderer::DrawGlyph(PageRaster& raster, int& penX, int& penY, std::uint8_t character,
+                             std::uint8_t attribute, std::int16_t colour, int angle) {
+    canvas_.load(fonts_.lookup(attribute), character);
+    if (attribute & attr::kBold) {
+        canvas_.embolden();
+    }
+    if (attribute & attr::kDoubleWidth) {
+        canvas_.doubleWidth();
+    }
+    if (attribute & attr::kDoubleHeight) {
+        canvas_.doubleHeight();
+    }
+    if (attribute & attr::kUnderline) {
+        canvas_.underline();
+    }
+    canvas_.blit(raster, penX, penY, colour, angle);
+    switch (angle) {
+    case 1:
+        penY -= canvas_.width;
+        break;
+    case 2:
+        penX -= canvas_.width;
+        break;
+    case 3:
+        penY += canvas_.width;
+        break;
+    default:
+        penX += canvas_.width;
+        break;
+    }
+}
+
+void TextRenderer::DrawTextLine(PageRaster& raster, int& penX, int& penY, std::int16_t colour,
+                                int angle, const StyledText& text, int& pos) {
+    for (int n = 0; n < kMaxLineChars && !endsLine(charAt(text, pos)); ++n, ++pos) {
+        DrawGlyph(raster, penX, penY, charAt(text, pos), attrAt(text, pos), colour, angle);
+    }
+}
+
+std::int16_t TextRenderer::LineHeight(const StyledText& text, int pos) const {
+    int height = 0;
+    for (int n = 0; n < kMaxLineChars && !endsLine(charAt(text, pos)); ++n, ++pos) {
+        const std::uint8_t attribute = attrAt(text, pos);
+        const int cell = fonts_.lookup(attribute).height;
+        height = std::max(height, (attribute & attr::kDoubleHeight) ? 2 * cell : cell);
+    }
+    return static_cast<std::int16_t>(height);
+}
+
+void TextRenderer::DrawTextBlock(PageRaster& raster, int x, int y, std::int16_t colour, int angle,
+                                 const StyledText& text) {
+    int penX = x;
+    int penY = y;
+    textExtentX = 0;
+    textExtentY = 0;
+    int pos = 0;
+    for (int line = 0; line < kMaxLines; ++line) {
+        const int h = LineHeight(text, pos);
+        switch (angle) {
+        case 1:
+            penX += h;
+            penY = y;
+            DrawTextLine(raster, penX, penY, colour, angle, text, pos);
+            textExtentY = std::max<std::int32_t>(textExtentY, difference(y, penY));
+            textExtentX += h;
+            break;
+        case 2:
+            penY -= h;
+            penX = x;
+            DrawTextLine(raster, penX, penY, colour, angle, text, pos);
+            textExtentX = std::max<std::int32_t>(textExtentX, difference(x, penX));
+            textExtentY += h;
+            break;
+        case 3:
+            penX -= h;
+            penY = y;
+            DrawTextLine(raster, penX, penY, colour, angle, text, pos);
+            textExtentY = std::max<std::int32_t>(textExtentY, difference(penY, y));
+            textExtentX += h;
+            break;
+        default:
+            penY += h;
+            penX = x;
+            DrawTextLine(raster, penX, penY, colour, angle, text, pos);
+            textExtentX = std::max<std::int32_t>(textExtentX, difference(penX, x));
+            textExtentY += h;
+            break;
+        }
+        if (charAt(text, pos) == 0) {
+            break;
+        }
+        ++pos;
+    }
+}
+
+int TextRenderer::advance(std::uint8_t attribute) const {
+    const int cell = std::min<int>(fonts_.lookup(attribute).width, GlyphCanvas::kMaxColumns / 2);
+    return (attribute & attr::kDoubleWidth) ? 2 * cell : cell;
+}
+
+void TextRenderer::measureTextBlock(int angle, const StyledText& text) {
+    int along = 0;
+    int across = 0;
+    int pos = 0;
+    for (int line = 0; line < kMaxLines; ++line) {
+        across += LineHeight(text, pos);
+        int length = 0;
+        for (int n = 0; n < kMaxLineChars && !endsLine(charAt(text, pos)); ++n, ++pos) {
+            length += advance(attrAt(text, pos));
+        }
+        along = std::max<int>(along, static_cast<std::int16_t>(length));
+        if (charAt(text, pos) == 0) {
+            break;
+        }
+        ++pos;
+    }
+    const bool upright = angle == 1 || angle == 3;
+    textExtentX = upright ? across : along;
+    textExtentY = upright ? along : across;
+}
+
+TextBox TextBounds(int x, int y, int angle, int extentY, int extentX) {
+    switch (angle) {
+    case 1:
+        return {x, y - extentY, x + extentX, y};
+    case 2:
+        return {x - extentX, y - extentY, x, y};
+    case 3:
+        return {x - extentX, y, x, y + extentY};
+    default:
+        return {x, y, x + extentX, y + extentY};
+    }
+}
+
+} // namespace quillset
