@@ -43,6 +43,10 @@ public:
     }
     // The entry as stored, disabled or not.
     const PrinterFont& entry(int font) const { return fonts_.at(static_cast<std::size_t>(font)); }
+    // Replaces one entry: tests draw with fonts of their own making.
+    void setEntry(int font, const PrinterFont& entry) {
+        fonts_.at(static_cast<std::size_t>(font)) = entry;
+    }
 
 private:
     std::array<PrinterFont, kFonts> fonts_{};
