@@ -5,6 +5,12 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh
 if [ -x build/bin/quillset ]; then
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "Quillset is a desktop program and found no display (DISPLAY is not set)." >&2
+        echo "Start it in a graphical session, or under a virtual one:" >&2
+        echo "  Xvfb :99 & DISPLAY=:99 scripts/start.sh" >&2
+        exit 1
+    fi
     exec build/bin/quillset "$@"
 fi
 build/bin/quillset-cli render examples/shipping-label.txt -o build/shipping-label.png
