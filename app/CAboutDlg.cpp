@@ -31,6 +31,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     layout->addWidget(built, 1, 1, 1, 2);
 }
 
-QString CAboutDlg::buildStamp() { return QStringLiteral(__DATE__ " " __TIME__); }
+QString CAboutDlg::buildStamp() {
+    return QStringLiteral(__DATE__ " " __TIME__);
+}
 
 } // namespace quillset

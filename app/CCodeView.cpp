@@ -24,7 +24,14 @@ QString CCodeView::text() const {
     return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
-void CCodeView::showScript() { setPlainText(document_.script()); }
+// Kept script lines end in a line feed alone, statements in CR LF, and a
+// lone carriage return breaks a line too: in the pane each is one break.
+void CCodeView::showScript() {
+    QString script = document_.script();
+    script.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setPlainText(script);
+}
 
 void CCodeView::focusInEvent(QFocusEvent* event) {
     QPlainTextEdit::focusInEvent(event);
@@ -33,10 +40,10 @@ void CCodeView::focusInEvent(QFocusEvent* event) {
 
 void CCodeView::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
-    const bool inserts = !typed.isEmpty() &&
-                         (typed.at(0).isPrint() || typed == QLatin1String("\r") ||
-                          typed == QLatin1String("\t")) &&
-                         !(event->modifiers() & Qt::ControlModifier);
+    const bool inserts =
+        !typed.isEmpty() &&
+        (typed.at(0).isPrint() || typed == QLatin1String("\r") || typed == QLatin1String("\t")) &&
+        !(event->modifiers() & Qt::ControlModifier);
     if (inserts && room() < typed.size())
         return;
     QPlainTextEdit::keyPressEvent(event);
@@ -57,7 +64,8 @@ void CCodeView::insertFromMimeData(const QMimeData* source) {
 
 int CCodeView::room() const {
     const QTextCursor cursor = textCursor();
-    const int used = document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+    const int used =
+        document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
     return kTextLimit - used;
 }
 

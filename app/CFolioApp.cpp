@@ -54,7 +54,9 @@ bool CFolioApp::InitInstance(const QStringList& arguments) {
     return true;
 }
 
-void CFolioApp::ExitInstance() { saveSettings(); }
+void CFolioApp::ExitInstance() {
+    saveSettings();
+}
 
 void CFolioApp::loadSettings() {
     QSettings settings = applicationSettings();

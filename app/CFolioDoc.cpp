@@ -14,11 +14,17 @@ CFolioDoc::CFolioDoc(int printerType, QObject* parent)
     : QObject(parent)
     , session_(printerType) {}
 
-QString CFolioDoc::script() const { return QString::fromStdString(session_.script()); }
+QString CFolioDoc::script() const {
+    return QString::fromStdString(session_.script());
+}
 
-void CFolioDoc::setScript(const QString& script) { session_.setScript(script.toStdString()); }
+void CFolioDoc::setScript(const QString& script) {
+    session_.setScript(script.toStdString());
+}
 
-void CFolioDoc::SetModifiedFlag(bool modified) { session_.setModified(modified); }
+void CFolioDoc::SetModifiedFlag(bool modified) {
+    session_.setModified(modified);
+}
 
 QString CFolioDoc::title() const {
     return pathName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(pathName_).fileName();

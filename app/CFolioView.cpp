@@ -27,7 +27,8 @@ QImage pictureOf(const PageRaster& raster) {
     image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     image.fill(0);
     const auto rowBytes = static_cast<std::size_t>(std::max<int>(page.rowBytes, 0));
-    const auto copied = std::min<std::size_t>(rowBytes, static_cast<std::size_t>(image.bytesPerLine()));
+    const auto copied =
+        std::min<std::size_t>(rowBytes, static_cast<std::size_t>(image.bytesPerLine()));
     const int rows = std::min(image.height(), raster.usableRows());
     for (int y = 0; y < rows; ++y)
         std::memcpy(image.scanLine(y), raster.bits.data() + static_cast<std::size_t>(y) * rowBytes,
@@ -81,7 +82,9 @@ void CFolioView::OnDraw(QPainter& painter, const QRect& area) const {
 
     if (!gridOn_)
         return;
-    const auto firstStep = [](int from) { return (std::max(from, 0) + kGridStep - 1) / kGridStep * kGridStep; };
+    const auto firstStep = [](int from) {
+        return (std::max(from, 0) + kGridStep - 1) / kGridStep * kGridStep;
+    };
     const QRect onPage = shown.translated(-left, -top);
     for (int y = firstStep(onPage.top()); y <= onPage.bottom(); y += kGridStep)
         for (int x = firstStep(onPage.left()); x <= onPage.right(); x += kGridStep)

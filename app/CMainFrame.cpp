@@ -67,13 +67,12 @@ void CMainFrame::createActions() {
     newAction_ = makeAction(this, QStringLiteral("&New"), QStringLiteral("Start a new page"),
                             {QKeySequence(Qt::CTRL | Qt::Key_N)});
     connect(newAction_, &QAction::triggered, this, &CMainFrame::fileNew);
-    openAction_ = makeAction(this, QStringLiteral("&Open..."),
-                             QStringLiteral("Open a script file"),
+    openAction_ = makeAction(this, QStringLiteral("&Open..."), QStringLiteral("Open a script file"),
                              {QKeySequence(Qt::CTRL | Qt::Key_O)});
     connect(openAction_, &QAction::triggered, this, &CMainFrame::fileOpen);
-    saveAction_ = makeAction(this, QStringLiteral("&Save"),
-                             QStringLiteral("Save the page to its file"),
-                             {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    saveAction_ =
+        makeAction(this, QStringLiteral("&Save"), QStringLiteral("Save the page to its file"),
+                   {QKeySequence(Qt::CTRL | Qt::Key_S)});
     connect(saveAction_, &QAction::triggered, this, &CMainFrame::fileSave);
     saveAsAction_ = makeAction(this, QStringLiteral("Save &As..."),
                                QStringLiteral("Save the page to a new file"));
@@ -89,8 +88,8 @@ void CMainFrame::createActions() {
                                    QStringLiteral("Set Baud Rate and Com Port"));
     connect(serialPortAction_, &QAction::triggered, this, &CMainFrame::serialPortSettings);
 
-    toolBarAction_ = makeAction(this, QStringLiteral("&Toolbar"),
-                                QStringLiteral("Show or hide the toolbar"));
+    toolBarAction_ =
+        makeAction(this, QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar"));
     toolBarAction_->setCheckable(true);
     toolBarAction_->setChecked(true);
     statusBarAction_ = makeAction(this, QStringLiteral("&Status Bar"),
@@ -113,8 +112,8 @@ void CMainFrame::createActions() {
     compileAction_->setIcon(QIcon(QStringLiteral(":/icons/compile.png")));
     connect(compileAction_, &QAction::triggered, this, &CMainFrame::compile);
 
-    topicsAction_ = makeAction(this, QStringLiteral("&Topics"),
-                               QStringLiteral("Open the user's guide"));
+    topicsAction_ =
+        makeAction(this, QStringLiteral("&Topics"), QStringLiteral("Open the user's guide"));
     connect(topicsAction_, &QAction::triggered, this, &CMainFrame::helpTopics);
     aboutAction_ = makeAction(this, QStringLiteral("&About Quillset..."),
                               QStringLiteral("Show the program's version and build date"));
@@ -129,17 +128,17 @@ void CMainFrame::createActions() {
             QMetaObject::invokeMethod(codeView_, command, Qt::QueuedConnection);
         };
     };
-    auto* cut = makeAction(this, QStringLiteral("Cut"), QString(),
-                           {QKeySequence(Qt::CTRL | Qt::Key_X),
-                            QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    auto* cut =
+        makeAction(this, QStringLiteral("Cut"), QString(),
+                   {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     connect(cut, &QAction::triggered, this, toScriptPane(&QPlainTextEdit::cut));
-    auto* copy = makeAction(this, QStringLiteral("Copy"), QString(),
-                            {QKeySequence(Qt::CTRL | Qt::Key_C),
-                             QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    auto* copy =
+        makeAction(this, QStringLiteral("Copy"), QString(),
+                   {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     connect(copy, &QAction::triggered, this, toScriptPane(&QPlainTextEdit::copy));
-    auto* paste = makeAction(this, QStringLiteral("Paste"), QString(),
-                             {QKeySequence(Qt::CTRL | Qt::Key_V),
-                              QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    auto* paste =
+        makeAction(this, QStringLiteral("Paste"), QString(),
+                   {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     connect(paste, &QAction::triggered, this, toScriptPane(&QPlainTextEdit::paste));
     auto* printPicture = makeAction(this, QStringLiteral("Print Picture"), QString(),
                                     {QKeySequence(Qt::CTRL | Qt::Key_P)});
@@ -219,7 +218,9 @@ void CMainFrame::createPanes() {
     });
 }
 
-void CMainFrame::compile() { document_->compile(codeView_->text()); }
+void CMainFrame::compile() {
+    document_->compile(codeView_->text());
+}
 
 bool CMainFrame::openDocument(const QString& path) {
     MessageBoxReporter reporter(this);

@@ -26,16 +26,17 @@ constexpr std::array<Indicator, 3> kIndicators{{
 
 } // namespace
 
-bool LockKeyIndicators::available() { return lockState(kIndicators[0].lockName).has_value(); }
+bool LockKeyIndicators::available() {
+    return lockState(kIndicators[0].lockName).has_value();
+}
 
 LockKeyIndicators::LockKeyIndicators(QStatusBar& bar)
     : QObject(&bar) {
     for (std::size_t i = 0; i < kIndicators.size(); ++i) {
         auto* label = new QLabel(&bar);
         label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
-                                   QString::fromLatin1(kIndicators[i].text)) +
-                               8);
+        label->setMinimumWidth(
+            label->fontMetrics().horizontalAdvance(QString::fromLatin1(kIndicators[i].text)) + 8);
         bar.addPermanentWidget(label);
         labels_[i] = label;
     }
@@ -82,5 +83,7 @@ static std::optional<bool> lockState(const char* lockName) {
     return on != 0;
 }
 #else
-static std::optional<bool> lockState(const char*) { return std::nullopt; }
+static std::optional<bool> lockState(const char*) {
+    return std::nullopt;
+}
 #endif

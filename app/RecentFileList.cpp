@@ -8,7 +8,9 @@ namespace {
 
 const QString kSection = QStringLiteral("Recent File List");
 
-QString entryName(int index) { return QStringLiteral("File%1").arg(index + 1); }
+QString entryName(int index) {
+    return QStringLiteral("File%1").arg(index + 1);
+}
 
 } // namespace
 
@@ -19,7 +21,9 @@ void RecentFileList::add(const QString& path) {
         files_.removeLast();
 }
 
-void RecentFileList::remove(const QString& path) { files_.removeAll(path); }
+void RecentFileList::remove(const QString& path) {
+    files_.removeAll(path);
+}
 
 void RecentFileList::read(QSettings& settings) {
     files_.clear();
