@@ -86,8 +86,7 @@ public:
     void editFinished();
 
     // Sets a text or barcode object's bounding box from its content, origin
-    // and angle, as Compile does. Measuring text draws into the raster:
-    // render() afterwards. Other kinds are left alone.
+    // and angle, as Compile does. Other kinds are left alone.
     void updateBounds(PageObject& object);
 
     ObjectList& objects() { return *objects_; }

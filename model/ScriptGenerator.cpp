@@ -88,6 +88,10 @@ std::string pageTrailer() {
 std::string pageStream(const PageSettings& settings, std::string_view script) {
     std::string stream = pageHeader(settings);
     stream += script;
+    // Typed text may end without a line break; EndPage must not be glued to
+    // its last line.
+    if (!script.empty() && script.back() != '\n' && script.back() != '\r')
+        stream += "\r\n";
     stream += pageTrailer();
     return stream;
 }

@@ -22,7 +22,8 @@ std::string generateStatement(const PageObject& object);
 std::string pageHeader(const PageSettings& settings);
 std::string pageTrailer();
 
-// Header, script and trailer.
+// Header, script and trailer; a script whose last line has no line end
+// gets CR LF, so the trailer starts a line of its own.
 std::string pageStream(const PageSettings& settings, std::string_view script);
 
 } // namespace quillset

@@ -114,6 +114,8 @@ TEST(ScriptGenerator, PageStream) {
     EXPECT_EQ(pageStream(page, ""), header + trailer) << "an empty script";
     EXPECT_EQ(pageStream(page, "DrawRectangle(10,20,50,60,1,0);\r\n"),
               header + "DrawRectangle(10,20,50,60,1,0);\r\n" + trailer);
+    EXPECT_EQ(pageStream(page, "// last"), header + "// last\r\n" + trailer)
+        << "the trailer never joins a last line left without its line end";
     EXPECT_EQ(pageHeader(settings(-8, -3, 384, 100)),
               "\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(-8,-3);\r\nSetPageSize(384,100);\r\n");
 }

@@ -1,0 +1,34 @@
+#include "cli/Command.h"
+#include "cli/DocumentIo.h"
+#include "cli/ScriptCheck.h"
+#include "cli/StderrReporter.h"
+
+#include <iostream>
+
+namespace quillset::cli {
+
+namespace {
+
+int run(const Invocation& invocation) {
+    StderrReporter reporter;
+    std::string bytes;
+    if (!readInput(invocation.positionals.front(), bytes, reporter))
+        return 1;
+    const std::vector<CheckFinding> findings = checkScript(bytes);
+    for (const CheckFinding& f : findings)
+        std::cout << f.line << ':' << f.column << ": " << f.reason << '\n';
+    return findings.empty() ? 0 : 1;
+}
+
+} // namespace
+
+const Command checkCommand = {
+    "check",
+    "FILE",
+    "List the drawing statements of FILE that do not read, as LINE:COLUMN: reason.",
+    1,
+    {},
+    run,
+};
+
+} // namespace quillset::cli

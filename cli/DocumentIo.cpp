@@ -1,0 +1,47 @@
+#include "cli/DocumentIo.h"
+
+#include "cli/Invocation.h"
+#include "model/FolioSession.h"
+#include "model/Reporter.h"
+#include "model/ScriptFile.h"
+
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+
+namespace quillset::cli {
+
+bool readInput(const std::string& file, std::string& bytes, Reporter& reporter) {
+    if (file != "-")
+        return readScriptFile(file, bytes, reporter);
+    bytes.assign(std::istreambuf_iterator<char>(std::cin), {});
+    if (std::cin.bad()) {
+        reporter.report(kOpenForReadFailed);
+        return false;
+    }
+    return true;
+}
+
+bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter& reporter) {
+    std::string bytes;
+    if (!readInput(invocation.positionals.front(), bytes, reporter))
+        return false;
+    if (invocation.has("--as-pane"))
+        session.compile(bytes);
+    else
+        session.openBytes(bytes, reporter);
+    return true;
+}
+
+bool writeOutput(const std::optional<std::string>& path, std::string_view bytes,
+                 Reporter& reporter) {
+    if (path && *path != "-")
+        return writeScriptFile(*path, bytes, reporter);
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+                    std::fflush(stdout) == 0;
+    if (!ok)
+        reporter.report(kWriteFailed);
+    return ok;
+}
+
+} // namespace quillset::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillset {
+class FolioSession;
+class Reporter;
+} // namespace quillset
+
+namespace quillset::cli {
+
+struct Invocation;
+
+// Reads FILE whole; "-" is standard input. Reports "Failed to open a file
+// for read.".
+bool readInput(const std::string& file, std::string& bytes, Reporter& reporter);
+
+// Brings the command's FILE into the session: as File > Open does (a script
+// file in code page 437), or with --as-pane as UTF-8 text typed into the
+// script pane and compiled.
+bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter& reporter);
+
+// Writes `bytes` to the file, or to standard output when there is no file or
+// it is "-".
+bool writeOutput(const std::optional<std::string>& path, std::string_view bytes,
+                 Reporter& reporter);
+
+} // namespace quillset::cli

@@ -1,0 +1,58 @@
+#include "cli/Invocation.h"
+
+#include <algorithm>
+
+namespace quillset::cli {
+
+std::optional<std::string> Invocation::value(std::string_view option) const {
+    const auto found = options.find(option);
+    if (found == options.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::optional<std::string> parseInvocation(const std::vector<std::string>& args,
+                                           const std::vector<OptionSpec>& options, int positionals,
+                                           Invocation& invocation) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            invocation.help = true;
+            return std::nullopt;
+        }
+        if (arg.size() < 2 || arg[0] != '-') {
+            invocation.positionals.push_back(arg);
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const auto spec = std::find_if(options.begin(), options.end(),
+                                       [&](const OptionSpec& o) { return o.name == name; });
+        if (spec == options.end())
+            return "Unknown option " + name + ".";
+        std::string value;
+        if (spec->valueName.empty()) {
+            if (equals != std::string::npos)
+                return "Option " + name + " takes no value.";
+        } else if (equals != std::string::npos) {
+            value = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            return "Option " + name + " needs a value: " + std::string(spec->valueName) + ".";
+        }
+        invocation.options[name] = value;
+    }
+    if (static_cast<int>(invocation.positionals.size()) != positionals)
+        return "Expected " + std::to_string(positionals) + " file argument" +
+               (positionals == 1 ? "" : "s") + ", got " +
+               std::to_string(invocation.positionals.size()) + ".";
+    if (const auto type = invocation.value("--printer-type")) {
+        if (*type != "2" && *type != "3" && *type != "4")
+            return "--printer-type must be 2, 3 or 4.";
+        invocation.printerType = std::stoi(*type);
+    }
+    return std::nullopt;
+}
+
+} // namespace quillset::cli

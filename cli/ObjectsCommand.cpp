@@ -1,0 +1,32 @@
+#include "cli/Command.h"
+#include "cli/DocumentIo.h"
+#include "cli/ObjectsJson.h"
+#include "cli/StderrReporter.h"
+#include "model/FolioSession.h"
+
+namespace quillset::cli {
+
+namespace {
+
+int run(const Invocation& invocation) {
+    StderrReporter reporter;
+    FolioSession session(invocation.printerType);
+    if (!loadDocument(invocation, session, reporter))
+        return 1;
+    return writeOutput(std::nullopt, objectsJson(session.settings(), session.objects()), reporter)
+               ? 0
+               : 1;
+}
+
+} // namespace
+
+const Command objectsCommand = {
+    "objects",
+    "FILE [--as-pane]",
+    "Open FILE and list the page settings and objects as JSON.",
+    1,
+    {{"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"}},
+    run,
+};
+
+} // namespace quillset::cli

@@ -1,0 +1,134 @@
+#include "cli/ObjectsJson.h"
+
+#include "model/CodePage437.h"
+#include "model/ObjectList.h"
+#include "model/PageSettings.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace quillset::cli {
+
+namespace {
+
+std::string_view kindName(ObjectKind kind) {
+    switch (kind) {
+    case ObjectKind::ScriptLine:
+        return "ScriptLine";
+    case ObjectKind::Rectangle:
+        return "Rectangle";
+    case ObjectKind::Text:
+        return "Text";
+    case ObjectKind::Barcode:
+        return "Barcode";
+    case ObjectKind::None:
+        break;
+    }
+    return "None";
+}
+
+// A code page 437 string as a JSON string of its UTF-8 text.
+std::string jsonString(std::string_view cp437) {
+    std::string out = "\"";
+    for (const char c : cp437ToUtf8(cp437)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+class JsonObject {
+public:
+    explicit JsonObject(std::string& out)
+        : out_(out) {
+        out_ += '{';
+    }
+    ~JsonObject() { out_ += '}'; }
+    JsonObject(const JsonObject&) = delete;
+    JsonObject& operator=(const JsonObject&) = delete;
+
+    void field(std::string_view name, std::string_view jsonValue) {
+        if (!first_)
+            out_ += ',';
+        first_ = false;
+        out_ += '"';
+        out_ += name;
+        out_ += "\":";
+        out_ += jsonValue;
+    }
+    void number(std::string_view name, long value) { field(name, std::to_string(value)); }
+
+private:
+    std::string& out_;
+    bool first_ = true;
+};
+
+void appendObject(std::string& out, int index, const PageObject& o) {
+    JsonObject json(out);
+    json.number("index", index);
+    json.field("kind", "\"" + std::string(kindName(o.kind)) + "\"");
+    json.number("left", o.left);
+    json.number("top", o.top);
+    json.number("right", o.right);
+    json.number("bottom", o.bottom);
+    json.number("x", o.x);
+    json.number("y", o.y);
+    json.number("barcodeX", o.barcodeX);
+    json.number("barcodeY", o.barcodeY);
+    json.number("border", o.border);
+    json.number("colour", o.colour);
+    json.number("angle", o.angle);
+    json.number("humanReadable", o.humanReadable);
+    json.number("barcodeType", o.barcodeType);
+    json.number("barcodeHeight", o.barcodeHeight);
+    json.field("literal", jsonString(o.literal.view()));
+    json.field("rawLine", jsonString(o.rawLine.view()));
+    const std::string_view chars = o.styled.text();
+    json.field("chars", jsonString(chars));
+    std::string attrs = "[";
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        if (i > 0)
+            attrs += ',';
+        attrs += std::to_string(o.styled.attrs[i]);
+    }
+    json.field("attrs", attrs + "]");
+}
+
+} // namespace
+
+std::string objectsJson(const PageSettings& page, const ObjectList& list) {
+    std::string out;
+    {
+        JsonObject document(out);
+        std::string settings;
+        {
+            JsonObject json(settings);
+            json.number("leftMargin", page.leftMargin);
+            json.number("topMargin", page.topMargin);
+            json.number("pageWidth", page.pageWidth);
+            json.number("pageHeight", page.pageHeight);
+            json.number("rowBytes", page.rowBytes);
+        }
+        document.field("page", settings);
+        std::string objects = "[";
+        for (int i = 0; i < list.count; ++i) {
+            objects += i > 0 ? ",\n" : "\n";
+            appendObject(objects, i, list[i]);
+        }
+        document.field("objects", objects + "]");
+    }
+    return out + '\n';
+}
+
+} // namespace quillset::cli

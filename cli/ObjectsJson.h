@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace quillset {
+class ObjectList;
+struct PageSettings;
+} // namespace quillset
+
+namespace quillset::cli {
+
+// The page settings and every object with all its fields, as one JSON
+// document; text converted to UTF-8, `attrs` one number per character.
+std::string objectsJson(const PageSettings& page, const ObjectList& list);
+
+} // namespace quillset::cli

@@ -1,0 +1,98 @@
+#include "cli/ScriptCheck.h"
+
+#include "model/ScriptReader.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quillset::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kDrawingKeywords = {"DRAWTEXT", "DRAWRECTANGLE",
+                                                              "DRAWBARCODE"};
+
+// The first word, upper-cased, after any blanks or control characters;
+// empty when something else (a comment's slashes) comes first.
+std::string firstWord(std::string_view line) {
+    std::size_t i = 0;
+    while (i < line.size() && static_cast<unsigned char>(line[i]) <= ' ')
+        ++i;
+    std::string word;
+    for (; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c >= 'a' && c <= 'z')
+            word += static_cast<char>(c - 'a' + 'A');
+        else if (c >= 'A' && c <= 'Z')
+            word += c;
+        else
+            break;
+    }
+    return word;
+}
+
+// Edits (insert, delete, replace, swap of neighbours) from a to b.
+std::size_t editDistance(std::string_view a, std::string_view b) {
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i)
+        d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+bool looksLikeDrawing(std::string_view word) {
+    constexpr std::size_t kMinimumPrefix = 5; // "DRAWT", "DRAWR", "DRAWB"
+    return std::any_of(kDrawingKeywords.begin(), kDrawingKeywords.end(), [&](std::string_view k) {
+        const std::size_t shorter = std::min(word.size(), k.size());
+        const bool prefix =
+            shorter >= kMinimumPrefix && word.substr(0, shorter) == k.substr(0, shorter);
+        return prefix || editDistance(word, k) <= 2;
+    });
+}
+
+// Reads the line as Compile does; false with the reader's failure when it
+// would become a plain line.
+bool readsAsDrawing(std::string_view line, ScriptReader& reader) {
+    int pos = 0;
+    switch (reader.readKeyword(line, pos)) {
+    case Keyword::DrawRectangle:
+        return reader.readNumbersAndClose(line, pos, 6);
+    case Keyword::DrawText:
+        return reader.readNumbersAndString(line, pos, 4);
+    case Keyword::DrawBarcode:
+        return reader.readNumbersAndString(line, pos, 6);
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+std::vector<CheckFinding> checkScript(std::string_view fileBytes) {
+    std::vector<CheckFinding> findings;
+    int number = 0;
+    while (!fileBytes.empty()) {
+        ++number;
+        const std::size_t end = fileBytes.find('\n');
+        std::string line(fileBytes.substr(0, end));
+        fileBytes.remove_prefix(end == std::string_view::npos ? fileBytes.size() : end + 1);
+        std::erase(line, '\r');
+        if (!looksLikeDrawing(firstWord(line)))
+            continue;
+        ScriptReader reader;
+        if (!readsAsDrawing(line, reader))
+            findings.push_back({number, reader.failure.position + 1, reader.failure.reason});
+    }
+    return findings;
+}
+
+} // namespace quillset::cli

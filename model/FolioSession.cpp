@@ -1,0 +1,107 @@
+#include "model/FolioSession.h"
+
+#include "model/CodePage437.h"
+#include "model/Compile.h"
+#include "model/ObjectList.h"
+#include "model/Reporter.h"
+#include "model/ScriptFile.h"
+#include "model/ScriptGenerator.h"
+#include "printer/engine/PrintJob.h"
+#include "raster/PageRenderer.h"
+
+namespace quillset {
+
+FolioSession::FolioSession(int printerType)
+    : printerType_(normalisedPrinterType(printerType))
+    , renderer_(std::make_unique<PageRenderer>(printerType_))
+    , objects_(std::make_unique<ObjectList>()) {}
+
+FolioSession::~FolioSession() = default;
+
+PageSettings& FolioSession::settings() {
+    return renderer_->raster().settings;
+}
+
+const PageSettings& FolioSession::settings() const {
+    return renderer_->raster().settings;
+}
+
+const PageRaster& FolioSession::raster() const {
+    return renderer_->raster();
+}
+
+void FolioSession::compileScript() {
+    loadListFromText(*objects_, utf8ToCp437(script_), renderer_->text());
+    render();
+}
+
+void FolioSession::compile(std::string_view paneText) {
+    script_ = paneText;
+    compileScript();
+    modified_ = true;
+}
+
+void FolioSession::regenerate() {
+    script_ = generateScript(*objects_);
+}
+
+void FolioSession::render() {
+    renderer_->RenderPage(*objects_);
+}
+
+void FolioSession::editFinished() {
+    regenerate();
+    render();
+    modified_ = true;
+}
+
+void FolioSession::updateBounds(PageObject& object) {
+    if (object.kind == ObjectKind::Text)
+        setTextBounds(object, renderer_->text());
+    else if (object.kind == ObjectKind::Barcode)
+        setBarcodeBounds(object);
+}
+
+void FolioSession::newDocument() {
+    script_.clear();
+    compileScript();
+    modified_ = false;
+}
+
+bool FolioSession::open(const std::string& path, Reporter& reporter) {
+    std::string bytes;
+    if (!readScriptFile(path, bytes, reporter))
+        return false;
+    openBytes(bytes, reporter);
+    return true;
+}
+
+void FolioSession::openBytes(std::string_view fileBytes, Reporter& reporter) {
+    LoadedScript loaded = loadScript(fileBytes, settings());
+    if (loaded.longLines)
+        reporter.report(longLineWarning());
+    compile(loaded.script);
+    regenerate();
+    render();
+    // The page view shows the opened document by compiling its script again,
+    // so the objects are exactly what the regenerated script says.
+    compileScript();
+    modified_ = false;
+}
+
+std::string FolioSession::fileBytes() const {
+    return scriptFileBytes(pageStream(settings(), script_));
+}
+
+bool FolioSession::save(const std::string& path, Reporter& reporter) {
+    if (!writeScriptFile(path, fileBytes(), reporter))
+        return false;
+    modified_ = false;
+    return true;
+}
+
+std::string FolioSession::printStream() const {
+    return buildPrintStream(settings(), script_);
+}
+
+} // namespace quillset

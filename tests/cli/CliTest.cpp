@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamples = fs::path(QUILLSET_SOURCE_DIR) / "examples";
+const std::string kEot(1, '\x04');
+
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeAll(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("quillset-cli-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Runs the tool with `args` (shell words), `input` on standard input.
+    Outcome run(const std::string& args, const std::string& input = "") {
+        writeAll(dir / "stdin", input);
+        const std::string command = std::string("cd '") + dir.string() + "' && '" + QUILLSET_CLI +
+                                    "' " + args + " < stdin > stdout 2> stderr";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readAll(dir / "stdout"),
+                readAll(dir / "stderr")};
+    }
+
+    fs::path file(const std::string& name, const std::string& bytes) {
+        writeAll(dir / name, bytes);
+        return dir / name;
+    }
+
+    fs::path dir;
+};
+
+struct Pbm {
+    int width = 0, height = 0;
+    std::string bits;
+};
+
+Pbm parsePbm(const std::string& bytes) {
+    Pbm p;
+    std::istringstream in(bytes);
+    std::string magic;
+    in >> magic >> p.width >> p.height;
+    in.get();
+    if (magic != "P4")
+        return {};
+    p.bits.assign(std::istreambuf_iterator<char>(in), {});
+    return p;
+}
+
+// A 1-bit grey PNG as PBM bits (1 = black).
+Pbm decodePng(const fs::path& path) {
+    Pbm p;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str()))
+        return p;
+    image.format = PNG_FORMAT_GRAY;
+    std::vector<png_byte> grey(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, grey.data(), 0, nullptr))
+        return p;
+    p.width = static_cast<int>(image.width);
+    p.height = static_cast<int>(image.height);
+    const int rowBytes = (p.width + 7) / 8;
+    p.bits.assign(static_cast<std::size_t>(rowBytes * p.height), '\0');
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+            if (grey[static_cast<std::size_t>(y * p.width + x)] < 128)
+                p.bits[static_cast<std::size_t>(y * rowBytes + x / 8)] |=
+                    static_cast<char>(0x80 >> (x % 8));
+    return p;
+}
+
+std::size_t blackDots(const std::string& bits) {
+    std::size_t n = 0;
+    for (const char c : bits)
+        n += static_cast<std::size_t>(__builtin_popcount(static_cast<unsigned char>(c)));
+    return n;
+}
+
+std::vector<fs::path> examples() {
+    std::vector<fs::path> paths;
+    for (const auto& entry : fs::directory_iterator(kExamples))
+        if (entry.path().extension() == ".txt")
+            paths.push_back(entry.path());
+    return paths;
+}
+
+TEST_F(Cli, RendersEveryExampleAsPbmAndPngAlike) {
+    const auto paths = examples();
+    ASSERT_GE(paths.size(), 4u);
+    for (const fs::path& example : paths) {
+        const std::string name = example.filename().string();
+        const Outcome pbm = run("render '" + example.string() + "' -o page.pbm");
+        ASSERT_EQ(pbm.status, 0) << name << ": " << pbm.err;
+        const Outcome png = run("render '" + example.string() + "' -o page.png");
+        ASSERT_EQ(png.status, 0) << name << ": " << png.err;
+        EXPECT_EQ(pbm.err + png.err, "") << name;
+
+        const Pbm fromPbm = parsePbm(readAll(dir / "page.pbm"));
+        const Pbm fromPng = decodePng(dir / "page.png");
+        const std::string objects = run("objects '" + example.string() + "'").out;
+        const auto number = [&](const std::string& key) {
+            const std::size_t at = objects.find("\"" + key + "\":");
+            return std::atoi(objects.c_str() + at + key.size() + 3);
+        };
+        EXPECT_EQ(fromPbm.width, number("pageWidth")) << name;
+        EXPECT_EQ(fromPbm.height, number("pageHeight")) << name;
+        EXPECT_EQ(fromPng.width, fromPbm.width) << name;
+        EXPECT_EQ(fromPng.height, fromPbm.height) << name;
+        EXPECT_EQ(fromPng.bits, fromPbm.bits) << name << ": PNG and PBM show the same page";
+        EXPECT_GT(blackDots(fromPbm.bits), 2000u) << name << ": the label is drawn";
+    }
+}
+
+TEST_F(Cli, ExamplesAreAsSaveWritesThem) {
+    for (const fs::path& example : examples()) {
+        const Outcome saved = run("save '" + example.string() + "' again.txt");
+        ASSERT_EQ(saved.status, 0) << saved.err;
+        EXPECT_EQ(readAll(dir / "again.txt"), readAll(example)) << example.filename();
+        const Outcome check = run("check '" + example.string() + "'");
+        EXPECT_EQ(check.status, 0) << example.filename() << ": " << check.out;
+    }
+}
+
+TEST_F(Cli, ScriptStreamAndSaveBytes) {
+    const std::string file = "SetMargin(8,16);\nSetPageSize(576,400);\n"
+                             "drawrectangle(1,2,3,4,1,0)\n// caf\x82\n";
+    const fs::path in = this->file("in.txt", file);
+    const std::string script = "DrawRectangle(1,2,3,4,1,0);\r\n// caf\xC3\xA9\n";
+    const std::string header =
+        "\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(8,16);\r\nSetPageSize(576,400);\r\n";
+    const std::string trailer = "EndPage();\r\n\x1bP#" + kEot;
+
+    const Outcome s = run("script in.txt");
+    EXPECT_EQ(s.status, 0);
+    EXPECT_EQ(s.out, script) << "UTF-8 on standard output, line ends as the document holds";
+
+    const Outcome stream = run("stream in.txt");
+    EXPECT_EQ(stream.out, header + "DrawRectangle(1,2,3,4,1,0);\r\n// caf\x82\n" + trailer)
+        << "the printer gets code page 437 and the script's own line ends";
+    EXPECT_EQ(run("stream in.txt -o out.bin").status, 0);
+    EXPECT_EQ(readAll(dir / "out.bin"), stream.out);
+
+    EXPECT_EQ(run("save in.txt out.txt").status, 0);
+    EXPECT_EQ(readAll(dir / "out.txt"),
+              header + "DrawRectangle(1,2,3,4,1,0);\r\n// caf\x82\r\n" + trailer)
+        << "CR LF after every line";
+
+    EXPECT_EQ(run("script -", file).out, script) << "standard input";
+}
+
+TEST_F(Cli, ObjectsAsJson) {
+    file("label.txt", "SetPageSize(320,200);\nDrawText(1,2,1,0,\"<B>A\\nb\");\n"
+                      "DrawBarcode(0,50,0,1,4,40,\"036000291450\");\n");
+    const Outcome r = run("objects label.txt");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"page\":{\"leftMargin\":0,\"topMargin\":0,\"pageWidth\":320,"
+                         "\"pageHeight\":200,\"rowBytes\":40}"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"index\":0,\"kind\":\"Text\",\"left\":1,\"top\":2,"), std::string::npos);
+    EXPECT_NE(r.out.find("\"literal\":\"<B>A\\\\nb\",\"rawLine\":\"\",\"chars\":\"A\\nb\","
+                         "\"attrs\":[19,19,19]"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"literal\":\"036000291452\""), std::string::npos)
+        << "the check digit written back at the render";
+
+    const Outcome pane = run("objects --as-pane -", "SetPageSize(320,200);\n// \xC3\xA9\n");
+    EXPECT_NE(pane.out.find("\"pageWidth\":384"), std::string::npos)
+        << "typed page statements do not change the page";
+    EXPECT_NE(pane.out.find("\"kind\":\"ScriptLine\""), std::string::npos);
+    EXPECT_NE(pane.out.find("\"rawLine\":\"// \xC3\xA9\""), std::string::npos) << pane.out;
+}
+
+TEST_F(Cli, PrinterTypeSetsTheStartingWidth) {
+    file("box.txt", "DrawRectangle(0,0,10,10,1,0);\n");
+    const struct {
+        const char* why;
+        std::string args;
+        int width;
+    } cases[] = {
+        {"the default is 2 inches", "", 384},
+        {"3 inches", " --printer-type 3", 576},
+        {"4 inches", " --printer-type=4", 832},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(run("render box.txt -o p.pbm" + c.args).status, 0) << c.why;
+        EXPECT_EQ(parsePbm(readAll(dir / "p.pbm")).width, c.width) << c.why;
+    }
+}
+
+TEST_F(Cli, Check) {
+    file("s.txt", "// DrawText is fine here\r\n"
+                  "DrawText(0,0,1,0,\"ok\");\r\n"
+                  "DrawRectangle(10,20,30,40,1);\r\n"
+                  "DrawTxt(0,0,1,0,\"x\");\r\n"
+                  "  drawbarcode(0,0,0,0,1,40,\"12\" x);\r\n"
+                  "DrawText(0,0,1,0,\"<Q>\");\r\n"
+                  "SetMargin(x);\r\n");
+    const Outcome r = run("check s.txt");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "3:28: expected ','\n"
+                     "4:1: unknown statement\n"
+                     "5:33: expected ')'\n"
+                     "6:20: unknown tag\n");
+}
+
+TEST_F(Cli, Errors) {
+    const struct {
+        const char* why;
+        std::string args;
+        std::string err;
+    } cases[] = {
+        {"a file that cannot be read", "script missing.txt", "Failed to open a file for read.\n"},
+        {"an unwritable output", "save - no/such/dir.txt", "Failed to open a file for write.\n"},
+        {"unknown image format", "render - -o page.gif",
+         "The output file must end in .png or .pbm.\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run(c.args);
+        EXPECT_EQ(r.status, 1) << c.why;
+        EXPECT_EQ(r.err, c.err) << c.why;
+    }
+    EXPECT_EQ(run("").status, 1);
+    EXPECT_EQ(run("frobnicate x").status, 1);
+    EXPECT_EQ(run("render a.txt").status, 1) << "render needs -o";
+    EXPECT_EQ(run("script a.txt b.txt").status, 1) << "one file only";
+    EXPECT_EQ(run("script a.txt --printer-type 5").status, 1);
+    EXPECT_EQ(run("script a.txt --bogus").status, 1);
+
+    const Outcome warned = run("script -", std::string(250, 'x') + "\n");
+    EXPECT_EQ(warned.status, 0) << "a warning is no error";
+    EXPECT_EQ(warned.err,
+              "Warning: One or more lines were longer than the maximum allowed limit of 200.\n");
+}
+
+TEST_F(Cli, Help) {
+    const Outcome top = run("--help");
+    EXPECT_EQ(top.status, 0);
+    for (const char* command : {"render", "objects", "script", "stream", "save", "check"}) {
+        EXPECT_NE(top.out.find(command), std::string::npos) << command;
+        const Outcome help = run(std::string(command) + " --help");
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_NE(help.out.find("--printer-type"), std::string::npos) << command;
+    }
+}
+
+} // namespace

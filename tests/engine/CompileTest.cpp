@@ -1,0 +1,201 @@
+#include "model/Compile.h"
+
+#include "model/ObjectList.h"
+#include "model/ScriptGenerator.h"
+#include "raster/PrinterFont.h"
+#include "raster/TextRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillset {
+namespace {
+
+class CompileTest : public ::testing::Test {
+protected:
+    const ObjectList& compile(std::string_view text) {
+        loadListFromText(*list, text, measurer);
+        return *list;
+    }
+
+    FontTable fonts;
+    TextRenderer measurer{fonts};
+    std::unique_ptr<ObjectList> list = std::make_unique<ObjectList>();
+};
+
+TEST_F(CompileTest, LineBreaks) {
+    const struct {
+        const char* why;
+        std::string text;
+        std::vector<std::string> lines; // rawLine of each kept line
+    } cases[] = {
+        {"an empty pane gives an empty list", "", {}},
+        {"CR LF with a final break: three lines", "a\r\nb\r\nc\r\n", {"a", "b", "c"}},
+        {"LF then CR are two breaks", "A\n\rB", {"A", "", "B"}},
+        {"a lone CR breaks", "A\rB", {"A", "B"}},
+        {"no break at the end", "A\nB", {"A", "B"}},
+        {"a lone break is one empty line", "\n", {""}},
+        {"blank lines are lines", "\r\n\r\n", {"", ""}},
+    };
+    for (const auto& c : cases) {
+        const ObjectList& l = compile(c.text);
+        ASSERT_EQ(l.count, static_cast<int>(c.lines.size())) << c.why;
+        for (int i = 0; i < l.count; ++i) {
+            EXPECT_EQ(l[i].kind, ObjectKind::ScriptLine) << c.why;
+            EXPECT_EQ(l[i].rawLine.view(), c.lines[static_cast<std::size_t>(i)]) << c.why;
+        }
+    }
+}
+
+TEST_F(CompileTest, KeptLines) {
+    const struct {
+        const char* why;
+        std::string line;
+    } cases[] = {
+        {"page statements in the pane do not change the page", "SetMargin(8,8);"},
+        {"page start", "BeginPage();"},
+        {"misspelt keyword", "DrawTexts(0,0,1,0,\"x\");"},
+        {"too few numbers", "DrawRectangle(10,20,30,40,1);"},
+        {"unclosed literal", "DrawText(0,0,1,0,\"abc);"},
+        {"bad tag", "DrawBarcode(0,0,0,0,1,40,\"<Q>1\");"},
+        {"tab before the keyword", "\tDrawRectangle(1,2,3,4,1,0);"},
+        {"prose", "Dear printer,"},
+    };
+    for (const auto& c : cases) {
+        const ObjectList& l = compile(c.line);
+        ASSERT_EQ(l.count, 1) << c.why;
+        EXPECT_EQ(l[0].kind, ObjectKind::ScriptLine) << c.why;
+        EXPECT_EQ(l[0].rawLine.view(), c.line) << c.why;
+    }
+}
+
+TEST_F(CompileTest, Rectangle) {
+    const PageObject& o = compile("DrawRectangle(50,60,10,20,1,0);")[0];
+    EXPECT_EQ(o.kind, ObjectKind::Rectangle);
+    EXPECT_EQ((std::vector{o.left, o.top, o.right, o.bottom}), (std::vector{10, 20, 50, 60}))
+        << "corners given swapped are stored in order";
+    EXPECT_EQ(o.x, 10);
+    EXPECT_EQ(o.y, 20);
+    EXPECT_EQ(o.colour, 1);
+    EXPECT_EQ(o.border, 0);
+    EXPECT_TRUE(o.rawLine.empty());
+
+    const PageObject& unchecked = compile("DrawRectangle(-5,0,9999,3,7,-2)")[0];
+    EXPECT_EQ(unchecked.kind, ObjectKind::Rectangle) << "no range checks";
+    EXPECT_EQ(unchecked.left, -5);
+    EXPECT_EQ(unchecked.right, 9999);
+    EXPECT_EQ(unchecked.colour, 7);
+    EXPECT_EQ(unchecked.border, -2);
+}
+
+TEST_F(CompileTest, Text) {
+    const PageObject& o = compile("DrawText(10,20,1,0,\"<B>Hi\\nyo\");")[0];
+    EXPECT_EQ(o.kind, ObjectKind::Text);
+    EXPECT_EQ(o.literal.view(), "<B>Hi\\nyo") << "the literal as typed";
+    EXPECT_EQ(o.styled.text(), "Hi\nyo");
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(o.styled.attrs[i], 19) << "font 3 and bold, character " << i;
+    EXPECT_EQ(o.x, 10);
+    EXPECT_EQ(o.y, 20);
+    EXPECT_EQ(o.colour, 1);
+
+    EXPECT_EQ(compile("drawtext(1,2,1,0,\"x\")")[0].kind, ObjectKind::Text)
+        << "lower case, no semicolon";
+}
+
+TEST_F(CompileTest, TextBoundsComeFromTheFonts) {
+    const struct {
+        const char* why;
+        std::string line;
+        int left, top, right, bottom;
+    } cases[] = {
+        {"two font 3 characters, upright", "DrawText(0,0,1,0,\"AB\");", 0, 0, 20, 23},
+        {"turned a quarter: the box runs upward from the origin", "DrawText(0,100,1,1,\"AB\");", 0,
+         80, 23, 100},
+        {"double height doubles the line", "DrawText(5,5,1,0,\"<H=2>A\");", 5, 5, 15, 51},
+    };
+    for (const auto& c : cases) {
+        const PageObject& o = compile(c.line)[0];
+        EXPECT_EQ((std::vector{o.left, o.top, o.right, o.bottom}),
+                  (std::vector{c.left, c.top, c.right, c.bottom}))
+            << c.why;
+    }
+}
+
+TEST_F(CompileTest, Barcode) {
+    const struct {
+        const char* why;
+        std::string line;
+        int left, top, right, bottom;
+    } cases[] = {
+        {"Code 39, two characters: (2 + 4) x 32 long", "DrawBarcode(5,6,0,1,1,40,\"12\");", 5, 6,
+         197, 46},
+        {"turned a quarter", "DrawBarcode(5,6,1,1,1,40,\"12\");", 5, -186, 45, 6},
+    };
+    for (const auto& c : cases) {
+        const PageObject& o = compile(c.line)[0];
+        EXPECT_EQ(o.kind, ObjectKind::Barcode) << c.why;
+        EXPECT_EQ((std::vector{o.left, o.top, o.right, o.bottom}),
+                  (std::vector{c.left, c.top, c.right, c.bottom}))
+            << c.why;
+    }
+    const PageObject& o = compile("DrawBarcode(1,2,3,1,2,60,\"<B>a\\\"b\");")[0];
+    EXPECT_EQ(o.literal.view(), "a\"b") << "data decoded, tags removed";
+    EXPECT_EQ(o.styled.text(), "a\"b");
+    EXPECT_EQ(o.styled.attrs[0], 19) << "tags still style the human-readable line";
+    EXPECT_EQ((std::vector{o.barcodeX, o.barcodeY, o.angle, o.humanReadable, o.barcodeType,
+                           o.barcodeHeight, o.colour}),
+              (std::vector{1, 2, 3, 1, 2, 60, 1}));
+}
+
+TEST_F(CompileTest, FiveHundredObjectsAtMost) {
+    std::string text;
+    for (int i = 0; i < 501; ++i)
+        text += "DrawRectangle(" + std::to_string(i) + ",0,1,1,1,0);\n";
+    const ObjectList& l = compile(text);
+    EXPECT_EQ(l.count, 500);
+    EXPECT_EQ(l[499].left, 1) << "the first 500 lines are kept";
+    EXPECT_EQ(l[499].right, 499);
+}
+
+TEST_F(CompileTest, KeptLineCarriesNothingOfTheSlotsEarlierObject) {
+    compile("DrawBarcode(5,6,0,1,1,40,\"12\");");
+    const PageObject& o = compile("// note")[0];
+    EXPECT_EQ(o.kind, ObjectKind::ScriptLine);
+    EXPECT_EQ(o.barcodeType, 0);
+    EXPECT_EQ(o.right, 0);
+    EXPECT_TRUE(o.literal.empty());
+    EXPECT_EQ(o.styled.length(), 0u);
+}
+
+TEST_F(CompileTest, OverlongLinesAreCutWhereTheyAreStored) {
+    const std::string comment = "// " + std::string(247, 'x');
+    EXPECT_EQ(compile(comment)[0].rawLine.view(), comment.substr(0, 199));
+
+    // 120 items but 240 characters: the reader takes it whole; the literal
+    // is cut between whole tags so that it still reads when written back.
+    std::string source;
+    for (int i = 0; i < 60; ++i)
+        source += "<B>x";
+    const PageObject& o = compile("DrawText(0,0,1,0,\"" + source + "\");")[0];
+    ASSERT_EQ(o.kind, ObjectKind::Text);
+    EXPECT_EQ(o.styled.length(), 60u) << "the drawn text is the whole literal";
+    EXPECT_EQ(o.literal.view(), source.substr(0, 199)) << "ends on a whole tag";
+
+    const std::string again = generateStatement(o);
+    const PageObject& reread = compile(again)[0];
+    EXPECT_EQ(reread.kind, ObjectKind::Text) << again;
+    EXPECT_EQ(reread.literal.view(), o.literal.view());
+
+    const std::string escapes(198, '\\');
+    const PageObject& e = compile("DrawText(0,0,1,0,\"a" + escapes + "\")")[0];
+    ASSERT_EQ(e.kind, ObjectKind::Text);
+    EXPECT_EQ(e.literal.view(), "a" + escapes.substr(0, 198))
+        << "an escape is never split from its character";
+}
+
+} // namespace
+} // namespace quillset

@@ -1,0 +1,201 @@
+#include "model/FolioSession.h"
+
+#include "RecordingReporter.h"
+#include "model/ObjectList.h"
+#include "model/PageSettings.h"
+#include "model/ScriptFile.h"
+#include "raster/PageRaster.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace quillset {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kHeader576 =
+    "\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(0,0);\r\nSetPageSize(576,1248);\r\n";
+const std::string kTrailer = std::string("EndPage();\r\n\x1bP#") + '\x04';
+
+bool dot(const PageRaster& raster, int x, int y) {
+    return (raster.GetByte(x / 8, y) & (0x80 >> (x % 8))) != 0;
+}
+
+std::string pageBits(const FolioSession& s) {
+    const PageRaster& r = s.raster();
+    std::string bits;
+    for (int y = 0; y < r.settings.pageHeight; ++y)
+        for (int c = 0; c < r.settings.rowBytes; ++c)
+            bits += static_cast<char>(r.GetByte(c, y));
+    return bits;
+}
+
+TEST(FolioSession, SavesTheWorkedPage) {
+    FolioSession session(3);
+    session.compile("DrawRectangle(10,20,50,60,1,0);\r\n");
+    EXPECT_TRUE(session.modified());
+    EXPECT_EQ(session.fileBytes(), kHeader576 + "DrawRectangle(10,20,50,60,1,0);\r\n" + kTrailer);
+    EXPECT_EQ(session.printStream(), session.fileBytes())
+        << "for ASCII with CR LF the file is the print stream";
+}
+
+TEST(FolioSession, OpensTheWorkedFile) {
+    FolioSession session(2);
+    RecordingReporter reporter;
+    session.openBytes("\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(16,4);\r\nSetPageSize(576,600);"
+                      "\r\nDrawRectangle(10,20,50,60,1,0);\r\nEndPage();\r\n\x1bP#\x04",
+                      reporter);
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(session.script(), "DrawRectangle(10,20,50,60,1,0);\r\n");
+    EXPECT_EQ(session.settings().leftMargin, 16);
+    EXPECT_EQ(session.settings().topMargin, 4);
+    EXPECT_EQ(session.settings().pageWidth, 576);
+    EXPECT_EQ(session.settings().pageHeight, 600);
+    ASSERT_EQ(session.objects().count, 1);
+    EXPECT_TRUE(dot(session.raster(), 10, 20));
+    EXPECT_TRUE(dot(session.raster(), 50, 60));
+    EXPECT_FALSE(dot(session.raster(), 51, 60));
+    EXPECT_FALSE(session.modified());
+}
+
+TEST(FolioSession, OpenRegeneratesTheScript) {
+    const struct {
+        const char* why;
+        std::string file;
+        std::string script;
+    } cases[] = {
+        {"readable statements come back canonical", "drawrectangle ( 1 , 2 , 3 , 4 , 1 , 0 )\n",
+         "DrawRectangle(1,2,3,4,1,0);\r\n"},
+        {"kept lines end with LF after regeneration", "// a note\r\nDrawText(1,2,1,0,\"x\")\r\n",
+         "// a note\nDrawText(1,2,1,0,\"x\");\r\n"},
+        {"prose becomes kept lines", "Dear printer,\r\nhello.\r\n", "Dear printer,\nhello.\n"},
+        {"code page 437 text comes back as UTF-8",
+         "DrawText(0,0,1,0,\"\x9C 5\");\r\n// caf\x82\r\n",
+         "DrawText(0,0,1,0,\"\xC2\xA3 5\");\r\n// caf\xC3\xA9\n"},
+        {"the UPC check digit is written back", "DrawBarcode(0,0,0,1,4,60,\"036000291450\");\r\n",
+         "DrawBarcode(0,0,0,1,4,60,\"036000291452\");\r\n"},
+    };
+    for (const auto& c : cases) {
+        FolioSession session;
+        RecordingReporter reporter;
+        session.openBytes(c.file, reporter);
+        EXPECT_EQ(session.script(), c.script) << c.why;
+    }
+}
+
+TEST(FolioSession, OpenedObjectsAreTheCompileOfTheRegeneratedScript) {
+    FolioSession session;
+    RecordingReporter reporter;
+    session.openBytes("DrawBarcode(0,0,0,1,4,60,\"036000291450\");\r\n", reporter);
+    ASSERT_EQ(session.objects().count, 1);
+    const PageObject& upc = session.objects()[0];
+    EXPECT_EQ(upc.literal.view(), "036000291452");
+    EXPECT_EQ(upc.styled.text(), "036000291452") << "the human-readable line shows the digit";
+}
+
+TEST(FolioSession, OpenWarnsOfLongLinesAndKeepsThem) {
+    FolioSession session;
+    RecordingReporter reporter;
+    const std::string comment = "// " + std::string(247, 'x');
+    session.openBytes(comment + "\r\nDrawRectangle(1,1,2,2,1,0);\r\n", reporter);
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{longLineWarning()});
+    EXPECT_EQ(session.script(), comment.substr(0, 199) + "\nDrawRectangle(1,1,2,2,1,0);\r\n");
+}
+
+TEST(FolioSession, FileSettingsAreClampedIntoTheRaster) {
+    FolioSession session;
+    RecordingReporter reporter;
+    session.openBytes("SetMargin(13,5);\nSetPageSize(30000,-4);\n", reporter);
+    EXPECT_EQ(session.settings().leftMargin, 8);
+    EXPECT_EQ(session.settings().topMargin, 5);
+    EXPECT_EQ(session.settings().pageWidth, 832);
+    EXPECT_EQ(session.settings().pageHeight, 0);
+}
+
+TEST(FolioSession, CompileKeepsThePaneTextAndThePage) {
+    FolioSession session(4);
+    const std::string pane = "SetMargin(8,8);\ndrawtext(1,2,1,0,\"caf\xC3\xA9\")";
+    session.compile(pane);
+    EXPECT_EQ(session.script(), pane) << "Compile does not regenerate";
+    EXPECT_EQ(session.settings().leftMargin, 0) << "page statements in the pane change nothing";
+    EXPECT_EQ(session.settings().pageWidth, 832);
+    ASSERT_EQ(session.objects().count, 2);
+    EXPECT_EQ(session.objects()[0].kind, ObjectKind::ScriptLine);
+    EXPECT_EQ(session.objects()[1].literal.view(), "caf\x82") << "objects hold code page 437";
+    session.regenerate();
+    EXPECT_EQ(session.script(), "SetMargin(8,8);\nDrawText(1,2,1,0,\"caf\xC3\xA9\");\r\n")
+        << "non-ASCII text survives an edit unchanged";
+}
+
+TEST(FolioSession, NewDocumentBlanksThePageButKeepsItsSettings) {
+    FolioSession session;
+    RecordingReporter reporter;
+    session.openBytes("SetPageSize(320,200);\nDrawRectangle(0,0,10,10,1,0);\n", reporter);
+    session.newDocument();
+    EXPECT_EQ(session.script(), "");
+    EXPECT_EQ(session.objects().count, 0);
+    EXPECT_EQ(session.settings().pageWidth, 320);
+    EXPECT_FALSE(dot(session.raster(), 0, 0));
+    EXPECT_EQ(session.fileBytes(),
+              "\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(0,0);\r\nSetPageSize(320,200);\r\n" +
+                  kTrailer);
+}
+
+class FolioSessionOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("quillset-session-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    fs::path dir;
+    RecordingReporter reporter;
+};
+
+TEST_F(FolioSessionOnDisk, RoundTrip) {
+    const fs::path first = dir / "first.txt";
+    const fs::path second = dir / "second.txt";
+    {
+        std::ofstream(first, std::ios::binary)
+            << "SetPageSize(384,300);\r\n"
+               "DrawText(10,10,1,0,\"<F=1><B>Hi</B> \\\"there\\\"\");\r\n"
+               "drawrectangle(5,5,200,100,1,3)\r\n"
+               "DrawBarcode(20,150,0,1,2,50,\"\x88"
+               "AB\\\"C\");\r\n"
+               "// kept\r\n";
+    }
+    FolioSession a;
+    ASSERT_TRUE(a.open(first, reporter));
+    ASSERT_TRUE(a.save(second, reporter));
+    FolioSession b;
+    ASSERT_TRUE(b.open(second, reporter));
+    EXPECT_EQ(b.script(), a.script());
+    EXPECT_EQ(b.fileBytes(), a.fileBytes());
+    EXPECT_EQ(pageBits(b), pageBits(a));
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(FolioSessionOnDisk, FailuresAreReportedAndChangeNothing) {
+    FolioSession session;
+    session.compile("// typed");
+    EXPECT_FALSE(session.open(dir / "missing.txt", reporter));
+    EXPECT_EQ(session.script(), "// typed");
+    EXPECT_FALSE(session.save(dir / "no-folder" / "x.txt", reporter));
+    EXPECT_TRUE(session.modified()) << "a failed save leaves the document modified";
+    EXPECT_EQ(reporter.messages,
+              (std::vector<std::string>{kOpenForReadFailed, kOpenForWriteFailed}));
+    EXPECT_TRUE(session.save(dir / "x.txt", reporter));
+    EXPECT_FALSE(session.modified());
+}
+
+} // namespace
+} // namespace quillset
