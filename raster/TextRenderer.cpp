@@ -1,9 +1,11 @@
 #include "raster/TextRenderer.h"
 
 #include "model/StyledText.h"
+#include "raster/PageRaster.h"
 #include "raster/PrinterFont.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quillset {
 namespace {
@@ -27,6 +29,35 @@ bool endsLine(std::uint8_t c) {
     return c == 0 || c == kLineFeed;
 }
 
+// Whether any dot of a cell `width` x `height` with the pen at (penX, penY)
+// falls on the page (see GlyphCanvas::blit for where the cells go).
+bool cellOnPage(const PageRaster& raster, int penX, int penY, int width, int height, int angle) {
+    int left = penX;
+    int top = penY - height;
+    int across = width;
+    int down = height;
+    switch (angle) {
+    case 1:
+        left = penX - height;
+        top = penY - width + 1;
+        std::swap(across, down);
+        break;
+    case 2:
+        left = penX - width + 1;
+        top = penY + 1;
+        break;
+    case 3:
+        left = penX + 1;
+        top = penY;
+        std::swap(across, down);
+        break;
+    default:
+        break;
+    }
+    return left < raster.dotLimitX() && left + across > 0 && top < raster.usableRows() &&
+           top + down > 0;
+}
+
 std::int16_t difference(int a, int b) {
     return static_cast<std::int16_t>(a - b);
 }
@@ -35,32 +66,36 @@ std::int16_t difference(int a, int b) {
 
 void TextRenderer::DrawGlyph(PageRaster& raster, int& penX, int& penY, std::uint8_t character,
                              std::uint8_t attribute, std::int16_t colour, int angle) {
-    canvas_.load(fonts_.lookup(attribute), character);
-    if (attribute & attr::kBold) {
-        canvas_.embolden();
+    const int width = advance(attribute);
+    // A cell wholly off the page would only have its dots skipped one by one.
+    if (cellOnPage(raster, penX, penY, width, cellHeight(attribute), angle)) {
+        canvas_.load(fonts_.lookup(attribute), character);
+        if (attribute & attr::kBold) {
+            canvas_.embolden();
+        }
+        if (attribute & attr::kDoubleWidth) {
+            canvas_.doubleWidth();
+        }
+        if (attribute & attr::kDoubleHeight) {
+            canvas_.doubleHeight();
+        }
+        if (attribute & attr::kUnderline) {
+            canvas_.underline();
+        }
+        canvas_.blit(raster, penX, penY, colour, angle);
     }
-    if (attribute & attr::kDoubleWidth) {
-        canvas_.doubleWidth();
-    }
-    if (attribute & attr::kDoubleHeight) {
-        canvas_.doubleHeight();
-    }
-    if (attribute & attr::kUnderline) {
-        canvas_.underline();
-    }
-    canvas_.blit(raster, penX, penY, colour, angle);
     switch (angle) {
     case 1:
-        penY -= canvas_.width;
+        penY -= width;
         break;
     case 2:
-        penX -= canvas_.width;
+        penX -= width;
         break;
     case 3:
-        penY += canvas_.width;
+        penY += width;
         break;
     default:
-        penX += canvas_.width;
+        penX += width;
         break;
     }
 }
@@ -131,6 +166,11 @@ void TextRenderer::DrawTextBlock(PageRaster& raster, int x, int y, std::int16_t 
 int TextRenderer::advance(std::uint8_t attribute) const {
     const int cell = std::min<int>(fonts_.lookup(attribute).width, GlyphCanvas::kMaxColumns / 2);
     return (attribute & attr::kDoubleWidth) ? 2 * cell : cell;
+}
+
+int TextRenderer::cellHeight(std::uint8_t attribute) const {
+    const int cell = std::min<int>(fonts_.lookup(attribute).height, GlyphCanvas::kMaxRows / 2);
+    return (attribute & attr::kDoubleHeight) ? 2 * cell : cell;
 }
 
 void TextRenderer::measureTextBlock(int angle, const StyledText& text) {

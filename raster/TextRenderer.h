@@ -58,6 +58,8 @@ public:
 private:
     // The cell width of one character, after double width.
     int advance(std::uint8_t attribute) const;
+    // The cell height of one character, after double height.
+    int cellHeight(std::uint8_t attribute) const;
 
     const FontTable& fonts_;
     GlyphCanvas canvas_;
