@@ -243,6 +243,39 @@ TEST(TextRenderer, AFieldWithoutTerminatorEndsAtItsLastByte) {
     EXPECT_EQ(renderer.textExtentX, 2000);
 }
 
+TEST(TextRenderer, GlyphsAcrossThePageEdgesMatchTheWrittenAlgorithm) {
+    // One glyph pushed dot by dot across each edge of a small page, at every
+    // angle: the cells that are only partly on the page, or only just off
+    // it, are where clipping goes wrong.
+    TestFonts fonts;
+    fonts.randomise(3, 60);
+    const std::uint8_t attributes[] = {3, 10 | attr::kDoubleWidth | attr::kDoubleHeight,
+                                       6 | attr::kBold | attr::kUnderline, 9 | attr::kUnderline};
+    auto ours = makeRaster(64, 48);
+    auto written = makeRaster(64, 48);
+    TextRenderer renderer(fonts.table());
+    WrittenTextRenderer reference(fonts.table());
+    for (int angle = 0; angle < 4; ++angle) {
+        for (const std::uint8_t attribute : attributes) {
+            for (int d = -170; d <= 240; ++d) {
+                const int pens[2][2] = {{d, 24}, {32, d}};
+                for (const auto& pen : pens) {
+                    ours->Clear();
+                    written->Clear();
+                    int ox = pen[0], oy = pen[1], wx = pen[0], wy = pen[1];
+                    renderer.DrawGlyph(*ours, ox, oy, 'M', attribute, 1, angle);
+                    reference.DrawGlyph(*written, wx, wy, 'M', attribute, 1, angle);
+                    ASSERT_EQ(ours->bits, written->bits)
+                        << "angle " << angle << ", attribute " << int(attribute) << ", pen ("
+                        << pen[0] << ", " << pen[1] << ")";
+                    ASSERT_EQ(ox, wx);
+                    ASSERT_EQ(oy, wy);
+                }
+            }
+        }
+    }
+}
+
 // Random text: printable and high codes, line feeds, and any attribute.
 StyledText randomText(std::mt19937& random) {
     StyledText text;
