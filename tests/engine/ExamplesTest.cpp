@@ -50,11 +50,13 @@ TEST(Examples, OpenAndScan) {
             session.open(std::string(QUILLSET_SOURCE_DIR) + "/examples/" + c.file, reporter))
             << c.file;
         EXPECT_TRUE(reporter.messages.empty()) << c.file;
-        for (int i = 0; i < session.objects().count; ++i)
+        for (int i = 0; i < session.objects().count; ++i) {
             EXPECT_NE(session.objects()[i].kind, ObjectKind::ScriptLine)
                 << c.file << ": every line draws";
-        if (c.format != ZXing::BarcodeFormat::None)
+        }
+        if (c.format != ZXing::BarcodeFormat::None) {
             EXPECT_EQ(scan(session.raster(), c.format), c.data) << c.file;
+        }
     }
 }
 
