@@ -37,7 +37,7 @@ int run(const Invocation& invocation) {
     if (png) {
         image = pngImage(session.raster());
         if (image.empty()) {
-            reporter.report("A page without dots cannot be written as PNG.");
+            reporter.report("A page of width or height 0 cannot be written as PNG.");
             return 1;
         }
     } else {
