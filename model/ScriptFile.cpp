@@ -154,7 +154,6 @@ bool writeScriptFile(const std::string& path, std::string_view bytes, Reporter& 
     bool ok = writeAll(std::move(file), bytes);
     if (ok && fs::exists(old))
         fs::permissions(tempPath, old.permissions(), error);
-    error.clear();
     if (ok) {
         fs::rename(tempPath, target, error);
         ok = !error;
