@@ -1,0 +1,204 @@
+#include "printer/SerialPort.h"
+
+#include "PseudoTerminal.h"
+#include "model/PageSettings.h"
+#include "printer/SerialSettings.h"
+#include "printer/engine/PrintJob.h"
+#include "tests/engine/RecordingReporter.h"
+
+#include <QElapsedTimer>
+#include <QSettings>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace quillset {
+namespace {
+
+using namespace std::chrono_literals;
+
+using Messages = std::vector<std::string>;
+
+const std::string kOpenFailed = "Com port could not be opened.";
+const std::string kConfigureFailed = "Com port could not be configured.";
+const std::string kTransmissionError = "Serial transmission error.";
+
+std::string printStream() {
+    PageSettings settings;
+    settings.topMargin = 8;
+    settings.pageWidth = 576;
+    settings.pageHeight = 400;
+    settings.normalise();
+    return buildPrintStream(settings, "DrawRectangle(0,0,100,40,1,2);\r\n");
+}
+
+std::string everyByte() {
+    std::string bytes;
+    for (int value = 0; value < 256; ++value)
+        bytes.push_back(static_cast<char>(value));
+    return bytes;
+}
+
+bool reopens(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
+}
+
+// The printer hangs on the pseudo-terminal's slave as COM3.
+class TransmitTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.isOpen());
+        settings.clear();
+        settings.setValue("Ports/COM3", QString::fromStdString(pty.slavePath()));
+        port.portName = QStringLiteral("COM3");
+        port.baudRate = 115200;
+    }
+    void TearDown() override { settings.clear(); }
+
+    QSettings settings{kSettingsOrganisation, kSettingsApplication};
+    PseudoTerminal pty;
+    SerialPort port;
+    RecordingReporter reporter;
+};
+
+TEST_F(TransmitTest, EveryByteArrivesUnchanged) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"print stream", printStream(), "what Print sends, EOT last"},
+        {"every byte value", everyByte(),
+         "no CR/LF translation, no XON/XOFF taken from the data, no stripped top bit"},
+        {"large", std::string(300000, 'x') + '\x04',
+         "more than a pseudo-terminal holds: the write goes on as the reader drains it"},
+    };
+    ASSERT_EQ(cases[0].bytes.back(), '\x04');
+    for (const Case& c : cases) {
+        std::string received;
+        std::thread reader([&] { received = pty.read(c.bytes.size(), 10s); });
+        EXPECT_TRUE(port.Transmit(c.bytes, reporter)) << c.name;
+        reader.join();
+        EXPECT_EQ(reporter.messages, Messages{}) << c.name;
+        EXPECT_EQ(received.size(), c.bytes.size()) << c.name << ": " << c.why;
+        EXPECT_TRUE(received == c.bytes) << c.name << ": " << c.why;
+        EXPECT_TRUE(reopens(pty.slavePath())) << c.name << ": the port is closed afterwards";
+    }
+}
+
+// Output is held stopped until the line shows the expected settings, so the
+// transmission cannot end before they have been seen.
+TEST_F(TransmitTest, ConfiguresTheLine8N2WithoutFlowControl) {
+    const std::pair<std::uint32_t, speed_t> rates[] = {
+        {1200, B1200}, {9600, B9600}, {57600, B57600}, {115200, B115200}};
+    for (const auto& [rate, speed] : rates) {
+        port.baudRate = rate;
+        pty.stopOutput();
+        std::atomic<bool> seen = false;
+        std::thread watcher([&, speed = speed] {
+            for (int attempt = 0; attempt < 400 && !seen; ++attempt) {
+                termios line{};
+                tcgetattr(pty.slave(), &line);
+                seen = cfgetospeed(&line) == speed && (line.c_cflag & CSIZE) == CS8 &&
+                       !(line.c_cflag & PARENB) && (line.c_cflag & CSTOPB) &&
+                       !(line.c_cflag & CRTSCTS) && !(line.c_iflag & (IXON | IXOFF));
+                std::this_thread::sleep_for(5ms);
+            }
+            pty.resumeOutput();
+        });
+        EXPECT_TRUE(port.Transmit(printStream(), reporter)) << rate;
+        watcher.join();
+        EXPECT_TRUE(seen) << rate << " bit/s, 8 data bits, no parity, 2 stop bits, no flow control";
+        EXPECT_EQ(pty.read(printStream().size(), 2s), printStream()) << rate;
+    }
+    EXPECT_EQ(reporter.messages, Messages{});
+}
+
+TEST_F(TransmitTest, RateWithoutStandardSpeedIsAccepted) {
+    port.baudRate = 14400;
+    std::string received;
+    std::thread reader([&] { received = pty.read(printStream().size(), 5s); });
+    EXPECT_TRUE(port.Transmit(printStream(), reporter));
+    reader.join();
+    EXPECT_EQ(reporter.messages, Messages{});
+    EXPECT_EQ(received, printStream());
+}
+
+TEST_F(TransmitTest, FailuresReportTheirMessagesInOrder) {
+    struct Case {
+        const char* name;
+        const char* portName;
+        std::uint32_t baudRate;
+        Messages messages;
+    };
+    settings.setValue("Ports/COM4", "/nonexistent/ttyUSB9");
+    const Case cases[] = {
+        {"no device behind the port", "COM4", 115200, {kOpenFailed, kTransmissionError}},
+        {"a device path that does not exist",
+         "/nonexistent/ttyACM0",
+         115200,
+         {kOpenFailed, kTransmissionError}},
+        {"a speed the device refuses", "COM3", 0, {kConfigureFailed, kTransmissionError}},
+    };
+    for (const Case& c : cases) {
+        port.portName = c.portName;
+        port.baudRate = c.baudRate;
+        RecordingReporter messages;
+        EXPECT_FALSE(port.Transmit(printStream(), messages)) << c.name;
+        EXPECT_EQ(messages.messages, c.messages) << c.name;
+    }
+    EXPECT_TRUE(reopens(pty.slavePath())) << "a failed configuration closes the port";
+}
+
+TEST_F(TransmitTest, StalledDeviceEndsAfterTheBoundAsAnError) {
+    const std::string bytes(1000, 'x'); // 95 ms of line time at 115200 bit/s
+    pty.stopOutput();
+    QElapsedTimer clock;
+    clock.start();
+    Messages whileOpen;
+    std::thread other([&] {
+        std::this_thread::sleep_for(300ms);
+        RecordingReporter second;
+        SerialPort(port).Transmit("x", second);
+        whileOpen = second.messages;
+    });
+    EXPECT_FALSE(port.Transmit(bytes, reporter));
+    const qint64 elapsed = clock.elapsed();
+    other.join();
+    pty.resumeOutput();
+
+    EXPECT_EQ(reporter.messages, Messages{kTransmissionError});
+    EXPECT_GE(elapsed, 2000) << "the bound is twice the line time plus two seconds";
+    EXPECT_LT(elapsed, 6000);
+    EXPECT_EQ(whileOpen, (Messages{kOpenFailed, kTransmissionError}))
+        << "the port is for one user at a time";
+    EXPECT_TRUE(reopens(pty.slavePath()));
+}
+
+TEST_F(TransmitTest, DeviceLostPartWayIsAnError) {
+    const std::string bytes(300000, 'x');
+    std::thread unplug([&] {
+        pty.read(1000, 2s);
+        pty.closeMaster();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(port.Transmit(bytes, reporter));
+    unplug.join();
+    EXPECT_EQ(reporter.messages, Messages{kTransmissionError});
+    EXPECT_LT(clock.elapsed(), 10000) << "the failure is seen when it happens, not at the bound";
+}
+
+} // namespace
+} // namespace quillset
