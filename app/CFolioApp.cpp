@@ -1,6 +1,7 @@
 #include "app/CFolioApp.h"
 
 #include "app/CMainFrame.h"
+#include "printer/SerialSettings.h"
 
 #include <QIcon>
 #include <QSettings>
@@ -10,18 +11,10 @@ namespace quillset {
 namespace {
 
 QSettings applicationSettings() {
-    return QSettings(QString::fromLatin1(CFolioApp::kCompany),
-                     QString::fromLatin1(CFolioApp::kTitle));
+    return QSettings(QString::fromLatin1(kSettingsOrganisation),
+                     QString::fromLatin1(kSettingsApplication));
 }
 
-// An absent or empty value counts as its default.
-QString textValue(const QSettings& settings, const QString& key, const QString& fallback) {
-    const QString text = settings.value(key).toString();
-    return text.isEmpty() ? fallback : text;
-}
-
-const QString kBaudRateKey = QStringLiteral("Communication/BAUDRATE");
-const QString kPortKey = QStringLiteral("Communication/COMPORT");
 const QString kPrinterTypeKey = QStringLiteral("Settings/PRINTERTYPE");
 
 } // namespace
@@ -59,18 +52,15 @@ void CFolioApp::ExitInstance() {
 }
 
 void CFolioApp::loadSettings() {
+    loadSerialSettings(serialPort_);
     QSettings settings = applicationSettings();
-    serialPort_.baudRate =
-        SerialPort::baudRateFromText(textValue(settings, kBaudRateKey, QStringLiteral("57600")));
-    serialPort_.setPortNameFromText(textValue(settings, kPortKey, QStringLiteral("COM1")));
-    printerType_ = printerTypeFromText(textValue(settings, kPrinterTypeKey, QStringLiteral("2")));
+    printerType_ = printerTypeFromText(settings.value(kPrinterTypeKey).toString());
     recentFiles_.read(settings);
 }
 
 void CFolioApp::saveSettings() const {
+    saveSerialSettings(serialPort_);
     QSettings settings = applicationSettings();
-    settings.setValue(kBaudRateKey, SerialPort::baudRateText(serialPort_.baudRate));
-    settings.setValue(kPortKey, serialPort_.portName);
     settings.setValue(kPrinterTypeKey, QString::number(printerType_));
     recentFiles_.write(settings);
 }

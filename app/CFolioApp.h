@@ -14,10 +14,9 @@ class CMainFrame;
 
 // The application: the Qt application object, the printer's serial port,
 // the printer type and the recent-file list. Settings are read at start-up
-// and written at exit, under the company "Corvane" and the title "Quillset".
+// and written at exit, in the order serial port, printer type, recent files.
 class CFolioApp {
 public:
-    static constexpr const char* kCompany = "Corvane";
     static constexpr const char* kTitle = "Quillset";
     // Two blanks before the version.
     static constexpr const char* kWindowTitle = "Quillset  1.0.9";
@@ -40,7 +39,7 @@ public:
     void loadSettings();
     void saveSettings() const;
 
-    // "3" gives 3, "4" gives 4, any other text 2.
+    // "3" gives 3, "4" gives 4, any other text (none at all included) 2.
     static int printerTypeFromText(const QString& text);
 
     SerialPort& serialPort() { return serialPort_; }
