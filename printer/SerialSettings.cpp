@@ -41,4 +41,13 @@ QString portDevicePath(const QString& portName) {
     return portName;
 }
 
+void setPortDevice(const QString& portName, const QString& device) {
+    QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    settings.beginGroup(kPortsGroup);
+    if (device.isEmpty())
+        settings.remove(portName);
+    else
+        settings.setValue(portName, device);
+}
+
 } // namespace quillset

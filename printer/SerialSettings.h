@@ -21,5 +21,8 @@ void saveSerialSettings(const SerialPort& port);
 // value "/dev/ttyUSB0") goes to that device; otherwise COMn is
 // /dev/ttyS{n-1}, and any other name (a device path) is used as it is.
 QString portDevicePath(const QString& portName);
+// Puts a port name's device into the "Ports" group; an empty device removes
+// the entry, so that the name goes to its default device again.
+void setPortDevice(const QString& portName, const QString& device);
 
 } // namespace quillset
