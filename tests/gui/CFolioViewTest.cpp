@@ -1,0 +1,155 @@
+#include "GuiTestMain.h"
+
+#include "app/CFolioDoc.h"
+#include "app/CFolioView.h"
+#include "app/CMainFrame.h"
+#include "model/PageSettings.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+
+using namespace quillset;
+
+class CFolioViewTest : public QObject {
+    Q_OBJECT
+public:
+    explicit CFolioViewTest(CFolioApp& app)
+        : app_(app) {}
+
+private slots:
+    void init() {
+        QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).clear();
+        QVERIFY(app_.InitInstance({"quillset"}));
+        frame_ = app_.mainFrame();
+        view_ = frame_->folioView();
+    }
+
+    void gridDotsEveryTenDotsOfThePage_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("dots");
+        QTest::newRow("576-dot page: 58 per row, 125 rows") << 576 << 1248 << 58 * 125;
+        QTest::newRow("start-up page of type 2") << 384 << 1248 << 39 * 125;
+        QTest::newRow("full raster") << 832 << 1248 << 84 * 125;
+        QTest::newRow("one row: the first dot is the corner") << 16 << 1 << 2;
+        QTest::newRow("an empty page has no grid") << 16 << 0 << 0;
+    }
+    void gridDotsEveryTenDotsOfThePage() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, dots);
+        setPage(8, 16, width, height);
+        view_->setGridOn(true);
+        const QImage picture = paint(QSize(900, 1300));
+        QCOMPARE(count(picture, CFolioView::kGridColour), dots);
+        if (dots > 0)
+            QCOMPARE(picture.pixelColor(8, 16), CFolioView::kGridColour);
+
+        view_->setGridOn(false);
+        QCOMPARE(count(paint(QSize(900, 1300)), CFolioView::kGridColour), 0);
+    }
+
+    void frameRunsOneDotOutsideThePage() {
+        setPage(16, 24, 576, 1248);
+        const QImage picture = paint(QSize(900, 1300));
+        const QColor black(Qt::black);
+        for (int y : {23, 24, 700, 1271, 1272}) {
+            QCOMPARE(picture.pixelColor(15, y), black);
+            QCOMPARE(picture.pixelColor(592, y), black);
+        }
+        for (int x : {15, 16, 300, 591, 592}) {
+            QCOMPARE(picture.pixelColor(x, 23), black);
+            QCOMPARE(picture.pixelColor(x, 1272), black);
+        }
+        QCOMPARE(picture.pixelColor(14, 100), QColor(Qt::white));
+        QCOMPARE(picture.pixelColor(593, 100), QColor(Qt::white));
+        // The page image is white where the raster is clear.
+        QCOMPARE(picture.pixelColor(16, 24), QColor(Qt::white));
+        QCOMPARE(picture.pixelColor(591, 1271), QColor(Qt::white));
+        QCOMPARE(picture.pixelColor(16, 1273), QColor(Qt::white));
+    }
+
+    void rasterDotsAppearAtTheirPlaceOnThePaper() {
+        setPage(16, 24, 576, 1248);
+        frame_->document().compile(QStringLiteral("DrawRectangle(0,0,0,0,1,0);\r\n"
+                                                  "DrawRectangle(575,9,575,9,1,0);"));
+        const QImage picture = paint(QSize(900, 1300));
+        QCOMPARE(picture.pixelColor(16, 24), QColor(Qt::black));
+        QCOMPARE(picture.pixelColor(17, 24), QColor(Qt::white));
+        QCOMPARE(picture.pixelColor(16, 25), QColor(Qt::white));
+        QCOMPARE(picture.pixelColor(16 + 575, 24 + 9), QColor(Qt::black));
+        QCOMPARE(count(picture, Qt::black), 2 + framePixels(576, 1248));
+    }
+
+    void scrollRangeCoversTheRasterWhateverThePage() {
+        frame_->show();
+        for (int width : {16, 832}) {
+            setPage(0, 0, width, 100);
+            const QSize viewport = view_->viewport()->size();
+            QCOMPARE(view_->horizontalScrollBar()->maximum(), qMax(0, 834 - viewport.width()));
+            QCOMPARE(view_->verticalScrollBar()->maximum(), qMax(0, 1250 - viewport.height()));
+        }
+    }
+
+    void screenShowsThePictureScrolled() {
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_));
+        setPage(16, 24, 576, 1248);
+        view_->verticalScrollBar()->setValue(20);
+        const QImage shown = view_->viewport()->grab().toImage();
+        QCOMPARE(shown.pixelColor(15, 3), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(16, 4), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(14, 3), QColor(Qt::white));
+    }
+
+    void printsLifeSizeToPdf() {
+        const QString path = dir_.filePath("page.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        view_->printPage(printer);
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
+private:
+    void setPage(int left, int top, int width, int height) {
+        PageSettings& page = frame_->document().session().settings();
+        page.leftMargin = static_cast<std::int16_t>(left);
+        page.topMargin = static_cast<std::int16_t>(top);
+        page.pageWidth = static_cast<std::int16_t>(width);
+        page.pageHeight = static_cast<std::int16_t>(height);
+        page.normalise();
+        frame_->document().session().render();
+        view_->pageChanged();
+    }
+
+    QImage paint(QSize size) const {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        view_->OnDraw(painter, picture.rect());
+        return picture;
+    }
+
+    static int count(const QImage& picture, const QColor& colour) {
+        int found = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                found += picture.pixelColor(x, y) == colour;
+        return found;
+    }
+
+    static int framePixels(int width, int height) { return 2 * (width + 2) + 2 * height; }
+
+    CFolioApp& app_;
+    CMainFrame* frame_ = nullptr;
+    CFolioView* view_ = nullptr;
+    QTemporaryDir dir_;
+};
+
+QUILLSET_GUI_TEST_MAIN(CFolioViewTest)
+#include "CFolioViewTest.moc"

@@ -1,0 +1,285 @@
+#include "GuiTestMain.h"
+#include "ModalAnswer.h"
+
+#include "app/CCodeView.h"
+#include "app/CFolioDoc.h"
+#include "app/CFolioView.h"
+#include "app/CMainFrame.h"
+#include "model/ObjectList.h"
+#include "model/ScriptFile.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+
+using namespace quillset;
+
+namespace {
+
+const QString kRectangle = QStringLiteral("DrawRectangle(10,20,50,60,1,0);");
+
+// Counts the key presses of one key that reach a widget.
+class KeyCounter : public QObject {
+public:
+    KeyCounter(QWidget* widget, int key)
+        : key_(key) {
+        widget->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == key_)
+            ++count;
+        return false;
+    }
+
+private:
+    int key_;
+};
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class CMainFrameTest : public QObject {
+    Q_OBJECT
+public:
+    explicit CMainFrameTest(CFolioApp& app)
+        : app_(app) {}
+
+private slots:
+    void init() {
+        QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).clear();
+        QVERIFY(app_.InitInstance({"quillset"}));
+        frame_ = app_.mainFrame();
+        QVERIFY(QTest::qWaitForWindowActive(frame_));
+    }
+
+    void panesSitInTheSplitter() {
+        QCOMPARE(frame_->splitter()->widget(0), frame_->folioView());
+        QCOMPARE(frame_->splitter()->widget(1), frame_->codeView());
+        QCOMPARE(frame_->splitter()->orientation(), Qt::Vertical);
+    }
+
+    void f5CompilesWhereverTheFocusIs_data() {
+        QTest::addColumn<int>("pane");
+        QTest::newRow("page view") << 0;
+        QTest::newRow("script pane") << 1;
+        QTest::newRow("frame") << -1;
+    }
+    void f5CompilesWhereverTheFocusIs() {
+        QFETCH(int, pane);
+        frame_->codeView()->setPlainText(kRectangle + "\n" + kRectangle);
+        QWidget* target =
+            pane < 0 ? static_cast<QWidget*>(frame_) : frame_->splitter()->widget(pane);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_F5);
+        QCOMPARE(frame_->document().session().objects().count, 2);
+        QCOMPARE(frame_->document().script(), kRectangle + "\r\n" + kRectangle);
+        QVERIFY(frame_->document().IsModified());
+    }
+
+    void typingLeavesTheScriptButPasteTakesIt() {
+        CCodeView* pane = frame_->codeView();
+        pane->setFocus();
+        QTest::keyClicks(pane, "DrawText(1,2,1,0,\"x\");");
+        QCOMPARE(frame_->document().script(), QString());
+
+        QGuiApplication::clipboard()->setText(kRectangle);
+        frame_->folioView()->setFocus();
+        QTest::keyClick(frame_->folioView(), Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(frame_->document().script(), "DrawText(1,2,1,0,\"x\");" + kRectangle);
+    }
+
+    void pasteInsideThePaneTakesItToo() {
+        CCodeView* pane = frame_->codeView();
+        pane->setFocus();
+        QGuiApplication::clipboard()->setText(kRectangle + "\n");
+        QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(frame_->document().script(), kRectangle + "\r\n");
+    }
+
+    void copyActsOnTheScriptPaneFromThePageView() {
+        CCodeView* pane = frame_->codeView();
+        pane->setPlainText(kRectangle);
+        pane->selectAll();
+        QGuiApplication::clipboard()->clear();
+        frame_->folioView()->setFocus();
+        QTest::keyClick(frame_->folioView(), Qt::Key_C, Qt::ControlModifier);
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(), kRectangle);
+    }
+
+    void undoDoesNothing() {
+        CCodeView* pane = frame_->codeView();
+        pane->setFocus();
+        QTest::keyClicks(pane, "abc");
+        QTest::keyClick(pane, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(pane, Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(pane->toPlainText(), QStringLiteral("abc"));
+    }
+
+    // The pane shows the script when the document replaces it, not on every
+    // repaint: a repaint must not throw away what was typed.
+    void repaintKeepsTypedText() {
+        CCodeView* pane = frame_->codeView();
+        pane->setFocus();
+        QTest::keyClicks(pane, "typed");
+        frame_->resize(frame_->size() + QSize(40, 40));
+        pane->repaint();
+        QCOMPARE(pane->toPlainText(), QStringLiteral("typed"));
+    }
+
+    void scriptPaneFocusAsksThePageViewToDropItsTool() {
+        KeyCounter dropTool(frame_->folioView(), Qt::Key_F15);
+        frame_->folioView()->setFocus();
+        frame_->codeView()->setFocus();
+        QCOMPARE(dropTool.count, 0);
+        QTRY_COMPARE(dropTool.count, 1);
+    }
+
+    void saveWritesThePageStreamAndNamesTheWindow() {
+        frame_->codeView()->setPlainText(kRectangle);
+        frame_->compile();
+        const QString path = dir_.filePath("rect.txt");
+        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(!frame_->document().IsModified());
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("rect.txt - Quillset  1.0.9"));
+        QCOMPARE(fileBytes(path), QByteArray("\x1bP$\x1bPP\r\n"
+                                             "BeginPage();\r\n"
+                                             "SetMargin(0,0);\r\n"
+                                             "SetPageSize(384,1248);\r\n"
+                                             "DrawRectangle(10,20,50,60,1,0);\r\n"
+                                             "EndPage();\r\n"
+                                             "\x1bP#\x04"));
+        QCOMPARE(app_.recentFiles().files().value(0), path);
+    }
+
+    // What was typed after the last Compile is not in the script, so it is
+    // not saved.
+    void saveUsesTheScriptNotTheTypedText() {
+        frame_->codeView()->setPlainText(kRectangle);
+        frame_->compile();
+        frame_->codeView()->setFocus();
+        QTest::keyClicks(frame_->codeView(), "junk");
+        const QString path = dir_.filePath("typed.txt");
+        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(!fileBytes(path).contains("junk"));
+    }
+
+    void openShowsTheCanonicalScript() {
+        const QString path = dir_.filePath("loose.txt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("SetMargin(16,8);\r\ndrawrectangle ( 1 , 2 , 3 , 4 , 1 , 0 )\r\n");
+        file.close();
+
+        frame_->codeView()->setPlainText("left over");
+        QVERIFY(frame_->openDocument(path));
+        QCOMPARE(frame_->codeView()->toPlainText(),
+                 QStringLiteral("DrawRectangle(1,2,3,4,1,0);\n"));
+        QCOMPARE(frame_->document().session().objects().count, 1);
+        QVERIFY(!frame_->document().IsModified());
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("loose.txt - Quillset  1.0.9"));
+
+        frame_->fileNew();
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("Untitled - Quillset  1.0.9"));
+        QCOMPARE(frame_->codeView()->toPlainText(), QString());
+        QCOMPARE(frame_->document().session().objects().count, 0);
+    }
+
+    void failedFileCommandsTellTheUserAndChangeNothing() {
+        frame_->codeView()->setPlainText(kRectangle);
+        frame_->compile();
+        {
+            ModalAnswer answer;
+            QVERIFY(!frame_->openDocument(dir_.filePath("missing.txt")));
+            QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kOpenForReadFailed)});
+        }
+        {
+            ModalAnswer answer;
+            QVERIFY(!frame_->saveDocument(dir_.filePath("no/such/folder/x.txt")));
+            QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kOpenForWriteFailed)});
+        }
+        QCOMPARE(frame_->document().script(), kRectangle);
+        QVERIFY(frame_->document().IsModified());
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("Untitled - Quillset  1.0.9"));
+    }
+
+    void savePromptGuardsAModifiedDocument_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("Cancel keeps the page") << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("No discards it") << int(QMessageBox::No) << true << false;
+        QTest::newRow("Yes saves it first") << int(QMessageBox::Yes) << true << true;
+    }
+    void savePromptGuardsAModifiedDocument() {
+        QFETCH(int, button);
+        QFETCH(bool, replaced);
+        QFETCH(bool, saved);
+        const QString path = dir_.filePath("prompt.txt");
+        QFile::remove(path);
+        QVERIFY(frame_->saveDocument(path));
+        frame_->codeView()->setPlainText(kRectangle);
+        frame_->compile();
+
+        ModalAnswer answer(static_cast<QMessageBox::StandardButton>(button));
+        frame_->fileNew();
+        QCOMPARE(answer.texts(), QStringList{"Save changes to prompt.txt?"});
+        QCOMPARE(frame_->document().script().isEmpty(), replaced);
+        QCOMPARE(fileBytes(path).contains(kRectangle.toLatin1()), saved);
+    }
+
+    void unmodifiedDocumentIsReplacedWithoutAsking() {
+        ModalAnswer answer;
+        frame_->fileNew();
+        QVERIFY(answer.texts().isEmpty());
+    }
+
+    void closingAsksAndCancelKeepsTheWindow() {
+        frame_->codeView()->setPlainText(kRectangle);
+        frame_->compile();
+        ModalAnswer answer(QMessageBox::Cancel);
+        QVERIFY(!frame_->close());
+        QVERIFY(frame_->isVisible());
+        QCOMPARE(answer.texts(), QStringList{"Save changes to Untitled?"});
+    }
+
+    void printWithoutADeviceTellsWhy() {
+        app_.serialPort().portName = dir_.filePath("no-such-device");
+        ModalAnswer answer;
+        frame_->filePrint();
+        QCOMPARE(answer.texts(),
+                 QStringList({"Com port could not be opened.", "Serial transmission error."}));
+    }
+
+    void recentFileThatCannotBeOpenedLeavesTheList() {
+        const QString path = dir_.filePath("recent.txt");
+        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(QFile::remove(path));
+        QList<QAction*> entries;
+        for (QAction* action : frame_->menuBar()->actions().constFirst()->menu()->actions())
+            if (action->text().startsWith("&1 "))
+                entries << action;
+        QCOMPARE(entries.size(), 1);
+        ModalAnswer answer;
+        entries.constFirst()->trigger();
+        QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kOpenForReadFailed)});
+        QVERIFY(app_.recentFiles().files().isEmpty());
+    }
+
+private:
+    CFolioApp& app_;
+    CMainFrame* frame_ = nullptr;
+    QTemporaryDir dir_;
+};
+
+QUILLSET_GUI_TEST_MAIN(CMainFrameTest)
+#include "CMainFrameTest.moc"

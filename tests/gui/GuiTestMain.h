@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/CFolioApp.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+// Starts the application with its settings in a fresh temporary folder, so
+// the user's own settings are never read or written, then runs the suite.
+#define QUILLSET_GUI_TEST_MAIN(Suite)                                                              \
+    int main(int argc, char** argv) {                                                              \
+        QTemporaryDir config;                                                                      \
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));                              \
+        quillset::CFolioApp app(argc, argv);                                                       \
+        const QString settingsFile =                                                               \
+            QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).fileName();           \
+        if (!settingsFile.startsWith(config.path())) {                                             \
+            std::fprintf(stderr, "settings would go to %s\n", qPrintable(settingsFile));           \
+            return 2;                                                                              \
+        }                                                                                          \
+        Suite suite(app);                                                                          \
+        return QTest::qExec(&suite, argc, argv);                                                   \
+    }
