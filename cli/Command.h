@@ -24,5 +24,6 @@ extern const Command scriptCommand;
 extern const Command streamCommand;
 extern const Command saveCommand;
 extern const Command checkCommand;
+extern const Command printCommand; // built with the Qt printer layer only
 
 } // namespace quillset::cli

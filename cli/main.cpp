@@ -11,6 +11,9 @@ namespace {
 // One line per command; a new command is a file of its own and an entry here.
 const Command* const kCommands[] = {
     &renderCommand, &objectsCommand, &scriptCommand, &streamCommand, &saveCommand, &checkCommand,
+#ifdef QUILLSET_CLI_PRINT
+    &printCommand,
+#endif
 };
 
 const OptionSpec kCommonOptions[] = {
