@@ -125,6 +125,23 @@ private slots:
         QCOMPARE(pane->toPlainText(), QStringLiteral("abc"));
     }
 
+    void paneRefusesTextBeyondItsLimit() {
+        CCodeView* pane = frame_->codeView();
+        const QString line = QString(999, QLatin1Char('x')) + QLatin1Char('\n');
+        QString full = line.repeated(CCodeView::kTextLimit / line.size());
+        full += QString(CCodeView::kTextLimit - full.size() - 3, QLatin1Char('y'));
+        pane->setPlainText(full);
+        pane->moveCursor(QTextCursor::End);
+        pane->setFocus();
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("abcdef"));
+        QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+        QTRY_VERIFY(pane->toPlainText().endsWith(QLatin1String("yabc")));
+        QTest::keyClicks(pane, "z");
+        QCOMPARE(pane->document()->characterCount() - 1, CCodeView::kTextLimit);
+        QVERIFY(pane->toPlainText().endsWith(QLatin1String("yabc")));
+    }
+
     // The pane shows the script when the document replaces it, not on every
     // repaint: a repaint must not throw away what was typed.
     void repaintKeepsTypedText() {
