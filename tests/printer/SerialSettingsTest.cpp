@@ -71,5 +71,14 @@ TEST_F(SerialSettingsTest, PortDevicePath) {
         EXPECT_EQ(portDevicePath(c.portName), QString(c.device)) << c.portName << ": " << c.why;
 }
 
+TEST_F(SerialSettingsTest, SetPortDeviceMapsAndUnmaps) {
+    setPortDevice("COM4", "/dev/ttyUSB1");
+    EXPECT_EQ(portDevicePath("COM4"), QStringLiteral("/dev/ttyUSB1"));
+    EXPECT_EQ(portDevicePath("COM5"), QStringLiteral("/dev/ttyS4")) << "other ports keep theirs";
+    setPortDevice("COM4", "");
+    EXPECT_EQ(portDevicePath("COM4"), QStringLiteral("/dev/ttyS3")) << "an empty device unmaps";
+    EXPECT_FALSE(settings.contains("Ports/COM4"));
+}
+
 } // namespace
 } // namespace quillset
