@@ -24,9 +24,8 @@ PageObject rectangle(int left, int top, int right, int bottom, int colour, int b
     return o;
 }
 
-// Underlined text shows even in fonts without glyph bits: the underline is
-// the bottom row of every cell.
-PageObject underlinedText(int x, int y, const char* chars) {
+// Underlined spaces: text whose only dots are the cells' bottom rows.
+PageObject underlinedSpaces(int x, int y, const char* chars) {
     PageObject o;
     o.kind = ObjectKind::Text;
     o.x = x;
@@ -113,11 +112,11 @@ TEST_F(PageRendererTest, RectanglesAreBoxesInListOrder) {
          {{370, 0, 383, 5}},
          {}},
         {"white over black text cuts a hole",
-         {underlinedText(0, 0, "ABCDEFGH"), rectangle(10, 0, 20, 30, 0, 0)},
+         {underlinedSpaces(0, 0, "        "), rectangle(10, 0, 20, 30, 0, 0)},
          {{0, 22, 79, 22}},
          {{10, 0, 20, 30}}},
         {"white under black text changes nothing",
-         {rectangle(10, 0, 20, 30, 0, 0), underlinedText(0, 0, "ABCDEFGH")},
+         {rectangle(10, 0, 20, 30, 0, 0), underlinedSpaces(0, 0, "        ")},
          {{0, 22, 79, 22}},
          {}},
         {"script lines draw nothing",
