@@ -2,8 +2,8 @@
 // same run: (a) a dense full page, 54 lines of 83 characters in font 3 with
 // a dozen rectangles; (b) the same text at angle 1 in font 10 at double
 // width and height. Each pair first checks that both draw the same dots.
-// The "RandomGlyphs" pair draws page (a) with random glyph bits (40 % set),
-// which stands for the real fonts while their glyph data is blank.
+// The "randomGlyphs" pair draws page (a) with random glyph bits, 40 % set:
+// far denser than the printer fonts, so it shows the cost per dot.
 
 #include "model/ObjectList.h"
 #include "raster/PageRenderer.h"
