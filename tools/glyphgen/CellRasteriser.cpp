@@ -109,8 +109,11 @@ bool CellRasteriser::drawFrom(Face& face, char32_t codePoint, GlyphBitmap& cell)
         }
     }
     const GlyphBitmap& dots = g->dots;
-    int left = face.fit == Fit::Centred ? (spec_.columns - dots.width()) / 2 : g->left;
-    left = std::clamp(left, 0, std::max(0, spec_.columns - dots.width()));
+    // Narrowing a glyph only to keep the spacing column would spoil its
+    // hinting; one that needs the whole cell may have it.
+    const int room = std::max(spec_.columns - spec_.spacing, dots.width());
+    int left = face.fit == Fit::Centred ? (room - dots.width()) / 2 : g->left;
+    left = std::clamp(left, 0, std::max(0, room - dots.width()));
     int top = baseline - g->top;
     top = std::clamp(top, spec_.firstRow,
                      std::max(spec_.firstRow, spec_.lastRow + 1 - dots.height()));

@@ -59,6 +59,8 @@ std::vector<TableSpec> makeSpecs() {
         t.glyphCount = glyphCount;
         t.skip = skip;
         t.columns = columns;
+        // G3's cell already has four blank columns after the glyph's sixteen.
+        t.spacing = number == 3 ? 0 : 1;
         t.firstRow = firstRow;
         t.lastRow = lastRow;
         t.nonBlank = std::move(nonBlank);

@@ -37,6 +37,9 @@ struct TableSpec {
     // column 0.
     int skip = 0;
     int columns = 0;
+    // Blank columns that letters leave at the right of the cell where they
+    // can, so that neighbours do not touch; box drawing runs through them.
+    int spacing = 1;
     int firstRow = 0;
     int lastRow = 0;
     std::vector<std::pair<int, int>> nonBlank;
