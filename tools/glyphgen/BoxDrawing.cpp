@@ -1,5 +1,6 @@
 #include "BoxDrawing.h"
 
+#include <algorithm>
 #include <array>
 
 namespace glyphgen {
@@ -57,9 +58,8 @@ constexpr std::array<Arms, 40> kArms{{
 }};
 
 // Where the lines of one axis lie across it: a single line is `weight` dots
-// thick; a double line is two strokes with a gap between them, each as thick
-// as the single line unless three such would crowd a narrow cell, centred on
-// the single line.
+// thick; a double line is two strokes of `stroke` dots with a gap as wide,
+// centred on the single line.
 struct Band {
     int first = 0;    // first dot of the single line or of the outer stroke
     int last = 0;     // last dot
@@ -67,12 +67,11 @@ struct Band {
     int gapLast = -1;
 };
 
-Band band(Line style, int start, int size, int weight) {
+Band band(Line style, int start, int size, int weight, int stroke) {
     const int single = start + (size - weight) / 2;
     if (style != Double) {
         return {single, single + weight - 1, 0, -1};
     }
-    const int stroke = 3 * weight <= size / 2 ? weight : 1;
     const int first = (2 * single + weight - 1 - (3 * stroke - 1)) / 2;
     return {first, first + 3 * stroke - 1, first + stroke, first + 2 * stroke - 1};
 }
@@ -81,8 +80,12 @@ void drawLines(const Arms& a, GlyphBitmap& cell, int firstRow, int lastRow, int 
     const int right = cell.width() - 1;
     const Line across = a.left != None ? a.left : a.right;
     const Line upright = a.up != None ? a.up : a.down;
-    const Band h = band(across, firstRow, lastRow - firstRow + 1, weight);
-    const Band v = band(upright, 0, cell.width(), weight);
+    // Double strokes as thick as single lines, unless three of them would
+    // crowd the narrow way of the cell; the same for both axes.
+    const int narrow = std::min(cell.width(), lastRow - firstRow + 1);
+    const int stroke = 3 * weight <= narrow / 2 ? weight : 1;
+    const Band h = band(across, firstRow, lastRow - firstRow + 1, weight, stroke);
+    const Band v = band(upright, 0, cell.width(), weight, stroke);
 
     // Each axis is first drawn as a solid bar, meeting the other axis's outer
     // edges; a double line's gap is then cut out along its arms, through the

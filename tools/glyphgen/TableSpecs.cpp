@@ -13,7 +13,6 @@ const FaceChoice kSansMono{kDejaVu + "DejaVuSansMono.ttf", Fit::Monospace};
 const FaceChoice kSansMonoBold{kDejaVu + "DejaVuSansMono-Bold.ttf", Fit::Monospace};
 const FaceChoice kTypewriterBold{kUrw + "NimbusMonoPS-Bold.otf", Fit::Monospace};
 const FaceChoice kTerminal{kTerminus + "terminus-normal.otb", Fit::Strike};
-const FaceChoice kSerifBold{kLiberation + "LiberationSerif-Bold.ttf", Fit::Centred, 0.85};
 const FaceChoice kDejaVuSerifBold{kDejaVu + "DejaVuSerif-Bold.ttf", Fit::Centred, 0.9};
 const FaceChoice kSansBold{kLiberation + "LiberationSans-Bold.ttf", Fit::Centred, 0.9};
 const FaceChoice kDejaVuSansBold{kDejaVu + "DejaVuSans-Bold.ttf", Fit::Centred, 0.9};
@@ -27,21 +26,25 @@ const Ranges kAllBut127And254{{33, 126}, {128, 253}, {255, 255}};
 // Families by table, and why:
 //
 // table font(s) cell   face
-// G1    7       10x19  Nimbus Mono PS Bold: a typewriter serif, the one
-//                      monospaced serif with strokes that survive one dot per
-//                      pixel; the short cell suits its small x-height.
+// G1    7       10x19  Nimbus Mono PS Bold: a typewriter serif, the only
+//                      monospaced serif here; bold, because the regular
+//                      weight's one-dot hairlines look faint beside the
+//                      terminal face of G2, which shares its cell.
 // G2    8, 9    10x18  Terminus 18-pixel strike: a screen font drawn for this
 //                      very cell, so it needs no scaling; it fills rows 0-17
 //                      and font 9, which draws 18 rows, loses nothing.
-// G3    6       16x23  Liberation Serif Bold, centred: a proportional book
-//                      serif for headings; the cell's four blank columns give
-//                      it natural letter spacing.
+// G3    6       16x23  DejaVu Serif Bold, centred and widened: a heavy
+//                      serif for headings, the one family here that is
+//                      neither monospaced nor sans; the cell's four blank
+//                      columns give it the letter spacing of display type.
+//                      Its large x-height keeps it legible at this size.
 // G4-G8 5 4 3 2 1      DejaVu Sans Mono: the house face and font 3 the default.
 //               8..16  A monospace drawn for screens, hinted for small sizes,
 //                      covering all of code page 437; five pitches of one
 //                      design.
 // G9    10      48x80  Liberation Sans Bold, centred: a large grotesque for
-//                      prices and headlines, where a bold sans carries best.
+//                      prices and headlines, where a bold sans carries best;
+//                      the tall cell makes it a condensed display face.
 // G10-G14 11..15       DejaVu Sans Mono Bold: the same five pitches in a true
 //               8..16  bold, for emphasis that keeps the regular fonts' widths.
 //
