@@ -8,8 +8,8 @@
 
 namespace quillset {
 
-// One entry per printer dot along the reading direction: 0 is a space, any
-// other value a bar. It ends at the first 'X' or after 832 entries. Nothing
+// One entry per printer dot along the reading direction: 0 is a space, 1 a
+// bar. It ends at the first 'X' or after 832 entries. Nothing
 // is ever written past the last entry: dots that do not fit are dropped.
 class BarPattern {
 public:
@@ -32,6 +32,7 @@ public:
     // Entries before the end mark: what RenderPattern draws.
     std::size_t length() const;
     std::uint8_t operator[](std::size_t i) const { return entries_[i]; }
+    const std::uint8_t* data() const { return entries_.data(); }
 
 private:
     std::array<std::uint8_t, kCapacity> entries_{};

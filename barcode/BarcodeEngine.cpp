@@ -1,5 +1,6 @@
 #include "barcode/BarcodeEngine.h"
 
+#include "barcode/BarRows.h"
 #include "barcode/CodabarEncoder.h"
 #include "barcode/Code128Encoder.h"
 #include "barcode/Code39Encoder.h"
@@ -15,31 +16,20 @@ namespace quillset {
 
 namespace {
 
-// Lines for the pattern entries first..last, each running across the
-// reading direction from `near` to `far` dots off the origin. Neighbouring
-// entries of one colour are drawn as one box: the same dots as their lines.
-void drawEntries(PageRaster& raster, int x, int y, int angle, int first, int last, int near,
-                 int far, std::int16_t colour) {
-    switch (angle) {
-    case 0:
-        DrawBox(raster, x + first, y + near, x + last, y + far, colour, 0);
-        break;
-    case 1:
-        DrawBox(raster, x + near, y - last, x + far, y - first, colour, 0);
-        break;
-    case 2:
-        DrawBox(raster, x - last, y - far, x - first, y - near, colour, 0);
-        break;
-    case 3:
-        DrawBox(raster, x - far, y + first, x - near, y + last, colour, 0);
-        break;
-    default:
-        break;
-    }
-}
-
+// Lines for the pattern entries, each running across the reading direction
+// from `near` to `far` dots off the origin. Where the bars run down the page
+// every row is alike; where they run across it, neighbouring entries of one
+// colour are drawn as one box: the same dots as their lines.
 void drawPattern(PageRaster& raster, const BarPattern& pattern, int x, int y, int angle, int near,
                  int far) {
+    if (angle == 0) {
+        paintBarRows(raster, pattern, x, 1, y + near, y + far);
+        return;
+    }
+    if (angle == 2) {
+        paintBarRows(raster, pattern, x, -1, y - near, y - far);
+        return;
+    }
     const int length = static_cast<int>(pattern.length());
     int first = 0;
     while (first < length) {
@@ -48,7 +38,12 @@ void drawPattern(PageRaster& raster, const BarPattern& pattern, int x, int y, in
         while (last + 1 < length && (pattern[static_cast<std::size_t>(last + 1)] != 0) == bar) {
             ++last;
         }
-        drawEntries(raster, x, y, angle, first, last, near, far, bar ? 1 : 0);
+        const std::int16_t colour = bar ? 1 : 0;
+        if (angle == 1) {
+            DrawBox(raster, x + near, y - last, x + far, y - first, colour, 0);
+        } else {
+            DrawBox(raster, x - far, y + first, x - near, y + last, colour, 0);
+        }
         first = last + 1;
     }
 }

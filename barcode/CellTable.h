@@ -13,13 +13,20 @@ namespace quillset {
 // it.
 struct CellTable {
     std::span<const std::uint8_t> bytes;
-    int width; // dots per cell
+    std::span<const std::int16_t, 256> firstEntry; // offset of each key's entry, or -1
+    int width;                                     // dots per cell
 
     std::size_t entryBytes() const { return 1 + (static_cast<std::size_t>(width) + 7) / 8; }
     // The entry's dot bytes, or nullptr if no entry carries the key.
-    const std::uint8_t* find(std::uint8_t key) const;
+    const std::uint8_t* find(std::uint8_t key) const {
+        const int at = firstEntry[key];
+        return at < 0 ? nullptr : bytes.data() + at + 1;
+    }
     // Dot i (0 = first along the reading direction) of the cell at `dots`.
-    bool dot(const std::uint8_t* dots, int i) const;
+    bool dot(const std::uint8_t* dots, int i) const {
+        const int bit = static_cast<int>(entryBytes() - 1) * 8 - width + i;
+        return (dots[bit / 8] & (0x80 >> (bit % 8))) != 0;
+    }
 };
 
 } // namespace quillset

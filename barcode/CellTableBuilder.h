@@ -48,4 +48,17 @@ packCells(const CellModules (&cells)[N]) {
     return table;
 }
 
+// Where the first entry of each key begins, -1 for keys no entry carries: the
+// table's own look-up rule, worked out while compiling.
+template <int Width, std::size_t Bytes>
+constexpr std::array<std::int16_t, 256> indexKeys(const std::array<std::uint8_t, Bytes>& table) {
+    std::array<std::int16_t, 256> first{};
+    first.fill(-1);
+    for (std::size_t at = Bytes; at >= kEntryBytes<Width>;) {
+        at -= kEntryBytes<Width>;
+        first[table[at]] = static_cast<std::int16_t>(at);
+    }
+    return first;
+}
+
 } // namespace quillset

@@ -21,9 +21,10 @@ constexpr CellModules kCells[] = {
 };
 
 constexpr auto kBytes = packCells<24>(kCells);
+constexpr auto kIndex = indexKeys<24>(kBytes);
 
 } // namespace
 
-constexpr CellTable kCodabarCells{kBytes, 24};
+constexpr CellTable kCodabarCells{kBytes, kIndex, 24};
 
 } // namespace quillset

@@ -43,9 +43,10 @@ constexpr CellModules kCells[] = {
 };
 
 constexpr auto kBytes = packCells<22>(kCells);
+constexpr auto kIndex = indexKeys<22>(kBytes);
 
 } // namespace
 
-constexpr CellTable kCode128Cells{kBytes, 22};
+constexpr CellTable kCode128Cells{kBytes, kIndex, 22};
 
 } // namespace quillset

@@ -27,9 +27,10 @@ constexpr CellModules kCells[] = {
 };
 
 constexpr auto kBytes = packCells<32>(kCells);
+constexpr auto kIndex = indexKeys<32>(kBytes);
 
 } // namespace
 
-constexpr CellTable kCode39Cells{kBytes, 32};
+constexpr CellTable kCode39Cells{kBytes, kIndex, 32};
 
 } // namespace quillset

@@ -48,9 +48,10 @@ constexpr auto buildTable() {
 }
 
 constexpr auto kBytes = buildTable();
+constexpr auto kIndex = indexKeys<kWidth>(kBytes);
 
 } // namespace
 
-constexpr CellTable kInterleaved2of5Cells{kBytes, kWidth};
+constexpr CellTable kInterleaved2of5Cells{kBytes, kIndex, kWidth};
 
 } // namespace quillset

@@ -36,17 +36,22 @@ constexpr CellModules kCentreGuard[] = {
 };
 
 constexpr auto kLBytes = packCells<14>(kL);
+constexpr auto kLIndex = indexKeys<14>(kLBytes);
 constexpr auto kGBytes = packCells<14>(kG);
+constexpr auto kGIndex = indexKeys<14>(kGBytes);
 constexpr auto kRBytes = packCells<14>(kR);
+constexpr auto kRIndex = indexKeys<14>(kRBytes);
 constexpr auto kGuardBytes = packCells<14>(kGuards);
+constexpr auto kGuardIndex = indexKeys<14>(kGuardBytes);
 constexpr auto kCentreGuardBytes = packCells<10>(kCentreGuard);
+constexpr auto kCentreGuardIndex = indexKeys<10>(kCentreGuardBytes);
 
 } // namespace
 
-constexpr CellTable kUpcLCells{kLBytes, 14};
-constexpr CellTable kUpcGCells{kGBytes, 14};
-constexpr CellTable kUpcRCells{kRBytes, 14};
-constexpr CellTable kUpcGuardCells{kGuardBytes, 14};
-constexpr CellTable kUpcCentreGuardCells{kCentreGuardBytes, 10};
+constexpr CellTable kUpcLCells{kLBytes, kLIndex, 14};
+constexpr CellTable kUpcGCells{kGBytes, kGIndex, 14};
+constexpr CellTable kUpcRCells{kRBytes, kRIndex, 14};
+constexpr CellTable kUpcGuardCells{kGuardBytes, kGuardIndex, 14};
+constexpr CellTable kUpcCentreGuardCells{kCentreGuardBytes, kCentreGuardIndex, 10};
 
 } // namespace quillset

@@ -46,6 +46,73 @@ std::pair<int, int> placed(int x, int y, int angle, int along, int across) {
     }
 }
 
+// The drawing as first defined: one DrawBox line per pattern entry, both end
+// dots included, then for UPC/EAN one guard line per entry.
+void drawAsLines(PageRaster& raster, const BarcodeEngine& engine, int x, int y, int angle, int type,
+                 int h) {
+    const auto lines = [&](const BarPattern& pattern, int near, int far) {
+        for (int i = 0; i < static_cast<int>(pattern.length()); ++i) {
+            const auto [x1, y1] = placed(x, y, angle, i, near);
+            const auto [x2, y2] = placed(x, y, angle, i, far);
+            DrawBox(raster, x1, y1, x2, y2, pattern[static_cast<std::size_t>(i)] != 0 ? 1 : 0, 0);
+        }
+    };
+    lines(engine.barPattern(), 0, h);
+    if (type == barcode_type::kUpcEan) {
+        lines(engine.guardPattern(), h, h + h / 3);
+    }
+}
+
+// Stripes both ways, so that a dot painted in the wrong colour or not at all
+// shows wherever it lies.
+void paintBackground(PageRaster& raster) {
+    for (int k = 0; k < kRasterWidth; k += 7) {
+        FillArea(raster, k, 0, k + 2, kRasterHeight, 1);
+        FillArea(raster, 0, k, kRasterWidth, k + 1, 1);
+    }
+}
+
+TEST(BarcodeRender, DrawsTheSameDotsAsOneLinePerEntry) {
+    const std::string upcA = "03600029145x";
+    const struct {
+        const char* why;
+        int width;
+        int type;
+        std::string data;
+        int x, y, height;
+    } cases[] = {
+        {"inside the page", 512, barcode_type::kCode39, "AB", 250, 250, 40},
+        {"across the left or top edge", 512, barcode_type::kCode39, "AB", 30, 30, 45},
+        {"across the right or bottom edge", 512, barcode_type::kCode128,
+         std::string(1, static_cast<char>(136)) + "Ab9", 480, 480, 50},
+        {"wholly off the page", 512, barcode_type::kCodabar, "A1B", -400, -400, 30},
+        {"negative height", 512, barcode_type::kCodabar, "A1B", 250, 250, -33},
+        {"UPC/EAN guards", 512, barcode_type::kUpcEan, upcA, 250, 250, 61},
+        {"UPC/EAN height 2", 512, barcode_type::kUpcEan, upcA, 250, 250, 2},
+        {"UPC/EAN height 0", 512, barcode_type::kUpcEan, upcA, 250, 250, 0},
+        {"narrower page, bars off its right edge", 576, barcode_type::kInterleaved2of5, "123456",
+         500, 250, 20},
+        {"a full 832-dot pattern on the widest page", 832, barcode_type::kCode39,
+         std::string(30, 'M'), 0, 831, 70},
+        {"odd origin, bytes cut on both sides", 512, barcode_type::kUpcEan, "9638507x", 203, 205,
+         17},
+    };
+    for (const auto& c : cases) {
+        for (int angle = 0; angle < 4; ++angle) {
+            auto drawn = makeRaster(c.width, 832);
+            auto expected = makeRaster(c.width, 832);
+            paintBackground(*drawn);
+            paintBackground(*expected);
+            BarcodeEngine engine;
+            TextField data;
+            data.assign(c.data);
+            engine.Draw(*drawn, c.x, c.y, angle, 0, c.type, c.height, data);
+            drawAsLines(*expected, engine, c.x, c.y, angle, c.type, c.height);
+            EXPECT_TRUE(drawn->bits == expected->bits) << c.why << ", angle " << angle;
+        }
+    }
+}
+
 TEST(BarcodeRender, Code39AtAngle0PaintsItsWholeAreaFromThePattern) {
     const Rendered r(barcode_type::kCode39, "A1-", 40, 50, 0, 60);
     const BarPattern& bars = r.engine.barPattern();
