@@ -26,12 +26,12 @@ std::optional<std::string> parseInvocation(const std::vector<std::string>& args,
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const auto spec = std::find_if(options.begin(), options.end(),
+        const auto known = std::find_if(options.begin(), options.end(),
                                        [&](const OptionSpec& o) { return o.name == name; });
-        if (spec == options.end())
+        if (known == options.end())
             return "Unknown option " + name + ".";
         std::string value;
-        if (spec->valueName.empty()) {
+        if (known->valueName.empty()) {
             if (equals != std::string::npos)
                 return "Option " + name + " takes no value.";
         } else if (equals != std::string::npos) {
@@ -39,7 +39,7 @@ std::optional<std::string> parseInvocation(const std::vector<std::string>& args,
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            return "Option " + name + " needs a value: " + std::string(spec->valueName) + ".";
+            return "Option " + name + " needs a value: " + std::string(known->valueName) + ".";
         }
         invocation.options[name] = value;
     }

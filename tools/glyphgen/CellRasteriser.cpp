@@ -21,8 +21,8 @@ constexpr std::u32string_view kTallestAscii = U"bdlk()[]|{}";
 constexpr std::u32string_view kDeepest = U"gjpqyÇ";
 
 // The strike height used for bitmap faces is the allowed row count.
-int rowCount(const TableSpec& spec) {
-    return spec.lastRow - spec.firstRow + 1;
+int rowCount(const TableLayout& layout) {
+    return layout.lastRow - layout.firstRow + 1;
 }
 
 } // namespace
@@ -39,10 +39,10 @@ char32_t characterFor(int code) {
     return quillset::cp437ToUnicode(static_cast<unsigned char>(code));
 }
 
-CellRasteriser::CellRasteriser(FT_Library library, const TableSpec& spec)
-    : spec_(spec)
-    , sources_(static_cast<std::size_t>(spec.glyphCount)) {
-    for (const FaceChoice& choice : spec.faces) {
+CellRasteriser::CellRasteriser(FT_Library library, const TableLayout& layout)
+    : layout_(layout)
+    , sources_(static_cast<std::size_t>(layout.glyphCount)) {
+    for (const FaceChoice& choice : layout.faces) {
         Face face{std::make_unique<FaceRenderer>(library, choice.path), choice.fit, choice.nWidth};
         fitFace(face);
         faces_.push_back(std::move(face));
@@ -56,7 +56,7 @@ void CellRasteriser::fitFace(Face& face) const {
     }
     int top = 0;
     int bottom = 0;
-    for (char32_t c : spec_.drawn(128) ? kTallestAccented : kTallestAscii) {
+    for (char32_t c : layout_.drawn(128) ? kTallestAccented : kTallestAscii) {
         if (auto b = r.boundsUnits(c)) {
             top = std::max(top, b->yMax);
         }
@@ -67,19 +67,19 @@ void CellRasteriser::fitFace(Face& face) const {
         }
     }
     const double em = r.unitsPerEm();
-    const double yScale = rowCount(spec_) / static_cast<double>(top - bottom);
+    const double yScale = rowCount(layout_) / static_cast<double>(top - bottom);
     face.yPixels = yScale * em;
-    face.baseline = spec_.firstRow + static_cast<int>(std::lround(top * yScale));
+    face.baseline = layout_.firstRow + static_cast<int>(std::lround(top * yScale));
     face.xPixels = face.fit == Fit::Monospace
-                       ? spec_.columns * em / r.advanceUnits(U'M')
-                       : face.nWidth * spec_.columns * em / r.advanceUnits(U'n');
+                       ? layout_.columns * em / r.advanceUnits(U'M')
+                       : face.nWidth * layout_.columns * em / r.advanceUnits(U'n');
 }
 
 bool CellRasteriser::drawFrom(Face& face, char32_t codePoint, GlyphBitmap& cell) const {
     if (!face.renderer->has(codePoint)) {
         return false;
     }
-    const int rows = rowCount(spec_);
+    const int rows = rowCount(layout_);
     double xPixels = face.xPixels;
     double yPixels = face.yPixels;
     int baseline = face.baseline;
@@ -89,14 +89,14 @@ bool CellRasteriser::drawFrom(Face& face, char32_t codePoint, GlyphBitmap& cell)
         if (face.fit == Fit::Strike) {
             int ascent = 0;
             g = face.renderer->renderStrike(codePoint, rows, ascent);
-            baseline = spec_.firstRow + ascent;
+            baseline = layout_.firstRow + ascent;
         } else {
             g = face.renderer->render(codePoint, xPixels, yPixels);
         }
         if (!g || g->dots.empty()) {
             return false;
         }
-        const bool wide = g->dots.width() > spec_.columns;
+        const bool wide = g->dots.width() > layout_.columns;
         const bool tall = g->dots.height() > rows;
         if ((!wide && !tall) || face.fit == Fit::Strike) {
             break;
@@ -111,15 +111,15 @@ bool CellRasteriser::drawFrom(Face& face, char32_t codePoint, GlyphBitmap& cell)
     const GlyphBitmap& dots = g->dots;
     // Narrowing a glyph only to keep the spacing column would spoil its
     // hinting; one that needs the whole cell may have it.
-    const int room = std::max(spec_.columns - spec_.spacing, dots.width());
+    const int room = std::max(layout_.columns - layout_.spacing, dots.width());
     int left = face.fit == Fit::Centred ? (room - dots.width()) / 2 : g->left;
     left = std::clamp(left, 0, std::max(0, room - dots.width()));
     int top = baseline - g->top;
-    top = std::clamp(top, spec_.firstRow,
-                     std::max(spec_.firstRow, spec_.lastRow + 1 - dots.height()));
+    top = std::clamp(top, layout_.firstRow,
+                     std::max(layout_.firstRow, layout_.lastRow + 1 - dots.height()));
     for (int y = 0; y < dots.height(); ++y) {
         for (int x = 0; x < dots.width(); ++x) {
-            if (dots.at(x, y) && left + x < spec_.columns && top + y <= spec_.lastRow) {
+            if (dots.at(x, y) && left + x < layout_.columns && top + y <= layout_.lastRow) {
                 cell.set(left + x, top + y);
             }
         }
@@ -128,12 +128,12 @@ bool CellRasteriser::drawFrom(Face& face, char32_t codePoint, GlyphBitmap& cell)
 }
 
 GlyphBitmap CellRasteriser::glyph(int code) {
-    GlyphBitmap cell(spec_.columns, spec_.rowsStored);
-    if (code > 255 || !spec_.drawn(code)) {
+    GlyphBitmap cell(layout_.columns, layout_.rowsStored);
+    if (code > 255 || !layout_.drawn(code)) {
         return cell;
     }
     auto& source = sources_[static_cast<std::size_t>(code)];
-    if (drawBoxCharacter(code, cell, spec_.firstRow, spec_.lastRow, spec_.boxWeight)) {
+    if (drawBoxCharacter(code, cell, layout_.firstRow, layout_.lastRow, layout_.boxWeight)) {
         source = "rule";
         return cell;
     }
@@ -144,7 +144,7 @@ GlyphBitmap CellRasteriser::glyph(int code) {
             return cell;
         }
     }
-    throw std::runtime_error("G" + std::to_string(spec_.number) + ": no face draws code " +
+    throw std::runtime_error("G" + std::to_string(layout_.number) + ": no face draws code " +
                              std::to_string(code));
 }
 

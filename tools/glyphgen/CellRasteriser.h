@@ -2,7 +2,7 @@
 
 #include "FaceRenderer.h"
 #include "GlyphBitmap.h"
-#include "TableSpecs.h"
+#include "TableLayouts.h"
 
 #include <memory>
 #include <vector>
@@ -14,7 +14,7 @@ namespace glyphgen {
 // keeps to the rows the table allows.
 class CellRasteriser {
 public:
-    CellRasteriser(FT_Library library, const TableSpec& spec);
+    CellRasteriser(FT_Library library, const TableLayout& layout);
 
     // The glyph for `code` (0 to glyphCount - 1), `columns` wide and
     // `rowsStored` tall; blank where the table leaves the code blank.
@@ -35,7 +35,7 @@ private:
     void fitFace(Face& face) const;
     bool drawFrom(Face& face, char32_t codePoint, GlyphBitmap& cell) const;
 
-    const TableSpec& spec_;
+    const TableLayout& layout_;
     std::vector<Face> faces_;
     std::vector<std::string> sources_;
 };

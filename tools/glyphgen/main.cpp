@@ -4,7 +4,7 @@
 
 #include "CellRasteriser.h"
 #include "SampleSheet.h"
-#include "TableSpecs.h"
+#include "TableLayouts.h"
 #include "TableWriter.h"
 
 #include <ft2build.h>
@@ -46,10 +46,10 @@ int main(int argc, char** argv) {
         FT_Property_Set(library, "truetype", "interpreter-version", &interpreter);
 
         std::vector<std::vector<std::uint8_t>> tables;
-        for (const glyphgen::TableSpec& spec : glyphgen::tableSpecs()) {
-            glyphgen::CellRasteriser rasteriser(library, spec);
+        for (const glyphgen::TableLayout& layout : glyphgen::tableSpecs()) {
+            glyphgen::CellRasteriser rasteriser(library, layout);
             std::vector<glyphgen::GlyphBitmap> glyphs;
-            for (int code = 0; code < spec.glyphCount; ++code) {
+            for (int code = 0; code < layout.glyphCount; ++code) {
                 glyphs.push_back(rasteriser.glyph(code));
             }
             std::map<std::string, int> bySource;
@@ -58,15 +58,15 @@ int main(int argc, char** argv) {
                     ++bySource[source];
                 }
             }
-            std::printf("G%d:", spec.number);
+            std::printf("G%d:", layout.number);
             for (const auto& [source, count] : bySource) {
                 std::printf(" %s %d;", source.substr(source.rfind('/') + 1).c_str(), count);
             }
             std::printf("\n");
-            tables.push_back(glyphgen::packTable(spec, glyphs));
-            writeFile(std::string(argv[1]) + "/raster/GlyphTableG" + std::to_string(spec.number) +
+            tables.push_back(glyphgen::packTable(layout, glyphs));
+            writeFile(std::string(argv[1]) + "/raster/GlyphTableG" + std::to_string(layout.number) +
                           ".cpp",
-                      glyphgen::tableSource(spec, tables.back()));
+                      glyphgen::tableSource(layout, tables.back()));
         }
         glyphgen::writeSampleSheet(tables, argv[2]);
         FT_Done_FreeType(library);

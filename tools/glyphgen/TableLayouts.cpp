@@ -1,4 +1,4 @@
-#include "TableSpecs.h"
+#include "TableLayouts.h"
 
 namespace glyphgen {
 namespace {
@@ -50,12 +50,12 @@ const Ranges kAllBut127And254{{33, 126}, {128, 253}, {255, 255}};
 //
 // Box drawing, shades and blocks (176-223) are drawn by rule in every table
 // so that they join across cells.
-std::vector<TableSpec> makeSpecs() {
-    std::vector<TableSpec> specs;
+std::vector<TableLayout> makeLayouts() {
+    std::vector<TableLayout> layouts;
     const auto add = [&](int number, int bytesPerRow, int glyphCount, int skip, int columns,
                          int firstRow, int lastRow, Ranges nonBlank, std::vector<FaceChoice> faces,
                          int boxWeight) {
-        TableSpec t;
+        TableLayout t;
         t.number = number;
         t.bytesPerRow = bytesPerRow;
         t.rowsStored = bytesPerRow == 6 ? 80 : 23;
@@ -69,7 +69,7 @@ std::vector<TableSpec> makeSpecs() {
         t.nonBlank = std::move(nonBlank);
         t.faces = std::move(faces);
         t.boxWeight = boxWeight;
-        specs.push_back(std::move(t));
+        layouts.push_back(std::move(t));
     };
     add(1, 2, 256, 5, 10, 0, 18, kAllBut160And255, {kTypewriterBold, kSansMonoBold}, 1);
     add(2, 2, 256, 5, 10, 0, 17, kAllBut160And255, {kTerminal, kSansMono}, 1);
@@ -86,12 +86,12 @@ std::vector<TableSpec> makeSpecs() {
     add(12, 2, 256, 5, 10, 0, 22, kAllBut160, {kSansMonoBold}, 2);
     add(13, 2, 256, 4, 12, 0, 22, kAllBut160, {kSansMonoBold}, 2);
     add(14, 2, 256, 0, 16, 0, 22, kAllBut160, {kSansMonoBold}, 2);
-    return specs;
+    return layouts;
 }
 
 } // namespace
 
-bool TableSpec::drawn(int code) const {
+bool TableLayout::drawn(int code) const {
     for (const auto& [first, last] : nonBlank) {
         if (code >= first && code <= last) {
             return true;
@@ -100,9 +100,9 @@ bool TableSpec::drawn(int code) const {
     return false;
 }
 
-const std::vector<TableSpec>& tableSpecs() {
-    static const std::vector<TableSpec> specs = makeSpecs();
-    return specs;
+const std::vector<TableLayout>& tableSpecs() {
+    static const std::vector<TableLayout> layouts = makeLayouts();
+    return layouts;
 }
 
 } // namespace glyphgen

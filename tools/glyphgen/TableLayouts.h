@@ -28,7 +28,7 @@ struct FaceChoice {
 // One glyph table: how its rows are stored, which dots its glyphs may set,
 // which codes must be drawn, and the faces to draw them from (the first that
 // has a character draws it).
-struct TableSpec {
+struct TableLayout {
     int number = 0;
     int bytesPerRow = 0;
     int rowsStored = 0;
@@ -50,6 +50,6 @@ struct TableSpec {
     bool drawn(int code) const;
 };
 
-const std::vector<TableSpec>& tableSpecs();
+const std::vector<TableLayout>& tableSpecs();
 
 } // namespace glyphgen
