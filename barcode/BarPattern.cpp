@@ -1,78 +1,88 @@
 #include "barcode/BarPattern.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace quillset {
 
-void BarPattern::clear() {
-    entries_.fill(0);
-    index_ = 0;
-}
-
 namespace {
 
-// Each byte of packed dots spread to one 0/1 entry per dot, eight entries a
-// byte, with one more row so that an 8-byte read from inside the last row
-// stays inside the table.
-constexpr auto kSpread = [] {
-    std::array<std::uint8_t, 257 * 8> spread{};
-    for (std::size_t b = 0; b < 256; ++b) {
-        for (std::size_t k = 0; k < 8; ++k) {
-            spread[b * 8 + k] = static_cast<std::uint8_t>((b >> (7 - k)) & 1);
-        }
+void storeBigEndian(std::uint8_t* p, std::uint64_t v) {
+    if constexpr (std::endian::native == std::endian::little) {
+        v = __builtin_bswap64(v);
     }
-    return spread;
-}();
+    std::memcpy(p, &v, 8);
+}
 
 } // namespace
 
+void BarPattern::clear() {
+    std::fill_n(packed_.begin() + kLead, (index_ + 7) / 8, std::uint8_t{0});
+    index_ = 0;
+    marked_ = false;
+}
+
 bool BarPattern::appendCell(const CellTable& table, std::uint8_t key) {
-    const std::uint8_t* dots = table.find(key);
-    if (dots == nullptr) {
+    if (table.firstEntry[key] < 0) {
         return false;
     }
-    const std::size_t dotBytes = table.entryBytes() - 1;
-    const auto width = static_cast<std::size_t>(table.width);
-    // The first byte carries only the cell's leading width mod 8 dots.
-    const std::size_t skip = dotBytes * 8 - width;
-    if (width > kCapacity - index_) {
-        const std::size_t fits = kCapacity - index_;
-        for (std::size_t i = 0; i < fits; ++i) {
-            entries_[index_ + i] = kSpread[dots[(skip + i) / 8] * 8u + (skip + i) % 8];
-        }
-        index_ = kCapacity;
-        return true;
-    }
-    // Eight entries at a time: the first copy runs skip entries into the
-    // next byte's place, which the next copy then overwrites.
-    std::uint8_t* out = entries_.data() + index_;
-    std::memcpy(out, kSpread.data() + dots[0] * 8u + skip, 8);
-    out += 8 - skip;
-    for (std::size_t b = 1; b < dotBytes; ++b, out += 8) {
-        std::memcpy(out, kSpread.data() + dots[b] * 8u, 8);
-    }
-    index_ += width;
+    appendDots(table.firstDots[key], static_cast<std::size_t>(table.width));
     return true;
+}
+
+void BarPattern::appendDots(std::uint64_t dots, std::size_t width) {
+    marked_ = false;
+    const std::size_t fits = std::min(width, kCapacity - index_);
+    if (fits == 0) {
+        return;
+    }
+    // The dots that do not fit are the last ones.
+    dots = (dots >> (width - fits)) & ((std::uint64_t{1} << fits) - 1);
+    // A cell is at most 57 dots, so with the offset into its first byte it
+    // fits one word. Of that word only the first byte's leading dots are
+    // set already; everything after index_ is still 0.
+    std::uint8_t* at = packed_.data() + kLead + index_ / 8;
+    const std::size_t offset = index_ % 8;
+    const std::uint64_t before = std::uint64_t{*at} << 56;
+    storeBigEndian(at, before | dots << (64 - offset - fits));
+    index_ += fits;
 }
 
 void BarPattern::appendBlank(int dots) {
     const std::size_t n = std::min<std::size_t>(kCapacity - index_, static_cast<std::size_t>(dots));
-    std::fill_n(entries_.begin() + static_cast<std::ptrdiff_t>(index_), n, std::uint8_t{0});
     index_ += n;
+    marked_ = marked_ && n == 0;
 }
 
 void BarPattern::writeEndMark() {
-    if (index_ < kCapacity) {
-        entries_[index_] = kEndMark;
-    }
+    marked_ = index_ < kCapacity;
 }
 
-std::size_t BarPattern::length() const {
-    const void* end = std::memchr(entries_.data(), kEndMark, kCapacity);
-    return end == nullptr
-               ? kCapacity
-               : static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - entries_.data());
+std::uint8_t BarPattern::operator[](std::size_t i) const {
+    if (marked_ && i == index_) {
+        return kEndMark;
+    }
+    return (packed_[kLead + i / 8] >> (7 - i % 8)) & 1;
+}
+
+void BarPattern::readEights(int first, std::span<std::uint8_t> out) const {
+    // Entries from index_ on are spaces already, and byte 0 is the space
+    // byte before entry 0: only reads off the storage need care. Byte k is
+    // read from storage bytes base + k and base + k + 1.
+    const int bit = first + 8 * static_cast<int>(kLead);
+    const int base = bit >> 3;
+    const int shift = bit & 7;
+    const auto count = static_cast<int>(out.size());
+    const int from = std::clamp(-base, 0, count);
+    const int to = std::clamp(static_cast<int>(packed_.size()) - 1 - base, from, count);
+    std::fill(out.begin(), out.begin() + from, std::uint8_t{0});
+    std::fill(out.begin() + to, out.end(), std::uint8_t{0});
+    for (int k = from; k < to; ++k) {
+        const auto at = static_cast<std::size_t>(base + k);
+        const unsigned pair = packed_[at] << 8 | packed_[at + 1];
+        out[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(pair << shift >> 8);
+    }
 }
 
 } // namespace quillset

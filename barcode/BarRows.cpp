@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -14,33 +13,16 @@ namespace quillset {
 
 namespace {
 
-// The raster byte whose first dot is x: the entries at x to x + 7, read
-// forwards (step 1) or backwards (step -1), spaces off the pattern's ends.
-std::uint8_t gatherByte(const BarPattern& pattern, int length, int step, int xLow, int xHigh,
-                        int x) {
-    // The lowest entry of the eight, at the byte's first dot going forwards
-    // and at its last going backwards.
-    const int first = step > 0 ? x - xLow : xHigh - (x + 7);
-    if (first >= 0 && first + 8 <= length) {
-        // Entries are 0 or 1: read as a little-endian word, the multiplication
-        // gathers entry k at bit 63 - k going forwards, at bit 56 + k going
-        // backwards, without carries.
-        std::uint64_t v = 0;
-        std::memcpy(&v, pattern.data() + first, 8);
-        if constexpr (std::endian::native == std::endian::big) {
-            v = __builtin_bswap64(v);
+// Each byte with its bits in the opposite order.
+constexpr auto kReversed = [] {
+    std::array<std::uint8_t, 256> reversed{};
+    for (unsigned b = 0; b < 256; ++b) {
+        for (unsigned k = 0; k < 8; ++k) {
+            reversed[b] |= static_cast<std::uint8_t>(((b >> k) & 1) << (7 - k));
         }
-        const std::uint64_t spread = step > 0 ? 0x8040201008040201ULL : 0x0102040810204080ULL;
-        return static_cast<std::uint8_t>((v * spread) >> 56);
     }
-    std::uint8_t byte = 0;
-    for (int d = 0; d < 8; ++d) {
-        const int i = step > 0 ? x + d - xLow : xHigh - (x + d);
-        const bool bar = i >= 0 && i < length && pattern[static_cast<std::size_t>(i)] != 0;
-        byte = static_cast<std::uint8_t>(byte << 1 | (bar ? 1 : 0));
-    }
-    return byte;
-}
+    return reversed;
+}();
 
 // The rows to paint, from the span's first byte on the top row.
 struct Rows {
@@ -50,22 +32,36 @@ struct Rows {
     std::uint8_t* at(int r) const { return top + static_cast<std::ptrdiff_t>(r) * stride; }
 };
 
-// Bytes 1 to inner of every row are the symbol's alone and are stored whole,
-// Width bytes at a time; the last block ends at the last inner byte and may
-// overlap the one before, which stores the same bytes again. Walking down the
-// rows for each block keeps every store a fixed-size one.
-template <std::size_t Width>
-void storeInner(const Rows& rows, const std::uint8_t* ink, std::size_t inner) {
+// Sixteen bytes as one value, for the block-wide writes below.
+using Block16 = std::uint8_t __attribute__((vector_size(16)));
+
+// Every row's bytes 0 to span - 1 take the symbol's dots where `cover` is
+// set and keep their own elsewhere. The span is written in blocks of Word,
+// the last ending at the last byte and overlapping the one before: writing a
+// byte twice gives the same result. Walking down the rows for each block
+// keeps every access a fixed-size one.
+template <typename Word>
+void paintBlocks(const Rows& rows, const std::uint8_t* ink, const std::uint8_t* cover,
+                 std::size_t span) {
+    constexpr std::size_t kWidth = sizeof(Word);
     const auto column = [&](std::size_t k) {
+        Word inkWord;
+        Word keep;
+        std::memcpy(&inkWord, ink + k, kWidth);
+        std::memcpy(&keep, cover + k, kWidth);
+        keep = ~keep;
         for (int r = 0; r < rows.count; ++r) {
-            std::memcpy(rows.at(r) + k, ink + k, Width);
+            Word word;
+            std::memcpy(&word, rows.at(r) + k, kWidth);
+            word = (word & keep) | inkWord;
+            std::memcpy(rows.at(r) + k, &word, kWidth);
         }
     };
-    for (std::size_t k = 1; k + Width <= inner + 1; k += Width) {
+    for (std::size_t k = 0; k + kWidth <= span; k += kWidth) {
         column(k);
     }
-    if (inner % Width != 0) {
-        column(inner + 1 - Width);
+    if (span % kWidth != 0) {
+        column(span - kWidth);
     }
 }
 
@@ -99,32 +95,33 @@ void paintBarRows(PageRaster& raster, const BarPattern& pattern, int firstX, int
     const std::size_t span = last + 1;
     std::array<std::uint8_t, kRasterRowBytes> ink;
     std::array<std::uint8_t, kRasterRowBytes> cover;
-    for (std::size_t k = 0; k <= last; ++k) {
-        cover[k] = static_cast<std::uint8_t>((k == 0 ? MakeByteMask(x1 % 8, 7) : 0xFF) &
-                                             (k == last ? MakeByteMask(0, x2 % 8) : 0xFF));
-        ink[k] = gatherByte(pattern, length, step, xLow, xHigh, 8 * (b1 + static_cast<int>(k)));
+    std::fill_n(cover.begin(), span, std::uint8_t{0xFF});
+    cover[0] = MakeByteMask(x1 % 8, 7);
+    cover[last] &= MakeByteMask(0, x2 % 8);
+    if (step > 0) {
+        pattern.readEights(8 * b1 - xLow, std::span(ink.data(), span));
+    } else {
+        // Going backwards a byte's last dot holds its lowest entry, and the
+        // row's last byte the lowest entries of all.
+        std::array<std::uint8_t, kRasterRowBytes> eights;
+        pattern.readEights(xHigh - (8 * b2 + 7), std::span(eights.data(), span));
+        for (std::size_t k = 0; k < span; ++k) {
+            ink[k] = kReversed[eights[last - k]];
+        }
     }
 
     const Rows target{raster.bits.data() + static_cast<std::size_t>(y1) * rowBytes + b1, rowBytes,
                       y2 - y1 + 1};
-    // The end bytes may share dots with whatever lies beside the symbol.
-    for (int r = 0; r < target.count; ++r) {
-        for (const std::size_t k : {std::size_t{0}, last}) {
-            std::uint8_t& byte = target.at(r)[k];
-            byte = static_cast<std::uint8_t>((byte & ~cover[k]) | ink[k]);
-        }
-    }
-    const std::size_t inner = span > 2 ? span - 2 : 0;
-    if (inner >= 16) {
-        storeInner<16>(target, ink.data(), inner);
-    } else if (inner >= 8) {
-        storeInner<8>(target, ink.data(), inner);
-    } else if (inner >= 4) {
-        storeInner<4>(target, ink.data(), inner);
-    } else if (inner >= 2) {
-        storeInner<2>(target, ink.data(), inner);
-    } else if (inner == 1) {
-        storeInner<1>(target, ink.data(), inner);
+    if (span >= 16) {
+        paintBlocks<Block16>(target, ink.data(), cover.data(), span);
+    } else if (span >= 8) {
+        paintBlocks<std::uint64_t>(target, ink.data(), cover.data(), span);
+    } else if (span >= 4) {
+        paintBlocks<std::uint32_t>(target, ink.data(), cover.data(), span);
+    } else if (span >= 2) {
+        paintBlocks<std::uint16_t>(target, ink.data(), cover.data(), span);
+    } else {
+        paintBlocks<std::uint8_t>(target, ink.data(), cover.data(), span);
     }
 }
 

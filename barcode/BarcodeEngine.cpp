@@ -10,8 +10,6 @@
 #include "model/TextField.h"
 #include "raster/PageRaster.h"
 
-#include <string>
-
 namespace quillset {
 
 namespace {
@@ -69,9 +67,7 @@ void BarcodeEngine::Draw(PageRaster& raster, int x, int y, int angle,
         break;
     case barcode_type::kUpcEan:
         if (const auto check = EncodeUpcEan(text, bars_, guards_)) {
-            std::string written(text);
-            written.back() = *check;
-            data.assign(written);
+            data.replaceLast(*check);
         }
         break;
     case barcode_type::kCodabar:

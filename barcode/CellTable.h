@@ -14,6 +14,7 @@ namespace quillset {
 struct CellTable {
     std::span<const std::uint8_t> bytes;
     std::span<const std::int16_t, 256> firstEntry; // offset of each key's entry, or -1
+    std::span<const std::uint64_t, 256> firstDots; // that entry's dots, the first the highest
     int width;                                     // dots per cell
 
     std::size_t entryBytes() const { return 1 + (static_cast<std::size_t>(width) + 7) / 8; }

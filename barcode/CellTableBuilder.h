@@ -48,17 +48,28 @@ packCells(const CellModules (&cells)[N]) {
     return table;
 }
 
-// Where the first entry of each key begins, -1 for keys no entry carries: the
-// table's own look-up rule, worked out while compiling.
+// Where the first entry of each key begins, -1 for keys no entry carries,
+// and that entry's dots as one number: the table's own look-up rule, worked
+// out while compiling.
+struct KeyIndex {
+    std::array<std::int16_t, 256> firstEntry;
+    std::array<std::uint64_t, 256> firstDots;
+};
+
 template <int Width, std::size_t Bytes>
-constexpr std::array<std::int16_t, 256> indexKeys(const std::array<std::uint8_t, Bytes>& table) {
-    std::array<std::int16_t, 256> first{};
-    first.fill(-1);
+constexpr KeyIndex indexKeys(const std::array<std::uint8_t, Bytes>& table) {
+    KeyIndex index{};
+    index.firstEntry.fill(-1);
     for (std::size_t at = Bytes; at >= kEntryBytes<Width>;) {
         at -= kEntryBytes<Width>;
-        first[table[at]] = static_cast<std::int16_t>(at);
+        index.firstEntry[table[at]] = static_cast<std::int16_t>(at);
+        std::uint64_t dots = 0;
+        for (std::size_t b = 1; b < kEntryBytes<Width>; ++b) {
+            dots = dots << 8 | table[at + b];
+        }
+        index.firstDots[table[at]] = dots;
     }
-    return first;
+    return index;
 }
 
 } // namespace quillset

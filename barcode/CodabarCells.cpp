@@ -25,6 +25,6 @@ constexpr auto kIndex = indexKeys<24>(kBytes);
 
 } // namespace
 
-constexpr CellTable kCodabarCells{kBytes, kIndex, 24};
+constexpr CellTable kCodabarCells{kBytes, kIndex.firstEntry, kIndex.firstDots, 24};
 
 } // namespace quillset

@@ -47,6 +47,6 @@ constexpr auto kIndex = indexKeys<22>(kBytes);
 
 } // namespace
 
-constexpr CellTable kCode128Cells{kBytes, kIndex, 22};
+constexpr CellTable kCode128Cells{kBytes, kIndex.firstEntry, kIndex.firstDots, 22};
 
 } // namespace quillset

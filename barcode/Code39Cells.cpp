@@ -31,6 +31,6 @@ constexpr auto kIndex = indexKeys<32>(kBytes);
 
 } // namespace
 
-constexpr CellTable kCode39Cells{kBytes, kIndex, 32};
+constexpr CellTable kCode39Cells{kBytes, kIndex.firstEntry, kIndex.firstDots, 32};
 
 } // namespace quillset

@@ -52,6 +52,6 @@ constexpr auto kIndex = indexKeys<kWidth>(kBytes);
 
 } // namespace
 
-constexpr CellTable kInterleaved2of5Cells{kBytes, kIndex, kWidth};
+constexpr CellTable kInterleaved2of5Cells{kBytes, kIndex.firstEntry, kIndex.firstDots, kWidth};
 
 } // namespace quillset

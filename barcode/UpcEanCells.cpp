@@ -48,10 +48,10 @@ constexpr auto kCentreGuardIndex = indexKeys<10>(kCentreGuardBytes);
 
 } // namespace
 
-constexpr CellTable kUpcLCells{kLBytes, kLIndex, 14};
-constexpr CellTable kUpcGCells{kGBytes, kGIndex, 14};
-constexpr CellTable kUpcRCells{kRBytes, kRIndex, 14};
-constexpr CellTable kUpcGuardCells{kGuardBytes, kGuardIndex, 14};
-constexpr CellTable kUpcCentreGuardCells{kCentreGuardBytes, kCentreGuardIndex, 10};
+constexpr CellTable kUpcLCells{kLBytes, kLIndex.firstEntry, kLIndex.firstDots, 14};
+constexpr CellTable kUpcGCells{kGBytes, kGIndex.firstEntry, kGIndex.firstDots, 14};
+constexpr CellTable kUpcRCells{kRBytes, kRIndex.firstEntry, kRIndex.firstDots, 14};
+constexpr CellTable kUpcGuardCells{kGuardBytes, kGuardIndex.firstEntry, kGuardIndex.firstDots, 14};
+constexpr CellTable kUpcCentreGuardCells{kCentreGuardBytes, kCentreGuardIndex.firstEntry, kCentreGuardIndex.firstDots, 10};
 
 } // namespace quillset

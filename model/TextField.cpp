@@ -13,6 +13,13 @@ void TextField::assign(std::string_view text) {
     std::memcpy(bytes_.data(), text.data(), kept);
 }
 
+void TextField::replaceLast(char c) {
+    const std::size_t size = view().size();
+    if (size > 0 && c != '\0') {
+        bytes_[size - 1] = c;
+    }
+}
+
 std::string_view TextField::view() const {
     return std::string_view(bytes_.data(), std::strlen(bytes_.data()));
 }

@@ -13,6 +13,8 @@ class TextField {
 public:
     void assign(std::string_view text);
     void clear() { bytes_.fill(0); }
+    // Overwrites the last character; an empty field stays empty.
+    void replaceLast(char c);
 
     std::string_view view() const;
     bool empty() const { return bytes_[0] == 0; }

@@ -96,6 +96,13 @@ TEST(BarcodeRender, DrawsTheSameDotsAsOneLinePerEntry) {
          std::string(30, 'M'), 0, 831, 70},
         {"odd origin, bytes cut on both sides", 512, barcode_type::kUpcEan, "9638507x", 203, 205,
          17},
+        // Going one way or the other, only a few bytes of each row are left.
+        {"3 dots left at the right or bottom edge", 512, barcode_type::kCode39, "AB", 509, 509, 9},
+        {"13 dots left", 512, barcode_type::kCode39, "AB", 499, 499, 9},
+        {"41 dots left", 512, barcode_type::kCode39, "AB", 471, 471, 9},
+        {"4 dots left at the left or top edge", 512, barcode_type::kCode39, "AB", 3, 3, 9},
+        {"22 dots left", 512, barcode_type::kCode39, "AB", 21, 21, 9},
+        {"70 dots left", 512, barcode_type::kCode39, "AB", 69, 69, 9},
     };
     for (const auto& c : cases) {
         for (int angle = 0; angle < 4; ++angle) {
