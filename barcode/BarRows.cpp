@@ -88,7 +88,8 @@ void paintBarRows(PageRaster& raster, const BarPattern& pattern, int firstX, int
     }
 
     // One row's bytes b1..b2: the dots the pattern covers, and which of them
-    // are bars.
+    // are bars. The end bytes' dots outside the cover hold no entries, so
+    // they are never bars.
     const int b1 = x1 / 8;
     const int b2 = x2 / 8;
     const auto last = static_cast<std::size_t>(b2 - b1);
