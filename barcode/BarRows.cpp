@@ -32,36 +32,39 @@ struct Rows {
     std::uint8_t* at(int r) const { return top + static_cast<std::ptrdiff_t>(r) * stride; }
 };
 
-// Sixteen bytes as one value, for the block-wide writes below.
+// Sixteen bytes as one value, for the block-wide stores below.
 using Block16 = std::uint8_t __attribute__((vector_size(16)));
 
-// Every row's bytes 0 to span - 1 take the symbol's dots where `cover` is
-// set and keep their own elsewhere. The span is written in blocks of Word,
-// the last ending at the last byte and overlapping the one before: writing a
-// byte twice gives the same result. Walking down the rows for each block
-// keeps every access a fixed-size one.
+// Bytes `from` to `to` - 1 of every row are the symbol's alone: they are
+// stored whole, a Word at a time, the last Word ending at `to` and
+// overlapping the one before, which stores the same bytes again. Walking down
+// the rows for each Word keeps every store a fixed-size one.
 template <typename Word>
-void paintBlocks(const Rows& rows, const std::uint8_t* ink, const std::uint8_t* cover,
-                 std::size_t span) {
+void storeInner(const Rows& rows, const std::uint8_t* ink, std::size_t from, std::size_t to) {
     constexpr std::size_t kWidth = sizeof(Word);
     const auto column = [&](std::size_t k) {
-        Word inkWord;
-        Word keep;
-        std::memcpy(&inkWord, ink + k, kWidth);
-        std::memcpy(&keep, cover + k, kWidth);
-        keep = ~keep;
+        Word word;
+        std::memcpy(&word, ink + k, kWidth);
         for (int r = 0; r < rows.count; ++r) {
-            Word word;
-            std::memcpy(&word, rows.at(r) + k, kWidth);
-            word = (word & keep) | inkWord;
             std::memcpy(rows.at(r) + k, &word, kWidth);
         }
     };
-    for (std::size_t k = 0; k + kWidth <= span; k += kWidth) {
+    std::size_t k = from;
+    for (; k + kWidth <= to; k += kWidth) {
         column(k);
     }
-    if (span % kWidth != 0) {
-        column(span - kWidth);
+    if (k < to) {
+        column(to - kWidth);
+    }
+}
+
+// The byte at `k` of every row takes the symbol's dots where `cover` is set
+// and keeps its own elsewhere.
+void mergeColumn(const Rows& rows, std::size_t k, std::uint8_t ink, std::uint8_t cover) {
+    const auto keep = static_cast<std::uint8_t>(~cover);
+    for (int r = 0; r < rows.count; ++r) {
+        std::uint8_t& byte = rows.at(r)[k];
+        byte = static_cast<std::uint8_t>((byte & keep) | ink);
     }
 }
 
@@ -113,16 +116,31 @@ void paintBarRows(PageRaster& raster, const BarPattern& pattern, int firstX, int
 
     const Rows target{raster.bits.data() + static_cast<std::size_t>(y1) * rowBytes + b1, rowBytes,
                       y2 - y1 + 1};
-    if (span >= 16) {
-        paintBlocks<Block16>(target, ink.data(), cover.data(), span);
-    } else if (span >= 8) {
-        paintBlocks<std::uint64_t>(target, ink.data(), cover.data(), span);
-    } else if (span >= 4) {
-        paintBlocks<std::uint32_t>(target, ink.data(), cover.data(), span);
-    } else if (span >= 2) {
-        paintBlocks<std::uint16_t>(target, ink.data(), cover.data(), span);
+    // An end byte may share dots with whatever lies beside the symbol.
+    std::size_t from = 0;
+    std::size_t to = span;
+    if (cover[0] != 0xFF) {
+        mergeColumn(target, 0, ink[0], cover[0]);
+        from = 1;
+    }
+    if (cover[last] != 0xFF && last >= from) {
+        mergeColumn(target, last, ink[last], cover[last]);
+        to = last;
+    }
+    if (from >= to) {
+        return;
+    }
+    const std::size_t inner = to - from;
+    if (inner >= 16) {
+        storeInner<Block16>(target, ink.data(), from, to);
+    } else if (inner >= 8) {
+        storeInner<std::uint64_t>(target, ink.data(), from, to);
+    } else if (inner >= 4) {
+        storeInner<std::uint32_t>(target, ink.data(), from, to);
+    } else if (inner >= 2) {
+        storeInner<std::uint16_t>(target, ink.data(), from, to);
     } else {
-        paintBlocks<std::uint8_t>(target, ink.data(), cover.data(), span);
+        storeInner<std::uint8_t>(target, ink.data(), from, to);
     }
 }
 

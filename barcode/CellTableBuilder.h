@@ -1,5 +1,7 @@
 #pragma once
 
+#include "barcode/CellTable.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -60,6 +62,7 @@ template <int Width, std::size_t Bytes>
 constexpr KeyIndex indexKeys(const std::array<std::uint8_t, Bytes>& table) {
     KeyIndex index{};
     index.firstEntry.fill(-1);
+    index.firstDots.fill(kNoCell);
     for (std::size_t at = Bytes; at >= kEntryBytes<Width>;) {
         at -= kEntryBytes<Width>;
         index.firstEntry[table[at]] = static_cast<std::int16_t>(at);

@@ -8,7 +8,7 @@ namespace quillset {
 
 namespace {
 
-constexpr int kDigitDots = 14;
+constexpr std::size_t kDigitDots = 14;
 
 // A: odd parity (L table), B: even parity (G table), for the six digits of
 // the left half.
@@ -31,9 +31,10 @@ int value(char c) {
 // next to the check digit and on every second one before it.
 int checkDigit(std::string_view digits) {
     int sum = 0;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        const bool heavy = (digits.size() - 1 - i) % 2 == 0;
-        sum += value(digits[i]) * (heavy ? 3 : 1);
+    int weight = 3;
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        sum += value(*digit) * weight;
+        weight = 4 - weight;
     }
     return (10 - sum % 10) % 10;
 }
