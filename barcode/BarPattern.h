@@ -35,7 +35,7 @@ public:
     // `dots` spaces.
     void appendBlank(std::size_t dots) {
         const std::size_t n = dots < kCapacity - index_ ? dots : kCapacity - index_;
-        index_ += n;
+        index_ += static_cast<std::uint32_t>(n);
         marked_ = marked_ && n == 0;
     }
     // The 'X' after the last dot, if there is room for it.
@@ -70,7 +70,7 @@ private:
         const std::uint64_t top = dots << (64 - fits);
         at[0] |= top >> used;
         at[1] = top << (63 - used) << 1;
-        index_ += fits;
+        index_ += static_cast<std::uint32_t>(fits);
     }
 
     // The 64 entries from `first` on (kLeadBits before entry 0 at the
@@ -82,7 +82,9 @@ private:
     // always 0.
     static constexpr std::size_t kLeadBits = 64;
     std::array<std::uint64_t, kCapacity / 64 + 2> words_{};
-    std::size_t index_ = 0;
+    // Not of the words' type, so that writing a word is not taken to change
+    // it and it can stay in a register from one cell to the next.
+    std::uint32_t index_ = 0;
     // The end mark stands at index_: nothing was appended over it since.
     bool marked_ = false;
 };

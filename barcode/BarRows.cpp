@@ -35,12 +35,15 @@ struct Rows {
 // Sixteen bytes as one value, for the block-wide stores below.
 using Block16 = std::uint8_t __attribute__((vector_size(16)));
 
-// Bytes `from` to `to` - 1 of every row are the symbol's alone: they are
-// stored whole, a Word at a time, the last Word ending at `to` and
-// overlapping the one before, which stores the same bytes again. Walking down
-// the rows for each Word keeps every store a fixed-size one.
+// Bytes `need` to `needEnd` - 1 of every row take the symbol's dots, stored
+// whole a Word at a time; the stores may also cover the bytes from `from` to
+// `to` - 1, which hold the symbol's dots alone. The last Word ends at
+// `needEnd` where it fits, else at `to`, overlapping what was stored before:
+// storing a byte twice gives the same result. Walking down the rows for each
+// Word keeps every store a fixed-size one.
 template <typename Word>
-void storeInner(const Rows& rows, const std::uint8_t* ink, std::size_t from, std::size_t to) {
+void storeInner(const Rows& rows, const std::uint8_t* ink, std::size_t need, std::size_t needEnd,
+                std::size_t from, std::size_t to) {
     constexpr std::size_t kWidth = sizeof(Word);
     const auto column = [&](std::size_t k) {
         Word word;
@@ -49,22 +52,30 @@ void storeInner(const Rows& rows, const std::uint8_t* ink, std::size_t from, std
             std::memcpy(rows.at(r) + k, &word, kWidth);
         }
     };
-    std::size_t k = from;
-    for (; k + kWidth <= to; k += kWidth) {
+    std::size_t k = need;
+    for (; k + kWidth <= needEnd; k += kWidth) {
         column(k);
     }
-    if (k < to) {
-        column(to - kWidth);
+    if (k < needEnd) {
+        column(std::max(from, std::min(k, to - kWidth)));
     }
 }
 
-// The byte at `k` of every row takes the symbol's dots where `cover` is set
-// and keeps its own elsewhere.
-void mergeColumn(const Rows& rows, std::size_t k, std::uint8_t ink, std::uint8_t cover) {
-    const auto keep = static_cast<std::uint8_t>(~cover);
+// The Word at byte `k` of every row takes the symbol's dots where `cover` is
+// set and keeps its own elsewhere.
+template <typename Word>
+void mergeColumn(const Rows& rows, std::size_t k, const std::uint8_t* ink,
+                 const std::uint8_t* cover) {
+    Word inkWord;
+    Word keep;
+    std::memcpy(&inkWord, ink + k, sizeof(Word));
+    std::memcpy(&keep, cover + k, sizeof(Word));
+    keep = ~keep;
     for (int r = 0; r < rows.count; ++r) {
-        std::uint8_t& byte = rows.at(r)[k];
-        byte = static_cast<std::uint8_t>((byte & keep) | ink);
+        Word word;
+        std::memcpy(&word, rows.at(r) + k, sizeof(Word));
+        word = (word & keep) | inkWord;
+        std::memcpy(rows.at(r) + k, &word, sizeof(Word));
     }
 }
 
@@ -116,31 +127,40 @@ void paintBarRows(PageRaster& raster, const BarPattern& pattern, int firstX, int
 
     const Rows target{raster.bits.data() + static_cast<std::size_t>(y1) * rowBytes + b1, rowBytes,
                       y2 - y1 + 1};
-    // An end byte may share dots with whatever lies beside the symbol.
-    std::size_t from = 0;
-    std::size_t to = span;
-    if (cover[0] != 0xFF) {
-        mergeColumn(target, 0, ink[0], cover[0]);
-        from = 1;
+    // An end byte may share dots with whatever lies beside the symbol: it is
+    // merged first, with the 16 bytes around it where they do not reach the
+    // other end's block, and the rest is only stored. A store is never read
+    // back in part, which would wait for it.
+    const bool headShared = cover[0] != 0xFF;
+    const bool tailShared = cover[last] != 0xFF;
+    const bool wide = span >= 18 && !(headShared && tailShared && span < 32);
+    const std::size_t merged = wide ? 16 : 1;
+    if (headShared) {
+        wide ? mergeColumn<Block16>(target, 0, ink.data(), cover.data())
+             : mergeColumn<std::uint8_t>(target, 0, ink.data(), cover.data());
     }
-    if (cover[last] != 0xFF && last >= from) {
-        mergeColumn(target, last, ink[last], cover[last]);
-        to = last;
+    if (tailShared && (last > 0 || !headShared)) {
+        wide ? mergeColumn<Block16>(target, span - 16, ink.data(), cover.data())
+             : mergeColumn<std::uint8_t>(target, last, ink.data(), cover.data());
     }
-    if (from >= to) {
+    const std::size_t from = headShared ? 1 : 0;
+    const std::size_t to = tailShared ? last : span;
+    const std::size_t need = headShared ? merged : 0;
+    const std::size_t needEnd = tailShared ? span - merged : span;
+    if (need >= needEnd || from >= to) {
         return;
     }
-    const std::size_t inner = to - from;
-    if (inner >= 16) {
-        storeInner<Block16>(target, ink.data(), from, to);
-    } else if (inner >= 8) {
-        storeInner<std::uint64_t>(target, ink.data(), from, to);
-    } else if (inner >= 4) {
-        storeInner<std::uint32_t>(target, ink.data(), from, to);
-    } else if (inner >= 2) {
-        storeInner<std::uint16_t>(target, ink.data(), from, to);
+    const std::size_t room = to - from;
+    if (room >= 16) {
+        storeInner<Block16>(target, ink.data(), need, needEnd, from, to);
+    } else if (room >= 8) {
+        storeInner<std::uint64_t>(target, ink.data(), need, needEnd, from, to);
+    } else if (room >= 4) {
+        storeInner<std::uint32_t>(target, ink.data(), need, needEnd, from, to);
+    } else if (room >= 2) {
+        storeInner<std::uint16_t>(target, ink.data(), need, needEnd, from, to);
     } else {
-        storeInner<std::uint8_t>(target, ink.data(), from, to);
+        storeInner<std::uint8_t>(target, ink.data(), need, needEnd, from, to);
     }
 }
 

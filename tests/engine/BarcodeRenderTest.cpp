@@ -96,6 +96,11 @@ TEST(BarcodeRender, DrawsTheSameDotsAsOneLinePerEntry) {
          std::string(30, 'M'), 0, 831, 70},
         {"odd origin, bytes cut on both sides", 512, barcode_type::kUpcEan, "9638507x", 203, 205,
          17},
+        // Where the bars share a row's end byte with what lies beside them,
+        // that byte's block of 16 is merged and the rest only stored.
+        {"shared first byte, wide span", 512, barcode_type::kUpcEan, upcA, 252, 252, 30},
+        {"shared last byte, wide span", 512, barcode_type::kUpcEan, upcA, 256, 256, 30},
+        {"both end bytes shared, wide span", 512, barcode_type::kCode39, "ABCDE", 203, 203, 30},
         // Going one way or the other, only a few bytes of each row are left.
         {"3 dots left at the right or bottom edge", 512, barcode_type::kCode39, "AB", 509, 509, 9},
         {"13 dots left", 512, barcode_type::kCode39, "AB", 499, 499, 9},
