@@ -36,14 +36,14 @@ struct Rows {
 using Block16 = std::uint8_t __attribute__((vector_size(16)));
 
 // Bytes `need` to `needEnd` - 1 of every row take the symbol's dots, stored
-// whole a Word at a time; the stores may also cover the bytes from `from` to
-// `to` - 1, which hold the symbol's dots alone. The last Word ends at
-// `needEnd` where it fits, else at `to`, overlapping what was stored before:
-// storing a byte twice gives the same result. Walking down the rows for each
-// Word keeps every store a fixed-size one.
+// whole a Word at a time. The last Word ends at `needEnd` where it fits, else
+// at `to`: the bytes before `to` hold the symbol's dots alone, and there is
+// room there for a Word. It overlaps what was stored before, and storing a
+// byte twice gives the same result. Walking down the rows for each Word keeps
+// every store a fixed-size one.
 template <typename Word>
 void storeInner(const Rows& rows, const std::uint8_t* ink, std::size_t need, std::size_t needEnd,
-                std::size_t from, std::size_t to) {
+                std::size_t to) {
     constexpr std::size_t kWidth = sizeof(Word);
     const auto column = [&](std::size_t k) {
         Word word;
@@ -57,7 +57,7 @@ void storeInner(const Rows& rows, const std::uint8_t* ink, std::size_t need, std
         column(k);
     }
     if (k < needEnd) {
-        column(std::max(from, std::min(k, to - kWidth)));
+        column(std::min(k, to - kWidth));
     }
 }
 
@@ -135,13 +135,18 @@ void paintBarRows(PageRaster& raster, const BarPattern& pattern, int firstX, int
     const bool tailShared = cover[last] != 0xFF;
     const bool wide = span >= 18 && !(headShared && tailShared && span < 32);
     const std::size_t merged = wide ? 16 : 1;
+    const auto merge = [&](std::size_t k) {
+        if (wide) {
+            mergeColumn<Block16>(target, k, ink.data(), cover.data());
+        } else {
+            mergeColumn<std::uint8_t>(target, k, ink.data(), cover.data());
+        }
+    };
     if (headShared) {
-        wide ? mergeColumn<Block16>(target, 0, ink.data(), cover.data())
-             : mergeColumn<std::uint8_t>(target, 0, ink.data(), cover.data());
+        merge(0);
     }
     if (tailShared && (last > 0 || !headShared)) {
-        wide ? mergeColumn<Block16>(target, span - 16, ink.data(), cover.data())
-             : mergeColumn<std::uint8_t>(target, last, ink.data(), cover.data());
+        merge(span - merged);
     }
     const std::size_t from = headShared ? 1 : 0;
     const std::size_t to = tailShared ? last : span;
@@ -152,15 +157,15 @@ void paintBarRows(PageRaster& raster, const BarPattern& pattern, int firstX, int
     }
     const std::size_t room = to - from;
     if (room >= 16) {
-        storeInner<Block16>(target, ink.data(), need, needEnd, from, to);
+        storeInner<Block16>(target, ink.data(), need, needEnd, to);
     } else if (room >= 8) {
-        storeInner<std::uint64_t>(target, ink.data(), need, needEnd, from, to);
+        storeInner<std::uint64_t>(target, ink.data(), need, needEnd, to);
     } else if (room >= 4) {
-        storeInner<std::uint32_t>(target, ink.data(), need, needEnd, from, to);
+        storeInner<std::uint32_t>(target, ink.data(), need, needEnd, to);
     } else if (room >= 2) {
-        storeInner<std::uint16_t>(target, ink.data(), need, needEnd, from, to);
+        storeInner<std::uint16_t>(target, ink.data(), need, needEnd, to);
     } else {
-        storeInner<std::uint8_t>(target, ink.data(), need, needEnd, from, to);
+        storeInner<std::uint8_t>(target, ink.data(), need, needEnd, to);
     }
 }
 
