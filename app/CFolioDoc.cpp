@@ -1,12 +1,10 @@
 #include "app/CFolioDoc.h"
 
-#include "model/Reporter.h"
-#include "model/ScriptFile.h"
+#include "model/PageSettings.h"
 #include "printer/SerialPort.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quillset {
 
@@ -22,51 +20,65 @@ void CFolioDoc::setScript(const QString& script) {
     session_.setScript(script.toStdString());
 }
 
-void CFolioDoc::SetModifiedFlag(bool modified) {
+void CFolioDoc::markModified() {
+    setModified(true);
+}
+
+void CFolioDoc::setModified(bool modified) {
     session_.setModified(modified);
+    if (modified == modifiedShown_)
+        return;
+    modifiedShown_ = modified;
+    emit modifiedChanged(modified);
 }
 
 QString CFolioDoc::title() const {
     return pathName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(pathName_).fileName();
 }
 
-bool CFolioDoc::OnNewDocument() {
+void CFolioDoc::newDocument() {
     session_.newDocument();
+    setModified(false);
     setPathName(QString());
     emit scriptReplaced();
     emit pageChanged();
-    return true;
 }
 
-bool CFolioDoc::OnOpenDocument(const QString& path, Reporter& reporter) {
+bool CFolioDoc::openDocument(const QString& path, Reporter& reporter) {
     if (!session_.open(QFile::encodeName(path).toStdString(), reporter))
         return false;
+    setModified(false);
     setPathName(QFileInfo(path).absoluteFilePath());
     emit scriptReplaced();
     emit pageChanged();
     return true;
 }
 
-bool CFolioDoc::OnSaveDocument(const QString& path, Reporter& reporter) {
-    const std::string bytes = session_.fileBytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reporter.report(kOpenForWriteFailed);
+bool CFolioDoc::saveDocument(const QString& path, Reporter& reporter) {
+    if (!session_.save(QFile::encodeName(path).toStdString(), reporter))
         return false;
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.commit()) {
-        reporter.report(kWriteFailed);
-        return false;
-    }
-    session_.setModified(false);
+    setModified(false);
     setPathName(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
 void CFolioDoc::compile(const QString& paneText) {
     session_.compile(paneText.toStdString());
+    setModified(true);
     emit pageChanged();
+}
+
+void CFolioDoc::editFinished() {
+    session_.editFinished();
+    setModified(true);
+    emit scriptReplaced();
+    emit pageChanged();
+}
+
+void CFolioDoc::setPageSettings(const PageSettings& page) {
+    session_.settings() = page;
+    session_.settings().normalise();
+    editFinished();
 }
 
 void CFolioDoc::print(SerialPort& port, Reporter& reporter) const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 
 #include <QObject>
 #include <QString>
@@ -9,16 +9,18 @@ namespace quillset {
 
 class Reporter;
 class SerialPort;
+struct PageSettings;
 
 // The one document: the page's script with its objects and raster (held by
 // the engine's FolioSession), the file it came from and the modified flag.
-// The views ask it for what to show; it tells them when the script or the
-// page has been replaced.
+// Every change to the page goes through it, and it tells the views once per
+// change; the views ask it for what to show and never render themselves.
 class CFolioDoc : public QObject {
     Q_OBJECT
 public:
     explicit CFolioDoc(int printerType, QObject* parent = nullptr);
 
+    // Read access for the views; changes go through the verbs below.
     FolioSession& session() { return session_; }
     const FolioSession& session() const { return session_; }
 
@@ -26,38 +28,52 @@ public:
     // The script pane's text after a paste; the page is not compiled.
     void setScript(const QString& script);
 
-    bool IsModified() const { return session_.modified(); }
-    void SetModifiedFlag(bool modified = true);
+    bool isModified() const { return session_.modified(); }
+    void markModified();
 
     // The full path of the file, empty for a new document.
     const QString& pathName() const { return pathName_; }
     // "Untitled" or the file's name without its folder.
     QString title() const;
 
-    bool OnNewDocument();
+    void newDocument();
     // On failure the reporter has told the user and the document is unchanged.
-    bool OnOpenDocument(const QString& path, Reporter& reporter);
-    bool OnSaveDocument(const QString& path, Reporter& reporter);
+    bool openDocument(const QString& path, Reporter& reporter);
+    // Writes through links and keeps the file's permissions; a failed write
+    // leaves the old file as it was.
+    bool saveDocument(const QString& path, Reporter& reporter);
 
     // Compile: `paneText` becomes the script and the page is rebuilt from it.
     void compile(const QString& paneText);
+
+    // How every change to the objects ends (a graphical edit, z-order,
+    // Properties): the script is written again from the objects, the page
+    // rendered and the document marked modified.
+    void editFinished();
+
+    // Page Setup: the new margins and size, normalised, then as editFinished().
+    void setPageSettings(const PageSettings& page);
 
     // File > Print: the page stream goes to the label printer.
     void print(SerialPort& port, Reporter& reporter) const;
 
 signals:
-    // The script was replaced from outside the script pane (New, Open); the
-    // pane shows it again.
+    // The script was replaced from outside the script pane (New, Open, an
+    // edit); the pane shows it again.
     void scriptReplaced();
     // The raster holds a new picture of the page.
     void pageChanged();
     void titleChanged();
+    void modifiedChanged(bool modified);
 
 private:
+    void setModified(bool modified);
     void setPathName(const QString& path);
 
     FolioSession session_;
     QString pathName_;
+    // What the views were last told of the modified flag.
+    bool modifiedShown_ = false;
 };
 
 } // namespace quillset

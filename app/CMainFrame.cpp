@@ -8,7 +8,7 @@
 #include "app/HelpWindow.h"
 #include "app/LockKeyIndicators.h"
 #include "app/MessageBoxReporter.h"
-#include "printer/SerialSettingsDialog.h"
+#include "printer/CSerialPortDlg.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -224,7 +224,7 @@ void CMainFrame::compile() {
 
 bool CMainFrame::openDocument(const QString& path) {
     MessageBoxReporter reporter(this);
-    if (!document_->OnOpenDocument(path, reporter))
+    if (!document_->openDocument(path, reporter))
         return false;
     app_.recentFiles().add(document_->pathName());
     updateRecentFiles();
@@ -233,15 +233,15 @@ bool CMainFrame::openDocument(const QString& path) {
 
 bool CMainFrame::saveDocument(const QString& path) {
     MessageBoxReporter reporter(this);
-    if (!document_->OnSaveDocument(path, reporter))
+    if (!document_->saveDocument(path, reporter))
         return false;
     app_.recentFiles().add(document_->pathName());
     updateRecentFiles();
     return true;
 }
 
-bool CMainFrame::SaveModified() {
-    if (!document_->IsModified())
+bool CMainFrame::saveModified() {
+    if (!document_->isModified())
         return true;
     const auto answer = QMessageBox::question(
         this, QString::fromLatin1(CFolioApp::kTitle),
@@ -253,12 +253,12 @@ bool CMainFrame::SaveModified() {
 }
 
 void CMainFrame::fileNew() {
-    if (SaveModified())
-        document_->OnNewDocument();
+    if (saveModified())
+        document_->newDocument();
 }
 
 void CMainFrame::fileOpen() {
-    if (!SaveModified())
+    if (!saveModified())
         return;
     const QString path = QFileDialog::getOpenFileName(
         this, QStringLiteral("Open"), QFileInfo(document_->pathName()).path(),
@@ -317,7 +317,7 @@ void CMainFrame::about() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (SaveModified())
+    if (saveModified())
         event->accept();
     else
         event->ignore();
@@ -354,7 +354,7 @@ void CMainFrame::updateRecentFiles() {
 }
 
 void CMainFrame::openRecentFile(const QString& path) {
-    if (!SaveModified())
+    if (!saveModified())
         return;
     if (!openDocument(path)) {
         app_.recentFiles().remove(path);

@@ -38,7 +38,7 @@ public:
 
     // Asks whether to save a modified document; false when the user cancels
     // or the save fails, so that the caller stops.
-    bool SaveModified();
+    bool saveModified();
 
     void fileNew();
     void fileOpen();

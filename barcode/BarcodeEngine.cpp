@@ -1,6 +1,7 @@
 #include "barcode/BarcodeEngine.h"
 
 #include "barcode/BarRows.h"
+#include "barcode/BarcodeType.h"
 #include "barcode/CodabarEncoder.h"
 #include "barcode/Code128Encoder.h"
 #include "barcode/Code39Encoder.h"
@@ -55,10 +56,10 @@ void BarcodeEngine::Draw(PageRaster& raster, int x, int y, int angle,
     ClearPatterns();
     switch (barcodeType) {
     case barcode_type::kCode39:
-        EncodeCode39(text, bars_);
+        encodeCode39(text, bars_);
         break;
     case barcode_type::kCode128:
-        if (!EncodeCode128(text, bars_)) {
+        if (!encodeCode128(text, bars_)) {
             return;
         }
         break;

@@ -18,7 +18,7 @@ public:
     // object's literal (printer code page). For UPC/EAN the last byte is the
     // check digit's place: the computed digit is written back into `data`.
     // `humanReadable` is not drawn here: the caller draws that line from
-    // HumanReadableOrigin. An unknown type or angle draws nothing.
+    // humanReadableOrigin. An unknown type or angle draws nothing.
     void Draw(PageRaster& raster, int x, int y, int angle, int humanReadable, int barcodeType,
               int barcodeHeight, TextField& data);
 

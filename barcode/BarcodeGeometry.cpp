@@ -1,5 +1,6 @@
 #include "barcode/BarcodeGeometry.h"
 
+#include "barcode/BarcodeType.h"
 #include "model/PageObject.h"
 
 namespace quillset {
@@ -50,7 +51,7 @@ int HumanReadableOffset(int barcodeType, int n) {
     }
 }
 
-TextOrigin HumanReadableOrigin(int x, int y, int angle, int barcodeType, int barcodeHeight, int n) {
+TextOrigin humanReadableOrigin(int x, int y, int angle, int barcodeType, int barcodeHeight, int n) {
     const int o = HumanReadableOffset(barcodeType, n);
     const int h = barcodeHeight;
     const int d = barcodeType == barcode_type::kUpcEan ? h + h / 3 : h;

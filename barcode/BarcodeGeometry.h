@@ -27,6 +27,6 @@ int HumanReadableOffset(int barcodeType, int n);
 
 // Where the human-readable line starts, for the text renderer: beyond the
 // bars (and for UPC/EAN beyond the guard extension), at the barcode's angle.
-TextOrigin HumanReadableOrigin(int x, int y, int angle, int barcodeType, int barcodeHeight, int n);
+TextOrigin humanReadableOrigin(int x, int y, int angle, int barcodeType, int barcodeHeight, int n);
 
 } // namespace quillset

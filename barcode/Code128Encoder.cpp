@@ -67,7 +67,7 @@ private:
 
 } // namespace
 
-bool EncodeCode128(std::string_view text, BarPattern& bars) {
+bool encodeCode128(std::string_view text, BarPattern& bars) {
     text = text.substr(0, kWorkingBufferSize);
     const auto byte = [text](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
     if (text.empty() || !namesSubset(byte(0))) {

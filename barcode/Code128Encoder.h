@@ -11,6 +11,6 @@ namespace quillset {
 // pattern. Later bytes 135 to 137 switch the subset (CODE A, B or C), byte
 // 134 is FNC1. Answers false, with nothing to draw, for empty data or a
 // first byte that names no subset.
-bool EncodeCode128(std::string_view data, BarPattern& bars);
+bool encodeCode128(std::string_view data, BarPattern& bars);
 
 } // namespace quillset

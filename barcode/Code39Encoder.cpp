@@ -9,7 +9,7 @@ constexpr std::uint8_t kQuietZone = '!';
 constexpr std::uint8_t kStartStop = '#';
 } // namespace
 
-void EncodeCode39(std::string_view data, BarPattern& bars) {
+void encodeCode39(std::string_view data, BarPattern& bars) {
     bars.appendCell(kCode39Cells, kQuietZone);
     bars.appendCell(kCode39Cells, kStartStop);
     for (const char c : data) {

@@ -8,6 +8,6 @@ namespace quillset {
 
 // Quiet zone, start, one cell per data byte, stop, quiet zone; no check
 // character. Bytes without a cell (lower case among them) are left out.
-void EncodeCode39(std::string_view data, BarPattern& bars);
+void encodeCode39(std::string_view data, BarPattern& bars);
 
 } // namespace quillset

@@ -3,6 +3,7 @@
 // module width (2 dots), bar height (60 dots) and without text.
 
 #include "barcode/BarcodeEngine.h"
+#include "barcode/BarcodeType.h"
 #include "model/PageObject.h"
 #include "model/TextField.h"
 #include "raster/PageRaster.h"

@@ -1,7 +1,7 @@
 // How long each hostile file takes to open, and the most heap memory that
 // opening it holds at once (the "heap_peak_MB" counter, counted by the
 // allocation functions below; "file_MB" is the file itself).
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 #include "model/Reporter.h"
 #include "tests/support/HostileFiles.h"
 

@@ -5,8 +5,8 @@
 // The "randomGlyphs" pair draws page (a) with random glyph bits, 40 % set:
 // far denser than the printer fonts, so it shows the cost per dot.
 
+#include "document/PageRenderer.h"
 #include "model/ObjectList.h"
-#include "raster/PageRenderer.h"
 #include "tests/support/TestFonts.h"
 #include "tests/support/WrittenTextRenderer.h"
 

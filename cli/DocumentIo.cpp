@@ -1,9 +1,9 @@
 #include "cli/DocumentIo.h"
 
 #include "cli/Invocation.h"
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
+#include "document/ScriptFile.h"
 #include "model/Reporter.h"
-#include "model/ScriptFile.h"
 
 #include <cstdio>
 #include <iostream>

@@ -2,7 +2,7 @@
 #include "cli/DocumentIo.h"
 #include "cli/ObjectsJson.h"
 #include "cli/StderrReporter.h"
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 
 namespace quillset::cli {
 

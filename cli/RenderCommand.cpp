@@ -2,7 +2,7 @@
 #include "cli/DocumentIo.h"
 #include "cli/PngImage.h"
 #include "cli/StderrReporter.h"
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 #include "raster/PbmImage.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
 #include "cli/StderrReporter.h"
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 
 namespace quillset::cli {
 

@@ -17,15 +17,6 @@ enum class ObjectKind : std::int32_t {
     Barcode = 6,
 };
 
-// Barcode symbologies, by the number a script gives them.
-namespace barcode_type {
-inline constexpr std::int32_t kCode39 = 1;
-inline constexpr std::int32_t kCode128 = 2;
-inline constexpr std::int32_t kInterleaved2of5 = 3;
-inline constexpr std::int32_t kUpcEan = 4;
-inline constexpr std::int32_t kCodabar = 5;
-} // namespace barcode_type
-
 // One object of the page: every field exists in every kind; the kind says
 // which of them carry meaning. Coordinates are dots from the page's top-left.
 struct PageObject {
@@ -42,7 +33,7 @@ struct PageObject {
     std::int32_t colour = 0; // 0 white, anything else black
     std::int32_t angle = 0;  // 0, 1, 2, 3 quarter turns counter-clockwise
     std::int32_t humanReadable = 0;
-    std::int32_t barcodeType = 0;
+    std::int32_t barcodeType = 0; // barcode/BarcodeType.h
     std::int32_t barcodeHeight = 0;
     StyledText styled;
     TextField literal; // text: the literal as written; barcode: its data

@@ -1,6 +1,6 @@
 #include "raster/PrinterFont.h"
 
-#include "raster/GlyphTables.h"
+#include "raster/glyphs/GlyphTables.h"
 
 namespace quillset {
 namespace {

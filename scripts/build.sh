@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Configures (once) and builds incrementally into build/.
+# Configures (once) and builds incrementally into build/, with warnings as
+# errors as all our own builds are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLSET_WERROR=ON
 fi
 cmake --build build --parallel "$(nproc)"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Regenerates the printer fonts' glyph tables, raster/GlyphTableG1.cpp to
-# raster/GlyphTableG14.cpp, from Debian font files, and draws a sample sheet
+# Regenerates the printer fonts' glyph tables, raster/glyphs/GlyphTableG1.cpp to
+# raster/glyphs/GlyphTableG14.cpp, from Debian font files, and draws a sample sheet
 # of all sixteen fonts (default build-glyphgen/sample-sheet.png; pass another
 # path as the first argument). The normal build uses the committed tables and
 # needs none of this.

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Quillset.
+# Sets up, builds and starts Quillset, with the given file or the example
+# shipping label.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -11,6 +12,8 @@ if [ -x build/bin/quillset ]; then
         echo "  Xvfb :99 & DISPLAY=:99 scripts/start.sh" >&2
         exit 1
     fi
+    # Without a file, a real label, so that the program is seen at work.
+    [ $# -eq 0 ] && set -- examples/shipping-label.txt
     exec build/bin/quillset "$@"
 fi
 build/bin/quillset-cli render examples/shipping-label.txt -o build/shipping-label.png

@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the full build, then the engine and
-# its tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up, builds and runs every test: the full build; the engine and its
+# tests again in a plain Release build and under AddressSanitizer and
+# UndefinedBehaviorSanitizer; then the fuzz target. All with warnings as errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 
+# Release (-O3) is where GCC's flow-based warnings appear.
+if [ ! -f build-release/CMakeCache.txt ]; then
+    cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLSET_WERROR=ON \
+        -DQUILLSET_GUI=OFF -DQUILLSET_BENCH=OFF
+fi
+cmake --build build-release --parallel "$(nproc)"
+ctest --test-dir build-release --output-on-failure --parallel "$(nproc)"
+
 if [ ! -f build-asan/CMakeCache.txt ]; then
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DQUILLSET_SANITIZE=ON -DQUILLSET_GUI=OFF -DQUILLSET_BENCH=OFF
+        -DQUILLSET_SANITIZE=ON -DQUILLSET_WERROR=ON -DQUILLSET_GUI=OFF -DQUILLSET_BENCH=OFF
 fi
 cmake --build build-asan --parallel "$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -19,7 +28,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 # libFuzzer). FUZZ_SECONDS=1800 scripts/test.sh runs it longer.
 if [ ! -f build-fuzz/CMakeCache.txt ]; then
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DQUILLSET_FUZZ=ON -DQUILLSET_GUI=OFF -DQUILLSET_BENCH=OFF
+        -DQUILLSET_FUZZ=ON -DQUILLSET_WERROR=ON -DQUILLSET_GUI=OFF -DQUILLSET_BENCH=OFF
 fi
 cmake -S . -B build-fuzz -DFUZZ_SECONDS="${FUZZ_SECONDS:-60}" > /dev/null
 cmake --build build-fuzz --parallel "$(nproc)"

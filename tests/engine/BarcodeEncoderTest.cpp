@@ -1,4 +1,5 @@
 #include "barcode/BarcodeEngine.h"
+#include "barcode/BarcodeType.h"
 #include "barcode/CellTables.h"
 #include "barcode/CodabarEncoder.h"
 #include "barcode/Code128Encoder.h"
@@ -133,10 +134,10 @@ Encoded encode(int type, std::string_view data) {
     Encoded e;
     switch (type) {
     case barcode_type::kCode39:
-        EncodeCode39(data, e.bars);
+        encodeCode39(data, e.bars);
         break;
     case barcode_type::kCode128:
-        EncodeCode128(data, e.bars);
+        encodeCode128(data, e.bars);
         break;
     case barcode_type::kInterleaved2of5:
         EncodeInterleaved2of5(data, e.bars);
@@ -190,7 +191,7 @@ TEST(BarcodeEncoders, PatternLengths) {
 
 TEST(BarcodeEncoders, Code39Cells) {
     Encoded e;
-    EncodeCode39("1!#", e.bars);
+    encodeCode39("1!#", e.bars);
     const std::string m = modules(e.bars);
     const std::string frame = cellModules(kCode39Cells, '!') + cellModules(kCode39Cells, '#');
     EXPECT_EQ(m.substr(0, 32), frame);
@@ -203,7 +204,7 @@ TEST(BarcodeEncoders, Code39Cells) {
 // stop bars and stop end.
 std::string code128Check(const std::string& data) {
     Encoded e;
-    EXPECT_TRUE(EncodeCode128(data, e.bars));
+    EXPECT_TRUE(encodeCode128(data, e.bars));
     const std::size_t at = e.bars.length() - 3 * 22;
     return modules(e.bars, at, at + 22);
 }
@@ -234,13 +235,13 @@ TEST(BarcodeEncoders, Code128CheckValues) {
 TEST(BarcodeEncoders, Code128WithoutASubsetDrawsNothing) {
     for (const std::string& data : {std::string("ABC"), std::string(), bytes({134, '1'})}) {
         Encoded e;
-        EXPECT_FALSE(EncodeCode128(data, e.bars)) << data;
+        EXPECT_FALSE(encodeCode128(data, e.bars)) << data;
     }
 }
 
 TEST(BarcodeEncoders, Code128SentinelByteIsABlankCell) {
     Encoded e;
-    ASSERT_TRUE(EncodeCode128(bytes({136, 'A', 15, 'B'}), e.bars));
+    ASSERT_TRUE(encodeCode128(bytes({136, 'A', 15, 'B'}), e.bars));
     EXPECT_EQ(modules(e.bars, 66, 88), std::string(11, '0'));
     EXPECT_EQ(e.bars.length(), 176u);
 }

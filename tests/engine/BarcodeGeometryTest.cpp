@@ -1,4 +1,5 @@
 #include "barcode/BarcodeGeometry.h"
+#include "barcode/BarcodeType.h"
 #include "model/PageObject.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ TEST(BarcodeGeometry, HumanReadableOriginLiesBeyondTheBars) {
         {"UPC/EAN at angle 3", barcode_type::kUpcEan, 12, 3, {20, 252}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(HumanReadableOrigin(100, 200, c.angle, c.type, 60, c.n), c.origin) << c.why;
+        EXPECT_EQ(humanReadableOrigin(100, 200, c.angle, c.type, 60, c.n), c.origin) << c.why;
     }
 }
 

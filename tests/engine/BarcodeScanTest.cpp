@@ -1,4 +1,5 @@
 #include "barcode/BarcodeEngine.h"
+#include "barcode/BarcodeType.h"
 #include "model/PageObject.h"
 #include "model/TextField.h"
 #include "tests/support/RasterTesting.h"

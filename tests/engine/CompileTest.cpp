@@ -1,4 +1,4 @@
-#include "model/Compile.h"
+#include "document/Compile.h"
 
 #include "model/ObjectList.h"
 #include "model/ScriptGenerator.h"

@@ -1,5 +1,5 @@
 #include "RecordingReporter.h"
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 #include "model/ObjectList.h"
 #include "raster/PageRaster.h"
 

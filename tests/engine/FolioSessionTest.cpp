@@ -1,9 +1,9 @@
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 
 #include "RecordingReporter.h"
+#include "document/ScriptFile.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
-#include "model/ScriptFile.h"
 #include "raster/PageRaster.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Files from anywhere: whatever they hold, Open takes what it understands,
 // says what it could not use, and never crashes, overruns or hangs. How long
 // each of these takes is measured by bench/HostileInputBench.
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
+#include "document/ScriptFile.h"
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
-#include "model/ScriptFile.h"
 #include "raster/PageRaster.h"
 #include "tests/support/HostileFiles.h"
 

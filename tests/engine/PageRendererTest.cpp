@@ -1,5 +1,6 @@
-#include "raster/PageRenderer.h"
+#include "document/PageRenderer.h"
 
+#include "barcode/BarcodeType.h"
 #include "model/ObjectList.h"
 #include "tests/support/RasterTesting.h"
 
@@ -175,7 +176,7 @@ TEST_F(PageRendererTest, BarcodesDrawTheirHumanReadableLineOnlyWhenAsked) {
     expected->settings = renderer.raster().settings;
     expected->bits = barsOnly;
     TextRenderer text(renderer.fonts());
-    const TextOrigin at = HumanReadableOrigin(20, 20, 0, barcode_type::kCode39, 40, 3);
+    const TextOrigin at = humanReadableOrigin(20, 20, 0, barcode_type::kCode39, 40, 3);
     text.DrawTextBlock(*expected, at.x, at.y, 1, 0, barcode(20, 20, 1, data).styled);
     EXPECT_EQ(renderer.raster().bits, expected->bits);
     EXPECT_EQ(renderer.text().textExtentX, 30);

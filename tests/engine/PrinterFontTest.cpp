@@ -1,8 +1,8 @@
 #include "raster/PrinterFont.h"
 
-#include "raster/GlyphTables.h"
 #include "raster/PageRaster.h"
 #include "raster/TextRenderer.h"
+#include "raster/glyphs/GlyphTables.h"
 #include "tests/support/RasterTesting.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "model/ScriptFile.h"
+#include "document/ScriptFile.h"
 
 #include "RecordingReporter.h"
 #include "model/PageSettings.h"

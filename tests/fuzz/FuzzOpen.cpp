@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes through Open, the render, Save, the print stream and a
 // second Open of what was saved, and checks what must hold for any input.
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
 #include "raster/PageRaster.h"

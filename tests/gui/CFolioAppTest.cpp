@@ -4,7 +4,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CFolioDoc.h"
 #include "app/CMainFrame.h"
-#include "model/ScriptFile.h"
+#include "document/ScriptFile.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -117,14 +117,12 @@ private slots:
 
 private:
     void setPage(int left, int top, int width, int height) {
-        PageSettings& page = frame_->document().session().settings();
+        PageSettings page = frame_->document().session().settings();
         page.leftMargin = static_cast<std::int16_t>(left);
         page.topMargin = static_cast<std::int16_t>(top);
         page.pageWidth = static_cast<std::int16_t>(width);
         page.pageHeight = static_cast<std::int16_t>(height);
-        page.normalise();
-        frame_->document().session().render();
-        view_->pageChanged();
+        frame_->document().setPageSettings(page);
     }
 
     QImage paint(QSize size) const {

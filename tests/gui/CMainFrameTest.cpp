@@ -5,8 +5,8 @@
 #include "app/CFolioDoc.h"
 #include "app/CFolioView.h"
 #include "app/CMainFrame.h"
+#include "document/ScriptFile.h"
 #include "model/ObjectList.h"
-#include "model/ScriptFile.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -83,7 +83,7 @@ private slots:
         QTest::keyClick(target, Qt::Key_F5);
         QCOMPARE(frame_->document().session().objects().count, 2);
         QCOMPARE(frame_->document().script(), kRectangle + "\r\n" + kRectangle);
-        QVERIFY(frame_->document().IsModified());
+        QVERIFY(frame_->document().isModified());
     }
 
     void typingLeavesTheScriptButPasteTakesIt() {
@@ -166,7 +166,7 @@ private slots:
         frame_->compile();
         const QString path = dir_.filePath("rect.txt");
         QVERIFY(frame_->saveDocument(path));
-        QVERIFY(!frame_->document().IsModified());
+        QVERIFY(!frame_->document().isModified());
         QCOMPARE(frame_->windowTitle(), QStringLiteral("rect.txt - Quillset  1.0.9"));
         QCOMPARE(fileBytes(path), QByteArray("\x1bP$\x1bPP\r\n"
                                              "BeginPage();\r\n"
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(frame_->codeView()->toPlainText(),
                  QStringLiteral("DrawRectangle(1,2,3,4,1,0);\n"));
         QCOMPARE(frame_->document().session().objects().count, 1);
-        QVERIFY(!frame_->document().IsModified());
+        QVERIFY(!frame_->document().isModified());
         QCOMPARE(frame_->windowTitle(), QStringLiteral("loose.txt - Quillset  1.0.9"));
 
         frame_->fileNew();
@@ -225,7 +225,7 @@ private slots:
             QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kOpenForWriteFailed)});
         }
         QCOMPARE(frame_->document().script(), kRectangle);
-        QVERIFY(frame_->document().IsModified());
+        QVERIFY(frame_->document().isModified());
         QCOMPARE(frame_->windowTitle(), QStringLiteral("Untitled - Quillset  1.0.9"));
     }
 

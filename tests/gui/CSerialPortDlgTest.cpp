@@ -1,8 +1,8 @@
 #include "GuiTestMain.h"
 
+#include "printer/CSerialPortDlg.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
-#include "printer/SerialSettingsDialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

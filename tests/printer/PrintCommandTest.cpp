@@ -1,7 +1,7 @@
 #ifdef QUILLSET_CLI
 
 #include "PseudoTerminal.h"
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 #include "printer/SerialSettings.h"
 #include "tests/engine/RecordingReporter.h"
 

@@ -1,6 +1,6 @@
 #include "tests/support/TestFonts.h"
 
-#include "raster/GlyphTables.h"
+#include "raster/glyphs/GlyphTables.h"
 
 #include <random>
 

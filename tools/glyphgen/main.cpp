@@ -1,5 +1,5 @@
 // Rasterises the printer fonts' glyph tables G1 to G14 from Debian font files
-// and writes them as raster/GlyphTableG<n>.cpp, with a sample sheet of all
+// and writes them as raster/glyphs/GlyphTableG<n>.cpp, with a sample sheet of all
 // sixteen fonts. Usage: glyphgen <repository root> <sample sheet .png>
 
 #include "CellRasteriser.h"
@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
             }
             std::printf("\n");
             tables.push_back(glyphgen::packTable(layout, glyphs));
-            writeFile(std::string(argv[1]) + "/raster/GlyphTableG" + std::to_string(layout.number) +
-                          ".cpp",
+            writeFile(std::string(argv[1]) + "/raster/glyphs/GlyphTableG" +
+                          std::to_string(layout.number) + ".cpp",
                       glyphgen::tableSource(layout, tables.back()));
         }
         glyphgen::writeSampleSheet(tables, argv[2]);

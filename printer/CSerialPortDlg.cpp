@@ -1,4 +1,4 @@
-#include "printer/SerialSettingsDialog.h"
+#include "printer/CSerialPortDlg.h"
 
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"

@@ -1,4 +1,4 @@
-#include "model/ScriptFile.h"
+#include "document/ScriptFile.h"
 
 #include "model/CodePage437.h"
 #include "model/PageSettings.h"

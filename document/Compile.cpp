@@ -1,4 +1,4 @@
-#include "model/Compile.h"
+#include "document/Compile.h"
 
 #include "barcode/BarcodeGeometry.h"
 #include "model/ObjectList.h"

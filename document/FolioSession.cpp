@@ -1,13 +1,13 @@
-#include "model/FolioSession.h"
+#include "document/FolioSession.h"
 
+#include "document/Compile.h"
+#include "document/PageRenderer.h"
+#include "document/ScriptFile.h"
 #include "model/CodePage437.h"
-#include "model/Compile.h"
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
-#include "model/ScriptFile.h"
 #include "model/ScriptGenerator.h"
 #include "printer/engine/PrintJob.h"
-#include "raster/PageRenderer.h"
 
 namespace quillset {
 

@@ -1,4 +1,4 @@
-#include "raster/PageRenderer.h"
+#include "document/PageRenderer.h"
 
 #include "model/ObjectList.h"
 #include "raster/PageRaster.h"
@@ -44,7 +44,7 @@ void PageRenderer::RenderPage(ObjectList& list) {
                            o.barcodeHeight, o.literal);
             if (o.humanReadable != 0 && o.angle >= 0 && o.angle <= 3) {
                 const int n = static_cast<int>(o.literal.view().size());
-                const TextOrigin at = HumanReadableOrigin(o.barcodeX, o.barcodeY, o.angle,
+                const TextOrigin at = humanReadableOrigin(o.barcodeX, o.barcodeY, o.angle,
                                                           o.barcodeType, o.barcodeHeight, n);
                 text_.DrawTextBlock(page, at.x, at.y, to16(o.colour), o.angle, o.styled);
             }
