@@ -77,7 +77,7 @@ private:
 void appendObject(std::string& out, int index, const PageObject& o) {
     JsonObject json(out);
     json.number("index", index);
-    json.field("kind", "\"" + std::string(kindName(o.kind)) + "\"");
+    json.field("kind", jsonString(kindName(o.kind)));
     json.number("left", o.left);
     json.number("top", o.top);
     json.number("right", o.right);

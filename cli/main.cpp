@@ -34,9 +34,9 @@ void printCommandHelp(const Command& command, const std::vector<OptionSpec>& opt
               << " [--printer-type 2|3|4]\n"
               << command.summary << "\n\nOptions:\n";
     for (const OptionSpec& option : options) {
-        std::string left = std::string(option.name);
+        std::string left(option.name);
         if (!option.valueName.empty())
-            left += " " + std::string(option.valueName);
+            left.append(" ").append(option.valueName);
         std::cout << "  " << left << std::string(left.size() < 22 ? 22 - left.size() : 1, ' ')
                   << option.help << '\n';
     }

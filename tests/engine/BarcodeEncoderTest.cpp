@@ -328,7 +328,7 @@ TEST(BarcodeEncoders, LongDataIsCutAtThePattern) {
         {"Code 128 B", barcode_type::kCode128, bytes({136}) + letters.substr(1)},
         {"Code 128 C", barcode_type::kCode128, bytes({137}) + digits.substr(1)},
         {"Interleaved 2 of 5", barcode_type::kInterleaved2of5, digits},
-        {"Codabar", barcode_type::kCodabar, "A" + digits.substr(2) + "B"},
+        {"Codabar", barcode_type::kCodabar, std::string("A").append(digits, 2).append("B")},
     };
     for (const auto& c : cases) {
         const Encoded e = encode(c.type, c.data);

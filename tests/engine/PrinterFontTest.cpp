@@ -92,7 +92,8 @@ bool glyphHasDots(const GlyphTable& t, int glyph) {
 }
 
 std::string where(const TableCase& c, int code) {
-    return "G" + std::to_string(c.number) + " code " + std::to_string(code);
+    return std::string("G").append(std::to_string(c.number)).append(" code ").append(
+        std::to_string(code));
 }
 
 TEST(GlyphTables, HaveTheStatedSizes) {

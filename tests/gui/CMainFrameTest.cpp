@@ -9,11 +9,16 @@
 #include "model/ObjectList.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 using namespace quillset;
 
@@ -188,6 +193,56 @@ private slots:
         const QString path = dir_.filePath("typed.txt");
         QVERIFY(frame_->saveDocument(path));
         QVERIFY(!fileBytes(path).contains("junk"));
+    }
+
+    // Save goes through the engine's file writing: permissions and links
+    // survive, and a write that fails part way keeps the old file.
+    void saveKeepsPermissionsAndWritesThroughLinks() {
+        frame_->codeView()->setPlainText(kRectangle);
+        frame_->compile();
+        const QString path = dir_.filePath("kept.txt");
+        QVERIFY(frame_->saveDocument(path));
+        const auto permissions =
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, permissions));
+        const QString link = dir_.filePath("link.txt");
+        QVERIFY(QFile::link(path, link));
+
+        frame_->codeView()->setPlainText(QStringLiteral("DrawRectangle(1,2,3,4,1,0);"));
+        frame_->compile();
+        QVERIFY(frame_->saveDocument(link));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(fileBytes(path).contains("DrawRectangle(1,2,3,4,1,0);"));
+        QCOMPARE(QFile::permissions(path), permissions);
+    }
+
+    void failedWriteKeepsTheOldFile() {
+        frame_->codeView()->setPlainText(kRectangle);
+        frame_->compile();
+        QTemporaryDir dir;
+        const QString path = dir.filePath("old.txt");
+        QVERIFY(frame_->saveDocument(path));
+        const QByteArray old = fileBytes(path);
+
+        frame_->codeView()->setPlainText(QStringLiteral("DrawText(0,0,0,1,\"%1\");")
+                                             .arg(QString(150, QLatin1Char('x'))));
+        frame_->compile();
+        ModalAnswer answer;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit oldLimit{};
+        ::getrlimit(RLIMIT_FSIZE, &oldLimit);
+        rlimit small = oldLimit;
+        small.rlim_cur = 16;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const bool saved = frame_->saveDocument(path);
+        ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!saved);
+        QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kWriteFailed)});
+        QCOMPARE(fileBytes(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.txt"});
+        QVERIFY(frame_->document().isModified());
     }
 
     void openShowsTheCanonicalScript() {
