@@ -1,0 +1,370 @@
+#include "editor/PageEditor.h"
+
+#include "barcode/BarcodeGeometry.h"
+#include "document/Compile.h"
+#include "editor/EditorMessages.h"
+#include "editor/HitTest.h"
+#include "editor/PlaceByAngle.h"
+#include "editor/ResizeGrip.h"
+#include "editor/Snap.h"
+#include "model/ObjectList.h"
+#include "raster/TextRenderer.h"
+
+namespace quillset {
+
+namespace {
+
+struct RectangleStyle {
+    Tool tool;
+    int colour;
+    int border;
+};
+
+constexpr RectangleStyle kRectangleStyles[] = {
+    {Tool::WhiteFilled, 0, 0},
+    {Tool::BlackFilled, 1, 0},
+    {Tool::WhiteHollow, 0, 3},
+    {Tool::BlackHollow, 1, 3},
+};
+
+Rect boundsOf(const PageObject& o) {
+    return {o.left, o.top, o.right, o.bottom};
+}
+
+void setBounds(PageObject& o, const Rect& box) {
+    o.left = box.left;
+    o.top = box.top;
+    o.right = box.right;
+    o.bottom = box.bottom;
+}
+
+} // namespace
+
+PageEditor::PageEditor(ObjectList& list, TextRenderer& measurer)
+    : list_(list),
+      measurer_(measurer) {}
+
+bool PageEditor::chooseTool(Tool tool) {
+    tools_.select(tool);
+    // A placing tool places only what its set-up dialog hands over next.
+    if (tool == Tool::Text)
+        preparedText_.kind = ObjectKind::None;
+    if (tool == Tool::Barcode)
+        preparedBarcode_.kind = ObjectKind::None;
+    return tool == Tool::Erase;
+}
+
+bool PageEditor::acceptTextSetUp(const PageObject& prepared) {
+    if (prepared.styled.chars[0] == 0) {
+        tools_.clear();
+        return false;
+    }
+    PageObject& o = preparedText_ = PageObject{};
+    o.kind = ObjectKind::Text;
+    o.colour = prepared.colour;
+    o.angle = prepared.angle;
+    o.styled.copyContentFrom(prepared.styled);
+    o.literal = prepared.literal;
+    return tools_.text != 0;
+}
+
+bool PageEditor::acceptBarcodeSetUp(const PageObject& prepared) {
+    if (prepared.literal.empty()) {
+        tools_.clear();
+        return false;
+    }
+    PageObject& o = preparedBarcode_ = PageObject{};
+    o.kind = ObjectKind::Barcode;
+    o.colour = 1;
+    o.angle = prepared.angle;
+    o.humanReadable = prepared.humanReadable;
+    o.barcodeType = prepared.barcodeType;
+    o.barcodeHeight = prepared.barcodeHeight;
+    o.styled.copyContentFrom(prepared.styled);
+    o.literal = prepared.literal;
+    return tools_.barcode != 0;
+}
+
+// --- presses ------------------------------------------------------------------
+
+EditResult PageEditor::press(Point client, const ViewMapping& view) {
+    const std::optional<Tool> tool = tools_.active();
+    if (!tool)
+        return {};
+    // A second press while a drag runs (its release never came): the old
+    // drag ends without a change and this press does nothing more.
+    if (dragging())
+        return cancelDrag();
+
+    EditResult result;
+    switch (*tool) {
+    case Tool::Move:
+        result = pressMove(client, view);
+        break;
+    case Tool::Resize:
+        result = pressResize(client, view);
+        break;
+    case Tool::Text:
+    case Tool::Barcode:
+        result = pressPlace(*tool, client);
+        break;
+    case Tool::Erase:
+        result = pressErase(client, view);
+        break;
+    default:
+        result = pressRectangleTool(*tool, client, view);
+        break;
+    }
+    result.markModified = true;
+    return result;
+}
+
+EditResult PageEditor::pressRectangleTool(Tool tool, Point client, const ViewMapping& view) {
+    if (list_.full())
+        return refuseFull();
+    for (const RectangleStyle& style : kRectangleStyles) {
+        if (style.tool == tool) {
+            newColour_ = style.colour;
+            newBorder_ = style.border;
+        }
+    }
+    anchor_ = gridOn_ ? view.snapped(client) : client;
+    drag_ = Drag::RubberBand;
+    dragObject_ = -1;
+    return showFrame(normalised(anchor_, anchor_));
+}
+
+EditResult PageEditor::pressMove(Point client, const ViewMapping& view) {
+    dragObject_ = hitTest(client, view);
+    if (dragObject_ < 0)
+        return {};
+    const Rect bounds = view.toClient(boundsOf(list_[dragObject_]));
+    grabOffset_ = client - bounds.topLeft();
+    drag_ = Drag::Move;
+    return showFrame(bounds);
+}
+
+EditResult PageEditor::pressResize(Point client, const ViewMapping& view) {
+    dragObject_ = hitTest(client, view);
+    if (dragObject_ < 0 || list_[dragObject_].kind != ObjectKind::Rectangle)
+        return {};
+    const ResizeGrip grip = gripForResize(view.toClient(boundsOf(list_[dragObject_])), client);
+    anchor_ = grip.anchor;
+    drag_ = Drag::Resize;
+    return showFrame(grip.frame);
+}
+
+EditResult PageEditor::pressPlace(Tool tool, Point client) {
+    if (list_.full()) {
+        tools_.clear();
+        return refuseFull();
+    }
+    const PageObject& o = tool == Tool::Text ? preparedText_ : preparedBarcode_;
+    if (o.kind == ObjectKind::None)
+        return {};
+    // The box of the object with its origin at (0, 0); the frame hangs from
+    // the pointer by that origin.
+    Rect shape;
+    if (tool == Tool::Text) {
+        measurer_.measureTextBlock(o.angle, o.styled);
+        const TextBox box =
+            TextBounds(0, 0, o.angle, measurer_.textExtentY, measurer_.textExtentX);
+        shape = {box.left, box.top, box.right, box.bottom};
+    } else {
+        const int extent =
+            BarcodeExtent(o.barcodeType, static_cast<int>(o.literal.view().size()));
+        const BarcodeBox box = BarcodeBounds(0, 0, o.angle, extent, o.barcodeHeight);
+        shape = {box.left, box.top, box.right, box.bottom};
+    }
+    drag_ = tool == Tool::Text ? Drag::PlaceText : Drag::PlaceBarcode;
+    dragObject_ = -1;
+    const Rect frame = shape.translated(client);
+    grabOffset_ = client - frame.topLeft();
+    return showFrame(frame);
+}
+
+EditResult PageEditor::pressErase(Point client, const ViewMapping& view) {
+    dragObject_ = hitTest(client, view);
+    if (dragObject_ >= 0)
+        list_.remove(dragObject_);
+    EditResult result;
+    result.outcome = EditOutcome::EditFinished;
+    return result;
+}
+
+// --- moves --------------------------------------------------------------------
+
+EditResult PageEditor::pointerMoved(Point client, const ViewMapping&) {
+    switch (drag_) {
+    case Drag::None:
+        return {};
+    case Drag::RubberBand:
+    case Drag::Resize:
+        return showFrame(normalised(anchor_, client));
+    case Drag::Move:
+    case Drag::PlaceText:
+    case Drag::PlaceBarcode:
+        break;
+    }
+    return showFrame(frame_->translated(client - grabOffset_ - frame_->topLeft()));
+}
+
+// --- releases -----------------------------------------------------------------
+
+EditResult PageEditor::release(Point client, const ViewMapping& view) {
+    switch (drag_) {
+    case Drag::None:
+        return {};
+    case Drag::RubberBand:
+        return releaseRubberBand(client, view);
+    case Drag::Move:
+        return releaseMove(view);
+    case Drag::Resize:
+        return releaseResize(client, view);
+    case Drag::PlaceText:
+    case Drag::PlaceBarcode:
+        break;
+    }
+    return releasePlace(view);
+}
+
+EditResult PageEditor::releaseRubberBand(Point client, const ViewMapping& view) {
+    if (list_.full())
+        return refuseFull();
+    const Point end = gridOn_ ? view.snapped(client) : client;
+    PageObject o;
+    o.kind = ObjectKind::Rectangle;
+    setBounds(o, view.toPage(normalised(anchor_, end)));
+    o.x = o.left;
+    o.y = o.top;
+    o.colour = newColour_;
+    o.border = newBorder_;
+    list_.append(o);
+    return endDrag(EditOutcome::EditFinished);
+}
+
+EditResult PageEditor::releaseMove(const ViewMapping& view) {
+    PageObject* o = draggedObject();
+    if (o == nullptr)
+        return endDrag(EditOutcome::Nothing);
+    const Rect box = view.toPage(*frame_);
+    if (o->kind == ObjectKind::Text || o->kind == ObjectKind::Barcode) {
+        placeAt(*o, placeByAngle(box, o->angle, gridOn_));
+    } else {
+        Point topLeft = box.topLeft();
+        if (gridOn_)
+            topLeft = {snap(topLeft.x, 0), snap(topLeft.y, 0)};
+        setBounds(*o, box.translated(topLeft - box.topLeft()));
+        o->x = o->left;
+        o->y = o->top;
+    }
+    return endDrag(EditOutcome::EditFinished);
+}
+
+EditResult PageEditor::releaseResize(Point client, const ViewMapping& view) {
+    PageObject* o = draggedObject();
+    if (o == nullptr || o->kind != ObjectKind::Rectangle)
+        return endDrag(EditOutcome::Nothing);
+    const Point end = gridOn_ ? view.snapped(client) : client;
+    setBounds(*o, view.toPage(normalised(anchor_, end)));
+    o->x = o->left;
+    o->y = o->bottom;
+    return endDrag(EditOutcome::EditFinished);
+}
+
+EditResult PageEditor::releasePlace(const ViewMapping& view) {
+    const bool text = drag_ == Drag::PlaceText;
+    tools_.clear();
+    if (list_.full())
+        return refuseFull();
+    list_.append(text ? preparedText_ : preparedBarcode_);
+    dragObject_ = list_.count - 1;
+    PageObject& o = list_[dragObject_];
+    placeAt(o, placeByAngle(view.toPage(*frame_), o.angle, gridOn_));
+    return endDrag(EditOutcome::EditFinished);
+}
+
+void PageEditor::placeAt(PageObject& o, Point origin) {
+    o.x = origin.x;
+    o.y = origin.y;
+    if (o.kind == ObjectKind::Barcode) {
+        o.barcodeX = origin.x;
+        o.barcodeY = origin.y;
+        setBarcodeBounds(o);
+    } else {
+        setTextBounds(o, measurer_);
+    }
+}
+
+// --- ends of a drag -----------------------------------------------------------
+
+EditResult PageEditor::cancelDrag() {
+    if (!dragging())
+        return {};
+    return endDrag(EditOutcome::FrameMoved);
+}
+
+PageObject* PageEditor::draggedObject() {
+    if (dragObject_ < 0 || dragObject_ >= list_.count)
+        return nullptr;
+    return &list_[dragObject_];
+}
+
+EditResult PageEditor::showFrame(std::optional<Rect> next) {
+    EditResult result;
+    result.outcome = EditOutcome::FrameMoved;
+    result.oldFrame = frame_;
+    frame_ = next;
+    result.newFrame = frame_;
+    return result;
+}
+
+EditResult PageEditor::endDrag(EditOutcome outcome) {
+    drag_ = Drag::None;
+    EditResult result = showFrame(std::nullopt);
+    result.outcome = outcome;
+    return result;
+}
+
+EditResult PageEditor::refuseFull() {
+    EditResult result = endDrag(EditOutcome::Refused);
+    result.message = editor_message::kListFull;
+    return result;
+}
+
+// --- context menu -------------------------------------------------------------
+
+bool PageEditor::contextMenuAt(Point client, const ViewMapping& view) {
+    menuObject_ = hitTest(client, view);
+    return menuObject_ >= 0;
+}
+
+EditResult PageEditor::zOrder(ZOrderCommand command) {
+    tools_.clear();
+    if (menuObject_ < 0 || menuObject_ >= list_.count)
+        return {};
+    EditResult result;
+    result.message = applyZOrder(list_, menuObject_, command);
+    if (result.message.empty()) {
+        result.outcome = EditOutcome::EditFinished;
+        result.markModified = true;
+    } else {
+        result.outcome = EditOutcome::Refused;
+    }
+    return result;
+}
+
+// --- other --------------------------------------------------------------------
+
+int PageEditor::hitTest(Point client, const ViewMapping& view) const {
+    return quillset::hitTest(list_, view.toPage(client));
+}
+
+void PageEditor::listReplaced() {
+    drag_ = Drag::None;
+    frame_.reset();
+    dragObject_ = -1;
+    menuObject_ = -1;
+}
+
+} // namespace quillset

@@ -1,0 +1,104 @@
+#include "editor/PlaceByAngle.h"
+#include "editor/Rect.h"
+#include "editor/ResizeGrip.h"
+#include "editor/Snap.h"
+#include "editor/ViewMapping.h"
+#include "model/PageSettings.h"
+
+#include <gtest/gtest.h>
+
+namespace quillset {
+namespace {
+
+TEST(Snap, NearestGridLine) {
+    const struct {
+        const char* why;
+        int value, offset, want;
+    } cases[] = {
+        {"below the middle goes down", 14, 0, 10},
+        {"the middle goes up", 15, 0, 20},
+        {"on the grid stays", 30, 0, 30},
+        {"rubber band corner x", 3, 0, 0},
+        {"rubber band corner y", 36, 0, 40},
+        {"client x with a left margin of 16: page 8 -> 10", 24, -16, 26},
+        {"client y scrolled by 100: page 114 -> 110", 14, 100, 10},
+        {"scroll and margin together: page 37 -> 40", 21, 16, 24},
+        {"left of the page: -14 -> -10, the nearest line", -14, 0, -10},
+        {"left of the page: -6 -> -10", -6, 0, -10},
+        {"left of the page: -4 -> 0", -4, 0, 0},
+        {"left of the page, halfway: -15 -> -10", -15, 0, -10},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(snap(c.value, c.offset), c.want) << c.why;
+}
+
+TEST(Rect, NormalisedFromAnyTwoCorners) {
+    const Rect want{3, 4, 27, 36};
+    EXPECT_EQ(normalised({3, 4}, {27, 36}), want);
+    EXPECT_EQ(normalised({27, 36}, {3, 4}), want);
+    EXPECT_EQ(normalised({3, 36}, {27, 4}), want);
+    EXPECT_EQ(normalised({27, 4}, {3, 36}), want);
+    EXPECT_EQ(normalised({5, 5}, {5, 5}), (Rect{5, 5, 5, 5}));
+}
+
+TEST(ViewMapping, ClientLogicalAndPage) {
+    PageSettings settings;
+    settings.leftMargin = 16;
+    settings.topMargin = 24;
+    const ViewMapping view = ViewMapping::of({5, 100}, settings);
+    EXPECT_EQ(view.toLogical({30, 50}), (Point{35, 150}));
+    EXPECT_EQ(view.toPage(Point{30, 50}), (Point{19, 126}));
+    EXPECT_EQ(view.toClient(Point{19, 126}), (Point{30, 50}));
+    EXPECT_EQ(view.toPage(Rect{30, 50, 40, 60}), (Rect{19, 126, 29, 136}));
+    EXPECT_EQ(view.toClient(Rect{19, 126, 29, 136}), (Rect{30, 50, 40, 60}));
+    // Page (19, 126) lies nearest the grid dot (20, 130).
+    EXPECT_EQ(view.toPage(view.snapped({30, 50})), (Point{20, 130}));
+}
+
+TEST(PlaceByAngle, OriginIsTheCornerTheAngleFixes) {
+    const Rect frame{13, 27, 47, 66};
+    const struct {
+        const char* why;
+        int angle;
+        bool grid;
+        Point want;
+    } cases[] = {
+        {"angle 0: top-left", 0, false, {13, 27}},
+        {"angle 1: bottom-left", 1, false, {13, 66}},
+        {"angle 2: bottom-right", 2, false, {47, 66}},
+        {"angle 3: top-right", 3, false, {47, 27}},
+        {"other angles count as 0", 7, false, {13, 27}},
+        {"angle 0 on the grid", 0, true, {10, 30}},
+        {"angle 1 on the grid", 1, true, {10, 70}},
+        {"angle 2 on the grid", 2, true, {50, 70}},
+        {"angle 3 on the grid", 3, true, {50, 30}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(placeByAngle(frame, c.angle, c.grid), c.want) << c.why;
+}
+
+TEST(ResizeGrip, TheCornerNearestThePressFollows) {
+    const Rect box{10, 20, 110, 70}; // middle (60, 45)
+    const struct {
+        const char* why;
+        Point press;
+        Point anchor;
+        Rect frame;
+    } cases[] = {
+        {"near top-left: bottom-right stays", {20, 25}, {110, 70}, {20, 25, 110, 70}},
+        {"near top-right: bottom-left stays", {100, 25}, {10, 70}, {10, 25, 100, 70}},
+        {"near bottom-left: top-right stays", {20, 65}, {110, 20}, {20, 20, 110, 65}},
+        {"near bottom-right: top-left stays", {100, 65}, {10, 20}, {10, 20, 100, 65}},
+        {"exact middle: left and top edges follow", {60, 45}, {110, 70}, {60, 45, 110, 70}},
+        {"middle in x only", {60, 65}, {110, 20}, {60, 20, 110, 65}},
+        {"on the right edge", {110, 45}, {10, 70}, {10, 45, 110, 70}},
+    };
+    for (const auto& c : cases) {
+        const ResizeGrip grip = gripForResize(box, c.press);
+        EXPECT_EQ(grip.anchor, c.anchor) << c.why;
+        EXPECT_EQ(grip.frame, c.frame) << c.why;
+    }
+}
+
+} // namespace
+} // namespace quillset
