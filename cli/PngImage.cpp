@@ -1,5 +1,6 @@
 #include "cli/PngImage.h"
 
+#include "model/PrinterType.h"
 #include "raster/PageRaster.h"
 
 #include <png.h>
@@ -46,6 +47,8 @@ std::string pngImage(const PageRaster& raster) {
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 1,
                  PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
+    // Stored so that viewers show the label life-size.
+    png_set_pHYs(png, info, kDotsPerMetre, kDotsPerMetre, PNG_RESOLUTION_METER);
     png_write_info(png, info);
     for (int r = 0; r < height; ++r)
         png_write_row(png, &rows[static_cast<std::size_t>(r) * page.rowBytes]);

@@ -12,6 +12,9 @@ constexpr int normalisedPrinterType(int type) {
     return (type == 2 || type == 3 || type == 4) ? type : kDefaultPrinterType;
 }
 
+// The printers' resolution: 8 dots per millimetre (203 dots per inch).
+inline constexpr int kDotsPerMetre = 8000;
+
 // Dots across the paper, which is also the page width at start-up.
 constexpr std::int16_t startupPageWidth(int type) {
     switch (normalisedPrinterType(type)) {
