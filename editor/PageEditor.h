@@ -53,6 +53,7 @@ public:
     // press places (Text: colour, angle, styled, literal; Barcode: type,
     // angle, humanReadable, barcodeHeight, styled, literal). Without
     // characters the tool goes off. Returns whether the tool is still on.
+    // OK marks the document modified either way (the caller's part).
     bool acceptTextSetUp(const PageObject& prepared);
     bool acceptBarcodeSetUp(const PageObject& prepared);
     // The set-up dialog closed with Cancel: the tool goes off.
@@ -76,7 +77,9 @@ public:
     // --- right-button context menu ----------------------------------------------
 
     // Remembers the object under the pointer for the menu's commands.
-    // Returns whether there is one (no menu on empty space).
+    // Returns whether there is one (no menu on empty space). Bring the list
+    // up to date before this call, not between it and the command: a
+    // replaced list forgets the menu's object.
     bool contextMenuAt(Point client, const ViewMapping& view);
     // The object under the last right click; -1 none.
     int menuObject() const { return menuObject_; }
