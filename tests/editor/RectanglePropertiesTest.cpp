@@ -1,0 +1,96 @@
+#include "editor/RectangleProperties.h"
+
+#include "model/PageObject.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+
+namespace quillset {
+namespace {
+
+PageObject rectangle(int l, int t, int r, int b, int colour, int border) {
+    PageObject o;
+    o.kind = ObjectKind::Rectangle;
+    o.left = l, o.top = t, o.right = r, o.bottom = b, o.colour = colour, o.border = border;
+    o.x = 7, o.y = 9;
+    return o;
+}
+
+TEST(RectangleProperties, Fill) {
+    const struct {
+        const char* why;
+        PageObject object;
+        RectangleFields fields;
+    } cases[] = {
+        {"corners become position and size",
+         rectangle(10, 20, 110, 70, 1, 0),
+         {10, 20, 50, 100, 0, 0, 1}},
+        {"a border means hollow", rectangle(0, 0, 5, 5, 0, 4), {0, 0, 5, 5, 4, 1, 0}},
+        {"a size past the int range is held at its end",
+         rectangle(INT_MIN, 0, INT_MAX, 0, 1, 0),
+         {INT_MIN, 0, 0, INT_MAX, 0, 0, 1}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rectangleFieldsOf(c.object), c.fields) << c.why;
+}
+
+TEST(RectangleProperties, Apply) {
+    const struct {
+        const char* why;
+        RectangleFields fields;
+        int left, top, right, bottom, colour, border;
+    } cases[] = {
+        {"position and size become corners", {10, 20, 50, 100, 2, 0, 1}, 10, 20, 110, 70, 1, 0},
+        {"hollow with border 0 gets border 3", {0, 0, 5, 5, 0, 1, 1}, 0, 0, 5, 5, 1, 3},
+        {"hollow keeps its border", {0, 0, 5, 5, 6, 1, 0}, 0, 0, 5, 5, 0, 6},
+        {"filled ignores the border field", {0, 0, 5, 5, 6, 0, 1}, 0, 0, 5, 5, 1, 0},
+        {"no style chosen is filled", {0, 0, 5, 5, 6, -1, 1}, 0, 0, 5, 5, 1, 0},
+        {"a negative width turns over the left edge",
+         {100, 20, 30, -40, 0, 0, 1},
+         60,
+         20,
+         100,
+         50,
+         1,
+         0},
+        {"a negative height turns over the top edge",
+         {10, 100, -30, 40, 0, 0, 1},
+         10,
+         70,
+         50,
+         100,
+         1,
+         0},
+        {"a far corner past the int range is held at its end",
+         {INT_MAX, 0, 0, 1, 0, 0, 1},
+         INT_MAX,
+         0,
+         INT_MAX,
+         0,
+         1,
+         0},
+    };
+    for (const auto& c : cases) {
+        PageObject o = rectangle(1, 2, 3, 4, 0, 0);
+        applyRectangleFields(o, c.fields);
+        EXPECT_EQ((std::array{o.left, o.top, o.right, o.bottom, o.colour, o.border}),
+                  (std::array{c.left, c.top, c.right, c.bottom, c.colour, c.border}))
+            << c.why;
+        EXPECT_EQ(o.x, 7) << c.why;
+        EXPECT_EQ(o.y, 9) << c.why;
+    }
+}
+
+TEST(RectangleProperties, HollowBorderZeroReopensAsThree) {
+    PageObject o = rectangle(0, 0, 10, 10, 1, 5);
+    RectangleFields f = rectangleFieldsOf(o);
+    f.borderSize = 0;
+    applyRectangleFields(o, f);
+    EXPECT_EQ(rectangleFieldsOf(o).borderSize, 3);
+    EXPECT_EQ(rectangleFieldsOf(o).rectStyle, kHollowStyle);
+}
+
+} // namespace
+} // namespace quillset
