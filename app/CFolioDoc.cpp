@@ -1,12 +1,30 @@
 #include "app/CFolioDoc.h"
 
 #include "model/PageSettings.h"
+#include "model/Reporter.h"
 #include "printer/SerialPort.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace quillset {
+
+namespace {
+
+// The engine's messages as the document's warning signal.
+class SignalReporter : public Reporter {
+public:
+    explicit SignalReporter(CFolioDoc& document)
+        : document_(document) {}
+    void report(const std::string& message) override {
+        emit document_.warning(QString::fromStdString(message));
+    }
+
+private:
+    CFolioDoc& document_;
+};
+
+} // namespace
 
 CFolioDoc::CFolioDoc(int printerType, QObject* parent)
     : QObject(parent)
@@ -63,7 +81,8 @@ bool CFolioDoc::saveDocument(const QString& path, Reporter& reporter) {
 }
 
 void CFolioDoc::compile(const QString& paneText) {
-    session_.compile(paneText.toStdString());
+    SignalReporter reporter(*this);
+    session_.compile(paneText.toStdString(), reporter);
     setModified(true);
     emit pageChanged();
 }

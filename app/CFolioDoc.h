@@ -44,6 +44,7 @@ public:
     bool saveDocument(const QString& path, Reporter& reporter);
 
     // Compile: `paneText` becomes the script and the page is rebuilt from it.
+    // What the user must hear of it (lines past the 500th) comes as warning().
     void compile(const QString& paneText);
 
     // How every change to the objects ends (a graphical edit, z-order,
@@ -65,6 +66,8 @@ signals:
     void pageChanged();
     void titleChanged();
     void modifiedChanged(bool modified);
+    // A message for the user from an operation that went on anyway.
+    void warning(const QString& message);
 
 private:
     void setModified(bool modified);

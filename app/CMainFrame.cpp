@@ -212,6 +212,9 @@ void CMainFrame::createPanes() {
 
     connect(document_, &CFolioDoc::pageChanged, folioView_, &CFolioView::pageChanged);
     connect(document_, &CFolioDoc::scriptReplaced, codeView_, &CCodeView::showScript);
+    connect(document_, &CFolioDoc::warning, this, [this](const QString& message) {
+        MessageBoxReporter(this).report(message.toStdString());
+    });
     connect(codeView_, &CCodeView::focusEntered, this, [this] {
         QCoreApplication::postEvent(folioView_,
                                     new QKeyEvent(QEvent::KeyPress, kDropToolKey, Qt::NoModifier));

@@ -25,7 +25,7 @@ int run(const Invocation& invocation) {
 const Command checkCommand = {
     "check",
     "FILE",
-    "List the drawing statements of FILE that do not read, as LINE:COLUMN: reason.",
+    "List the lines of FILE that are not drawn, as LINE:COLUMN: reason.",
     1,
     {},
     run,

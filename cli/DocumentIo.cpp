@@ -27,7 +27,7 @@ bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter&
     if (!readInput(invocation.positionals.front(), bytes, reporter))
         return false;
     if (invocation.has("--as-pane"))
-        session.compile(bytes);
+        session.compile(bytes, reporter);
     else
         session.openBytes(bytes, reporter);
     return true;

@@ -13,7 +13,9 @@ int run(const Invocation& invocation) {
     FolioSession session(invocation.printerType);
     if (!loadDocument(invocation, session, reporter))
         return 1;
-    return writeOutput(std::nullopt, objectsJson(session.settings(), session.objects()), reporter)
+    return writeOutput(std::nullopt,
+                       objectsJson(session.settings(), session.objects(), session.keptLines()),
+                       reporter)
                ? 0
                : 1;
 }

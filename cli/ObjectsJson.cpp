@@ -1,6 +1,7 @@
 #include "cli/ObjectsJson.h"
 
 #include "model/CodePage437.h"
+#include "model/KeptLines.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 
@@ -93,7 +94,7 @@ void appendObject(std::string& out, int index, const PageObject& o) {
     json.number("barcodeType", o.barcodeType);
     json.number("barcodeHeight", o.barcodeHeight);
     json.field("literal", jsonString(o.literal.view()));
-    json.field("rawLine", jsonString(o.rawLine.view()));
+    json.field("rawLine", jsonString(o.rawLine));
     const std::string_view chars = o.styled.text();
     json.field("chars", jsonString(chars));
     std::string attrs = "[";
@@ -107,7 +108,7 @@ void appendObject(std::string& out, int index, const PageObject& o) {
 
 } // namespace
 
-std::string objectsJson(const PageSettings& page, const ObjectList& list) {
+std::string objectsJson(const PageSettings& page, const ObjectList& list, const KeptLines& kept) {
     std::string out;
     {
         JsonObject document(out);
@@ -127,6 +128,14 @@ std::string objectsJson(const PageSettings& page, const ObjectList& list) {
             appendObject(objects, i, list[i]);
         }
         document.field("objects", objects + "]");
+        std::string lines = "[";
+        bool first = true;
+        for (const std::string_view line : kept.lines()) {
+            lines += first ? "\n" : ",\n";
+            first = false;
+            lines += jsonString(line);
+        }
+        document.field("keptLines", lines + "]");
     }
     return out + '\n';
 }

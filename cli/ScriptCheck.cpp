@@ -1,9 +1,12 @@
 #include "cli/ScriptCheck.h"
 
+#include "document/ScriptFile.h"
+#include "model/Limits.h"
 #include "model/ScriptReader.h"
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace quillset::cli {
 
@@ -59,20 +62,8 @@ bool looksLikeDrawing(std::string_view word) {
     });
 }
 
-// Reads the line as Compile does; false with the reader's failure when it
-// would become a plain line.
-bool readsAsDrawing(std::string_view line, ScriptReader& reader) {
-    int pos = 0;
-    switch (reader.readKeyword(line, pos)) {
-    case Keyword::DrawRectangle:
-        return reader.readNumbersAndClose(line, pos, 6);
-    case Keyword::DrawText:
-        return reader.readNumbersAndString(line, pos, 4);
-    case Keyword::DrawBarcode:
-        return reader.readNumbersAndString(line, pos, 6);
-    default:
-        return false;
-    }
+std::string pastLastObject() {
+    return "past the " + std::to_string(kMaxObjects) + "th line, not drawn";
 }
 
 } // namespace
@@ -80,16 +71,22 @@ bool readsAsDrawing(std::string_view line, ScriptReader& reader) {
 std::vector<CheckFinding> checkScript(std::string_view fileBytes) {
     std::vector<CheckFinding> findings;
     int number = 0;
+    int scriptLines = 0;
+    std::string line;
     while (!fileBytes.empty()) {
         ++number;
         const std::size_t end = fileBytes.find('\n');
-        std::string line(fileBytes.substr(0, end));
+        line.assign(fileBytes.substr(0, end));
         fileBytes.remove_prefix(end == std::string_view::npos ? fileBytes.size() : end + 1);
         std::erase(line, '\r');
+        if (goesToScript(line) && ++scriptLines > kMaxObjects) {
+            findings.push_back({number, 1, pastLastObject()});
+            continue;
+        }
         if (!looksLikeDrawing(firstWord(line)))
             continue;
         ScriptReader reader;
-        if (!readsAsDrawing(line, reader))
+        if (reader.readDrawingStatement(line) == Keyword::None)
             findings.push_back({number, reader.failure.position + 1, reader.failure.reason});
     }
     return findings;

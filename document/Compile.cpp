@@ -1,11 +1,15 @@
 #include "document/Compile.h"
 
 #include "barcode/BarcodeGeometry.h"
+#include "model/CodePage437.h"
+#include "model/KeptLines.h"
 #include "model/ObjectList.h"
 #include "model/ScriptReader.h"
 #include "raster/TextRenderer.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 namespace quillset {
 
@@ -31,9 +35,7 @@ std::string_view fittingLiteral(std::string_view source) {
     return source.substr(0, std::min(end, source.size()));
 }
 
-bool readRectangle(ScriptReader& reader, std::string_view line, int pos, PageObject& o) {
-    if (!reader.readNumbersAndClose(line, pos, 6))
-        return false;
+void fillRectangle(const ScriptReader& reader, PageObject& o) {
     const auto& a = reader.args;
     o.kind = ObjectKind::Rectangle;
     o.left = std::min(a[0], a[2]);
@@ -44,13 +46,10 @@ bool readRectangle(ScriptReader& reader, std::string_view line, int pos, PageObj
     o.border = a[5];
     o.x = o.left;
     o.y = o.top;
-    return true;
 }
 
-bool readText(ScriptReader& reader, std::string_view line, int pos, PageObject& o,
+void fillText(const ScriptReader& reader, std::string_view line, PageObject& o,
               TextRenderer& measurer) {
-    if (!reader.readNumbersAndString(line, pos, 4))
-        return false;
     const auto& a = reader.args;
     o.kind = ObjectKind::Text;
     o.x = a[0];
@@ -62,12 +61,9 @@ bool readText(ScriptReader& reader, std::string_view line, int pos, PageObject& 
     o.literal.assign(
         fittingLiteral(line.substr(open, static_cast<std::size_t>(reader.text.closeQuote) - open)));
     setTextBounds(o, measurer);
-    return true;
 }
 
-bool readBarcode(ScriptReader& reader, std::string_view line, int pos, PageObject& o) {
-    if (!reader.readNumbersAndString(line, pos, 6))
-        return false;
+void fillBarcode(const ScriptReader& reader, PageObject& o) {
     const auto& a = reader.args;
     o.kind = ObjectKind::Barcode;
     o.barcodeX = a[0];
@@ -80,7 +76,67 @@ bool readBarcode(ScriptReader& reader, std::string_view line, int pos, PageObjec
     o.styled.copyContentFrom(reader.text);
     o.literal.assign(reader.text.text());
     setBarcodeBounds(o);
-    return true;
+}
+
+// The object for one line. The line is taken by value so that a long kept
+// line moves into its object instead of being copied.
+PageObject statementObject(std::string line, TextRenderer& measurer) {
+    // A fresh record, so a kept line carries no stale fields of an earlier
+    // object in the same slot.
+    PageObject object;
+    ScriptReader reader;
+    switch (reader.readDrawingStatement(line)) {
+    case Keyword::DrawRectangle:
+        fillRectangle(reader, object);
+        break;
+    case Keyword::DrawText:
+        fillText(reader, line, object, measurer);
+        break;
+    case Keyword::DrawBarcode:
+        fillBarcode(reader, object);
+        break;
+    default:
+        object.kind = ObjectKind::ScriptLine;
+        object.rawLine = std::move(line);
+        break;
+    }
+    return object;
+}
+
+// Where the first CR or LF stands, or npos.
+std::size_t lineEnd(std::string_view text) {
+    const auto found =
+        std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
+    return found == text.end() ? std::string_view::npos
+                               : static_cast<std::size_t>(found - text.begin());
+}
+
+// Splits `text` at CR LF, a lone CR or a lone LF; `convert` appends each
+// piece to a line buffer as code page 437. The first 500 lines become
+// objects, the rest are kept as they are.
+template <typename Convert>
+void loadLines(ObjectList& list, KeptLines& kept, std::string_view text, TextRenderer& measurer,
+               Convert convert) {
+    list.clear();
+    kept.clear();
+    std::string line;
+    while (!text.empty()) {
+        const std::size_t end = lineEnd(text);
+        line.clear();
+        convert(line, text.substr(0, end));
+        if (list.full()) {
+            // What is left of the text bounds the kept block: growing it
+            // by doubling would hold two copies at once.
+            if (kept.empty())
+                kept.reserve(text.size() + 1);
+            kept.append(line);
+        } else
+            list.append(statementObject(std::move(line), measurer));
+        if (end == std::string_view::npos)
+            return;
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
+    }
 }
 
 } // namespace
@@ -104,46 +160,26 @@ void setBarcodeBounds(PageObject& o) {
     o.bottom = box.bottom;
 }
 
-void addStatement(ObjectList& list, std::string_view line, TextRenderer& measurer) {
-    if (list.full())
-        return;
-    // A fresh record, so a kept line carries no stale fields of an earlier
-    // object in the same slot.
-    PageObject object;
-    ScriptReader reader;
-    int pos = 0;
-    bool read = false;
-    switch (reader.readKeyword(line, pos)) {
-    case Keyword::DrawRectangle:
-        read = readRectangle(reader, line, pos, object);
-        break;
-    case Keyword::DrawText:
-        read = readText(reader, line, pos, object, measurer);
-        break;
-    case Keyword::DrawBarcode:
-        read = readBarcode(reader, line, pos, object);
-        break;
-    default:
-        break;
-    }
-    if (!read) {
-        object = PageObject{};
-        object.kind = ObjectKind::ScriptLine;
-        object.rawLine.assign(line);
-    }
-    list.append(object);
+std::string keptLinesWarning() {
+    const std::string n = std::to_string(kMaxObjects);
+    return "Warning: The page holds " + n + " lines at most; the lines after line " + n +
+           " are kept in the script but not drawn.";
 }
 
-void loadListFromText(ObjectList& list, std::string_view text, TextRenderer& measurer) {
-    list.clear();
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        addStatement(list, text.substr(0, end), measurer);
-        if (end == std::string_view::npos)
-            return;
-        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        text.remove_prefix(end + (crlf ? 2 : 1));
-    }
+void addStatement(ObjectList& list, std::string_view line, TextRenderer& measurer) {
+    if (!list.full())
+        list.append(statementObject(std::string(line), measurer));
+}
+
+void loadListFromText(ObjectList& list, KeptLines& kept, std::string_view text,
+                      TextRenderer& measurer) {
+    loadLines(list, kept, text, measurer,
+              [](std::string& line, std::string_view piece) { line.append(piece); });
+}
+
+void loadListFromUtf8(ObjectList& list, KeptLines& kept, std::string_view utf8,
+                      TextRenderer& measurer) {
+    loadLines(list, kept, utf8, measurer, appendUtf8AsCp437);
 }
 
 } // namespace quillset

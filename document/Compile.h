@@ -1,9 +1,11 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace quillset {
 
+class KeptLines;
 class ObjectList;
 class TextRenderer;
 struct PageObject;
@@ -12,12 +14,23 @@ struct PageObject;
 // exactly one object; DrawText, DrawRectangle and DrawBarcode lines that read
 // become drawing objects, every other line a ScriptLine kept as written.
 // Arguments are stored as read, without range checks. Page settings are not
-// touched: SetMargin and SetPageSize here are kept lines too.
+// touched: SetMargin and SetPageSize here are kept lines too. A kept line is
+// held whole, however long.
 
-// Clears the list and adds one object per line. Lines end at CR LF, a lone
-// CR or a lone LF; a break at the very end adds no empty line. Lines past
-// the 500th are dropped.
-void loadListFromText(ObjectList& list, std::string_view text, TextRenderer& measurer);
+// Told to the user once per Open or Compile when lines were kept past the
+// 500th.
+std::string keptLinesWarning();
+
+// Clears the list and the kept lines and adds one object per line of `text`
+// (code page 437). Lines end at CR LF, a lone CR or a lone LF; a break at the
+// very end adds no empty line. The lines past the 500th go to `kept`, in
+// order and unchanged.
+void loadListFromText(ObjectList& list, KeptLines& kept, std::string_view text,
+                      TextRenderer& measurer);
+// The same for UTF-8 text, as the script pane holds it, converted to code
+// page 437 a line at a time, so that a huge script is never copied whole.
+void loadListFromUtf8(ObjectList& list, KeptLines& kept, std::string_view utf8,
+                      TextRenderer& measurer);
 
 // Appends the object for one line (without its break); a full list stays
 // as it is.

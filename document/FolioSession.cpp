@@ -3,7 +3,6 @@
 #include "document/Compile.h"
 #include "document/PageRenderer.h"
 #include "document/ScriptFile.h"
-#include "model/CodePage437.h"
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
 #include "model/ScriptGenerator.h"
@@ -31,8 +30,18 @@ const PageRaster& FolioSession::raster() const {
 }
 
 void FolioSession::compileScript() {
-    loadListFromText(*objects_, utf8ToCp437(script_), renderer_->text());
+    loadListFromUtf8(*objects_, kept_, script_, renderer_->text());
     render();
+}
+
+void FolioSession::reportKeptLines(Reporter& reporter) const {
+    if (!kept_.empty())
+        reporter.report(keptLinesWarning());
+}
+
+void FolioSession::compile(std::string_view paneText, Reporter& reporter) {
+    compile(paneText);
+    reportKeptLines(reporter);
 }
 
 void FolioSession::compile(std::string_view paneText) {
@@ -42,7 +51,10 @@ void FolioSession::compile(std::string_view paneText) {
 }
 
 void FolioSession::regenerate() {
-    script_ = generateScript(*objects_);
+    // The old script goes first: with a huge kept line it is as large as the
+    // new one, and only the objects are read.
+    std::string().swap(script_);
+    script_ = generateScript(*objects_, kept_);
 }
 
 void FolioSession::render() {
@@ -80,7 +92,9 @@ void FolioSession::openBytes(std::string_view fileBytes, Reporter& reporter) {
     LoadedScript loaded = loadScript(fileBytes, settings());
     if (loaded.longLines)
         reporter.report(longLineWarning());
-    compile(loaded.script);
+    script_ = std::move(loaded.script);
+    compileScript();
+    reportKeptLines(reporter);
     regenerate();
     render();
     // The page view shows the opened document by compiling its script again,

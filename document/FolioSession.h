@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/KeptLines.h"
 #include "model/PrinterType.h"
 
 #include <memory>
@@ -52,8 +53,8 @@ public:
     // renders; then, as the page view does when it shows a document, compiles
     // the regenerated script once more and renders. Messages go to
     // `reporter`: "Failed to open a file for read." (returns false, nothing
-    // changed) and the long-line warning (still opens). Clears the modified
-    // flag on success.
+    // changed), then the long-line warning and the kept-lines warning (still
+    // opens), each at most once. Clears the modified flag on success.
     bool open(const std::string& path, Reporter& reporter);
     // The same on a file's bytes already read (standard input, tests).
     void openBytes(std::string_view fileBytes, Reporter& reporter);
@@ -75,7 +76,12 @@ public:
 
     // Compile (F5): `paneText` becomes the script; a code page 437 copy of it
     // is read into the object list line by line and the page is rendered.
-    // The script is not regenerated. Sets the modified flag.
+    // Lines past the 500th are kept apart (keptLines()), not drawn, and
+    // `reporter` is told so once. The script is not regenerated. Sets the
+    // modified flag.
+    void compile(std::string_view paneText, Reporter& reporter);
+    // The same where there is no user to tell (the printer's own reading of
+    // a stream); the lines past the 500th are kept all the same.
     void compile(std::string_view paneText);
 
     // Writes the script again from the object list (after a graphical edit).
@@ -91,6 +97,9 @@ public:
 
     ObjectList& objects() { return *objects_; }
     const ObjectList& objects() const { return *objects_; }
+    // The script's lines past the 500th: not drawn, written back after the
+    // objects by every regeneration.
+    const KeptLines& keptLines() const { return kept_; }
 
     // Margins and page size. After changing them call render() (Page Setup:
     // normalise, then editFinished()).
@@ -107,10 +116,12 @@ public:
 
 private:
     void compileScript();
+    void reportKeptLines(Reporter& reporter) const;
 
     int printerType_;
     std::unique_ptr<PageRenderer> renderer_;
     std::unique_ptr<ObjectList> objects_;
+    KeptLines kept_;
     std::string script_;
     bool modified_ = false;
 };

@@ -5,6 +5,7 @@
 #include "model/Reporter.h"
 #include "model/ScriptReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -56,6 +57,32 @@ bool writeAll(File file, std::string_view bytes) {
     return written && flushed && std::fclose(file.release()) == 0;
 }
 
+bool isWrapperLine(std::string_view line) {
+    return line.find(kEscape) != std::string_view::npos ||
+           line.find(kEndOfTransmission) != std::string_view::npos;
+}
+
+// SetMargin and SetPageSize that read change the page; anything else
+// changes nothing.
+void applyPageStatement(std::string_view line, PageSettings& settings) {
+    if (isWrapperLine(line))
+        return;
+    ScriptReader reader;
+    int pos = 0;
+    const Keyword keyword = reader.readKeyword(line, pos);
+    if ((keyword != Keyword::SetMargin && keyword != Keyword::SetPageSize) ||
+        !reader.readNumbersAndClose(line, pos, 2))
+        return;
+    if (keyword == Keyword::SetMargin) {
+        settings.leftMargin = reader.args[0];
+        settings.topMargin = reader.args[1];
+    } else {
+        settings.pageWidth = reader.args[0];
+        settings.pageHeight = reader.args[1];
+    }
+    settings.clampIntoRaster();
+}
+
 } // namespace
 
 std::string longLineWarning() {
@@ -63,44 +90,53 @@ std::string longLineWarning() {
            std::to_string(kLongLine) + ".";
 }
 
-void loadFilter(std::string_view line, std::string& script, PageSettings& settings) {
-    if (line.find(kEscape) != std::string_view::npos ||
-        line.find(kEndOfTransmission) != std::string_view::npos)
-        return;
+bool goesToScript(std::string_view line) {
+    if (isWrapperLine(line))
+        return false;
     ScriptReader reader;
     int pos = 0;
     switch (reader.readKeyword(line, pos)) {
     case Keyword::BeginPage:
     case Keyword::EndPage:
-        return;
     case Keyword::SetMargin:
-        if (reader.readNumbersAndClose(line, pos, 2)) {
-            settings.leftMargin = reader.args[0];
-            settings.topMargin = reader.args[1];
-            settings.clampIntoRaster();
-        }
-        return;
     case Keyword::SetPageSize:
-        if (reader.readNumbersAndClose(line, pos, 2)) {
-            settings.pageWidth = reader.args[0];
-            settings.pageHeight = reader.args[1];
-            settings.clampIntoRaster();
-        }
-        return;
+        return false;
     default:
-        script += line;
+        return true;
     }
+}
+
+void loadFilter(std::string_view line, std::string& script, PageSettings& settings) {
+    if (goesToScript(line))
+        script += line;
+    else
+        applyPageStatement(line, settings);
 }
 
 LoadedScript loadScript(std::string_view fileBytes, PageSettings& settings) {
     LoadedScript loaded;
+    // Room for the whole file as UTF-8 with a CR LF after every line, taken
+    // at once: a file of one huge line then costs one copy of it, not two.
+    const auto breaks =
+        static_cast<std::size_t>(std::count(fileBytes.begin(), fileBytes.end(), '\n'));
+    loaded.script.reserve(utf8Size(fileBytes) + 2 * (breaks + 1));
+    std::string line;
     while (!fileBytes.empty()) {
         const std::size_t end = fileBytes.find('\n');
-        const std::string cp437 = withoutCarriageReturns(fileBytes.substr(0, end));
+        const std::string_view piece = fileBytes.substr(0, end);
         fileBytes.remove_prefix(end == std::string_view::npos ? fileBytes.size() : end + 1);
-        if (cp437.size() + 2 >= static_cast<std::size_t>(kLongLine))
+        line.assign(piece);
+        std::erase(line, '\r');
+        if (line.size() + 2 >= static_cast<std::size_t>(kLongLine))
             loaded.longLines = true;
-        loadFilter(cp437ToUtf8(cp437) + "\r\n", loaded.script, settings);
+        // Escape, end of transmission and the keywords are ASCII, so the line
+        // is judged in code page 437 and converted only when it is kept.
+        if (goesToScript(line)) {
+            appendCp437AsUtf8(loaded.script, line);
+            loaded.script += "\r\n";
+        } else {
+            applyPageStatement(line, settings);
+        }
     }
     return loaded;
 }

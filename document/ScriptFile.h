@@ -27,6 +27,11 @@ struct LoadedScript {
 // kept whole, however long.
 LoadedScript loadScript(std::string_view fileBytes, PageSettings& settings);
 
+// False for the lines Open takes out of the script: the printer's wrapper
+// lines (an escape or end-of-transmission byte anywhere) and the page
+// statements BeginPage, EndPage, SetMargin and SetPageSize, readable or not.
+bool goesToScript(std::string_view line);
+
 // One line (UTF-8, with its CR LF): the printer's wrapper lines and the page
 // statements are dropped, SetMargin and SetPageSize that read are applied to
 // `settings` and clamped into the raster, everything else is appended to

@@ -63,6 +63,15 @@ void appendUtf8(std::string& out, char32_t code) {
     }
 }
 
+// How many bytes below 128 start at `pos`: those are the same in both
+// encodings and are copied in one piece.
+std::size_t asciiRun(std::string_view text, std::size_t pos) {
+    std::size_t end = pos;
+    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80)
+        ++end;
+    return end - pos;
+}
+
 char unicodeToCp437(std::int32_t code) {
     if (code >= 0 && code < 0x80)
         return static_cast<char>(code);
@@ -81,18 +90,45 @@ char32_t cp437ToUnicode(unsigned char byte) {
 
 std::string utf8ToCp437(std::string_view utf8) {
     std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();)
-        out += unicodeToCp437(decodeUtf8(utf8, pos));
+    appendUtf8AsCp437(out, utf8);
     return out;
+}
+
+void appendUtf8AsCp437(std::string& out, std::string_view utf8) {
+    out.reserve(out.size() + utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t ascii = asciiRun(utf8, pos);
+        out.append(utf8, pos, ascii);
+        pos += ascii;
+        if (pos < utf8.size())
+            out += unicodeToCp437(decodeUtf8(utf8, pos));
+    }
 }
 
 std::string cp437ToUtf8(std::string_view cp437) {
     std::string out;
-    out.reserve(cp437.size() * 2);
-    for (const char c : cp437)
-        appendUtf8(out, cp437ToUnicode(static_cast<unsigned char>(c)));
+    appendCp437AsUtf8(out, cp437);
     return out;
+}
+
+void appendCp437AsUtf8(std::string& out, std::string_view cp437) {
+    out.reserve(out.size() + utf8Size(cp437));
+    for (std::size_t pos = 0; pos < cp437.size();) {
+        const std::size_t ascii = asciiRun(cp437, pos);
+        out.append(cp437, pos, ascii);
+        pos += ascii;
+        if (pos < cp437.size())
+            appendUtf8(out, cp437ToUnicode(static_cast<unsigned char>(cp437[pos++])));
+    }
+}
+
+std::size_t utf8Size(std::string_view cp437) {
+    std::size_t size = cp437.size();
+    for (const char c : cp437) {
+        const char32_t code = cp437ToUnicode(static_cast<unsigned char>(c));
+        size += code < 0x80 ? 0 : code < 0x800 ? 1 : 2;
+    }
+    return size;
 }
 
 } // namespace quillset

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,12 @@ namespace quillset {
 // A character that code page 437 cannot represent, or a malformed UTF-8
 // sequence, becomes '?'.
 std::string utf8ToCp437(std::string_view utf8);
+void appendUtf8AsCp437(std::string& out, std::string_view utf8);
 std::string cp437ToUtf8(std::string_view cp437);
+// The same appended to `out`, which grows only once, to the exact size.
+void appendCp437AsUtf8(std::string& out, std::string_view cp437);
+// How many bytes the UTF-8 of `cp437` takes.
+std::size_t utf8Size(std::string_view cp437);
 
 // The Unicode character that a code page 437 byte stands for.
 char32_t cp437ToUnicode(unsigned char byte);

@@ -1,14 +1,22 @@
 #include "model/ObjectList.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 namespace quillset {
 
-bool ObjectList::append(const PageObject& object) {
+bool ObjectList::append(PageObject object) {
     if (full())
         return false;
-    objects[static_cast<std::size_t>(count++)] = object;
+    objects[static_cast<std::size_t>(count++)] = std::move(object);
     return true;
+}
+
+void ObjectList::clear() {
+    for (int i = 0; i < count; ++i)
+        std::string().swap((*this)[i].rawLine);
+    count = 0;
 }
 
 void ObjectList::remove(int index) {

@@ -21,8 +21,10 @@ public:
     bool full() const { return count >= kMaxObjects; }
 
     // Returns false, changing nothing, when the list is full.
-    bool append(const PageObject& object);
-    void clear() { count = 0; }
+    bool append(PageObject object);
+    // Empties the list; the kept lines of the old objects let go of their
+    // memory.
+    void clear();
     // Takes one object out; those above it move down one slot.
     void remove(int index);
     // Moves one record to another slot, the others keeping their order.

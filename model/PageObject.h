@@ -4,6 +4,7 @@
 #include "model/TextField.h"
 
 #include <cstdint>
+#include <string>
 
 namespace quillset {
 
@@ -37,7 +38,9 @@ struct PageObject {
     std::int32_t barcodeHeight = 0;
     StyledText styled;
     TextField literal; // text: the literal as written; barcode: its data
-    TextField rawLine; // script line: the line as written
+    // Script line: the line as written, whole however long. Empty for every
+    // other kind, so copying a drawing object copies no text here.
+    std::string rawLine;
 };
 
 } // namespace quillset

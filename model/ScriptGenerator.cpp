@@ -1,6 +1,7 @@
 #include "model/ScriptGenerator.h"
 
 #include "model/CodePage437.h"
+#include "model/KeptLines.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 
@@ -37,27 +38,25 @@ std::string escapedBarcodeData(std::string_view data) {
     return out;
 }
 
-} // namespace
-
-std::string generateStatement(const PageObject& o) {
-    std::string out;
+// One object's statement appended to `out`.
+void appendStatement(std::string& out, const PageObject& o) {
     switch (o.kind) {
     case ObjectKind::ScriptLine:
-        out = cp437ToUtf8(o.rawLine.view());
+        appendCp437AsUtf8(out, o.rawLine);
         out += '\n';
         break;
     case ObjectKind::Text:
-        out = "DrawText(";
+        out += "DrawText(";
         appendNumbers(out, {o.x, o.y, o.colour, o.angle});
         out += '"' + cp437ToUtf8(o.literal.view()) + "\");\r\n";
         break;
     case ObjectKind::Rectangle:
-        out = "DrawRectangle(";
+        out += "DrawRectangle(";
         appendNumbers(out, {o.left, o.top, o.right, o.bottom, o.colour});
         out += std::to_string(o.border) + ");\r\n";
         break;
     case ObjectKind::Barcode:
-        out = "DrawBarcode(";
+        out += "DrawBarcode(";
         appendNumbers(out, {o.barcodeX, o.barcodeY, o.angle, o.humanReadable, o.barcodeType,
                             o.barcodeHeight});
         out += '"' + cp437ToUtf8(escapedBarcodeData(o.literal.view())) + "\");\r\n";
@@ -65,13 +64,30 @@ std::string generateStatement(const PageObject& o) {
     case ObjectKind::None:
         break;
     }
+}
+
+} // namespace
+
+std::string generateStatement(const PageObject& o) {
+    std::string out;
+    appendStatement(out, o);
     return out;
 }
 
-std::string generateScript(const ObjectList& list) {
+std::string generateScript(const ObjectList& list, const KeptLines& kept) {
+    // Sized first, so that a script holding one huge kept line is built in
+    // one allocation instead of doubling past it.
+    std::size_t size = utf8Size(kept.text());
+    for (int i = 0; i < list.count; ++i) {
+        const PageObject& o = list[i];
+        size += o.kind == ObjectKind::ScriptLine ? utf8Size(o.rawLine) + 1
+                                                 : generateStatement(o).size();
+    }
     std::string script;
+    script.reserve(size);
     for (int i = 0; i < list.count; ++i)
-        script += generateStatement(list[i]);
+        appendStatement(script, list[i]);
+    appendCp437AsUtf8(script, kept.text());
     return script;
 }
 

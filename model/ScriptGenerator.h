@@ -5,6 +5,7 @@
 
 namespace quillset {
 
+class KeptLines;
 class ObjectList;
 struct PageObject;
 struct PageSettings;
@@ -12,7 +13,8 @@ struct PageSettings;
 // The object list written back as script text, one statement per object in
 // list order: the canonical form of every readable statement. UTF-8, as the
 // script pane holds it. Objects end with CR LF, kept script lines with LF.
-std::string generateScript(const ObjectList& list);
+// The lines kept past a full list follow the objects, unchanged.
+std::string generateScript(const ObjectList& list, const KeptLines& kept);
 
 // One object's text, line end included; empty for an unknown kind.
 std::string generateStatement(const PageObject& object);

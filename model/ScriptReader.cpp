@@ -66,6 +66,26 @@ Keyword ScriptReader::readKeyword(std::string_view line, int& pos) {
     return Keyword::None;
 }
 
+Keyword ScriptReader::readDrawingStatement(std::string_view line) {
+    int pos = 0;
+    const Keyword keyword = readKeyword(line, pos);
+    bool read = false;
+    switch (keyword) {
+    case Keyword::DrawRectangle:
+        read = readNumbersAndClose(line, pos, 6);
+        break;
+    case Keyword::DrawText:
+        read = readNumbersAndString(line, pos, 4);
+        break;
+    case Keyword::DrawBarcode:
+        read = readNumbersAndString(line, pos, 6);
+        break;
+    default:
+        break;
+    }
+    return read ? keyword : Keyword::None;
+}
+
 unsigned ScriptReader::readNumber(std::string_view line, int& pos) {
     unsigned value = 0;
     for (int digits = 0; digits < 5 && isDigit(at(line, pos)); ++digits) {

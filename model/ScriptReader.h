@@ -44,6 +44,10 @@ public:
 
     // Sets `pos` to 0 first; leaves it on the first character after the word.
     Keyword readKeyword(std::string_view line, int& pos);
+    // A whole DrawRectangle, DrawText or DrawBarcode statement: its keyword,
+    // with `args` and, for text and barcodes, `text` filled. Keyword::None
+    // for any other line and for one that does not read.
+    Keyword readDrawingStatement(std::string_view line);
     // '(' and exactly n comma-separated numbers into `args`; leaves `pos` on
     // the first non-blank after the last number.
     bool readNumbers(std::string_view line, int& pos, int n);

@@ -34,5 +34,17 @@ TEST(CodePage437, EveryByteSurvivesTheRoundTrip) {
     EXPECT_EQ(utf8ToCp437(cp437ToUtf8(all)), all);
 }
 
+// The generator sizes the script with utf8Size before it appends; a size too
+// small for any byte would make it grow past the file's size after all.
+TEST(CodePage437, Utf8SizeIsTheSizeOfTheConversion) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        EXPECT_EQ(utf8Size(one), cp437ToUtf8(one).size()) << "byte " << b;
+    }
+    std::string out = "a";
+    appendCp437AsUtf8(out, "\x9C\xC4");
+    EXPECT_EQ(out, "a\xC2\xA3\xE2\x94\x80");
+}
+
 } // namespace
 } // namespace quillset

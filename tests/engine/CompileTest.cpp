@@ -1,5 +1,6 @@
 #include "document/Compile.h"
 
+#include "model/KeptLines.h"
 #include "model/ObjectList.h"
 #include "model/ScriptGenerator.h"
 #include "raster/PrinterFont.h"
@@ -17,13 +18,14 @@ namespace {
 class CompileTest : public ::testing::Test {
 protected:
     const ObjectList& compile(std::string_view text) {
-        loadListFromText(*list, text, measurer);
+        loadListFromText(*list, kept, text, measurer);
         return *list;
     }
 
     FontTable fonts;
     TextRenderer measurer{fonts};
     std::unique_ptr<ObjectList> list = std::make_unique<ObjectList>();
+    KeptLines kept;
 };
 
 TEST_F(CompileTest, LineBreaks) {
@@ -45,7 +47,7 @@ TEST_F(CompileTest, LineBreaks) {
         ASSERT_EQ(l.count, static_cast<int>(c.lines.size())) << c.why;
         for (int i = 0; i < l.count; ++i) {
             EXPECT_EQ(l[i].kind, ObjectKind::ScriptLine) << c.why;
-            EXPECT_EQ(l[i].rawLine.view(), c.lines[static_cast<std::size_t>(i)]) << c.why;
+            EXPECT_EQ(l[i].rawLine, c.lines[static_cast<std::size_t>(i)]) << c.why;
         }
     }
 }
@@ -68,7 +70,7 @@ TEST_F(CompileTest, KeptLines) {
         const ObjectList& l = compile(c.line);
         ASSERT_EQ(l.count, 1) << c.why;
         EXPECT_EQ(l[0].kind, ObjectKind::ScriptLine) << c.why;
-        EXPECT_EQ(l[0].rawLine.view(), c.line) << c.why;
+        EXPECT_EQ(l[0].rawLine, c.line) << c.why;
     }
 }
 
@@ -151,14 +153,23 @@ TEST_F(CompileTest, Barcode) {
               (std::vector{1, 2, 3, 1, 2, 60, 1}));
 }
 
-TEST_F(CompileTest, FiveHundredObjectsAtMost) {
+TEST_F(CompileTest, LinesPastTheFiveHundredthAreKeptApart) {
     std::string text;
-    for (int i = 0; i < 501; ++i)
+    for (int i = 0; i < 500; ++i)
         text += "DrawRectangle(" + std::to_string(i) + ",0,1,1,1,0);\n";
-    const ObjectList& l = compile(text);
+    const ObjectList& l = compile(text + "drawrectangle ( 1 , 2 , 3 , 4 , 1 , 0 )\r\n"
+                                         "// a\rnote\n\r\n"
+                                         "\x9C last");
     EXPECT_EQ(l.count, 500);
-    EXPECT_EQ(l[499].left, 1) << "the first 500 lines are kept";
+    EXPECT_EQ(l[499].left, 1) << "the first 500 lines are objects";
     EXPECT_EQ(l[499].right, 499);
+    EXPECT_EQ(kept.count(), 5u);
+    EXPECT_EQ(kept.text(), "drawrectangle ( 1 , 2 , 3 , 4 , 1 , 0 )\n// a\nnote\n\n\x9C last\n")
+        << "kept as written, readable or not, each line ending in LF";
+
+    compile("// short");
+    EXPECT_TRUE(kept.empty()) << "the next Compile starts afresh";
+    EXPECT_EQ(kept.text(), "");
 }
 
 TEST_F(CompileTest, KeptLineCarriesNothingOfTheSlotsEarlierObject) {
@@ -171,9 +182,15 @@ TEST_F(CompileTest, KeptLineCarriesNothingOfTheSlotsEarlierObject) {
     EXPECT_EQ(o.styled.length(), 0u);
 }
 
-TEST_F(CompileTest, OverlongLinesAreCutWhereTheyAreStored) {
+TEST_F(CompileTest, OverlongLinesAreKeptWholeAndOnlyWhatIsDrawnIsCut) {
     const std::string comment = "// " + std::string(247, 'x');
-    EXPECT_EQ(compile(comment)[0].rawLine.view(), comment.substr(0, 199));
+    EXPECT_EQ(compile(comment)[0].rawLine, comment);
+    const std::string longText = "DrawText(0,0,1,0,\"" + std::string(220, 't') + "\");";
+    const PageObject& unread = compile(longText)[0];
+    EXPECT_EQ(unread.kind, ObjectKind::ScriptLine) << "a literal past 200 items does not read";
+    EXPECT_EQ(unread.rawLine, longText);
+    const std::string withZero("// a\0b", 7);
+    EXPECT_EQ(compile(withZero)[0].rawLine, withZero) << "a zero byte does not end a kept line";
 
     // 120 items but 240 characters: the reader takes it whole; the literal
     // is cut between whole tags so that it still reads when written back.

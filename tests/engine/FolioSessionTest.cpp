@@ -1,6 +1,7 @@
 #include "document/FolioSession.h"
 
 #include "RecordingReporter.h"
+#include "document/Compile.h"
 #include "document/ScriptFile.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
@@ -105,7 +106,76 @@ TEST(FolioSession, OpenWarnsOfLongLinesAndKeepsThem) {
     const std::string comment = "// " + std::string(247, 'x');
     session.openBytes(comment + "\r\nDrawRectangle(1,1,2,2,1,0);\r\n", reporter);
     EXPECT_EQ(reporter.messages, std::vector<std::string>{longLineWarning()});
-    EXPECT_EQ(session.script(), comment.substr(0, 199) + "\nDrawRectangle(1,1,2,2,1,0);\r\n");
+    EXPECT_EQ(session.script(), comment + "\nDrawRectangle(1,1,2,2,1,0);\r\n");
+}
+
+// Canonical statements, so that they come back as they went in.
+std::string numberedRectangles(int first, int last, const char* end = "\r\n") {
+    std::string lines;
+    for (int i = first; i <= last; ++i)
+        lines += "DrawRectangle(0,0,9," + std::to_string(i) + ",1,0);" + end;
+    return lines;
+}
+
+TEST(FolioSession, OpenThenSaveGivesBackEveryLine) {
+    const std::string header =
+        "\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(0,0);\r\nSetPageSize(384,1248);\r\n";
+    const std::string file = header + "// " + std::string(247, 'c') + "\r\n" +
+                             "DrawText(0,0,1,0,\"" + std::string(220, 't') + "\");\r\n" +
+                             numberedRectangles(1, 600) + kTrailer;
+    FolioSession session(2);
+    RecordingReporter reporter;
+    session.openBytes(file, reporter);
+    EXPECT_EQ(reporter.messages, (std::vector<std::string>{longLineWarning(), keptLinesWarning()}));
+    EXPECT_EQ(session.objects().count, 500);
+    EXPECT_EQ(session.keptLines().count(), 102u) << "602 script lines";
+    EXPECT_EQ(session.fileBytes(), file) << "every line back, byte for byte";
+
+    FolioSession reopened(2);
+    RecordingReporter again;
+    reopened.openBytes(session.fileBytes(), again);
+    EXPECT_EQ(reopened.fileBytes(), file);
+    EXPECT_EQ(again.messages, reporter.messages) << "told again on the next Open";
+}
+
+TEST(FolioSession, CompileTellsOnceWhenLinesAreKeptPastTheList) {
+    EXPECT_EQ(keptLinesWarning(), "Warning: The page holds 500 lines at most; the lines after "
+                                  "line 500 are kept in the script but not drawn.");
+    const struct {
+        const char* why;
+        int lines;
+        std::size_t kept;
+    } cases[] = {
+        {"a full list keeps nothing apart", 500, 0},
+        {"one line past the list", 501, 1},
+        {"many lines past the list, still one message", 900, 400},
+    };
+    for (const auto& c : cases) {
+        FolioSession session;
+        RecordingReporter reporter;
+        session.compile(numberedRectangles(1, c.lines), reporter);
+        EXPECT_EQ(session.keptLines().count(), c.kept) << c.why;
+        EXPECT_EQ(reporter.messages.size(), c.kept > 0 ? 1u : 0u) << c.why;
+    }
+}
+
+TEST(FolioSession, EditsAndPrintKeepTheLinesPastTheList) {
+    FolioSession session;
+    RecordingReporter reporter;
+    session.compile(numberedRectangles(1, 502), reporter);
+    EXPECT_EQ(pageBits(session), [] {
+        FolioSession first500;
+        RecordingReporter quiet;
+        first500.compile(numberedRectangles(1, 500), quiet);
+        return pageBits(first500);
+    }()) << "kept lines are not drawn";
+
+    session.objects().remove(0);
+    session.editFinished();
+    const std::string kept = numberedRectangles(501, 502, "\n");
+    EXPECT_EQ(session.script(), numberedRectangles(2, 500) + kept)
+        << "after the objects, in order, ending in LF as kept lines do";
+    EXPECT_NE(session.printStream().find(kept + "EndPage();"), std::string::npos);
 }
 
 TEST(FolioSession, FileSettingsAreClampedIntoTheRaster) {

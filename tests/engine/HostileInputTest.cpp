@@ -30,7 +30,6 @@ void expectSane(const FolioSession& session) {
     ASSERT_LE(list.count, kMaxObjects);
     for (int i = 0; i < list.count; ++i) {
         EXPECT_LE(list[i].literal.view().size(), kMaxFieldChars);
-        EXPECT_LE(list[i].rawLine.view().size(), kMaxFieldChars);
         EXPECT_EQ(list[i].styled.chars[kMaxFieldChars], '\0');
     }
     const PageSettings& page = session.settings();
@@ -52,6 +51,7 @@ TEST(HostileInput, OpensWithoutCrashingAndWarnsAboutLongLines) {
         if (c.wantObjects >= 0) {
             EXPECT_EQ(session.objects().count, c.wantObjects);
         }
+        EXPECT_EQ(session.keptLines().count(), static_cast<std::size_t>(c.wantKeptLines));
         const bool warned = !reporter.messages.empty() && reporter.messages[0] == longLineWarning();
         EXPECT_EQ(warned, c.longLineWarning);
 
@@ -68,10 +68,23 @@ TEST(HostileInput, PaneTextOfAnyBytesCompiles) {
     FolioSession session;
     std::string text =
         everyByte() + "\r\n" + repeat("DrawText(1,1,1,0,\"\xF0\x9F\x98\x80\");\n", 600);
-    session.compile(text);
+    RecordingReporter reporter;
+    session.compile(text, reporter);
     expectSane(session);
     EXPECT_EQ(session.objects().count, kMaxObjects);
+    EXPECT_EQ(session.keptLines().count(), 101u);
+    EXPECT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(session.script(), text);
+}
+
+TEST(HostileInput, AHugeLineComesBackWhole) {
+    const std::string comment = "// " + std::string(5'000'000, 'x');
+    const std::string text = "DrawText(0,0,1,0,\"" + std::string(5'000'000, 't') + "\");";
+    FolioSession session;
+    RecordingReporter reporter;
+    session.openBytes(comment + "\n" + text + "\n", reporter);
+    EXPECT_NE(session.fileBytes().find("\r\n" + comment + "\r\n" + text + "\r\nEndPage();"),
+              std::string::npos);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "model/ScriptGenerator.h"
 
+#include "model/KeptLines.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 #include "model/ScriptReader.h"
@@ -99,9 +100,25 @@ TEST(ScriptGenerator, ScriptFollowsListOrder) {
     list->append(scriptLine("// top"));
     list->append(rectangle(1, 2, 3, 4, 1, 0));
     list->append(text(0, 0, "x"));
-    EXPECT_EQ(generateScript(*list),
+    const KeptLines none;
+    EXPECT_EQ(generateScript(*list, none),
               "// top\nDrawRectangle(1,2,3,4,1,0);\r\nDrawText(0,0,1,0,\"x\");\r\n");
-    EXPECT_EQ(generateScript(ObjectList{}), "");
+    EXPECT_EQ(generateScript(ObjectList{}, none), "");
+}
+
+TEST(ScriptGenerator, KeptLinesFollowTheObjectsUnchanged) {
+    auto list = std::make_unique<ObjectList>();
+    list->append(rectangle(1, 2, 3, 4, 1, 0));
+    list->append(scriptLine(std::string(300, 'c')));
+    KeptLines kept;
+    kept.append("drawrectangle ( 5 , 6 , 7 , 8 , 1 , 0 )");
+    kept.append("");
+    kept.append("// \x9C 5");
+    EXPECT_EQ(generateScript(*list, kept), "DrawRectangle(1,2,3,4,1,0);\r\n" +
+                                               std::string(300, 'c') +
+                                               "\ndrawrectangle ( 5 , 6 , 7 , 8 , 1 , 0 )\n"
+                                               "\n// \xC2\xA3 5\n")
+        << "a long line whole; kept lines not made canonical, converted to UTF-8";
 }
 
 TEST(ScriptGenerator, PageStream) {

@@ -11,11 +11,12 @@ struct HostileFile {
     std::string name;
     std::string bytes;
     bool longLineWarning;
-    int wantObjects; // -1: not checked
+    int wantObjects;   // -1: not checked
+    int wantKeptLines; // lines past the 500th, kept apart from the objects
 };
 
 // The set that the hostile-input tests open and the benchmark times: huge
-// lines, a million lines, NUL bytes, invalid UTF-8, every byte value, long
+// lines, a million lines (empty, and statements), NUL bytes, invalid UTF-8, every byte value, long
 // numbers, a thousand tags, 16-bit extremes and a 400-character barcode of
 // each type.
 std::vector<HostileFile> hostileFiles();
