@@ -198,12 +198,45 @@ TEST_F(Cli, ObjectsAsJson) {
         << r.out;
     EXPECT_NE(r.out.find("\"literal\":\"036000291452\""), std::string::npos)
         << "the check digit written back at the render";
+    EXPECT_NE(r.out.find("],\"keptLines\":[]}"), std::string::npos) << "none past the list";
 
     const Outcome pane = run("objects --as-pane -", "SetPageSize(320,200);\n// \xC3\xA9\n");
     EXPECT_NE(pane.out.find("\"pageWidth\":384"), std::string::npos)
         << "typed page statements do not change the page";
     EXPECT_NE(pane.out.find("\"kind\":\"ScriptLine\""), std::string::npos);
     EXPECT_NE(pane.out.find("\"rawLine\":\"// \xC3\xA9\""), std::string::npos) << pane.out;
+}
+
+// 502 statements between the printer's wrapper lines, which are not script
+// lines: the 501st statement stands on line 505 of the file.
+TEST_F(Cli, LinesPastTheFiveHundredth) {
+    std::string body;
+    for (int i = 1; i <= 502; ++i)
+        body += "DrawRectangle(0,0,9," + std::to_string(i) + ",1,0);\r\n";
+    file("long.txt",
+         "\x1bP$\x1bPP\r\nBeginPage();\r\nSetMargin(0,0);\r\nSetPageSize(384,1248);\r\n" + body +
+             "EndPage();\r\n\x1bP#" + kEot);
+    const std::string warning = "Warning: The page holds 500 lines at most; the lines after line "
+                                "500 are kept in the script but not drawn.\n";
+
+    const Outcome objects = run("objects long.txt");
+    EXPECT_EQ(objects.status, 0) << "a warning is no error";
+    EXPECT_EQ(objects.err, warning);
+    EXPECT_NE(objects.out.find("\"index\":499,"), std::string::npos);
+    EXPECT_EQ(objects.out.find("\"index\":500,"), std::string::npos);
+    EXPECT_NE(objects.out.find("],\"keptLines\":[\n\"DrawRectangle(0,0,9,501,1,0);\",\n"
+                               "\"DrawRectangle(0,0,9,502,1,0);\"]}"),
+              std::string::npos)
+        << "after the objects, as written";
+    EXPECT_EQ(run("objects --as-pane -", body).err, warning) << "Compile tells too";
+
+    const Outcome check = run("check long.txt");
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.out, "505:1: past the 500th line, not drawn\n"
+                         "506:1: past the 500th line, not drawn\n");
+
+    ASSERT_EQ(run("save long.txt saved.txt").status, 0);
+    EXPECT_EQ(readAll(dir / "saved.txt"), readAll(dir / "long.txt")) << "every line saved back";
 }
 
 TEST_F(Cli, PrinterTypeSetsTheStartingWidth) {
