@@ -8,6 +8,8 @@
 #include "app/HelpWindow.h"
 #include "app/LockKeyIndicators.h"
 #include "app/MessageBoxReporter.h"
+#include "app/dialogs/CPageSetupDlg.h"
+#include "model/PageSettings.h"
 #include "printer/CSerialPortDlg.h"
 
 #include <QCloseEvent>
@@ -87,6 +89,9 @@ void CMainFrame::createActions() {
     serialPortAction_ = makeAction(this, QStringLiteral("&Serial Port"),
                                    QStringLiteral("Set Baud Rate and Com Port"));
     connect(serialPortAction_, &QAction::triggered, this, &CMainFrame::serialPortSettings);
+    pageSetupAction_ = makeAction(this, QStringLiteral("Page Setup..."),
+                                  QStringLiteral("Set Margin and Paper Size"));
+    connect(pageSetupAction_, &QAction::triggered, this, &CMainFrame::pageSetup);
 
     toolBarAction_ =
         makeAction(this, QStringLiteral("&Toolbar"), QStringLiteral("Show or hide the toolbar"));
@@ -166,6 +171,7 @@ void CMainFrame::createMenus() {
 
     QMenu* configure = menuBar()->addMenu(QStringLiteral("&Configure"));
     configure->addAction(serialPortAction_);
+    configure->addAction(pageSetupAction_);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(toolBarAction_);
@@ -304,6 +310,19 @@ void CMainFrame::printPicture() {
 void CMainFrame::serialPortSettings() {
     CSerialPortDlg dialog(app_.serialPort(), this);
     dialog.exec();
+}
+
+void CMainFrame::pageSetup() {
+    FolioSession& session = document_->session();
+    CPageSetupDlg dialog(pageSetupFieldsOf(session.settings(), app_.printerType()), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PageSettings page = session.settings();
+    const int printerType = applyPageSetupFields(page, dialog.fields());
+    app_.setPrinterType(printerType);
+    session.setPrinterType(printerType);
+    document_->setPageSettings(page);
+    emit pageSetupApplied();
 }
 
 void CMainFrame::helpTopics() {

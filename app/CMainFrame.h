@@ -49,8 +49,16 @@ public:
     // Ctrl+P: the page picture through the host's printer system.
     void printPicture();
     void serialPortSettings();
+    // Configure > Page Setup: printer type, margins and page size; on OK the
+    // page is rebuilt and pageSetupApplied() follows.
+    void pageSetup();
     void helpTopics();
     void about();
+
+signals:
+    // Page Setup was confirmed and the page rebuilt: the page view drops its
+    // tool.
+    void pageSetupApplied();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +88,7 @@ private:
     QAction* printAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* serialPortAction_ = nullptr;
+    QAction* pageSetupAction_ = nullptr;
     QAction* toolBarAction_ = nullptr;
     QAction* statusBarAction_ = nullptr;
     QAction* gridAction_ = nullptr;

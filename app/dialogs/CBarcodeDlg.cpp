@@ -1,0 +1,139 @@
+#include "app/dialogs/CBarcodeDlg.h"
+
+#include "app/dialogs/DialogFields.h"
+#include "app/dialogs/RadioGroup.h"
+#include "model/CodePage437.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace quillset {
+
+namespace {
+
+// The type buttons in the dialog's order, each with what it encodes. One
+// button stands for all three Code 128 subsets, one for both UPC forms: the
+// data chooses among them.
+struct TypeButton {
+    const char* label;
+    const char* accepts;
+};
+constexpr TypeButton kTypeButtons[] = {
+    {"Code 3 of 9", "[A - Z, 0 - 9]"},
+    {"Code 128 - A\nCode 128 - B\nCode 128 - C",
+     "CHR$(135) + [Space - CHR$(95)]\nCHR$(136) + [Space - CHR$(127)]\nCHR$(137) + [0 - 9]"},
+    {"Code 2 of 5", "[0 - 9] max 16 digits"},
+    {"Codabar", "[0 - 9, $, -, :, /, ., +]"},
+    {"UPC - A\nUPC - E", "[0 - 9] 11 digits\n[0 - 9] 6 digits"},
+};
+
+constexpr int k90Degrees = 1;
+constexpr int k270Degrees = 3;
+
+} // namespace
+
+CBarcodeDlg::CBarcodeDlg(const BarcodeFields& start, QWidget* parent)
+    : QDialog(parent)
+    , fields_(start) {
+    setWindowTitle(QStringLiteral("Barcode"));
+
+    auto* dataLabel = new QLabel(QStringLiteral("Data"), this);
+    data_ = makeLabelledEdit(dataLabel, this);
+    data_->setText(QString::fromStdString(cp437ToUtf8(start.data)));
+    humanReadable_ = new QCheckBox(QStringLiteral("Human Readable"), this);
+    humanReadable_->setChecked(start.humanReadable != 0);
+
+    auto* typeBox = new QGroupBox(QStringLiteral("Type"), this);
+    auto* typeGrid = new QGridLayout(typeBox);
+    type_ = new QButtonGroup(this);
+    int row = 0;
+    for (const TypeButton& t : kTypeButtons) {
+        auto* button = new QRadioButton(QString::fromLatin1(t.label), typeBox);
+        type_->addButton(button, row);
+        typeGrid->addWidget(button, row, 0);
+        typeGrid->addWidget(new QLabel(QString::fromLatin1(t.accepts), typeBox), row, 1);
+        ++row;
+    }
+    if (QAbstractButton* button = type_->button(start.typeIndex))
+        button->setChecked(true);
+    tabIntoCheckedButton(type_);
+
+    auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
+    angle_ = makeRadioGroup(
+        angleBox,
+        {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")},
+        start.angleIndex);
+    connect(angle_, &QButtonGroup::idClicked, this, [this](int id) {
+        if (id == k90Degrees || id == k270Degrees)
+            fields_.angleIndex = id;
+    });
+
+    const NumberPair position = makeNumberPair(QStringLiteral("Position"), QStringLiteral("X"),
+                                               start.x, QStringLiteral("Y"), start.y, this);
+    x_ = position.first;
+    y_ = position.second;
+    x_->setReadOnly(start.positionReadOnly);
+    y_->setReadOnly(start.positionReadOnly);
+
+    auto* heightLabel = new QLabel(QStringLiteral("Height"), this);
+    height_ = makeLabelledEdit(heightLabel, this);
+    height_->setText(QString::number(start.height));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* heightRow = new QHBoxLayout;
+    heightRow->addWidget(heightLabel);
+    heightRow->addWidget(height_);
+    auto* side = new QVBoxLayout;
+    side->addWidget(angleBox);
+    side->addWidget(position.box);
+    side->addLayout(heightRow);
+    side->addStretch();
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(dataLabel, 0, 0);
+    layout->addWidget(data_, 0, 1, 1, 2);
+    layout->addWidget(humanReadable_, 1, 1);
+    layout->addWidget(typeBox, 2, 0, 1, 2);
+    layout->addLayout(side, 2, 2);
+    layout->addWidget(buttons, 3, 0, 1, 3);
+    data_->setFocus();
+}
+
+void CBarcodeDlg::accept() {
+    BarcodeFields f = fields_;
+    f.typeIndex = type_->checkedId();
+    const QString data = data_->text();
+    if (data.toUcs4().size() > static_cast<qsizetype>(kMaxBarcodeData)) {
+        refuseField(data_,
+                    QStringLiteral("Enter no more than %1 characters.").arg(kMaxBarcodeData));
+        return;
+    }
+    f.data = utf8ToCp437(data.toStdString());
+    const std::optional<int> height = integerField(height_);
+    if (!height)
+        return;
+    if (*height < kMinBarcodeHeight || *height > kMaxBarcodeHeight) {
+        refuseField(height_, QStringLiteral("Please enter a number between %1 and %2.")
+                                 .arg(kMinBarcodeHeight)
+                                 .arg(kMaxBarcodeHeight));
+        return;
+    }
+    f.height = *height;
+    f.humanReadable = humanReadable_->isChecked() ? 1 : 0;
+    f.angleIndex = angle_->checkedId();
+    if (!integerFields({{y_, &f.y}, {x_, &f.x}}))
+        return;
+    fields_ = f;
+    QDialog::accept();
+}
+
+} // namespace quillset

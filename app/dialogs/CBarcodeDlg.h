@@ -1,0 +1,38 @@
+#pragma once
+
+#include "editor/BarcodeProperties.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+
+namespace quillset {
+
+// Every property of a barcode: data, symbology, human-readable line, angle,
+// position and bar height. OK is refused while the data is too long, the
+// height out of 1 to 255 or a number does not read; the caller applies the
+// result. The data is Unicode here and code page 437 in the fields.
+class CBarcodeDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CBarcodeDlg(const BarcodeFields& start, QWidget* parent = nullptr);
+
+    // The start values until OK, then the values accepted.
+    BarcodeFields fields() const { return fields_; }
+
+    void accept() override;
+
+private:
+    BarcodeFields fields_;
+    QLineEdit* data_ = nullptr;
+    QCheckBox* humanReadable_ = nullptr;
+    QButtonGroup* type_ = nullptr;
+    QButtonGroup* angle_ = nullptr;
+    QLineEdit* x_ = nullptr;
+    QLineEdit* y_ = nullptr;
+    QLineEdit* height_ = nullptr;
+};
+
+} // namespace quillset

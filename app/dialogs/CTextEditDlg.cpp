@@ -1,0 +1,252 @@
+#include "app/dialogs/CTextEditDlg.h"
+
+#include "app/CFolioApp.h"
+#include "app/dialogs/DialogFields.h"
+#include "app/dialogs/RadioGroup.h"
+#include "editor/TextEditContent.h"
+#include "model/CodePage437.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <vector>
+
+namespace quillset {
+
+namespace {
+
+// Normal characters show at 11 points, double-size ones at twice that; any
+// other size counts as double.
+constexpr qreal kNormalPointSize = 11;
+constexpr qreal kDoublePointSize = 22;
+
+bool isBold(const QTextCharFormat& f) {
+    return f.fontWeight() > QFont::Normal;
+}
+bool isUnderlined(const QTextCharFormat& f) {
+    return f.fontUnderline();
+}
+bool isDoubleSize(const QTextCharFormat& f) {
+    return f.hasProperty(QTextFormat::FontPointSize) && f.fontPointSize() != kNormalPointSize;
+}
+
+QTextCharFormat formatOf(const TextEditChar& c) {
+    QTextCharFormat f;
+    f.setFontWeight(c.bold ? QFont::Bold : QFont::Normal);
+    f.setFontUnderline(c.underline);
+    f.setFontPointSize(c.doubleSize ? kDoublePointSize : kNormalPointSize);
+    return f;
+}
+
+// A format that changes one property only.
+template <class Value> QTextCharFormat changing(void (QTextCharFormat::*set)(Value), Value value) {
+    QTextCharFormat f;
+    (f.*set)(value);
+    return f;
+}
+
+char toCp437(char32_t code) {
+    return utf8ToCp437(QString::fromUcs4(&code, 1).toStdString()).front();
+}
+
+// The box's characters line by line, each with its styles.
+std::vector<TextEditChar> typedChars(const QTextDocument& document) {
+    std::vector<TextEditChar> chars;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin())
+            chars.push_back({'\n'});
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            for (const char32_t code : fragment.text().toUcs4()) {
+                if (code == QChar::LineSeparator)
+                    chars.push_back({'\n'});
+                else
+                    chars.push_back({toCp437(code), isBold(format), isUnderlined(format),
+                                     isDoubleSize(format)});
+            }
+        }
+    }
+    return chars;
+}
+
+} // namespace
+
+CTextEditDlg::CTextEditDlg(const TextEditFields& start, QWidget* parent)
+    : QDialog(parent)
+    , fields_(start) {
+    setWindowTitle(QStringLiteral("Text Edit"));
+
+    editor_ = new QTextEdit(this);
+    editor_->setAccessibleName(QStringLiteral("Text"));
+    editor_->setAcceptRichText(false);
+    editor_->setTabChangesFocus(true);
+    editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(kNormalPointSize);
+    editor_->document()->setDefaultFont(font);
+    showText(start.styled);
+    connect(editor_, &QTextEdit::textChanged, this, &CTextEditDlg::holdToLimit);
+
+    auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
+    angle_ = makeRadioGroup(
+        angleBox,
+        {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")},
+        start.angle, Qt::Horizontal);
+
+    auto* bold = new QPushButton(QStringLiteral("Bold"), this);
+    auto* underline = new QPushButton(QStringLiteral("Underline"), this);
+    auto* doubleSize = new QPushButton(QStringLiteral("Double Size"), this);
+    for (QPushButton* b : {bold, underline, doubleSize})
+        b->setAutoDefault(false);
+    connect(bold, &QPushButton::clicked, this, &CTextEditDlg::onBold);
+    connect(underline, &QPushButton::clicked, this, &CTextEditDlg::onUnderline);
+    connect(doubleSize, &QPushButton::clicked, this, &CTextEditDlg::onDoubleSize);
+
+    auto* colourBox = new QGroupBox(this);
+    colour_ =
+        makeRadioGroup(colourBox, {QStringLiteral("White"), QStringLiteral("Black")}, start.colour);
+
+    fontList_ = new QListWidget(this);
+    fontList_->setAccessibleName(QStringLiteral("Font"));
+    fontList_->addItem(QStringLiteral("Font"));
+    for (int i = 1; i < kFontListEntries; ++i)
+        fontList_->addItem(QString::number(i));
+    fontList_->setCurrentRow(fontListIndexOf(start.styled));
+
+    const NumberPair position =
+        makeNumberPair(QStringLiteral("Text Coordinates"), QStringLiteral("X"), start.posX,
+                       QStringLiteral("Y"), start.posY, this);
+    x_ = position.first;
+    y_ = position.second;
+    x_->setReadOnly(start.newObject != 0);
+    y_->setReadOnly(start.newObject != 0);
+
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* styles = new QVBoxLayout;
+    styles->addWidget(bold);
+    styles->addWidget(underline);
+    styles->addWidget(doubleSize);
+    styles->addStretch();
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(editor_, 0, 0, 1, 3);
+    layout->addWidget(buttons, 0, 3, Qt::AlignTop);
+    layout->addWidget(angleBox, 1, 0);
+    layout->addLayout(styles, 1, 1, 2, 1);
+    layout->addWidget(colourBox, 2, 0);
+    layout->addWidget(fontList_, 1, 2, 2, 1);
+    layout->addWidget(position.box, 1, 3, 2, 1);
+    layout->setRowStretch(0, 1);
+    fontList_->setMaximumWidth(fontList_->sizeHintForColumn(0) * 3);
+    resize(560, 360);
+    editor_->setFocus();
+}
+
+void CTextEditDlg::showText(const StyledText& styled) {
+    QTextCursor cursor(editor_->document());
+    const QTextCharFormat normal = formatOf({});
+    cursor.setCharFormat(normal);
+    cursor.setBlockCharFormat(normal);
+    for (const TextEditChar& c : textEditCharsOf(styled)) {
+        if (c.character == '\n') {
+            cursor.insertBlock(QTextBlockFormat(), normal);
+            continue;
+        }
+        const char32_t code = cp437ToUnicode(static_cast<unsigned char>(c.character));
+        cursor.insertText(QString::fromUcs4(&code, 1), formatOf(c));
+    }
+    editor_->document()->clearUndoRedoStacks();
+    editor_->setCurrentCharFormat(normal);
+    editor_->moveCursor(QTextCursor::Start);
+}
+
+void CTextEditDlg::holdToLimit() {
+    // The box takes 200 characters, a line break counting as one: what goes
+    // past them is cut off behind the caret, where it was typed or pasted.
+    if (trimming_)
+        return;
+    const int excess = editor_->document()->characterCount() - 1 - kTextEditLimit;
+    if (excess <= 0)
+        return;
+    trimming_ = true;
+    QTextCursor cursor = editor_->textCursor();
+    const int end = cursor.position();
+    cursor.setPosition(std::max(0, end - excess));
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    editor_->setTextCursor(cursor);
+    trimming_ = false;
+}
+
+void CTextEditDlg::toggleStyle(bool (*hasStyle)(const QTextCharFormat&),
+                               const QTextCharFormat& change, const QTextCharFormat& undo) {
+    QTextCursor selection = editor_->textCursor();
+    bool any = false;
+    bool all = true;
+    for (int pos = selection.selectionStart(); pos < selection.selectionEnd(); ++pos) {
+        if (editor_->document()->characterAt(pos) == QChar::ParagraphSeparator)
+            continue;
+        QTextCursor one(editor_->document());
+        one.setPosition(pos + 1);
+        any = true;
+        all = all && hasStyle(one.charFormat());
+    }
+    if (any)
+        selection.mergeCharFormat(all ? undo : change);
+    editor_->setTextCursor(selection);
+    editor_->setFocus(Qt::OtherFocusReason);
+}
+
+void CTextEditDlg::onBold() {
+    toggleStyle(isBold, changing(&QTextCharFormat::setFontWeight, int(QFont::Bold)),
+                changing(&QTextCharFormat::setFontWeight, int(QFont::Normal)));
+}
+
+void CTextEditDlg::onUnderline() {
+    toggleStyle(isUnderlined, changing(&QTextCharFormat::setFontUnderline, true),
+                changing(&QTextCharFormat::setFontUnderline, false));
+}
+
+void CTextEditDlg::onDoubleSize() {
+    toggleStyle(isDoubleSize, changing(&QTextCharFormat::setFontPointSize, kDoublePointSize),
+                changing(&QTextCharFormat::setFontPointSize, kNormalPointSize));
+}
+
+void CTextEditDlg::accept() {
+    TextEditFields f = fields_;
+    if (!integerFields({{x_, &f.posX}, {y_, &f.posY}}))
+        return;
+    const std::vector<TextEditChar> chars = typedChars(*editor_->document());
+    const TextEditContent content = buildTextEditContent(chars, fontList_->currentRow());
+    if (content.overflow) {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(CFolioApp::kTitle),
+                        QStringLiteral("Error: Text overflow"), QMessageBox::Ok, this);
+        box.exec();
+    }
+    f.styled = content.styled;
+    f.literal = content.literal;
+    f.angle = angle_->checkedId();
+    f.colour = colour_->checkedId();
+    fields_ = f;
+    QDialog::accept();
+}
+
+} // namespace quillset

@@ -1,0 +1,218 @@
+#include "DialogDriver.h"
+#include "GuiTestMain.h"
+#include "ModalAnswer.h"
+
+#include "app/dialogs/CBarcodeDlg.h"
+#include "model/PageObject.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+
+using namespace quillset;
+using namespace dialog_driver;
+
+namespace {
+
+const QString kCode128 = QStringLiteral("Code 128 - A\nCode 128 - B\nCode 128 - C");
+const QString kUpc = QStringLiteral("UPC - A\nUPC - E");
+
+PageObject barcode(int type, const std::string& data) {
+    PageObject o;
+    o.kind = ObjectKind::Barcode;
+    o.barcodeX = 40, o.barcodeY = 50, o.angle = 0, o.barcodeHeight = 30, o.barcodeType = type;
+    o.colour = 1;
+    o.styled.assign(data);
+    o.literal.assign(data);
+    return o;
+}
+
+// What the Barcode tool opens with.
+BarcodeFields toolFields() {
+    BarcodeFields f;
+    f.typeIndex = 0, f.height = 25, f.angleIndex = 0, f.positionReadOnly = true;
+    f.x = 12, f.y = 34;
+    return f;
+}
+
+QLineEdit* edit(QWidget& dialog, const char* name) {
+    return named<QLineEdit>(dialog, QString::fromLatin1(name));
+}
+
+} // namespace
+
+class CBarcodeDlgTest : public QObject {
+    Q_OBJECT
+public:
+    explicit CBarcodeDlgTest(CFolioApp&) {}
+
+private slots:
+    void everyControlWithItsText() {
+        CBarcodeDlg dialog(toolFields());
+        showAndWait(dialog);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Barcode"));
+        QStringList radios;
+        for (QRadioButton* b : dialog.findChildren<QRadioButton*>())
+            radios << b->text();
+        QCOMPARE(radios, QStringList({"Code 3 of 9", kCode128, "Code 2 of 5", "Codabar", kUpc, "0",
+                                      "90", "180", "270"}));
+        QStringList labels;
+        for (QLabel* l : dialog.findChildren<QLabel*>())
+            labels << l->text();
+        for (const char* text : {"[A - Z, 0 - 9]",
+                                 "CHR$(135) + [Space - CHR$(95)]\nCHR$(136) + [Space - "
+                                 "CHR$(127)]\nCHR$(137) + [0 - 9]",
+                                 "[0 - 9] max 16 digits", "[0 - 9, $, -, :, /, ., +]",
+                                 "[0 - 9] 11 digits\n[0 - 9] 6 digits", "Height"})
+            QVERIFY2(labels.contains(QString::fromLatin1(text)), text);
+        QVERIFY(button(dialog, "Human Readable"));
+        QVERIFY(button(dialog, "Code 3 of 9")->isChecked());
+        QCOMPARE(edit(dialog, "Height")->text(), QStringLiteral("25"));
+    }
+
+    void tabOrder() {
+        BarcodeFields start = toolFields();
+        start.positionReadOnly = false;
+        CBarcodeDlg dialog(start);
+        showAndWait(dialog);
+        QCOMPARE(dialog_driver::tabOrder(edit(dialog, "Data"), 9),
+                 QStringList({"Data", "Human Readable", "Code 3 of 9", "0", "X", "Y", "Height",
+                              "OK", "Cancel"}));
+    }
+
+    void checksOnOk_data() {
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        const QString ok;
+        const QString range = QStringLiteral("Height: Please enter a number between 1 and 255.");
+        const QString tooLong = QStringLiteral("Data: Enter no more than 198 characters.");
+        QTest::newRow("height 0") << "12"
+                                  << "0" << range;
+        QTest::newRow("height 1") << "12"
+                                  << "1" << ok;
+        QTest::newRow("height 255") << "12"
+                                    << "255" << ok;
+        QTest::newRow("height 256") << "12"
+                                    << "256" << range;
+        QTest::newRow("height -3") << "12"
+                                   << "-3" << range;
+        QTest::newRow("height not a number")
+            << "12"
+            << "2x" << QStringLiteral("Height: Please enter an integer.");
+        QTest::newRow("198 characters") << QString(198, QLatin1Char('7')) << "25" << ok;
+        QTest::newRow("199 characters") << QString(199, QLatin1Char('7')) << "25" << tooLong;
+        QTest::newRow("the data speaks before the height")
+            << QString(199, QLatin1Char('7')) << "0" << tooLong;
+        QTest::newRow("empty data is the caller's to judge") << ""
+                                                             << "25" << ok;
+    }
+    void checksOnOk() {
+        QFETCH(QString, data);
+        QFETCH(QString, height);
+        QFETCH(QString, message);
+        CBarcodeDlg dialog(toolFields());
+        showAndWait(dialog);
+        retype(edit(dialog, "Data"), data);
+        retype(edit(dialog, "Height"), height);
+        ModalAnswer answer;
+        pressOk(dialog);
+        QCOMPARE(answer.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(dialog.isVisible(), !message.isEmpty());
+        if (message.isEmpty()) {
+            QCOMPARE(QString::fromStdString(dialog.fields().data), data);
+            QCOMPARE(QString::number(dialog.fields().height), height);
+        } else {
+            const char* field = message.startsWith(QLatin1String("Data")) ? "Data" : "Height";
+            QCOMPARE(dialog.focusWidget(), edit(dialog, field));
+        }
+    }
+
+    void positionIsFixedFromTheToolOnly() {
+        CBarcodeDlg tool(toolFields());
+        showAndWait(tool);
+        QTest::keyClicks(edit(tool, "X"), "9");
+        QCOMPARE(edit(tool, "X")->text(), QStringLiteral("12"));
+        pressOk(tool);
+        QCOMPARE(tool.fields().x, 12);
+
+        PageObject o = barcode(1, "AB");
+        CBarcodeDlg properties(barcodeFieldsOf(o));
+        showAndWait(properties);
+        retype(edit(properties, "X"), "100");
+        retype(edit(properties, "Y"), "200");
+        pressOk(properties);
+        applyBarcodeFields(o, properties.fields());
+        QCOMPARE((QList<int>{o.barcodeX, o.barcodeY, o.left, o.top}),
+                 (QList<int>{100, 200, 100, 200}));
+    }
+
+    void upcStaysUpc() {
+        PageObject o = barcode(4, "01234567890");
+        CBarcodeDlg dialog(barcodeFieldsOf(o));
+        showAndWait(dialog);
+        QVERIFY(button(dialog, kUpc)->isChecked());
+        pressOk(dialog);
+        applyBarcodeFields(o, dialog.fields());
+        QCOMPARE(o.barcodeType, 4);
+    }
+
+    void codabarWithTenCharactersIs300DotsLong() {
+        PageObject o = barcode(1, "0123456789");
+        QCOMPARE(o.right - o.left, 0); // not measured yet
+        CBarcodeDlg dialog(barcodeFieldsOf(o));
+        showAndWait(dialog);
+        click(button(dialog, "Codabar"));
+        click(button(dialog, "Human Readable"));
+        pressOk(dialog);
+        applyBarcodeFields(o, dialog.fields());
+        QCOMPARE(o.barcodeType, 5);
+        QCOMPARE(o.humanReadable, 1);
+        QCOMPARE(o.right - o.left, 300);
+    }
+
+    void turnsAtOnce_data() {
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<int>("index");
+        QTest::newRow("90") << "90" << 1;
+        QTest::newRow("180") << "180" << 2;
+        QTest::newRow("270") << "270" << 3;
+    }
+    void turnsAtOnce() {
+        QFETCH(QString, angle);
+        QFETCH(int, index);
+        CBarcodeDlg dialog(toolFields());
+        showAndWait(dialog);
+        click(button(dialog, angle));
+        if (index != 2)
+            QCOMPARE(dialog.fields().angleIndex, index);
+        pressOk(dialog);
+        QCOMPARE(dialog.fields().angleIndex, index);
+    }
+
+    void dataIsCodePage437InTheFields() {
+        BarcodeFields start = toolFields();
+        start.data = "\x9C"
+                     "5";
+        CBarcodeDlg dialog(start);
+        showAndWait(dialog);
+        QCOMPARE(edit(dialog, "Data")->text(), QStringLiteral("£5"));
+        QTest::keyClick(edit(dialog, "Data"), Qt::Key_End);
+        edit(dialog, "Data")->insert(QStringLiteral("é"));
+        pressOk(dialog);
+        QCOMPARE(QByteArray::fromStdString(dialog.fields().data), QByteArray("\x9C"
+                                                                            "5\x82"));
+    }
+
+    void cancelHandsBackTheStartValues() {
+        CBarcodeDlg dialog(toolFields());
+        showAndWait(dialog);
+        retype(edit(dialog, "Data"), "XYZ");
+        click(standardButton(dialog, QDialogButtonBox::Cancel));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(dialog.fields() == toolFields());
+    }
+};
+
+QUILLSET_GUI_TEST_MAIN(CBarcodeDlgTest)
+#include "CBarcodeDlgTest.moc"

@@ -1,0 +1,260 @@
+#include "DialogDriver.h"
+#include "GuiTestMain.h"
+#include "ModalAnswer.h"
+
+#include "app/CFolioDoc.h"
+#include "app/CMainFrame.h"
+#include "app/dialogs/CPageSetupDlg.h"
+#include "model/PageSettings.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <functional>
+
+using namespace quillset;
+using namespace dialog_driver;
+
+namespace {
+
+const QString k2Inch = QStringLiteral("2 inch (384 dots)");
+const QString k3Inch = QStringLiteral("3 inch (576 dots)");
+const QString k4Inch = QStringLiteral("4 inch (832 dots)");
+
+QLineEdit* edit(QWidget& dialog, const char* name) {
+    return named<QLineEdit>(dialog, QString::fromLatin1(name));
+}
+
+// Types the four values, in the order the fields are shown.
+void typeValues(QDialog& dialog, const QString& left, const QString& top, const QString& width,
+                const QString& height) {
+    retype(edit(dialog, "Left :"), left);
+    retype(edit(dialog, "Top :"), top);
+    retype(edit(dialog, "Width :"), width);
+    retype(edit(dialog, "Height :"), height);
+}
+
+} // namespace
+
+class CPageSetupDlgTest : public QObject {
+    Q_OBJECT
+public:
+    explicit CPageSetupDlgTest(CFolioApp& app)
+        : app_(app) {}
+
+private slots:
+    void opensOnTheStartValues() {
+        CPageSetupDlg dialog({16, 320, 600, 5, 1});
+        showAndWait(dialog);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Page Setup"));
+        QCOMPARE(edit(dialog, "Left :")->text(), QStringLiteral("16"));
+        QCOMPARE(edit(dialog, "Top :")->text(), QStringLiteral("5"));
+        QCOMPARE(edit(dialog, "Width :")->text(), QStringLiteral("320"));
+        QCOMPARE(edit(dialog, "Height :")->text(), QStringLiteral("600"));
+        QVERIFY(button(dialog, k3Inch)->isChecked());
+        QVERIFY(dialog.findChild<QLabel*>()); // the labels are the boxes' buddies
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->buddy())
+                QCOMPARE(label->buddy()->accessibleName(), label->text());
+    }
+
+    void tabOrderFollowsTheFields() {
+        CPageSetupDlg dialog({0, 384, 1248, 0, 0});
+        showAndWait(dialog);
+        QCOMPARE(tabOrder(button(dialog, k2Inch), 7),
+                 QStringList({k2Inch, "Left :", "Top :", "Width :", "Height :", "OK", "Cancel"}));
+    }
+
+    void checksInOrder_data() {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<QStringList>("values"); // left, top, width, height
+        QTest::addColumn<QString>("message");    // empty: accepted
+        const QString ok;
+        const QString left = QStringLiteral("Left margin is out of range.");
+        const QString top = QStringLiteral("Top margin is out of range.");
+        const QString width = QStringLiteral("Width is out of range.");
+        const QString sum = QStringLiteral("Left margin plus page width exceeds paper width.");
+        const QString height = QStringLiteral("Height is out of range.");
+        QTest::newRow("left 13 rounds to 8")
+            << k2Inch << QStringList{"13", "0", "368", "1248"} << ok;
+        QTest::newRow("left -7 rounds to 0")
+            << k2Inch << QStringList{"-7", "0", "384", "1248"} << ok;
+        QTest::newRow("left -8") << k2Inch << QStringList{"-8", "0", "384", "1248"} << left;
+        QTest::newRow("width 390 on 2 inch")
+            << k2Inch << QStringList{"0", "0", "390", "1248"} << ok;
+        QTest::newRow("width 400 on 2 inch")
+            << k2Inch << QStringList{"0", "0", "400", "1248"} << width;
+        QTest::newRow("left 8 and width 384 on 2 inch")
+            << k2Inch << QStringList{"8", "0", "384", "1248"} << sum;
+        QTest::newRow("width 832 on 4 inch")
+            << k4Inch << QStringList{"0", "0", "832", "1248"} << ok;
+        QTest::newRow("width 832 on 3 inch")
+            << k3Inch << QStringList{"0", "0", "832", "1248"} << width;
+        QTest::newRow("height 1248") << k2Inch << QStringList{"0", "0", "384", "1248"} << ok;
+        QTest::newRow("height 0") << k2Inch << QStringList{"0", "0", "384", "0"} << height;
+        QTest::newRow("height 1249") << k2Inch << QStringList{"0", "0", "384", "1249"} << height;
+        QTest::newRow("top 832") << k2Inch << QStringList{"0", "832", "384", "1248"} << ok;
+        QTest::newRow("top 833") << k2Inch << QStringList{"0", "833", "384", "1248"} << top;
+        QTest::newRow("everything wrong: the left margin speaks")
+            << k2Inch << QStringList{"-8", "833", "400", "0"} << left;
+        QTest::newRow("then the top margin")
+            << k2Inch << QStringList{"0", "833", "400", "0"} << top;
+        QTest::newRow("then the width") << k2Inch << QStringList{"8", "0", "400", "0"} << width;
+        QTest::newRow("then the sum") << k2Inch << QStringList{"8", "0", "384", "0"} << sum;
+        QTest::newRow("not a number") << k2Inch << QStringList{"0", "x", "384", "1248"}
+                                      << QStringLiteral("Top: Please enter an integer.");
+    }
+    void checksInOrder() {
+        QFETCH(QString, printer);
+        QFETCH(QStringList, values);
+        QFETCH(QString, message);
+        CPageSetupDlg dialog({0, 384, 1248, 0, 0});
+        showAndWait(dialog);
+        click(button(dialog, printer));
+        typeValues(dialog, values[0], values[1], values[2], values[3]);
+        ModalAnswer answer;
+        pressOk(dialog);
+        QCOMPARE(answer.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(dialog.isVisible(), !message.isEmpty());
+        if (message.isEmpty()) {
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            const PageSetupFields f = dialog.fields();
+            QCOMPARE((QStringList{QString::number(f.setupLeft), QString::number(f.setupTop),
+                                  QString::number(f.setupWidth), QString::number(f.setupHeight)}),
+                     values); // as typed; the caller rounds
+        } else {
+            QCOMPARE(edit(dialog, "Left :")->text(), values[0]);
+            QCOMPARE(edit(dialog, "Height :")->text(), values[3]);
+        }
+    }
+
+    void aNumberThatDoesNotReadTakesTheFocus() {
+        CPageSetupDlg dialog({0, 384, 1248, 0, 0});
+        showAndWait(dialog);
+        retype(edit(dialog, "Width :"), QStringLiteral("12a"));
+        edit(dialog, "Left :")->setFocus();
+        ModalAnswer answer;
+        pressOk(dialog);
+        QCOMPARE(answer.texts(), QStringList{"Width: Please enter an integer."});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.focusWidget(), edit(dialog, "Width :"));
+    }
+
+    void printerButtonsFillTheirDefaults_data() {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<QString>("width");
+        QTest::newRow("2 inch") << k2Inch << "384";
+        QTest::newRow("3 inch, already chosen") << k3Inch << "576";
+        QTest::newRow("4 inch") << k4Inch << "832";
+    }
+    void printerButtonsFillTheirDefaults() {
+        QFETCH(QString, printer);
+        QFETCH(QString, width);
+        CPageSetupDlg dialog({16, 320, 600, 5, 1});
+        showAndWait(dialog);
+        typeValues(dialog, "40", "41", "42", "43");
+        click(button(dialog, printer));
+        QCOMPARE(edit(dialog, "Left :")->text(), QStringLiteral("0"));
+        QCOMPARE(edit(dialog, "Top :")->text(), QStringLiteral("0"));
+        QCOMPARE(edit(dialog, "Width :")->text(), width);
+        QCOMPARE(edit(dialog, "Height :")->text(), QStringLiteral("1248"));
+    }
+
+    void cancelHandsBackTheStartValues() {
+        const PageSetupFields start{16, 320, 600, 5, 1};
+        CPageSetupDlg dialog(start);
+        showAndWait(dialog);
+        typeValues(dialog, "-8", "0", "0", "0");
+        click(standardButton(dialog, QDialogButtonBox::Cancel));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(dialog.fields() == start);
+    }
+
+    // The command from the Configure menu, answered as a user would.
+    void commandStoresNormalisesAndRegenerates() {
+        QVERIFY(app_.InitInstance({"quillset"}));
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        QAction* command = pageSetupAction(*frame);
+        QVERIFY(command);
+        QCOMPARE(command->statusTip(), QStringLiteral("Set Margin and Paper Size"));
+        QSignalSpy applied(frame, &CMainFrame::pageSetupApplied);
+
+        answerPageSetup([](CPageSetupDlg& dialog) {
+            retype(edit(dialog, "Left :"), "-8");
+            ModalAnswer refusal;
+            pressOk(dialog);
+            QCOMPARE(refusal.texts(), QStringList{"Left margin is out of range."});
+            QVERIFY(dialog.isVisible());
+            click(button(dialog, k4Inch));
+            click(button(dialog, k2Inch));
+            retype(edit(dialog, "Left :"), "13");
+            retype(edit(dialog, "Width :"), "368");
+            pressOk(dialog);
+        });
+        command->trigger();
+        const PageSettings& page = frame->document().session().settings();
+        QCOMPARE(int(page.leftMargin), 8);
+        QCOMPARE(int(page.pageWidth), 368);
+        QCOMPARE(int(page.pageHeight), 1248);
+        QCOMPARE(app_.printerType(), 2);
+        QCOMPARE(frame->document().session().printerType(), 2);
+        QVERIFY(frame->document().isModified());
+        QCOMPARE(applied.count(), 1);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("page.txt"));
+        QVERIFY(frame->saveDocument(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("SetMargin(8,0);"));
+
+        answerPageSetup([](CPageSetupDlg& dialog) {
+            click(button(dialog, k4Inch));
+            pressOk(dialog);
+        });
+        command->trigger();
+        QCOMPARE(app_.printerType(), 4);
+        QCOMPARE(int(page.pageWidth), 832);
+        QCOMPARE(applied.count(), 2);
+
+        answerPageSetup([](CPageSetupDlg& dialog) {
+            retype(edit(dialog, "Left :"), "64");
+            click(standardButton(dialog, QDialogButtonBox::Cancel));
+        });
+        command->trigger();
+        QCOMPARE(int(page.leftMargin), 0);
+        QCOMPARE(applied.count(), 2);
+        frame->document().session().setModified(false);
+        frame->close();
+    }
+
+private:
+    static QAction* pageSetupAction(CMainFrame& frame) {
+        for (QAction* menu : frame.menuBar()->actions())
+            if (menu->text() == QStringLiteral("&Configure"))
+                for (QAction* item : menu->menu()->actions())
+                    if (item->text() == QStringLiteral("Page Setup..."))
+                        return item;
+        return nullptr;
+    }
+
+    // Runs `answer` on the Page Setup dialog once the command has opened it.
+    static void answerPageSetup(std::function<void(CPageSetupDlg&)> answer) {
+        QTimer::singleShot(0, [answer] {
+            QTRY_VERIFY(qobject_cast<CPageSetupDlg*>(QApplication::activeModalWidget()));
+            auto* dialog = qobject_cast<CPageSetupDlg*>(QApplication::activeModalWidget());
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            answer(*dialog);
+        });
+    }
+
+    CFolioApp& app_;
+};
+
+QUILLSET_GUI_TEST_MAIN(CPageSetupDlgTest)
+#include "CPageSetupDlgTest.moc"
