@@ -1,66 +1,64 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
+#include "cli/InterruptWatch.h"
+#include "cli/SerialOptions.h"
 #include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
+#include "printer/SerialTransmission.h"
+#include "printer/engine/PrintProgress.h"
 
 #include <QCoreApplication>
 
 #include <iostream>
 #include <string>
 
+#include <unistd.h>
+
 namespace quillset::cli {
 
 namespace {
 
-// COM1 to COM99 as the settings know them, or a device path.
-bool applyPort(const std::string& name, SerialPort& port) {
-    const QString text = QString::fromStdString(name);
-    if (!text.startsWith('/') && SerialPort::portNameAtIndex(SerialPort::portIndex(text)) != text)
-        return false;
-    port.portName = text;
-    return true;
-}
-
-bool applyBaudRate(const std::string& text, SerialPort& port) {
-    const std::uint32_t rate = SerialPort::baudRateFromText(QString::fromStdString(text));
-    if (SerialPort::baudRateText(rate).toStdString() != text)
-        return false;
-    port.baudRate = rate;
-    return true;
-}
-
-std::string baudRateList() {
-    std::string list;
-    for (int index = 0; index < SerialPort::kBaudRateCount; ++index)
-        list += (index ? ", " : "") + std::to_string(SerialPort::baudRateAtIndex(index));
-    return list;
+// On a terminal the progress stays on one line, rewritten as it changes.
+void showProgressOnTerminal(SerialTransmission& transmission) {
+    const QString device = transmission.device() == transmission.portName()
+                               ? transmission.portName()
+                               : transmission.portName() + " (" + transmission.device() + ")";
+    const std::string where = "Printing on " + device.toStdString() + " at " +
+                              std::to_string(transmission.baudRate()) + " bit/s: ";
+    const std::uint32_t rate = transmission.baudRate();
+    QObject::connect(&transmission, &SerialTransmission::progressed,
+                     [where, rate](qint64 sent, qint64 total) {
+                         std::cerr << '\r' << where
+                                   << progressText(static_cast<std::uint64_t>(sent),
+                                                   static_cast<std::uint64_t>(total), rate)
+                                   << "\x1b[K" << std::flush;
+                     });
+    QObject::connect(&transmission, &SerialTransmission::finished,
+                     [] { std::cerr << '\n' << std::flush; });
 }
 
 int run(const Invocation& invocation) {
-    // The serial port needs an application object for its event machinery.
-    static int argc = 1;
-    static char appName[] = "quillset-cli";
-    static char* argv[] = {appName, nullptr};
-    QCoreApplication application(argc, argv);
+    QtArguments qt;
+    QCoreApplication application(qt.argc, qt.argv);
 
     SerialPort port;
     loadSerialSettings(port);
-    if (const auto name = invocation.value("--port"); name && !applyPort(*name, port)) {
-        std::cerr << "--port takes COM1 to COM99 or a device path such as /dev/ttyUSB0.\n";
+    if (!applySerialOptions(invocation, port))
         return 1;
-    }
-    if (const auto rate = invocation.value("--baud"); rate && !applyBaudRate(*rate, port)) {
-        std::cerr << "--baud takes one of " << baudRateList() << ".\n";
-        return 1;
-    }
 
     StderrReporter reporter;
     FolioSession session(invocation.printerType);
     if (!loadDocument(invocation, session, reporter))
         return 1;
-    return port.Transmit(session.printStream(), reporter) ? 0 : 1;
+    SerialTransmission transmission(port, session.printStream(), reporter);
+    if (isatty(STDERR_FILENO))
+        showProgressOnTerminal(transmission);
+    if (!transmission.start())
+        return 1;
+    const InterruptWatch interrupt([&] { transmission.cancel(); });
+    return transmission.wait() ? 0 : 1;
 }
 
 } // namespace
@@ -68,7 +66,7 @@ int run(const Invocation& invocation) {
 const Command printCommand = {
     "print",
     "FILE [--port NAME] [--baud N]",
-    "Open FILE and send it to the printer over the serial port.",
+    "Open FILE and send it to the printer over the serial port; Ctrl+C cancels.",
     1,
     {{"--port", "NAME", "COM1..COM99 or a device path (default: the saved port)"},
      {"--baud", "N", "line speed in bit/s (default: the saved rate)"}},

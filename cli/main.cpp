@@ -12,7 +12,7 @@ namespace {
 const Command* const kCommands[] = {
     &renderCommand, &objectsCommand, &scriptCommand, &streamCommand, &saveCommand, &checkCommand,
 #ifdef QUILLSET_CLI_PRINT
-    &printCommand,
+    &printCommand, &listenCommand,
 #endif
 };
 

@@ -52,12 +52,11 @@ public:
 
     // --- transmission -------------------------------------------------------
 
-    // Opens and configures the port, writes all of `bytes`, closes the port.
-    // Failures go to `reporter`, in this order: "Com port could not be
-    // opened." or "Com port could not be configured.", then "Serial
-    // transmission error."; a write that fails, stops part way or does not
-    // finish within twice the stream's line time plus two seconds gives
-    // "Serial transmission error.". Returns whether every byte was sent.
+    // Sends `bytes` as a SerialTransmission does and waits in a local event
+    // loop until it ends. Failures go to `reporter`, in this order: "Com port
+    // could not be opened." or "Com port could not be configured.", then
+    // "Serial transmission error.", each of the first two with the device and
+    // the system's reason under it. Returns whether every byte was sent.
     bool Transmit(std::string_view bytes, Reporter& reporter) const;
 };
 

@@ -3,16 +3,24 @@
 #include "PseudoTerminal.h"
 #include "document/FolioSession.h"
 #include "printer/SerialSettings.h"
+#include "printer/engine/PrintProgress.h"
 #include "tests/engine/RecordingReporter.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
 
+#include <grp.h>
 #include <termios.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <csignal>
+#include <regex>
 #include <thread>
 
 namespace quillset {
@@ -108,8 +116,9 @@ TEST_F(PrintCommandTest, Failures) {
     };
     const Case cases[] = {
         {{"print", kExample, "--port", "/nonexistent/ttyUSB0"},
-         "Com port could not be opened.\nSerial transmission error.\n",
-         "the transmission's own messages, in order"},
+         "Com port could not be opened.\n/nonexistent/ttyUSB0: No such file or directory\n"
+         "Serial transmission error.\n",
+         "the transmission's own messages in order, the device and the reason under the first"},
         {{"print", kExample, "--port", "LPT1"},
          "--port takes COM1 to COM99 or a device path such as /dev/ttyUSB0.\n",
          "a name that is neither"},
@@ -126,6 +135,117 @@ TEST_F(PrintCommandTest, Failures) {
         EXPECT_EQ(outcome.err, c.err) << c.why;
     }
     EXPECT_EQ(pty.read(1, 100ms), "") << "no case sends anything";
+}
+
+// On a terminal the progress is one line, rewritten as it grows; the
+// terminal gets no line ends of its own, so what arrives is what was written.
+TEST_F(PrintCommandTest, ShowsProgressOnATerminal) {
+    PseudoTerminal terminal;
+    ASSERT_TRUE(terminal.isOpen());
+    terminal.makeRaw();
+    const std::string expected = expectedStream();
+    std::string received;
+    std::thread reader([&] { received = pty.read(expected.size(), 20s); });
+    QProcess cli;
+    cli.setStandardErrorFile(QString::fromStdString(terminal.slavePath()));
+    cli.start(QStringLiteral(QUILLSET_CLI),
+              {"print", kExample, "--port", QString::fromStdString(pty.slavePath()), "--baud",
+               "9600"});
+    ASSERT_TRUE(cli.waitForFinished(20000));
+    reader.join();
+    const std::string shown = terminal.read(1 << 16, 500ms);
+
+    EXPECT_EQ(cli.exitCode(), 0) << shown;
+    EXPECT_TRUE(received == expected);
+    const std::string total = groupedCount(expected.size());
+    const std::string line = "\rPrinting on " + pty.slavePath() + " at 9600 bit/s: ";
+    EXPECT_TRUE(shown.starts_with(line + "0 of " + total + " bytes, ")) << shown;
+    EXPECT_TRUE(shown.ends_with(line + total + " of " + total + " bytes, 0 s left\x1b[K\n"))
+        << shown;
+}
+
+// Ctrl+C while the page goes out at 1200 bit/s (about 3 s for this page).
+TEST_F(PrintCommandTest, CtrlCCancelsAndSaysHowMuchWentOut) {
+    const std::string expected = expectedStream();
+    std::atomic<bool> ended = false;
+    std::atomic<std::size_t> arrived = 0;
+    std::string received;
+    std::thread reader([&] {
+        while (!ended) {
+            received += pty.read(4096, 50ms);
+            arrived = received.size();
+        }
+    });
+    QProcess cli;
+    cli.start(QStringLiteral(QUILLSET_CLI),
+              {"print", kExample, "--port", QString::fromStdString(pty.slavePath()), "--baud",
+               "1200"});
+    ASSERT_TRUE(cli.waitForStarted(20000));
+    // Bytes arrive once the tool is sending, and by then Ctrl+C is its own.
+    for (int wait = 0; wait < 400 && arrived == 0; ++wait)
+        QThread::msleep(50);
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    const bool finished = cli.waitForFinished(20000);
+    ended = true;
+    reader.join();
+    ASSERT_TRUE(finished);
+    const std::string err = cli.readAllStandardError().toStdString();
+
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit) << "the tool ends by itself, not killed";
+    EXPECT_EQ(cli.exitCode(), 1);
+    static const std::regex message(
+        "Printing cancelled after ([0-9,]+) of ([0-9,]+) bytes; the printer may hold part of "
+        "the page\\.\n");
+    std::smatch parts;
+    ASSERT_TRUE(std::regex_match(err, parts, message)) << err;
+    EXPECT_EQ(parts[2].str(), groupedCount(expected.size()));
+    std::string digits = parts[1].str();
+    std::erase(digits, ',');
+    const std::size_t sent = std::stoul(digits);
+    EXPECT_GT(sent, 0u);
+    EXPECT_LT(sent, expected.size());
+    EXPECT_LE(received.size(), sent);
+    EXPECT_TRUE(expected.starts_with(received)) << "what arrived is the start of the page";
+    EXPECT_EQ(pty.read(1, 500ms), "") << "nothing more comes";
+}
+
+// Root opens any device, so the tool runs as nobody; it reads the page from
+// standard input and runs from a copy that nobody may execute.
+TEST_F(PrintCommandTest, PermissionDeniedNamesTheDeviceAndTheGroupToJoin) {
+    ASSERT_TRUE(pty.setMode(0));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString cliCopy = dir.filePath(QStringLiteral("quillset-cli"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLSET_CLI), cliCopy));
+    const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                          QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(cliCopy, everyone));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone));
+    QFile example(kExample);
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+
+    QProcess cli;
+    if (geteuid() == 0) {
+        cli.setChildProcessModifier([] {
+            const gid_t nobody = 65534;
+            if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
+                _exit(99);
+        });
+    }
+    cli.start(cliCopy, {"print", "-", "--port", QString::fromStdString(pty.slavePath())});
+    ASSERT_TRUE(cli.waitForStarted(20000)) << cli.errorString().toStdString();
+    cli.write(example.readAll());
+    cli.closeWriteChannel();
+    ASSERT_TRUE(cli.waitForFinished(20000));
+    const std::string err = cli.readAllStandardError().toStdString();
+
+    EXPECT_EQ(cli.exitCode(), 1) << err;
+    EXPECT_TRUE(err.ends_with("Com port could not be opened.\n" + pty.slavePath() +
+                              ": Permission denied\n"
+                              "Add your user to the dialout group, then log in again.\n"
+                              "Serial transmission error.\n"))
+        << err;
+    EXPECT_EQ(pty.read(1, 100ms), "");
 }
 
 } // namespace

@@ -3,8 +3,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace quillset {
 
@@ -42,6 +45,36 @@ std::string PseudoTerminal::read(std::size_t count, std::chrono::milliseconds ti
         received.append(buffer, static_cast<std::size_t>(n));
     }
     return received;
+}
+
+bool PseudoTerminal::write(std::string_view bytes, std::chrono::milliseconds timeout) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + timeout;
+    while (!bytes.empty() && master_ >= 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+        if (left.count() <= 0)
+            return false;
+        pollfd ready{master_, POLLOUT, 0};
+        if (poll(&ready, 1, static_cast<int>(left.count())) <= 0)
+            continue;
+        const ssize_t n = ::write(master_, bytes.data(), bytes.size());
+        if (n < 0 && errno != EAGAIN)
+            return false;
+        if (n > 0)
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return bytes.empty();
+}
+
+void PseudoTerminal::makeRaw() {
+    termios line{};
+    tcgetattr(slave_, &line);
+    cfmakeraw(&line);
+    tcsetattr(slave_, TCSANOW, &line);
+}
+
+bool PseudoTerminal::setMode(unsigned mode) {
+    return chmod(slavePath_.c_str(), mode) == 0;
 }
 
 void PseudoTerminal::stopOutput() {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 
 namespace quillset {
 
@@ -23,6 +24,15 @@ public:
     // Reads from the master until `count` bytes have come or `timeout` has
     // passed; returns what came.
     std::string read(std::size_t count, std::chrono::milliseconds timeout);
+
+    // Writes to the master, as a device sending to the program would, until
+    // all is written or `timeout` has passed; whether all was.
+    bool write(std::string_view bytes, std::chrono::milliseconds timeout);
+    // The slave passes bytes through unchanged, as the program's own line
+    // settings would have it, even before the program opens it.
+    void makeRaw();
+    // The slave's mode bits, as chmod sets them.
+    bool setMode(unsigned mode);
 
     // Like a device that stops taking bytes: writes to the slave block.
     void stopOutput();

@@ -1,9 +1,11 @@
 #include "printer/SerialPort.h"
+#include "printer/SerialTransmission.h"
 
 #include "PseudoTerminal.h"
 #include "model/PageSettings.h"
 #include "printer/SerialSettings.h"
 #include "printer/engine/PrintJob.h"
+#include "printer/engine/PrintProgress.h"
 #include "tests/engine/RecordingReporter.h"
 
 #include <QElapsedTimer>
@@ -29,6 +31,11 @@ const std::string kOpenFailed = "Com port could not be opened.";
 const std::string kConfigureFailed = "Com port could not be configured.";
 const std::string kTransmissionError = "Serial transmission error.";
 
+// A message as the default reporter shows it: the detail on the next line.
+std::string withDetail(const std::string& message, const std::string& detail) {
+    return message + '\n' + detail;
+}
+
 std::string printStream() {
     PageSettings settings;
     settings.topMargin = 8;
@@ -45,12 +52,34 @@ std::string everyByte() {
     return bytes;
 }
 
+// A page's worth of distinct bytes, so that a prefix is told from any other
+// run of the stream.
+std::string pageBytes(std::size_t size) {
+    std::string bytes;
+    for (std::size_t i = 0; i < size; ++i)
+        bytes.push_back(static_cast<char>('!' + i % 90));
+    return bytes;
+}
+
 bool reopens(const std::string& path) {
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return false;
     close(fd);
     return true;
+}
+
+// Reads the pseudo-terminal slower than the line runs until `stop`, then
+// takes what is left.
+std::string slowReader(PseudoTerminal& pty, const std::atomic<bool>& stop) {
+    std::string received;
+    while (!stop) {
+        received += pty.read(32, 20ms);
+        std::this_thread::sleep_for(40ms);
+    }
+    for (std::string more; !(more = pty.read(1 << 20, 500ms)).empty();)
+        received += more;
+    return received;
 }
 
 // The printer hangs on the pseudo-terminal's slave as COM3.
@@ -81,13 +110,14 @@ TEST_F(TransmitTest, EveryByteArrivesUnchanged) {
         {"print stream", printStream(), "what Print sends, EOT last"},
         {"every byte value", everyByte(),
          "no CR/LF translation, no XON/XOFF taken from the data, no stripped top bit"},
-        {"large", std::string(300000, 'x') + '\x04',
-         "more than a pseudo-terminal holds: the write goes on as the reader drains it"},
+        {"large", std::string(40000, 'x') + '\x04',
+         "more than a pseudo-terminal holds: the writes go on as the reader drains it"},
     };
     ASSERT_EQ(cases[0].bytes.back(), '\x04');
     for (const Case& c : cases) {
         std::string received;
-        std::thread reader([&] { received = pty.read(c.bytes.size(), 10s); });
+        // The bytes go out at the line's pace: 40 KB take 3.8 s at 115200 bit/s.
+        std::thread reader([&] { received = pty.read(c.bytes.size(), 30s); });
         EXPECT_TRUE(port.Transmit(c.bytes, reporter)) << c.name;
         reader.join();
         EXPECT_EQ(reporter.messages, Messages{}) << c.name;
@@ -144,12 +174,23 @@ TEST_F(TransmitTest, FailuresReportTheirMessagesInOrder) {
     };
     settings.setValue("Ports/COM4", "/nonexistent/ttyUSB9");
     const Case cases[] = {
-        {"no device behind the port", "COM4", 115200, {kOpenFailed, kTransmissionError}},
+        {"no device behind the port: the mapped device is named",
+         "COM4",
+         115200,
+         {withDetail(kOpenFailed, "/nonexistent/ttyUSB9: No such file or directory"),
+          kTransmissionError}},
         {"a device path that does not exist",
          "/nonexistent/ttyACM0",
          115200,
-         {kOpenFailed, kTransmissionError}},
-        {"a speed the device refuses", "COM3", 0, {kConfigureFailed, kTransmissionError}},
+         {withDetail(kOpenFailed, "/nonexistent/ttyACM0: No such file or directory"),
+          kTransmissionError}},
+        {"a speed the device refuses",
+         "COM3",
+         0,
+         {withDetail(kConfigureFailed,
+                     pty.slavePath() +
+                         ": the device refuses 0 bit/s with 8 data bits and 2 stop bits"),
+          kTransmissionError}},
     };
     for (const Case& c : cases) {
         port.portName = c.portName;
@@ -178,11 +219,16 @@ TEST_F(TransmitTest, StalledDeviceEndsAfterTheBoundAsAnError) {
     other.join();
     pty.resumeOutput();
 
-    EXPECT_EQ(reporter.messages, Messages{kTransmissionError});
+    EXPECT_EQ(reporter.messages,
+              Messages{withDetail(kTransmissionError,
+                                  pty.slavePath() +
+                                      ": the device did not take the page within 3 s")});
     EXPECT_GE(elapsed, 2000) << "the bound is twice the line time plus two seconds";
     EXPECT_LT(elapsed, 6000);
-    EXPECT_EQ(whileOpen, (Messages{kOpenFailed, kTransmissionError}))
-        << "the port is for one user at a time";
+    EXPECT_EQ(whileOpen,
+              (Messages{withDetail(kOpenFailed, pty.slavePath() + ": Device or resource busy"),
+                        kTransmissionError}))
+        << "the port is for one user at a time, and the second one is told so";
     EXPECT_TRUE(reopens(pty.slavePath()));
 }
 
@@ -196,8 +242,95 @@ TEST_F(TransmitTest, DeviceLostPartWayIsAnError) {
     clock.start();
     EXPECT_FALSE(port.Transmit(bytes, reporter));
     unplug.join();
-    EXPECT_EQ(reporter.messages, Messages{kTransmissionError});
+    EXPECT_EQ(reporter.messages,
+              Messages{withDetail(kTransmissionError, pty.slavePath() + ": Input/output error")});
     EXPECT_LT(clock.elapsed(), 10000) << "the failure is seen when it happens, not at the bound";
+}
+
+TEST_F(TransmitTest, ProgressRisesAtTheLinePaceToTheTotal) {
+    port.baudRate = 115200;
+    const std::string bytes = pageBytes(12000);
+    std::string received;
+    std::thread reader([&] { received = pty.read(bytes.size(), 60s); });
+    SerialTransmission transmission(port, bytes, reporter);
+    std::vector<qint64> seen;
+    QObject::connect(&transmission, &SerialTransmission::progressed,
+                     [&](qint64 sent, qint64 total) {
+                         EXPECT_EQ(total, 12000);
+                         seen.push_back(sent);
+                     });
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(transmission.start());
+    EXPECT_EQ(transmission.state(), SerialTransmission::State::Sending);
+    EXPECT_TRUE(transmission.wait());
+    const qint64 elapsed = clock.elapsed();
+    reader.join();
+
+    EXPECT_EQ(transmission.state(), SerialTransmission::State::Sent);
+    EXPECT_EQ(transmission.sent(), 12000);
+    EXPECT_TRUE(received == bytes);
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{});
+    ASSERT_GE(seen.size(), 5u) << "progress is shown along the way, not only at the end";
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_EQ(seen.back(), 12000);
+    EXPECT_GE(elapsed, lineMilliseconds(12000, 115200) - 300)
+        << "a pseudo-terminal takes bytes at once; the writes keep to the line's rate";
+    EXPECT_TRUE(reopens(pty.slavePath()));
+}
+
+TEST_F(TransmitTest, CancelStopsAtOnceAndSaysHowMuchWentOut) {
+    port.baudRate = 9600; // the whole page would take 27 s
+    const std::string bytes = pageBytes(25118);
+    std::atomic<bool> stop = false;
+    std::string received;
+    std::thread reader([&] { received = slowReader(pty, stop); });
+
+    SerialTransmission transmission(port, bytes, reporter);
+    QObject::connect(&transmission, &SerialTransmission::progressed, [&](qint64 sent, qint64) {
+        if (sent >= 1500)
+            transmission.cancel();
+    });
+    bool finishedAllSent = true;
+    int finishedCount = 0;
+    QObject::connect(&transmission, &SerialTransmission::finished, [&](bool allSent) {
+        finishedAllSent = allSent;
+        ++finishedCount;
+        EXPECT_TRUE(reopens(pty.slavePath())) << "the port is closed when finished is told";
+    });
+    ASSERT_TRUE(transmission.start());
+    EXPECT_FALSE(transmission.wait());
+    const std::string afterCancel = pty.read(1, 300ms);
+    stop = true;
+    reader.join();
+    received += afterCancel;
+
+    EXPECT_EQ(transmission.state(), SerialTransmission::State::Cancelled);
+    EXPECT_EQ(finishedCount, 1);
+    EXPECT_FALSE(finishedAllSent);
+    const qint64 sent = transmission.sent();
+    EXPECT_GE(sent, 1500);
+    EXPECT_LT(sent, 25118 / 2) << "stopped at once, not after the queue ran out";
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{cancelledMessage(
+                                     static_cast<std::uint64_t>(sent), 25118)});
+    EXPECT_LE(received.size(), static_cast<std::size_t>(sent));
+    EXPECT_TRUE(bytes.starts_with(received)) << "what arrived is the start of the stream";
+    EXPECT_TRUE(reopens(pty.slavePath()));
+
+    transmission.cancel();
+    EXPECT_EQ(reporter.messages.size(), 1u) << "a second cancel does nothing";
+}
+
+TEST_F(TransmitTest, NothingStartsTwice) {
+    port.baudRate = 115200;
+    SerialTransmission transmission(port, "x", reporter);
+    std::thread reader([&] { pty.read(1, 5s); });
+    ASSERT_TRUE(transmission.start());
+    EXPECT_FALSE(transmission.start());
+    EXPECT_TRUE(transmission.wait());
+    reader.join();
+    EXPECT_FALSE(transmission.start()) << "a transmission is used once";
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{});
 }
 
 } // namespace

@@ -1,0 +1,154 @@
+#include "printer/SerialTransmission.h"
+
+#include "model/Reporter.h"
+#include "printer/SerialLine.h"
+#include "printer/SerialPort.h"
+#include "printer/SerialSettings.h"
+#include "printer/engine/PortFailure.h"
+#include "printer/engine/PrintProgress.h"
+
+#include <QEventLoop>
+
+#include <algorithm>
+
+#include <sys/ioctl.h>
+
+namespace quillset {
+
+namespace {
+
+constexpr int kPaceMs = 20;
+// How far the writes may run ahead of the line: enough that the device never
+// waits for the next chunk, little enough that a cancel stops at once.
+constexpr qint64 kLeadMs = 250;
+constexpr qint64 kMinLeadBytes = 64;
+constexpr qint64 kDeadlineSlackMs = 2000;
+
+} // namespace
+
+SerialTransmission::SerialTransmission(const SerialPort& port, std::string bytes,
+                                       Reporter& reporter, QObject* parent)
+    : QObject(parent)
+    , bytes_(std::move(bytes))
+    , reporter_(reporter)
+    , portName_(port.portName)
+    , device_(portDevicePath(port.portName))
+    , baudRate_(port.baudRate) {
+    pace_.setInterval(kPaceMs);
+    connect(&pace_, &QTimer::timeout, this, &SerialTransmission::pump);
+    connect(&serial_, &QSerialPort::bytesWritten, this, &SerialTransmission::written);
+    connect(&serial_, &QSerialPort::errorOccurred, this, &SerialTransmission::failedWrite);
+}
+
+SerialTransmission::~SerialTransmission() {
+    if (serial_.isOpen()) {
+        serial_.clear(QSerialPort::Output);
+        serial_.close();
+    }
+}
+
+bool SerialTransmission::start() {
+    if (state_ != State::Ready)
+        return false;
+    if (!openSerialLine(serial_, device_, baudRate_, QIODevice::WriteOnly, reporter_)) {
+        state_ = State::Failed;
+        reporter_.report(kTransmissionError);
+        return false;
+    }
+    state_ = State::Sending;
+    deadlineMs_ = 2 * lineMilliseconds(bytes_.size(), baudRate_) + kDeadlineSlackMs;
+    clock_.start();
+    pace_.start();
+    pump();
+    return true;
+}
+
+bool SerialTransmission::wait() {
+    if (state_ == State::Sending) {
+        QEventLoop loop;
+        connect(this, &SerialTransmission::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return state_ == State::Sent;
+}
+
+void SerialTransmission::cancel() {
+    if (state_ == State::Sending)
+        finish(State::Cancelled);
+}
+
+qint64 SerialTransmission::sent() const {
+    if (state_ != State::Sending)
+        return sentAtEnd_;
+    return std::max<qint64>(0, written_ - queuedInDevice());
+}
+
+qint64 SerialTransmission::queuedInDevice() const {
+    int queued = 0;
+    if (!serial_.isOpen() || ioctl(static_cast<int>(serial_.handle()), TIOCOUTQ, &queued) == -1)
+        return 0;
+    return queued;
+}
+
+void SerialTransmission::pump() {
+    if (state_ != State::Sending)
+        return;
+    const qint64 elapsed = clock_.elapsed();
+    const qint64 lead = std::max<qint64>(kMinLeadBytes, lineBytes(baudRate_, kLeadMs));
+    const qint64 due =
+        std::min(total(), static_cast<qint64>(lineBytes(baudRate_, elapsed)) + lead);
+    if (handed_ < due && serial_.bytesToWrite() == 0) {
+        const qint64 count = due - handed_;
+        if (serial_.write(bytes_.data() + handed_, count) != count) {
+            finish(State::Failed, serialErrorDetail(serial_, device_));
+            return;
+        }
+        handed_ = due;
+    }
+    const qint64 now = sent();
+    if (now != lastShown_) {
+        lastShown_ = now;
+        emit progressed(now, total());
+        if (state_ != State::Sending) // cancelled by a receiver
+            return;
+    }
+    if (written_ == total() && queuedInDevice() == 0)
+        finish(State::Sent);
+    else if (elapsed > deadlineMs_)
+        finish(State::Failed,
+               portFailureDetail(device_.toStdString(),
+                                 "the device did not take the page within " +
+                                     std::to_string((deadlineMs_ + 999) / 1000) + " s"));
+}
+
+void SerialTransmission::written(qint64 count) {
+    written_ += count;
+}
+
+void SerialTransmission::failedWrite(QSerialPort::SerialPortError error) {
+    if (state_ != State::Sending || error == QSerialPort::NoError ||
+        error == QSerialPort::TimeoutError)
+        return;
+    finish(State::Failed, serialErrorDetail(serial_, device_));
+}
+
+void SerialTransmission::finish(State state, const std::string& detail) {
+    sentAtEnd_ = sent();
+    state_ = state;
+    pace_.stop();
+    if (state != State::Sent) {
+        // What the device still queues would otherwise go out, and closing
+        // would wait for it.
+        serial_.clear(QSerialPort::Output);
+    }
+    serial_.close();
+    emit progressed(sentAtEnd_, total());
+    emit finished(state == State::Sent);
+    if (state == State::Failed)
+        reporter_.reportWithDetail(kTransmissionError, detail);
+    else if (state == State::Cancelled)
+        reporter_.report(cancelledMessage(static_cast<std::uint64_t>(sentAtEnd_),
+                                          bytes_.size()));
+}
+
+} // namespace quillset

@@ -1,0 +1,39 @@
+#include "printer/engine/PrintProgress.h"
+
+namespace quillset {
+
+std::uint64_t lineBytes(std::uint32_t baudRate, std::int64_t milliseconds) {
+    if (milliseconds <= 0)
+        return 0;
+    return static_cast<std::uint64_t>(milliseconds) * baudRate / (1000u * kBitsPerByte);
+}
+
+std::int64_t lineMilliseconds(std::uint64_t bytes, std::uint32_t baudRate) {
+    if (baudRate == 0)
+        return 0;
+    const std::uint64_t bits = bytes * kBitsPerByte * 1000u;
+    return static_cast<std::int64_t>((bits + baudRate - 1) / baudRate);
+}
+
+std::string groupedCount(std::uint64_t count) {
+    std::string digits = std::to_string(count);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, 1, ',');
+    return digits;
+}
+
+std::string progressText(std::uint64_t sent, std::uint64_t total, std::uint32_t baudRate) {
+    const std::uint64_t rest = sent < total ? total - sent : 0;
+    const std::int64_t seconds = (lineMilliseconds(rest, baudRate) + 999) / 1000;
+    std::string left = std::to_string(seconds % 60) + " s left";
+    if (seconds >= 60)
+        left = std::to_string(seconds / 60) + " min " + left;
+    return groupedCount(sent) + " of " + groupedCount(total) + " bytes, " + left;
+}
+
+std::string cancelledMessage(std::uint64_t sent, std::uint64_t total) {
+    return "Printing cancelled after " + groupedCount(sent) + " of " + groupedCount(total) +
+           " bytes; the printer may hold part of the page.";
+}
+
+} // namespace quillset

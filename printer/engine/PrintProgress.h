@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quillset {
+
+// A byte on the printer's 8N2 line: a start bit, eight data bits and two
+// stop bits.
+inline constexpr int kBitsPerByte = 11;
+
+// Whole bytes the line carries in `milliseconds` at `baudRate`.
+std::uint64_t lineBytes(std::uint32_t baudRate, std::int64_t milliseconds);
+// Milliseconds the line needs for `bytes` at `baudRate`, rounded up.
+std::int64_t lineMilliseconds(std::uint64_t bytes, std::uint32_t baudRate);
+
+// A count with a comma between thousands: "25,118".
+std::string groupedCount(std::uint64_t count);
+
+// What a print shows while it runs: "10,240 of 25,118 bytes, 14 s left",
+// the time being what the rest takes on the line at `baudRate`.
+std::string progressText(std::uint64_t sent, std::uint64_t total, std::uint32_t baudRate);
+
+// "Printing cancelled after 10,240 of 25,118 bytes; the printer may hold
+// part of the page."
+std::string cancelledMessage(std::uint64_t sent, std::uint64_t total);
+
+} // namespace quillset

@@ -1,0 +1,208 @@
+#ifdef QUILLSET_CLI
+
+#include "PseudoTerminal.h"
+#include "document/FolioSession.h"
+#include "printer/SerialSettings.h"
+#include "tests/engine/RecordingReporter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace quillset {
+namespace {
+
+using namespace std::chrono_literals;
+
+const QString kCli = QStringLiteral(QUILLSET_CLI);
+const QString kExamples = QStringLiteral(QUILLSET_SOURCE_DIR "/examples");
+
+// What `print` writes to one pseudo-terminal arrives at `listen` on the other,
+// as over a null-modem cable.
+class Cable {
+public:
+    Cable(PseudoTerminal& from, PseudoTerminal& to)
+        : thread_([this, &from, &to] {
+            while (!stop_) {
+                const std::string bytes = from.read(4096, 20ms);
+                if (!bytes.empty())
+                    to.write(bytes, 10s);
+            }
+        }) {}
+    ~Cable() {
+        stop_ = true;
+        thread_.join();
+    }
+
+private:
+    std::atomic<bool> stop_ = false;
+    std::thread thread_;
+};
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::string streamOf(const QString& example) {
+    RecordingReporter reporter;
+    FolioSession session;
+    return session.open(example.toStdString(), reporter) ? session.printStream() : "";
+}
+
+class ListenCommandTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(printerSide.isOpen());
+        ASSERT_TRUE(listenerSide.isOpen());
+        ASSERT_TRUE(dir.isValid());
+        listenerSide.makeRaw();
+        QSettings(kSettingsOrganisation, kSettingsApplication).clear();
+    }
+
+    // Starts listen on the listener's side and waits until it says it listens.
+    bool startListen(QProcess& listen, const QStringList& more) {
+        listen.start(kCli, QStringList{"listen", "--port",
+                                       QString::fromStdString(listenerSide.slavePath()),
+                                       "--baud", "115200", "-o", dir.filePath("pages")} +
+                               more);
+        return waitFor(listen, QProcess::StandardError, "Listening on ");
+    }
+
+    // Waits until the process has written `text` on `channel`, leaving it to
+    // be read.
+    static bool waitFor(QProcess& process, QProcess::ProcessChannel channel, const char* text) {
+        process.setReadChannel(channel);
+        for (int wait = 0; wait < 200; ++wait) {
+            if (process.peek(1 << 16).contains(text))
+                return true;
+            if (process.state() == QProcess::NotRunning)
+                return false;
+            process.waitForReadyRead(100);
+        }
+        return false;
+    }
+
+    QString render(const QString& example, const QString& image) {
+        const QString out = dir.filePath(image);
+        QProcess cli;
+        cli.start(kCli, {"render", example, "-o", out});
+        return cli.waitForFinished(20000) && cli.exitCode() == 0 ? out : QString();
+    }
+
+    QString page(int number, const char* extension) const {
+        return dir.filePath(QStringLiteral("pages/page-%1.%2")
+                                .arg(number, 4, 10, QLatin1Char('0'))
+                                .arg(QLatin1String(extension)));
+    }
+
+    PseudoTerminal printerSide;
+    PseudoTerminal listenerSide;
+    QTemporaryDir dir;
+};
+
+TEST_F(ListenCommandTest, PrintedExamplesComeOutAsRenderDrawsThemDotForDot) {
+    const QStringList examples = QDir(kExamples).entryList({"*.txt"}, QDir::Files, QDir::Name);
+    ASSERT_GE(examples.size(), 4);
+    Cable cable(printerSide, listenerSide);
+    QProcess listen;
+    listen.setProcessChannelMode(QProcess::SeparateChannels);
+    ASSERT_TRUE(startListen(listen, {"--pbm", "--pages", QString::number(examples.size())}))
+        << listen.readAllStandardError().toStdString();
+
+    for (const QString& name : examples) {
+        QProcess print;
+        print.start(kCli, {"print", kExamples + '/' + name, "--port",
+                           QString::fromStdString(printerSide.slavePath()), "--baud", "115200"});
+        ASSERT_TRUE(print.waitForFinished(20000)) << name.toStdString();
+        EXPECT_EQ(print.exitCode(), 0) << print.readAllStandardError().toStdString();
+    }
+    ASSERT_TRUE(listen.waitForFinished(30000)) << "listen stops after --pages";
+    EXPECT_EQ(listen.exitCode(), 0);
+    const QStringList lines =
+        QString::fromUtf8(listen.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), examples.size()) << "one line per page";
+
+    for (int i = 0; i < examples.size(); ++i) {
+        const QString example = kExamples + '/' + examples[i];
+        const std::string why = examples[i].toStdString();
+        const QString png = page(i + 1, "png");
+        EXPECT_TRUE(lines[i].startsWith(png + QStringLiteral(": "))) << lines[i].toStdString();
+        EXPECT_TRUE(lines[i].endsWith(QStringLiteral(" bytes received"))) << why;
+        const QByteArray expectedPbm = fileBytes(render(example, "expected.pbm"));
+        ASSERT_FALSE(expectedPbm.isEmpty()) << why;
+        EXPECT_TRUE(fileBytes(page(i + 1, "pbm")) == expectedPbm) << why;
+        EXPECT_TRUE(fileBytes(png) == fileBytes(render(example, "expected.png"))) << why;
+    }
+}
+
+// A print cancelled part way leaves the start of a page on the line; the
+// next print starts a new one, which is the page that comes out.
+TEST_F(ListenCommandTest, UnfinishedPagesAreDroppedAndCtrlCStops) {
+    const std::string stream = streamOf(kExamples + "/price-tag.txt");
+    ASSERT_FALSE(stream.empty());
+    QProcess listen;
+    ASSERT_TRUE(startListen(listen, {}));
+
+    ASSERT_TRUE(listenerSide.write("noise before a page\r\n" + stream.substr(0, 100), 5s));
+    ASSERT_TRUE(listenerSide.write(stream, 5s));
+    ASSERT_TRUE(waitFor(listen, QProcess::StandardOutput, "page-0001.png"));
+    ASSERT_TRUE(listenerSide.write(stream.substr(0, 40), 5s));
+    std::this_thread::sleep_for(300ms);
+    ::kill(static_cast<pid_t>(listen.processId()), SIGINT);
+    ASSERT_TRUE(listen.waitForFinished(20000));
+
+    EXPECT_EQ(listen.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(listen.exitCode(), 0) << "Ctrl+C is how listen is meant to stop";
+    const QString err = QString::fromUtf8(listen.readAllStandardError());
+    EXPECT_TRUE(err.endsWith("Dropped an unfinished page of 100 bytes.\n"
+                             "Dropped an unfinished page of 40 bytes.\n"))
+        << err.toStdString();
+    EXPECT_TRUE(QFile::exists(page(1, "png")));
+    EXPECT_FALSE(QFile::exists(page(1, "pbm"))) << "PBM only with --pbm";
+    EXPECT_FALSE(QFile::exists(page(2, "png")));
+    EXPECT_TRUE(fileBytes(page(1, "png")) ==
+                fileBytes(render(kExamples + "/price-tag.txt", "expected.png")));
+}
+
+TEST_F(ListenCommandTest, Refusals) {
+    struct Case {
+        QStringList args;
+        std::string err;
+        const char* why;
+    };
+    const Case cases[] = {
+        {{"listen", "--port", "/nonexistent/ttyUSB0", "-o", dir.path()},
+         "Com port could not be opened.\n/nonexistent/ttyUSB0: No such file or directory\n",
+         "the device and the reason"},
+        {{"listen", "-o", dir.path()}, "listen needs --port DEVICE and -o DIR.\n", "no port"},
+        {{"listen", "--port", "COM1"}, "listen needs --port DEVICE and -o DIR.\n", "no folder"},
+        {{"listen", "--port", "/dev/null", "-o", dir.path(), "--pages", "0"},
+         "--pages takes a whole number from 1.\n",
+         "no pages"},
+        {{"listen", "--port", "/dev/null", "-o", dir.path(), "--baud", "300"},
+         "--baud takes one of 1200, 2400, 9600, 14400, 19200, 38400, 57600, 115200.\n",
+         "a rate the printer does not have"},
+    };
+    for (const Case& c : cases) {
+        QProcess cli;
+        cli.start(kCli, c.args);
+        ASSERT_TRUE(cli.waitForFinished(20000)) << c.why;
+        EXPECT_EQ(cli.exitCode(), 1) << c.why;
+        EXPECT_EQ(cli.readAllStandardError().toStdString(), c.err) << c.why;
+    }
+}
+
+} // namespace
+} // namespace quillset
+
+#endif
