@@ -10,6 +10,7 @@
 #include "app/MessageBoxReporter.h"
 #include "app/dialogs/CPageSetupDlg.h"
 #include "model/PageSettings.h"
+#include "printer/CPrintProgressDlg.h"
 #include "printer/CSerialPortDlg.h"
 
 #include <QCloseEvent>
@@ -296,7 +297,7 @@ bool CMainFrame::fileSaveAs() {
 
 void CMainFrame::filePrint() {
     MessageBoxReporter reporter(this);
-    document_->print(app_.serialPort(), reporter);
+    CPrintProgressDlg::send(app_.serialPort(), document_->session().printStream(), reporter, this);
 }
 
 void CMainFrame::printPicture() {

@@ -11,4 +11,11 @@ void MessageBoxReporter::report(const std::string& message) {
                          QString::fromStdString(message));
 }
 
+void MessageBoxReporter::reportWithDetail(const std::string& message, const std::string& detail) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(CFolioApp::kTitle),
+                    QString::fromStdString(message), QMessageBox::Ok, parent_);
+    box.setInformativeText(QString::fromStdString(detail));
+    box.exec();
+}
+
 } // namespace quillset
