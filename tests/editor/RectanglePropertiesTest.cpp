@@ -43,9 +43,6 @@ TEST(RectangleProperties, Apply) {
         int left, top, right, bottom, colour, border;
     } cases[] = {
         {"position and size become corners", {10, 20, 50, 100, 2, 0, 1}, 10, 20, 110, 70, 1, 0},
-        {"hollow with border 0 gets border 3", {0, 0, 5, 5, 0, 1, 1}, 0, 0, 5, 5, 1, 3},
-        {"hollow keeps its border", {0, 0, 5, 5, 6, 1, 0}, 0, 0, 5, 5, 0, 6},
-        {"filled ignores the border field", {0, 0, 5, 5, 6, 0, 1}, 0, 0, 5, 5, 1, 0},
         {"no style chosen is filled", {0, 0, 5, 5, 6, -1, 1}, 0, 0, 5, 5, 1, 0},
         {"a negative width turns over the left edge",
          {100, 20, 30, -40, 0, 0, 1},
@@ -81,15 +78,6 @@ TEST(RectangleProperties, Apply) {
         EXPECT_EQ(o.x, 7) << c.why;
         EXPECT_EQ(o.y, 9) << c.why;
     }
-}
-
-TEST(RectangleProperties, HollowBorderZeroReopensAsThree) {
-    PageObject o = rectangle(0, 0, 10, 10, 1, 5);
-    RectangleFields f = rectangleFieldsOf(o);
-    f.borderSize = 0;
-    applyRectangleFields(o, f);
-    EXPECT_EQ(rectangleFieldsOf(o).borderSize, 3);
-    EXPECT_EQ(rectangleFieldsOf(o).rectStyle, kHollowStyle);
 }
 
 } // namespace

@@ -46,16 +46,10 @@ TEST(TextEditContent, LiteralAndAttributes) {
         std::string literal;
         std::vector<int> attrs;
     } cases[] = {
-        {"plain text in the default font has no tags", "Hello", "", 3, "Hello", {3, 3, 3, 3, 3}},
-        {"another font is one tag in front", "Hello", "", 12, "<f=12>Hello", {12, 12, 12, 12, 12}},
-        {"\"Font\" in the list is font 1", "Hi", "", 0, "<f=1>Hi", {1, 1}},
         {"no choice in the list is font 1", "Hi", "", -1, "<f=1>Hi", {1, 1}},
-        {"bold in the middle opens and closes", "abc", ".b.", 3, "a<b>b</b>c", {3, 19, 3}},
-        {"a bold last character leaves the tag open", "abc", "..b", 3, "ab<b>c", {3, 3, 19}},
         {"underline, then double size", "ab", "ud", 5, "<f=5><u>a</u><h=2><w=2>b", {37, 197}},
         {"double size switched off again", "ab", "d.", 3, "<h=2><w=2>a<h=1><w=1>b", {195, 3}},
         {"tags in bold, underline, size order", "a", "B", 3, "<b><u>a", {51}},
-        {"two lines", "AB\nC", "", 3, "AB\\nC", {3, 3, 3, 3}},
         {"a line break keeps the styles open", "a\nb", "b.b", 3, "<b>a\\nb", {19, 19, 19}},
         {"the four escaped characters", "<a>\\\"", "", 3, "\\<a\\>\\\\\\\"", {3, 3, 3, 3, 3}},
         {"an empty box", "", "", 3, "", {}},

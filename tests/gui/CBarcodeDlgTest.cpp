@@ -35,10 +35,6 @@ BarcodeFields toolFields() {
     return f;
 }
 
-QLineEdit* edit(QWidget& dialog, const char* name) {
-    return named<QLineEdit>(dialog, QString::fromLatin1(name));
-}
-
 } // namespace
 
 class CBarcodeDlgTest : public QObject {
@@ -67,7 +63,7 @@ private slots:
             QVERIFY2(labels.contains(QString::fromLatin1(text)), text);
         QVERIFY(button(dialog, "Human Readable"));
         QVERIFY(button(dialog, "Code 3 of 9")->isChecked());
-        QCOMPARE(edit(dialog, "Height")->text(), QStringLiteral("25"));
+        QCOMPARE(lineEdit(dialog, "Height")->text(), QStringLiteral("25"));
     }
 
     void tabOrder() {
@@ -75,7 +71,7 @@ private slots:
         start.positionReadOnly = false;
         CBarcodeDlg dialog(start);
         showAndWait(dialog);
-        QCOMPARE(dialog_driver::tabOrder(edit(dialog, "Data"), 9),
+        QCOMPARE(dialog_driver::tabOrder(lineEdit(dialog, "Data"), 9),
                  QStringList({"Data", "Human Readable", "Code 3 of 9", "0", "X", "Y", "Height",
                               "OK", "Cancel"}));
     }
@@ -113,8 +109,8 @@ private slots:
         QFETCH(QString, message);
         CBarcodeDlg dialog(toolFields());
         showAndWait(dialog);
-        retype(edit(dialog, "Data"), data);
-        retype(edit(dialog, "Height"), height);
+        retype(lineEdit(dialog, "Data"), data);
+        retype(lineEdit(dialog, "Height"), height);
         ModalAnswer answer;
         pressOk(dialog);
         QCOMPARE(answer.texts(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -124,23 +120,23 @@ private slots:
             QCOMPARE(QString::number(dialog.fields().height), height);
         } else {
             const char* field = message.startsWith(QLatin1String("Data")) ? "Data" : "Height";
-            QCOMPARE(dialog.focusWidget(), edit(dialog, field));
+            QCOMPARE(dialog.focusWidget(), lineEdit(dialog, field));
         }
     }
 
     void positionIsFixedFromTheToolOnly() {
         CBarcodeDlg tool(toolFields());
         showAndWait(tool);
-        QTest::keyClicks(edit(tool, "X"), "9");
-        QCOMPARE(edit(tool, "X")->text(), QStringLiteral("12"));
+        QTest::keyClicks(lineEdit(tool, "X"), "9");
+        QCOMPARE(lineEdit(tool, "X")->text(), QStringLiteral("12"));
         pressOk(tool);
         QCOMPARE(tool.fields().x, 12);
 
         PageObject o = barcode(1, "AB");
         CBarcodeDlg properties(barcodeFieldsOf(o));
         showAndWait(properties);
-        retype(edit(properties, "X"), "100");
-        retype(edit(properties, "Y"), "200");
+        retype(lineEdit(properties, "X"), "100");
+        retype(lineEdit(properties, "Y"), "200");
         pressOk(properties);
         applyBarcodeFields(o, properties.fields());
         QCOMPARE((QList<int>{o.barcodeX, o.barcodeY, o.left, o.top}),
@@ -171,43 +167,24 @@ private slots:
         QCOMPARE(o.right - o.left, 300);
     }
 
-    void turnsAtOnce_data() {
-        QTest::addColumn<QString>("angle");
-        QTest::addColumn<int>("index");
-        QTest::newRow("90") << "90" << 1;
-        QTest::newRow("180") << "180" << 2;
-        QTest::newRow("270") << "270" << 3;
-    }
-    void turnsAtOnce() {
-        QFETCH(QString, angle);
-        QFETCH(int, index);
-        CBarcodeDlg dialog(toolFields());
-        showAndWait(dialog);
-        click(button(dialog, angle));
-        if (index != 2)
-            QCOMPARE(dialog.fields().angleIndex, index);
-        pressOk(dialog);
-        QCOMPARE(dialog.fields().angleIndex, index);
-    }
-
     void dataIsCodePage437InTheFields() {
         BarcodeFields start = toolFields();
         start.data = "\x9C"
                      "5";
         CBarcodeDlg dialog(start);
         showAndWait(dialog);
-        QCOMPARE(edit(dialog, "Data")->text(), QStringLiteral("£5"));
-        QTest::keyClick(edit(dialog, "Data"), Qt::Key_End);
-        edit(dialog, "Data")->insert(QStringLiteral("é"));
+        QCOMPARE(lineEdit(dialog, "Data")->text(), QStringLiteral("£5"));
+        QTest::keyClick(lineEdit(dialog, "Data"), Qt::Key_End);
+        lineEdit(dialog, "Data")->insert(QStringLiteral("é"));
         pressOk(dialog);
         QCOMPARE(QByteArray::fromStdString(dialog.fields().data), QByteArray("\x9C"
-                                                                            "5\x82"));
+                                                                             "5\x82"));
     }
 
     void cancelHandsBackTheStartValues() {
         CBarcodeDlg dialog(toolFields());
         showAndWait(dialog);
-        retype(edit(dialog, "Data"), "XYZ");
+        retype(lineEdit(dialog, "Data"), "XYZ");
         click(standardButton(dialog, QDialogButtonBox::Cancel));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(dialog.fields() == toolFields());

@@ -19,10 +19,6 @@ PageObject rectangle(int l, int t, int r, int b, int colour, int border) {
     return o;
 }
 
-QLineEdit* edit(QWidget& dialog, const char* name) {
-    return named<QLineEdit>(dialog, QString::fromLatin1(name));
-}
-
 } // namespace
 
 class CRectPropertiesDlgTest : public QObject {
@@ -35,11 +31,11 @@ private slots:
         CRectPropertiesDlg dialog(rectangleFieldsOf(rectangle(10, 20, 110, 70, 1, 0)));
         showAndWait(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Properties"));
-        QCOMPARE(edit(dialog, "X")->text(), QStringLiteral("10"));
-        QCOMPARE(edit(dialog, "Y")->text(), QStringLiteral("20"));
-        QCOMPARE(edit(dialog, "Width")->text(), QStringLiteral("100"));
-        QCOMPARE(edit(dialog, "Height")->text(), QStringLiteral("50"));
-        QCOMPARE(edit(dialog, "Border Size")->text(), QStringLiteral("0"));
+        QCOMPARE(lineEdit(dialog, "X")->text(), QStringLiteral("10"));
+        QCOMPARE(lineEdit(dialog, "Y")->text(), QStringLiteral("20"));
+        QCOMPARE(lineEdit(dialog, "Width")->text(), QStringLiteral("100"));
+        QCOMPARE(lineEdit(dialog, "Height")->text(), QStringLiteral("50"));
+        QCOMPARE(lineEdit(dialog, "Border Size")->text(), QStringLiteral("0"));
         QVERIFY(button(dialog, "Filled Rectangle")->isChecked());
         QVERIFY(button(dialog, "Black")->isChecked());
         for (QLabel* label : dialog.findChildren<QLabel*>())
@@ -50,7 +46,7 @@ private slots:
     void tabOrder() {
         CRectPropertiesDlg dialog(rectangleFieldsOf(rectangle(0, 0, 5, 5, 1, 2)));
         showAndWait(dialog);
-        QCOMPARE(dialog_driver::tabOrder(edit(dialog, "X"), 9),
+        QCOMPARE(dialog_driver::tabOrder(lineEdit(dialog, "X"), 9),
                  QStringList({"X", "Y", "Width", "Height", "Border Size", "Hollow Rectangle",
                               "Black", "OK", "Cancel"}));
     }
@@ -78,14 +74,14 @@ private slots:
         CRectPropertiesDlg dialog(rectangleFieldsOf(o));
         showAndWait(dialog);
         click(button(dialog, style));
-        retype(edit(dialog, "Border Size"), borderSize);
+        retype(lineEdit(dialog, "Border Size"), borderSize);
         pressOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         applyRectangleFields(o, dialog.fields());
         QCOMPARE(o.border, stored);
 
         CRectPropertiesDlg again(rectangleFieldsOf(o));
-        QCOMPARE(edit(again, "Border Size")->text(), QString::number(stored));
+        QCOMPARE(lineEdit(again, "Border Size")->text(), QString::number(stored));
     }
 
     void colourAndPlace() {
@@ -93,8 +89,8 @@ private slots:
         CRectPropertiesDlg dialog(rectangleFieldsOf(o));
         showAndWait(dialog);
         click(button(dialog, "White"));
-        retype(edit(dialog, "X"), "-5");
-        retype(edit(dialog, "Y"), "+7");
+        retype(lineEdit(dialog, "X"), "-5");
+        retype(lineEdit(dialog, "Y"), "+7");
         pressOk(dialog);
         applyRectangleFields(o, dialog.fields());
         QCOMPARE((QList<int>{o.left, o.top, o.right, o.bottom, o.colour}),
@@ -105,8 +101,8 @@ private slots:
         PageObject o = rectangle(100, 100, 150, 150, 1, 0);
         CRectPropertiesDlg dialog(rectangleFieldsOf(o));
         showAndWait(dialog);
-        retype(edit(dialog, "Width"), "-30");
-        retype(edit(dialog, "Height"), "-40");
+        retype(lineEdit(dialog, "Width"), "-30");
+        retype(lineEdit(dialog, "Height"), "-40");
         pressOk(dialog);
         applyRectangleFields(o, dialog.fields());
         QCOMPARE((QList<int>{o.left, o.top, o.right, o.bottom}), (QList<int>{70, 60, 100, 100}));
@@ -115,21 +111,21 @@ private slots:
     void aNumberThatDoesNotReadKeepsTheDialogOpen() {
         CRectPropertiesDlg dialog(rectangleFieldsOf(rectangle(0, 0, 5, 5, 1, 0)));
         showAndWait(dialog);
-        retype(edit(dialog, "Height"), "ten");
-        retype(edit(dialog, "Border Size"), "");
+        retype(lineEdit(dialog, "Height"), "ten");
+        retype(lineEdit(dialog, "Border Size"), "");
         ModalAnswer answer;
         pressOk(dialog);
         QCOMPARE(answer.texts(), QStringList{"Height: Please enter an integer."});
         QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.focusWidget(), edit(dialog, "Height"));
-        QCOMPARE(edit(dialog, "Height")->selectedText(), QStringLiteral("ten"));
+        QCOMPARE(dialog.focusWidget(), lineEdit(dialog, "Height"));
+        QCOMPARE(lineEdit(dialog, "Height")->selectedText(), QStringLiteral("ten"));
     }
 
     void cancelHandsBackTheStartValues() {
         const RectangleFields start = rectangleFieldsOf(rectangle(1, 2, 3, 4, 1, 0));
         CRectPropertiesDlg dialog(start);
         showAndWait(dialog);
-        retype(edit(dialog, "X"), "99");
+        retype(lineEdit(dialog, "X"), "99");
         click(standardButton(dialog, QDialogButtonBox::Cancel));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(dialog.fields() == start);

@@ -253,13 +253,13 @@ private slots:
     void positionIsFixedForANewText() {
         CTextEditDlg created(newText());
         showAndWait(created);
-        QTest::keyClicks(named<QLineEdit>(created, "X"), "9");
+        QTest::keyClicks(lineEdit(created, "X"), "9");
         pressOk(created);
         QCOMPARE(created.fields().posX, 5);
 
         CTextEditDlg edited(storedText("t"));
         showAndWait(edited);
-        retype(named<QLineEdit>(edited, "X"), "-12");
+        retype(lineEdit(edited, "X"), "-12");
         click(button(edited, "180"));
         click(button(edited, "White"));
         pressOk(edited);
@@ -271,7 +271,7 @@ private slots:
     void aPositionThatDoesNotReadKeepsTheDialogOpen() {
         CTextEditDlg dialog(storedText("t"));
         showAndWait(dialog);
-        retype(named<QLineEdit>(dialog, "Y"), "");
+        retype(lineEdit(dialog, "Y"), "");
         ModalAnswer answer;
         pressOk(dialog);
         QCOMPARE(answer.texts(), QStringList{"Y: Please enter an integer."});

@@ -19,6 +19,10 @@ template <class Widget = QWidget> Widget* named(QWidget& root, const QString& ac
     return nullptr;
 }
 
+inline QLineEdit* lineEdit(QWidget& root, const char* accessibleName) {
+    return named<QLineEdit>(root, QString::fromLatin1(accessibleName));
+}
+
 inline QAbstractButton* button(QWidget& root, const QString& text) {
     for (QAbstractButton* b : root.findChildren<QAbstractButton*>())
         if (b->text() == text)
