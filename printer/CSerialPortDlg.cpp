@@ -73,6 +73,8 @@ CSerialPortDlg::CSerialPortDlg(SerialPort& port, QWidget* parent)
     connect(ports_, &QListWidget::currentRowChanged, this, &CSerialPortDlg::showDevice);
     connect(device_, &QComboBox::currentTextChanged, this, &CSerialPortDlg::rememberDevice);
     ports_->setCurrentRow(SerialPort::portIndex(port_.portName));
+    // The rate is what users come here to change most.
+    baudButtons_->checkedButton()->setFocus();
 }
 
 int CSerialPortDlg::baudIndex() const {

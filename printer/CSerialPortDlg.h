@@ -17,6 +17,7 @@ class SerialPort;
 // serial line, and the device each COM name stands for on this machine. OK
 // stores the choice in the SerialPort and the device map; Cancel changes
 // nothing. Nothing is written to the settings here and no port is opened.
+// The dialog opens with the keyboard focus on the selected rate.
 class CSerialPortDlg : public QDialog {
     Q_OBJECT
 public:

@@ -42,6 +42,21 @@ private slots:
         QCOMPARE(checkedLabel(dialog), checked);
     }
 
+    // Arrow keys then move along the rates at once.
+    void opensWithTheFocusOnTheSelectedRate() {
+        SerialPort port;
+        port.baudRate = 9600;
+        CSerialPortDlg dialog(port);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* focused = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+        QVERIFY(focused);
+        QCOMPARE(focused->text(), QStringLiteral("9600          (X 0 1)"));
+        QTest::keyClick(focused, Qt::Key_Down);
+        dialog.accept();
+        QCOMPARE(port.baudRate, 14400u);
+    }
+
     void offersEightRatesAndNinetyNinePorts() {
         SerialPort port;
         CSerialPortDlg dialog(port);

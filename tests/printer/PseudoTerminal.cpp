@@ -73,6 +73,14 @@ void PseudoTerminal::makeRaw() {
     tcsetattr(slave_, TCSANOW, &line);
 }
 
+bool PseudoTerminal::slaveIsFree() const {
+    const int fd = open(slavePath_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
+}
+
 bool PseudoTerminal::setMode(unsigned mode) {
     return chmod(slavePath_.c_str(), mode) == 0;
 }

@@ -31,6 +31,9 @@ public:
     // The slave passes bytes through unchanged, as the program's own line
     // settings would have it, even before the program opens it.
     void makeRaw();
+    // Whether another program could open the slave now: nobody holds it
+    // for their own.
+    bool slaveIsFree() const;
     // The slave's mode bits, as chmod sets them.
     bool setMode(unsigned mode);
 
