@@ -161,18 +161,6 @@ private slots:
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
-    void aPortThatCannotBeOpenedShowsNoProgress() {
-        port_.portName = QStringLiteral("/nonexistent/ttyUSB3");
-        DialogWatch watch([](CPrintProgressDlg&) { return true; });
-        RecordingReporter reporter;
-        QVERIFY(!CPrintProgressDlg::send(port_, "page", reporter, nullptr));
-        QVERIFY(!watch.done());
-        QCOMPARE(reporter.messages,
-                 (std::vector<std::string>{"Com port could not be opened.\n/nonexistent/ttyUSB3: "
-                                           "No such file or directory",
-                                           "Serial transmission error."}));
-    }
-
     // The message stays the box's text; the detail goes under it.
     void messageBoxesShowTheDetailUnderTheMessage() {
         QString text, detail;

@@ -311,17 +311,5 @@ TEST_F(TransmitTest, CancelStopsAtOnceAndSaysHowMuchWentOut) {
     EXPECT_EQ(reporter.messages.size(), 1u) << "a second cancel does nothing";
 }
 
-TEST_F(TransmitTest, NothingStartsTwice) {
-    port.baudRate = 115200;
-    SerialTransmission transmission(port, "x", reporter);
-    std::thread reader([&] { pty.read(1, 5s); });
-    ASSERT_TRUE(transmission.start());
-    EXPECT_FALSE(transmission.start());
-    EXPECT_TRUE(transmission.wait());
-    reader.join();
-    EXPECT_FALSE(transmission.start()) << "a transmission is used once";
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{});
-}
-
 } // namespace
 } // namespace quillset
