@@ -130,8 +130,9 @@ void loadLines(ObjectList& list, KeptLines& kept, std::string_view text, TextRen
             if (kept.empty())
                 kept.reserve(text.size() + 1);
             kept.append(line);
-        } else
+        } else {
             list.append(statementObject(std::move(line), measurer));
+        }
         if (end == std::string_view::npos)
             return;
         const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
