@@ -157,7 +157,8 @@ TEST_F(ListenCommandTest, UnfinishedPagesAreDroppedAndCtrlCStops) {
     ASSERT_TRUE(listenerSide.write(stream, 5s));
     ASSERT_TRUE(waitFor(listen, QProcess::StandardOutput, "page-0001.png"));
     ASSERT_TRUE(listenerSide.write(stream.substr(0, 40), 5s));
-    std::this_thread::sleep_for(300ms);
+    for (int wait = 0; wait < 400 && listenerSide.unreadBySlave() != 0; ++wait)
+        std::this_thread::sleep_for(50ms);
     ::kill(static_cast<pid_t>(listen.processId()), SIGINT);
     ASSERT_TRUE(listen.waitForFinished(20000));
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -71,6 +72,11 @@ void PseudoTerminal::makeRaw() {
     tcgetattr(slave_, &line);
     cfmakeraw(&line);
     tcsetattr(slave_, TCSANOW, &line);
+}
+
+int PseudoTerminal::unreadBySlave() const {
+    int unread = 0;
+    return ioctl(slave_, FIONREAD, &unread) == 0 ? unread : -1;
 }
 
 bool PseudoTerminal::slaveIsFree() const {

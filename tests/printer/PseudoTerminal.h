@@ -31,6 +31,8 @@ public:
     // The slave passes bytes through unchanged, as the program's own line
     // settings would have it, even before the program opens it.
     void makeRaw();
+    // Bytes written to the master that the program has not read yet.
+    int unreadBySlave() const;
     // Whether another program could open the slave now: nobody holds it
     // for their own.
     bool slaveIsFree() const;
