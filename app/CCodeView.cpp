@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScopedValueRollback>
 
 namespace quillset {
 
@@ -18,6 +19,8 @@ CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUndoRedoEnabled(false);
+    setAccessibleName(QStringLiteral("Script"));
+    connect(this, &QPlainTextEdit::textChanged, this, &CCodeView::textEdited);
 }
 
 QString CCodeView::text() const {
@@ -30,7 +33,21 @@ void CCodeView::showScript() {
     QString script = document_.script();
     script.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QScopedValueRollback showing(showing_, true);
     setPlainText(script);
+    typed_ = false;
+}
+
+QString CCodeView::compileText() {
+    typed_ = false;
+    return text();
+}
+
+void CCodeView::textEdited() {
+    if (showing_)
+        return;
+    typed_ = true;
+    document_.markModified();
 }
 
 void CCodeView::focusInEvent(QFocusEvent* event) {

@@ -9,7 +9,9 @@ class CFolioDoc;
 // The script pane. Its text and the document's script are two copies kept in
 // step by explicit copies only: the pane shows the script when the document
 // replaces it, and its text goes back into the script at Compile and after a
-// paste. Typing alone leaves the script as it was.
+// paste. Typing marks the document modified; what was typed reaches the
+// script when it is compiled, which Save, Print and every edit of the page
+// do first (hasTypedText()).
 class CCodeView : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -21,6 +23,12 @@ public:
     QString text() const;
     // Replaces the pane's text by the document's script.
     void showScript();
+
+    // The user changed the text since the pane last showed the script or
+    // handed its text to Compile.
+    bool hasTypedText() const { return typed_; }
+    // text() for Compile: from now on nothing counts as typed.
+    QString compileText();
 
 signals:
     // The page view drops its drawing tool when the user turns to the script.
@@ -35,7 +43,12 @@ private:
     // Characters that may still be added in place of the selection.
     int room() const;
 
+    void textEdited();
+
     CFolioDoc& document_;
+    bool typed_ = false;
+    // Set while the pane shows the script, which is no typing.
+    bool showing_ = false;
 };
 
 } // namespace quillset

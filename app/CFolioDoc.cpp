@@ -58,6 +58,7 @@ void CFolioDoc::newDocument() {
     session_.newDocument();
     setModified(false);
     setPathName(QString());
+    emit listReplaced();
     emit scriptReplaced();
     emit pageChanged();
 }
@@ -67,6 +68,7 @@ bool CFolioDoc::openDocument(const QString& path, Reporter& reporter) {
         return false;
     setModified(false);
     setPathName(QFileInfo(path).absoluteFilePath());
+    emit listReplaced();
     emit scriptReplaced();
     emit pageChanged();
     return true;
@@ -84,6 +86,7 @@ void CFolioDoc::compile(const QString& paneText) {
     SignalReporter reporter(*this);
     session_.compile(paneText.toStdString(), reporter);
     setModified(true);
+    emit listReplaced();
     emit pageChanged();
 }
 

@@ -64,6 +64,9 @@ signals:
     void scriptReplaced();
     // The raster holds a new picture of the page.
     void pageChanged();
+    // The object list was built afresh from a script (New, Open, Compile):
+    // its indices name other objects now. Comes before pageChanged().
+    void listReplaced();
     void titleChanged();
     void modifiedChanged(bool modified);
     // A message for the user from an operation that went on anyway.

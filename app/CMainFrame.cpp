@@ -8,6 +8,7 @@
 #include "app/HelpWindow.h"
 #include "app/LockKeyIndicators.h"
 #include "app/MessageBoxReporter.h"
+#include "app/ToolActions.h"
 #include "app/dialogs/CPageSetupDlg.h"
 #include "model/PageSettings.h"
 #include "printer/CPrintProgressDlg.h"
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(CFolioApp& app, QWidget* parent)
     createStatusBar();
     createPanes();
     connect(document_, &CFolioDoc::titleChanged, this, &CMainFrame::updateTitle);
+    connect(document_, &CFolioDoc::modifiedChanged, this, &QWidget::setWindowModified);
     updateTitle();
     updateRecentFiles();
     resize(880, 720);
@@ -127,6 +129,8 @@ void CMainFrame::createActions() {
     aboutAction_->setIcon(QIcon(QStringLiteral(":/icons/about.png")));
     connect(aboutAction_, &QAction::triggered, this, &CMainFrame::about);
 
+    toolActions_ = new ToolActions(this);
+
     // Keys without a menu item. The clipboard commands reach the script pane
     // after the key has been handled, whichever pane has the focus.
     const auto toScriptPane = [this](void (QPlainTextEdit::*command)()) {
@@ -191,9 +195,18 @@ void CMainFrame::createToolBar() {
     toolBar_->setIconSize(QSize(16, 15));
     toolBar_->addAction(gridAction_);
     toolBar_->addSeparator();
+    for (QAction* tool : toolActions_->actions()) {
+        if (tool == toolActions_->action(Tool::Move))
+            toolBar_->addSeparator();
+        toolBar_->addAction(tool);
+    }
     toolBar_->addAction(compileAction_);
     toolBar_->addSeparator();
     toolBar_->addAction(aboutAction_);
+    // Screen readers and test drivers find each button by its tooltip.
+    for (QAction* action : toolBar_->actions())
+        if (QWidget* button = toolBar_->widgetForAction(action); button && !action->isSeparator())
+            button->setAccessibleName(action->toolTip());
     connect(toolBarAction_, &QAction::toggled, toolBar_, &QWidget::setVisible);
     connect(toolBar_, &QToolBar::visibilityChanged, toolBarAction_, [this](bool visible) {
         if (!isHidden())
@@ -204,6 +217,11 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     // Hidden by the command texts while they are shown.
     statusBar()->addWidget(new QLabel(QStringLiteral("Ready")), 1);
+    pointerPosition_ = new QLabel(statusBar());
+    pointerPosition_->setAccessibleName(QStringLiteral("Pointer Position"));
+    pointerPosition_->setMinimumWidth(pointerPosition_->fontMetrics().horizontalAdvance(
+        QStringLiteral("x -00000, y -00000")));
+    statusBar()->addPermanentWidget(pointerPosition_);
     if (LockKeyIndicators::available())
         new LockKeyIndicators(*statusBar());
 }
@@ -226,10 +244,28 @@ void CMainFrame::createPanes() {
         QCoreApplication::postEvent(folioView_,
                                     new QKeyEvent(QEvent::KeyPress, kDropToolKey, Qt::NoModifier));
     });
+
+    connect(document_, &CFolioDoc::listReplaced, folioView_, &CFolioView::listReplaced);
+    connect(folioView_, &CFolioView::editStarting, this, &CMainFrame::compileTypedText);
+    connect(toolActions_, &ToolActions::toolChosen, folioView_, &CFolioView::chooseTool);
+    connect(folioView_, &CFolioView::toolsChanged, this,
+            [this] { toolActions_->showTools(folioView_->editor().tools()); });
+    connect(this, &CMainFrame::pageSetupApplied, folioView_, &CFolioView::clearTools);
+    connect(folioView_, &CFolioView::statusMessage, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(folioView_, &CFolioView::pointerAt, pointerPosition_, [this](QPoint page) {
+        pointerPosition_->setText(QStringLiteral("x %1, y %2").arg(page.x()).arg(page.y()));
+    });
+    connect(folioView_, &CFolioView::pointerLeft, pointerPosition_, &QLabel::clear);
 }
 
 void CMainFrame::compile() {
-    document_->compile(codeView_->text());
+    document_->compile(codeView_->compileText());
+}
+
+void CMainFrame::compileTypedText() {
+    if (codeView_->hasTypedText())
+        compile();
 }
 
 bool CMainFrame::openDocument(const QString& path) {
@@ -242,6 +278,7 @@ bool CMainFrame::openDocument(const QString& path) {
 }
 
 bool CMainFrame::saveDocument(const QString& path) {
+    compileTypedText();
     MessageBoxReporter reporter(this);
     if (!document_->saveDocument(path, reporter))
         return false;
@@ -296,6 +333,7 @@ bool CMainFrame::fileSaveAs() {
 }
 
 void CMainFrame::filePrint() {
+    compileTypedText();
     MessageBoxReporter reporter(this);
     CPrintProgressDlg::send(app_.serialPort(), document_->session().printStream(), reporter, this);
 }
@@ -314,6 +352,7 @@ void CMainFrame::serialPortSettings() {
 }
 
 void CMainFrame::pageSetup() {
+    compileTypedText();
     FolioSession& session = document_->session();
     CPageSetupDlg dialog(pageSetupFieldsOf(session.settings(), app_.printerType()), this);
     if (dialog.exec() != QDialog::Accepted)
@@ -347,7 +386,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::updateTitle() {
-    setWindowTitle(document_->title() + QStringLiteral(" - ") +
+    setWindowTitle(document_->title() + QStringLiteral("[*] - ") +
                    QString::fromLatin1(CFolioApp::kWindowTitle));
 }
 

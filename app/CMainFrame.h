@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QLabel;
 class QSplitter;
 
 namespace quillset {
@@ -12,6 +13,7 @@ class CFolioApp;
 class CFolioDoc;
 class CFolioView;
 class HelpWindow;
+class ToolActions;
 
 // The main window: menus, toolbar and status bar around two panes stacked
 // in a splitter, the page view on top (row 0) and the script pane below
@@ -30,6 +32,9 @@ public:
 
     // Compile: the script pane's text becomes the script and the page.
     void compile();
+    // Compile when the script pane holds typed text: what the pane shows is
+    // what is saved, printed and edited.
+    void compileTypedText();
 
     // The file commands without their dialogs. Both tell the user of a
     // failure and return false.
@@ -95,6 +100,8 @@ private:
     QAction* compileAction_ = nullptr;
     QAction* topicsAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    ToolActions* toolActions_ = nullptr;
+    QLabel* pointerPosition_ = nullptr;
 
     QMenu* fileMenu_ = nullptr;
     QAction* exitSeparator_ = nullptr;

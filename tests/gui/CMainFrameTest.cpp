@@ -1,5 +1,6 @@
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
+#include "ShownTitle.h"
 
 #include "app/CCodeView.h"
 #include "app/CFolioDoc.h"
@@ -172,7 +173,7 @@ private slots:
         const QString path = dir_.filePath("rect.txt");
         QVERIFY(frame_->saveDocument(path));
         QVERIFY(!frame_->document().isModified());
-        QCOMPARE(frame_->windowTitle(), QStringLiteral("rect.txt - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("rect.txt - Quillset  1.0.9"));
         QCOMPARE(fileBytes(path), QByteArray("\x1bP$\x1bPP\r\n"
                                              "BeginPage();\r\n"
                                              "SetMargin(0,0);\r\n"
@@ -183,16 +184,45 @@ private slots:
         QCOMPARE(app_.recentFiles().files().value(0), path);
     }
 
-    // What was typed after the last Compile is not in the script, so it is
-    // not saved.
-    void saveUsesTheScriptNotTheTypedText() {
+    // Typing is a change of the document, and Save first compiles what was
+    // typed: the file holds what the pane shows, and so do the objects.
+    void saveWritesWhatThePaneShows() {
         frame_->codeView()->setPlainText(kRectangle);
         frame_->compile();
-        frame_->codeView()->setFocus();
-        QTest::keyClicks(frame_->codeView(), "junk");
         const QString path = dir_.filePath("typed.txt");
         QVERIFY(frame_->saveDocument(path));
-        QVERIFY(!fileBytes(path).contains("junk"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt - Quillset  1.0.9"));
+
+        typeAtTheEnd(QStringLiteral("DrawText(5,6,1,0,\"typed\");"));
+        QVERIFY(frame_->document().isModified());
+        QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt* - Quillset  1.0.9"));
+        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(fileBytes(path).contains(
+            "DrawRectangle(10,20,50,60,1,0);\r\nDrawText(5,6,1,0,\"typed\");\r\n"));
+        QCOMPARE(frame_->document().session().objects().count, 2);
+        QVERIFY(!frame_->document().isModified());
+        QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt - Quillset  1.0.9"));
+    }
+
+    // Print and Page Setup, like Save, work on what the pane shows. Their
+    // dialogs and messages are answered; the compile comes before them.
+    void commandsCompileTypedTextFirst_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("Print") << 0;
+        QTest::newRow("Page Setup") << 1;
+    }
+    void commandsCompileTypedTextFirst() {
+        QFETCH(int, command);
+        app_.serialPort().portName = dir_.filePath("no-such-device");
+        typeAtTheEnd(kRectangle);
+        ModalAnswer answer;
+        if (command == 0)
+            frame_->filePrint();
+        else
+            frame_->pageSetup();
+        QCOMPARE(frame_->document().script(), kRectangle);
+        QCOMPARE(frame_->document().session().objects().count, 1);
+        QVERIFY(!frame_->codeView()->hasTypedText());
     }
 
     // Save goes through the engine's file writing: permissions and links
@@ -258,10 +288,10 @@ private slots:
                  QStringLiteral("DrawRectangle(1,2,3,4,1,0);\n"));
         QCOMPARE(frame_->document().session().objects().count, 1);
         QVERIFY(!frame_->document().isModified());
-        QCOMPARE(frame_->windowTitle(), QStringLiteral("loose.txt - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("loose.txt - Quillset  1.0.9"));
 
         frame_->fileNew();
-        QCOMPARE(frame_->windowTitle(), QStringLiteral("Untitled - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("Untitled - Quillset  1.0.9"));
         QCOMPARE(frame_->codeView()->toPlainText(), QString());
         QCOMPARE(frame_->document().session().objects().count, 0);
     }
@@ -281,7 +311,7 @@ private slots:
         }
         QCOMPARE(frame_->document().script(), kRectangle);
         QVERIFY(frame_->document().isModified());
-        QCOMPARE(frame_->windowTitle(), QStringLiteral("Untitled - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("Untitled* - Quillset  1.0.9"));
     }
 
     void savePromptGuardsAModifiedDocument_data() {
@@ -348,6 +378,15 @@ private slots:
     }
 
 private:
+    void typeAtTheEnd(const QString& text) {
+        CCodeView* pane = frame_->codeView();
+        pane->setFocus();
+        pane->moveCursor(QTextCursor::End);
+        if (!pane->toPlainText().isEmpty())
+            QTest::keyClick(pane, Qt::Key_Return);
+        QTest::keyClicks(pane, text);
+    }
+
     CFolioApp& app_;
     CMainFrame* frame_ = nullptr;
     QTemporaryDir dir_;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "editor/BarcodeProperties.h"
+#include "editor/TextProperties.h"
+
+#include <optional>
+
+class QWidget;
+
+namespace quillset {
+
+class TextRenderer;
+struct PageObject;
+
+// The set-up dialogs of the Text and Barcode tools. Each opens on a new
+// object's start values (black text at angle 0, no characters; a Code 39
+// barcode 25 dots high without data or human-readable line) with its
+// position read-only; the position boxes keep what they showed last time.
+class ToolSetUp {
+public:
+    // The object the next press places, or none when the dialog was
+    // cancelled. It may hold no characters: the editor then drops the tool.
+    std::optional<PageObject> text(TextRenderer& measurer, QWidget* parent);
+    std::optional<PageObject> barcode(QWidget* parent);
+
+private:
+    TextEditFields text_;
+    BarcodeFields barcode_;
+};
+
+} // namespace quillset

@@ -1,0 +1,497 @@
+#include "DialogDriver.h"
+#include "GuiTestMain.h"
+
+#include "app/CCodeView.h"
+#include "app/CFolioDoc.h"
+#include "app/CFolioView.h"
+#include "app/CMainFrame.h"
+#include "app/DragFrame.h"
+#include "model/ObjectList.h"
+#include "model/PageSettings.h"
+
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <functional>
+
+using namespace quillset;
+using namespace dialog_driver;
+
+namespace {
+
+// The page's margins in these tests, so that every gesture goes through
+// the conversion from the window's pixels to page dots.
+constexpr QPoint kMargins(16, 8);
+
+const QString kTopMost = QStringLiteral("The Object you selected is already at the Top Most position");
+const QString kBottomMost =
+    QStringLiteral("The Object you selected is already at the Bottom Most position");
+
+// Acts once on the next pop-up menu or dialog of its kind that opens, as a
+// user would.
+class NextWindow : public QObject {
+public:
+    NextWindow(const QMetaObject& kind, std::function<void(QWidget*)> act)
+        : act_(std::move(act)) {
+        connect(&timer_, &QTimer::timeout, this, [this, &kind] {
+            QWidget* shown = QApplication::activePopupWidget();
+            if (!shown)
+                shown = QApplication::activeModalWidget();
+            if (!shown || done_ || !kind.cast(shown))
+                return;
+            done_ = true;
+            act_(shown);
+        });
+        timer_.start(10);
+    }
+    bool done() const { return done_; }
+
+private:
+    std::function<void(QWidget*)> act_;
+    QTimer timer_;
+    bool done_ = false;
+};
+
+void clickMenuItem(QWidget* popup, const QString& text) {
+    auto* menu = qobject_cast<QMenu*>(popup);
+    QVERIFY(menu);
+    for (QAction* action : menu->actions())
+        if (action->text() == text)
+            return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    QFAIL(qPrintable("no menu item " + text));
+}
+
+// The dialogs' parts of the table-driven tests.
+void typeHi(QWidget* dialog) {
+    auto* text = named<QTextEdit>(*dialog, QStringLiteral("Text"));
+    QVERIFY(text);
+    text->setFocus();
+    QTest::keyClicks(text, "Hi");
+    pressOk(*qobject_cast<QDialog*>(dialog));
+}
+void code128Abc(QWidget* dialog) {
+    retype(named<QLineEdit>(*dialog, QStringLiteral("Data")), QStringLiteral("ABC"));
+    click(button(*dialog, QStringLiteral("Code 128 - A\nCode 128 - B\nCode 128 - C")));
+    pressOk(*qobject_cast<QDialog*>(dialog));
+}
+void width100(QWidget* dialog) {
+    retype(named<QLineEdit>(*dialog, QStringLiteral("Width")), QStringLiteral("100"));
+    pressOk(*qobject_cast<QDialog*>(dialog));
+}
+void angle180(QWidget* dialog) {
+    click(button(*dialog, QStringLiteral("180")));
+    pressOk(*qobject_cast<QDialog*>(dialog));
+}
+void cancel(QWidget* dialog) {
+    qobject_cast<QDialog*>(dialog)->reject();
+}
+using DialogAction = void (*)(QWidget*);
+const DialogAction kDialogActions[] = {typeHi, code128Abc, width100, angle180, cancel};
+
+} // namespace
+
+class PageEditingTest : public QObject {
+    Q_OBJECT
+public:
+    explicit PageEditingTest(CFolioApp& app)
+        : app_(app) {}
+
+private slots:
+    void init() {
+        QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).clear();
+        QVERIFY(app_.InitInstance({"quillset"}));
+        frame_ = app_.mainFrame();
+        view_ = frame_->folioView();
+        QVERIFY(QTest::qWaitForWindowActive(frame_));
+        PageSettings page = document().session().settings();
+        page.leftMargin = static_cast<std::int16_t>(kMargins.x());
+        page.topMargin = static_cast<std::int16_t>(kMargins.y());
+        page.pageWidth = 352;
+        document().setPageSettings(page);
+    }
+
+    void toolBarInItsOrder() {
+        QStringList buttons;
+        for (QAction* action : frame_->findChild<QToolBar*>()->actions())
+            buttons << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+        QCOMPARE(buttons.join(','),
+                 QStringLiteral("Grid,|,Draw a white filled rectangle,Draw a black filled rectangle,"
+                                "Draw a white hollow rectangle,Draw a black hollow rectangle,"
+                                "Draw Text,Draw Barcode,|,Move Item,Resize item,Erase Item,"
+                                "Compile (F5),|,About"));
+        QCOMPARE(toolButton("Draw Text")->defaultAction()->statusTip(), QStringLiteral("Text"));
+        QCOMPARE(toolButton("Resize item")->defaultAction()->statusTip(),
+                 QStringLiteral("Click and drag the lower right corner of an item to resize it."));
+        QVERIFY(!toolButton("Erase Item")->icon().isNull());
+        QCOMPARE(view_->accessibleName(), QStringLiteral("Page"));
+        QCOMPARE(frame_->codeView()->accessibleName(), QStringLiteral("Script"));
+    }
+
+    // The buttons show the tool set, which also changes by itself.
+    void checkMarksFollowTheTools() {
+        clickTool("Draw a white filled rectangle");
+        clickTool("Draw a black hollow rectangle");
+        QCOMPARE(checkedTools(), QStringList{"Draw a black hollow rectangle"});
+        clickTool("Draw a black hollow rectangle");
+        QCOMPARE(checkedTools(), QStringList());
+
+        clickTool("Move Item");
+        frame_->codeView()->setFocus();
+        QTRY_COMPARE(checkedTools(), QStringList());
+
+        clickTool("Resize item");
+        NextWindow ok(QDialog::staticMetaObject,
+                      [](QWidget* dialog) { pressOk(*qobject_cast<QDialog*>(dialog)); });
+        frame_->pageSetup();
+        QCOMPARE(checkedTools(), QStringList());
+
+        clickTool("Erase Item");
+        setScript(QStringLiteral("DrawRectangle(0,0,5,5,1,0);"));
+        QCOMPARE(checkedTools(), QStringList());
+    }
+
+    void gestures_data() {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<bool>("grid");
+        QTest::addColumn<int>("scroll");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<QPoint>("release");
+        QTest::addColumn<QString>("result");
+        const QString a = QStringLiteral("DrawRectangle(10,20,50,60,1,0);\r\n");
+        const QString b = QStringLiteral("DrawRectangle(30,40,80,90,1,3);\r\n");
+        const QString text = QStringLiteral("DrawText(10,20,1,0,\"Hi\");\r\n");
+        const QPoint p(10, 20), q(50, 60);
+        QTest::newRow("white filled") << "Draw a white filled rectangle" << false << 0 << QString()
+                                      << p << q << "DrawRectangle(10,20,50,60,0,0);\r\n";
+        QTest::newRow("black filled, drawn backwards")
+            << "Draw a black filled rectangle" << false << 0 << QString() << q << p << a;
+        QTest::newRow("white hollow") << "Draw a white hollow rectangle" << false << 0 << QString()
+                                      << p << q << "DrawRectangle(10,20,50,60,0,3);\r\n";
+        QTest::newRow("black hollow, scrolled")
+            << "Draw a black hollow rectangle" << false << 30 << QString() << QPoint(10, 50) << q
+            << "DrawRectangle(10,50,50,60,1,3);\r\n";
+        QTest::newRow("grid snaps both corners")
+            << "Draw a black filled rectangle" << true << 0 << QString() << QPoint(3, 4)
+            << QPoint(27, 36) << "DrawRectangle(0,0,30,40,1,0);\r\n";
+        QTest::newRow("released outside the view")
+            << "Draw a black filled rectangle" << false << 0 << QString() << p
+            << QPoint(-40, -30) << "DrawRectangle(-40,-30,10,20,1,0);\r\n";
+        QTest::newRow("move keeps the size") << "Move Item" << false << 0 << a << QPoint(12, 22)
+                                             << QPoint(32, 52) << "DrawRectangle(30,50,70,90,1,0);\r\n";
+        QTest::newRow("move snaps the top-left to the grid")
+            << "Move Item" << true << 0 << a << p << QPoint(14, 26)
+            << "DrawRectangle(10,30,50,70,1,0);\r\n";
+        QTest::newRow("move takes the upper of two") << "Move Item" << false << 0 << a + b
+                                                     << QPoint(40, 50) << QPoint(41, 50)
+                                                     << a + "DrawRectangle(31,40,81,90,1,3);\r\n";
+        QTest::newRow("resize near the top-left keeps the bottom-right")
+            << "Resize item" << false << 0 << a << QPoint(12, 22) << QPoint(0, 5)
+            << "DrawRectangle(0,5,50,60,1,0);\r\n";
+        QTest::newRow("resize leaves a text alone")
+            << "Resize item" << false << 0 << text << QPoint(11, 21) << QPoint(40, 40) << text;
+        QTest::newRow("eraser takes the upper of two")
+            << "Erase Item" << false << 0 << a + b << QPoint(40, 50) << QPoint(40, 50) << a;
+        QTest::newRow("eraser takes the only object")
+            << "Erase Item" << false << 0 << a << p << p << QString();
+        QTest::newRow("move on empty space") << "Move Item" << false << 0 << a << QPoint(100, 100)
+                                             << QPoint(120, 120) << a;
+    }
+    // Real mouse events on the page; every tool stays on after its gesture.
+    void gestures() {
+        QFETCH(QString, tool);
+        QFETCH(bool, grid);
+        QFETCH(int, scroll);
+        QFETCH(QString, script);
+        QFETCH(QPoint, press);
+        QFETCH(QPoint, release);
+        QFETCH(QString, result);
+        setScript(script);
+        if (grid)
+            clickTool("Grid");
+        view_->verticalScrollBar()->setValue(scroll);
+        clickTool(tool);
+        const QPoint shift = kMargins - QPoint(0, view_->verticalScrollBar()->value());
+        drag(press + shift, release + shift);
+        QCOMPARE(document().script(), result);
+        QCOMPARE(checkedTools(), QStringList{tool});
+    }
+
+    void placements_data() {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("text") << "Draw Text" << 0 << "DrawText(30,40,1,0,\"Hi\");\r\n";
+        QTest::newRow("barcode") << "Draw Barcode" << 1 << "DrawBarcode(30,40,0,0,2,25,\"ABC\");\r\n";
+        QTest::newRow("cancelled") << "Draw Text" << 4 << QString();
+    }
+    // The set-up dialog says what the next press places; then the tool is
+    // off.
+    void placements() {
+        QFETCH(QString, tool);
+        QFETCH(int, dialog);
+        QFETCH(QString, result);
+        NextWindow setUp(QDialog::staticMetaObject, kDialogActions[dialog]);
+        clickTool(tool);
+        QVERIFY(setUp.done());
+        drag(QPoint(30, 40) + kMargins, QPoint(30, 40) + kMargins);
+        QCOMPARE(document().script(), result);
+        QCOMPARE(checkedTools(), QStringList());
+    }
+
+    // A drag shows only its frame, repainting the old and new frames over
+    // the page picture; the page is rendered once, at the release. Escape
+    // ends a drag without a change.
+    void dragRendersOnlyAtTheRelease() {
+        setScript(QStringLiteral("DrawRectangle(10,20,50,60,1,0);"));
+        clickTool("Move Item");
+        QTest::qWait(20);
+        const QImage before = view_->viewport()->grab().toImage();
+        QSignalSpy renders(&document(), &CFolioDoc::pageChanged);
+        QSignalSpy scripts(&document(), &CFolioDoc::scriptReplaced);
+        PaintRecorder painted(view_->viewport());
+
+        QWidget* port = view_->viewport();
+        QTest::mousePress(port, Qt::LeftButton, {}, QPoint(20, 30) + kMargins);
+        QRegion frames = dragFrameRegion(*view_->editor().frame());
+        for (int step = 1; step <= 3; ++step) {
+            QTest::mouseMove(port, QPoint(20 + 7 * step, 30 + 5 * step) + kMargins);
+            frames += dragFrameRegion(*view_->editor().frame());
+            QApplication::processEvents();
+        }
+        QVERIFY(!painted.region.isEmpty());
+        QVERIFY((painted.region - frames).isEmpty());
+        const QImage during = view_->viewport()->grab().toImage();
+        const QRegion band = dragFrameRegion(*view_->editor().frame());
+        QVERIFY(differences(before, during, band) > 0);
+        QCOMPARE(differences(before, during, QRegion(during.rect()) - band), 0);
+        QCOMPARE(renders.count(), 0);
+
+        QTest::keyClick(view_, Qt::Key_Escape);
+        QVERIFY(!view_->editor().frame());
+        QTest::mouseRelease(port, Qt::LeftButton, {}, QPoint(60, 60) + kMargins);
+        QCOMPARE(renders.count(), 0);
+        QCOMPARE(document().script(), QStringLiteral("DrawRectangle(10,20,50,60,1,0);"));
+
+        drag(QPoint(20, 30) + kMargins, QPoint(21, 30) + kMargins);
+        QCOMPARE(renders.count(), 1);
+        QCOMPARE(scripts.count(), 1);
+        QCOMPARE(document().script(), QStringLiteral("DrawRectangle(11,20,51,60,1,0);\r\n"));
+    }
+
+    void contextMenu_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Bring to Top on B") << QPoint(25, 5) << "Bring to Top" << "ACDB" << QString();
+        QTest::newRow("Send to Bottom on C") << QPoint(45, 5) << "Send to Bottom" << "CABD"
+                                             << QString();
+        QTest::newRow("Raise by One on A") << QPoint(0, 0) << "Raise by One" << "BACD" << QString();
+        QTest::newRow("Lower by One on B") << QPoint(29, 9) << "Lower by One" << "BACD" << QString();
+        QTest::newRow("Raise by One on the top") << QPoint(65, 5) << "Raise by One" << "ABCD"
+                                                 << kTopMost;
+        QTest::newRow("Send to Bottom on the bottom")
+            << QPoint(5, 5) << "Send to Bottom" << "ABCD" << kBottomMost;
+    }
+    // The drawing-order commands mark the document modified, refuse in a
+    // message box, and leave no tool either way.
+    void contextMenu() {
+        QFETCH(QPoint, at);
+        QFETCH(QString, command);
+        QFETCH(QString, order);
+        QFETCH(QString, message);
+        setScript(objectsInOrder(QStringLiteral("ABCD")));
+        QVERIFY(frame_->saveDocument(dir_.filePath("order.txt")));
+        clickTool("Move Item");
+        QStringList items;
+        NextWindow menu(QMenu::staticMetaObject, [&](QWidget* popup) {
+            for (QAction* action : popup->actions())
+                items << action->text();
+            clickMenuItem(popup, command);
+        });
+        QStringList messages;
+        NextWindow refusal(QMessageBox::staticMetaObject, [&](QWidget* box) {
+            messages << qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->accept();
+        });
+        rightClick(at + kMargins);
+        QTRY_VERIFY(menu.done());
+        QCOMPARE(items, QStringList({"Bring to Top", "Raise by One", "Lower by One",
+                                     "Send to Bottom", "", "Properties"}));
+        QCOMPARE(document().script(), objectsInOrder(order));
+        QCOMPARE(messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(document().isModified(), message.isEmpty());
+        QCOMPARE(checkedTools(), QStringList());
+    }
+
+    void noMenuOnEmptySpace() {
+        setScript(objectsInOrder(QStringLiteral("A")));
+        NextWindow menu(QMenu::staticMetaObject, [](QWidget* popup) { popup->close(); });
+        rightClick(QPoint(200, 200));
+        QTest::qWait(50);
+        QVERIFY(!menu.done());
+    }
+
+    void properties_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("rectangle") << "DrawRectangle(10,20,50,60,1,3);" << 2
+                                   << "DrawRectangle(10,20,110,60,1,3);\r\n";
+        QTest::newRow("text keeps its origin") << "DrawText(10,20,1,0,\"Hi\");" << 3
+                                               << "DrawText(10,20,1,2,\"Hi\");\r\n";
+        QTest::newRow("barcode") << "DrawBarcode(10,20,0,0,1,25,\"ABC\");" << 1
+                                 << "DrawBarcode(10,20,0,0,2,25,\"ABC\");\r\n";
+        QTest::newRow("cancel changes nothing") << "DrawRectangle(10,20,50,60,1,3);" << 4
+                                                << "DrawRectangle(10,20,50,60,1,3);";
+    }
+    void properties() {
+        QFETCH(QString, script);
+        QFETCH(int, dialog);
+        QFETCH(QString, result);
+        setScript(script);
+        NextWindow menu(QMenu::staticMetaObject,
+                        [](QWidget* popup) { clickMenuItem(popup, QStringLiteral("Properties")); });
+        NextWindow edit(QDialog::staticMetaObject, kDialogActions[dialog]);
+        // Inside the text's box whatever its angle: the bounds run to the
+        // left of and above the origin at 180 degrees.
+        rightClick(QPoint(11, 21) + kMargins);
+        QTRY_VERIFY(edit.done());
+        QCOMPARE(document().script(), result);
+    }
+
+    // Typed text is compiled before the press, and the tool in hand stays.
+    void typedScriptIsKeptByAnEdit() {
+        frame_->codeView()->setFocus();
+        QTest::keyClicks(frame_->codeView(), "DrawRectangle(0,0,5,5,1,0);");
+        QCoreApplication::processEvents();
+        clickTool("Draw a black filled rectangle");
+        drag(QPoint(10, 20) + kMargins, QPoint(50, 60) + kMargins);
+        QCOMPARE(document().script(),
+                 QStringLiteral("DrawRectangle(0,0,5,5,1,0);\r\nDrawRectangle(10,20,50,60,1,0);\r\n"));
+        QCOMPARE(checkedTools(), QStringList{"Draw a black filled rectangle"});
+    }
+
+    void fullPageSaysSoInTheStatusBar() {
+        setScript(QStringLiteral("DrawRectangle(0,0,1,1,1,0);\n").repeated(kMaxObjects));
+        clickTool("Draw a black filled rectangle");
+        QSignalSpy renders(&document(), &CFolioDoc::pageChanged);
+        drag(QPoint(10, 20) + kMargins, QPoint(50, 60) + kMargins);
+        QCOMPARE(frame_->statusBar()->currentMessage(),
+                 QStringLiteral("The page holds 500 objects; no more can be added."));
+        QCOMPARE(document().session().objects().count, kMaxObjects);
+        QCOMPARE(renders.count(), 0);
+    }
+
+    void pointerPositionInDots() {
+        auto* position = named<QLabel>(*frame_->statusBar(), QStringLiteral("Pointer Position"));
+        QVERIFY(position);
+        QTest::mouseMove(view_->viewport(), QPoint(120, 48) + kMargins);
+        QCOMPARE(position->text(), QStringLiteral("x 120, y 48"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(view_->viewport(), &leave);
+        QCOMPARE(position->text(), QString());
+    }
+
+    // Every dot of a page pushed down by its margin can be scrolled to.
+    void scrollRangeCoversTheWholePaper() {
+        PageSettings page = document().session().settings();
+        page.topMargin = 100;
+        document().setPageSettings(page);
+        const int top = document().session().settings().topMargin;
+        QCOMPARE(view_->paperSize(), QSize(834, top + 1248 + 2));
+        QCOMPARE(view_->verticalScrollBar()->maximum(),
+                 top + 1248 + 2 - view_->viewport()->height());
+    }
+
+private:
+    // Collects what the view repaints.
+    class PaintRecorder : public QObject {
+    public:
+        explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+        QRegion region;
+
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    };
+
+    CFolioDoc& document() { return frame_->document(); }
+
+    void setScript(QString script) {
+        frame_->codeView()->setPlainText(script.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        frame_->compile();
+    }
+
+    QToolButton* toolButton(const char* name) {
+        return named<QToolButton>(*frame_->findChild<QToolBar*>(), QString::fromLatin1(name));
+    }
+    void clickTool(const QString& name) {
+        QToolButton* button = toolButton(qPrintable(name));
+        QVERIFY2(button, qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QStringList checkedTools() {
+        QStringList on;
+        for (QToolButton* b : frame_->findChild<QToolBar*>()->findChildren<QToolButton*>())
+            if (b->isChecked() && b->accessibleName() != QLatin1String("Grid"))
+                on << b->accessibleName();
+        return on;
+    }
+
+    // What a right click sends the view.
+    void rightClick(QPoint at) {
+        QWidget* port = view_->viewport();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, port->mapToGlobal(at));
+        QApplication::sendEvent(port, &click);
+    }
+
+    void drag(QPoint from, QPoint to) {
+        QWidget* port = view_->viewport();
+        QTest::mousePress(port, Qt::LeftButton, {}, from);
+        QTest::mouseMove(port, (from + to) / 2);
+        QTest::mouseMove(port, to);
+        QTest::mouseRelease(port, Qt::LeftButton, {}, to);
+    }
+
+    // Four 10-dot squares side by side, named A to D from the left.
+    static QString objectsInOrder(const QString& names) {
+        QString script;
+        for (QChar name : names) {
+            const int left = 20 * (name.unicode() - 'A');
+            script += QStringLiteral("DrawRectangle(%1,0,%2,9,1,0);\r\n").arg(left).arg(left + 9);
+        }
+        return script;
+    }
+
+    static int differences(const QImage& a, const QImage& b, const QRegion& where) {
+        int found = 0;
+        for (const QRect& r : where)
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    found += a.pixel(x, y) != b.pixel(x, y);
+        return found;
+    }
+
+    CFolioApp& app_;
+    CMainFrame* frame_ = nullptr;
+    CFolioView* view_ = nullptr;
+    QTemporaryDir dir_;
+};
+
+QUILLSET_GUI_TEST_MAIN(PageEditingTest)
+#include "PageEditingTest.moc"
