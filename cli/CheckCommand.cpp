@@ -1,7 +1,7 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
-#include "cli/ScriptCheck.h"
 #include "cli/StderrReporter.h"
+#include "document/ScriptCheck.h"
 
 #include <iostream>
 

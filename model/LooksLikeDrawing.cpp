@@ -1,19 +1,19 @@
-#include "cli/ScriptCheck.h"
-
-#include "document/ScriptFile.h"
-#include "model/Limits.h"
-#include "model/ScriptReader.h"
+#include "model/LooksLikeDrawing.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
-namespace quillset::cli {
+namespace quillset {
 
 namespace {
 
 constexpr std::array<std::string_view, 3> kDrawingKeywords = {"DRAWTEXT", "DRAWRECTANGLE",
                                                               "DRAWBARCODE"};
+// Longer words can be neither a keyword's misspelling nor tell more about
+// its prefix; the cap keeps a line of one endless word cheap to judge.
+constexpr std::size_t kWordLetters = 16;
 
 // The first word, upper-cased, after any blanks or control characters;
 // empty when something else (a comment's slashes) comes first.
@@ -22,7 +22,7 @@ std::string firstWord(std::string_view line) {
     while (i < line.size() && static_cast<unsigned char>(line[i]) <= ' ')
         ++i;
     std::string word;
-    for (; i < line.size(); ++i) {
+    for (; i < line.size() && word.size() < kWordLetters; ++i) {
         const char c = line[i];
         if (c >= 'a' && c <= 'z')
             word += static_cast<char>(c - 'a' + 'A');
@@ -52,8 +52,11 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
     return d[a.size()][b.size()];
 }
 
-bool looksLikeDrawing(std::string_view word) {
+} // namespace
+
+bool looksLikeDrawing(std::string_view line) {
     constexpr std::size_t kMinimumPrefix = 5; // "DRAWT", "DRAWR", "DRAWB"
+    const std::string word = firstWord(line);
     return std::any_of(kDrawingKeywords.begin(), kDrawingKeywords.end(), [&](std::string_view k) {
         const std::size_t shorter = std::min(word.size(), k.size());
         const bool prefix =
@@ -62,34 +65,4 @@ bool looksLikeDrawing(std::string_view word) {
     });
 }
 
-std::string pastLastObject() {
-    return "past the " + std::to_string(kMaxObjects) + "th line, not drawn";
-}
-
-} // namespace
-
-std::vector<CheckFinding> checkScript(std::string_view fileBytes) {
-    std::vector<CheckFinding> findings;
-    int number = 0;
-    int scriptLines = 0;
-    std::string line;
-    while (!fileBytes.empty()) {
-        ++number;
-        const std::size_t end = fileBytes.find('\n');
-        line.assign(fileBytes.substr(0, end));
-        fileBytes.remove_prefix(end == std::string_view::npos ? fileBytes.size() : end + 1);
-        std::erase(line, '\r');
-        if (goesToScript(line) && ++scriptLines > kMaxObjects) {
-            findings.push_back({number, 1, pastLastObject()});
-            continue;
-        }
-        if (!looksLikeDrawing(firstWord(line)))
-            continue;
-        ScriptReader reader;
-        if (reader.readDrawingStatement(line) == Keyword::None)
-            findings.push_back({number, reader.failure.position + 1, reader.failure.reason});
-    }
-    return findings;
-}
-
-} // namespace quillset::cli
+} // namespace quillset

@@ -1,0 +1,68 @@
+#include "document/ScriptCheck.h"
+
+#include "document/ScriptFile.h"
+#include "model/CodePage437.h"
+#include "model/Limits.h"
+#include "model/LooksLikeDrawing.h"
+#include "model/ScriptReader.h"
+
+#include <algorithm>
+
+namespace quillset {
+
+namespace {
+
+CheckFinding pastLastObject(int line) {
+    return {line, 1, "past the " + std::to_string(kMaxObjects) + "th line, not drawn"};
+}
+
+void checkStatement(std::string_view line, int number, std::vector<CheckFinding>& findings) {
+    if (!looksLikeDrawing(line))
+        return;
+    ScriptReader reader;
+    if (reader.readDrawingStatement(line) == Keyword::None)
+        findings.push_back({number, reader.failure.position + 1, reader.failure.reason});
+}
+
+} // namespace
+
+std::vector<CheckFinding> checkScript(std::string_view fileBytes) {
+    std::vector<CheckFinding> findings;
+    int number = 0;
+    int scriptLines = 0;
+    std::string line;
+    while (!fileBytes.empty()) {
+        ++number;
+        const std::size_t end = fileBytes.find('\n');
+        line.assign(fileBytes.substr(0, end));
+        fileBytes.remove_prefix(end == std::string_view::npos ? fileBytes.size() : end + 1);
+        std::erase(line, '\r');
+        if (goesToScript(line) && ++scriptLines > kMaxObjects)
+            findings.push_back(pastLastObject(number));
+        else
+            checkStatement(line, number, findings);
+    }
+    return findings;
+}
+
+std::vector<CheckFinding> checkPaneScript(std::string_view utf8) {
+    std::vector<CheckFinding> findings;
+    std::string line;
+    for (int number = 1; !utf8.empty(); ++number) {
+        if (number > kMaxObjects) {
+            findings.push_back(pastLastObject(number));
+            break;
+        }
+        const std::size_t end = utf8.find_first_of("\r\n");
+        line.clear();
+        appendUtf8AsCp437(line, utf8.substr(0, end));
+        checkStatement(line, number, findings);
+        if (end == std::string_view::npos)
+            break;
+        const bool crlf = utf8[end] == '\r' && end + 1 < utf8.size() && utf8[end + 1] == '\n';
+        utf8.remove_prefix(end + (crlf ? 2 : 1));
+    }
+    return findings;
+}
+
+} // namespace quillset

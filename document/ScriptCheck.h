@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillset {
+
+struct CheckFinding {
+    int line;   // 1-based
+    int column; // 1-based, in characters, where reading gave up
+    std::string reason;
+    bool operator==(const CheckFinding&) const = default;
+};
+
+// The lines of a script file (code page 437) that would not be drawn: the
+// drawing statements that would not read, so that Compile would keep them
+// as plain lines, and every script line past the 500th, which Compile keeps
+// apart ("past the 500th line, not drawn", column 1). A line counts as a
+// drawing statement when it looksLikeDrawing(). Lines are counted as Open
+// reads them: each ends at a line feed, and the printer's wrapper lines and
+// the page statements are not script lines.
+std::vector<CheckFinding> checkScript(std::string_view fileBytes);
+
+// The same for the script pane's text (UTF-8), read as Compile reads it:
+// lines end at CR LF, a lone CR or a lone LF, each is converted to code page
+// 437 and every one is a script line. The lines past the 500th are one
+// finding, at the first of them; nothing after it is checked.
+std::vector<CheckFinding> checkPaneScript(std::string_view utf8);
+
+} // namespace quillset
