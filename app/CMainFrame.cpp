@@ -8,6 +8,8 @@
 #include "app/HelpWindow.h"
 #include "app/LockKeyIndicators.h"
 #include "app/MessageBoxReporter.h"
+#include "app/ScriptDiagnostics.h"
+#include "app/ScriptHighlighter.h"
 #include "app/ToolActions.h"
 #include "app/dialogs/CPageSetupDlg.h"
 #include "model/PageSettings.h"
@@ -230,6 +232,8 @@ void CMainFrame::createPanes() {
     splitter_ = new QSplitter(Qt::Vertical, this);
     folioView_ = new CFolioView(*document_, splitter_);
     codeView_ = new CCodeView(*document_, splitter_);
+    new ScriptHighlighter(codeView_->document());
+    new ScriptDiagnostics(*codeView_, *statusBar());
     splitter_->addWidget(folioView_);
     splitter_->addWidget(codeView_);
     splitter_->setSizes({400, 200});

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 namespace quillset {
 
@@ -34,9 +33,10 @@ std::string firstWord(std::string_view line) {
     return word;
 }
 
-// Edits (insert, delete, replace, swap of neighbours) from a to b.
+// Edits (insert, delete, replace, swap of neighbours) from a to b; neither
+// is longer than kWordLetters.
 std::size_t editDistance(std::string_view a, std::string_view b) {
-    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    std::array<std::array<std::size_t, kWordLetters + 1>, kWordLetters + 1> d{};
     for (std::size_t i = 0; i <= a.size(); ++i)
         d[i][0] = i;
     for (std::size_t j = 0; j <= b.size(); ++j)

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/ScriptSpans.h"
+
+#include <QSyntaxHighlighter>
+#include <QTextCharFormat>
+
+#include <array>
+#include <optional>
+
+namespace quillset {
+
+// Colours the script pane's drawing statements: keywords, numbers, string
+// literals and, inside them, style tags and escapes. Other lines, which
+// Compile keeps as written, stay plain.
+class ScriptHighlighter : public QSyntaxHighlighter {
+    Q_OBJECT
+public:
+    explicit ScriptHighlighter(QTextDocument* document);
+
+    // Which kind of span a character format marks, read back from the
+    // property every span format carries.
+    static std::optional<ScriptSpanKind> spanKind(const QTextFormat& format);
+
+protected:
+    void highlightBlock(const QString& text) override;
+
+private:
+    static constexpr int kSpanKindProperty = QTextFormat::UserProperty + 1;
+
+    void highlightLine(QStringView line, qsizetype offset);
+
+    std::array<QTextCharFormat, 5> formats_;
+};
+
+} // namespace quillset

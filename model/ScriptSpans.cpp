@@ -1,0 +1,93 @@
+#include "model/ScriptSpans.h"
+
+#include "model/LooksLikeDrawing.h"
+#include "model/ScriptReader.h"
+
+#include <algorithm>
+
+namespace quillset {
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+class SpanList {
+public:
+    void add(ScriptSpanKind kind, std::size_t start, std::size_t end) {
+        if (end > start)
+            spans_.push_back({kind, static_cast<int>(start), static_cast<int>(end - start)});
+    }
+    std::vector<ScriptSpan> take() { return std::move(spans_); }
+
+private:
+    std::vector<ScriptSpan> spans_;
+};
+
+// From the opening quote to the closing one, or to the line's end when the
+// literal is not closed.
+void addLiteral(std::string_view line, std::size_t open, SpanList& spans) {
+    std::size_t plain = open;
+    std::size_t i = open + 1;
+    while (i < line.size()) {
+        const char c = line[i];
+        if (c == '"') {
+            ++i;
+            break;
+        }
+        if (c != '\\' && c != '<') {
+            ++i;
+            continue;
+        }
+        spans.add(ScriptSpanKind::Literal, plain, i);
+        std::size_t end = std::min(i + 2, line.size());
+        if (c == '<') {
+            // A tag ends at '>'; an unclosed one runs up to the quote.
+            end = line.find_first_of(">\"", i + 1);
+            end = end == std::string_view::npos ? line.size() : end + (line[end] == '>');
+        }
+        spans.add(c == '<' ? ScriptSpanKind::Tag : ScriptSpanKind::Escape, i, end);
+        plain = i = end;
+    }
+    spans.add(ScriptSpanKind::Literal, plain, i);
+}
+
+} // namespace
+
+std::vector<ScriptSpan> scriptSpans(std::string_view line) {
+    if (!looksLikeDrawing(line))
+        return {};
+    SpanList spans;
+    ScriptReader reader;
+    int wordEnd = 0;
+    switch (reader.readKeyword(line, wordEnd)) {
+    case Keyword::DrawRectangle:
+    case Keyword::DrawText:
+    case Keyword::DrawBarcode: {
+        const std::size_t start = line.find_first_not_of(' ');
+        spans.add(ScriptSpanKind::Keyword, start, static_cast<std::size_t>(wordEnd));
+        break;
+    }
+    default:
+        break;
+    }
+    std::size_t i = static_cast<std::size_t>(wordEnd);
+    while (i < line.size() && line[i] != ')') {
+        if (line[i] == '"') {
+            addLiteral(line, i, spans);
+            break;
+        }
+        if (!isDigit(line[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i > 0 && line[i - 1] == '-' ? i - 1 : i;
+        while (i < line.size() && isDigit(line[i]))
+            ++i;
+        spans.add(ScriptSpanKind::Number, start, i);
+    }
+    return spans.take();
+}
+
+} // namespace quillset
