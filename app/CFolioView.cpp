@@ -197,8 +197,10 @@ void CFolioView::updateFrame(const std::optional<Rect>& frame) {
 void CFolioView::contextMenuEvent(QContextMenuEvent* event) {
     const Point client = clientPoint(viewport()->mapFromGlobal(event->globalPos()));
     const ViewMapping view = mapping();
-    if (!editor_.dragging())
-        bringScriptUpToDate();
+    // The menu's commands would reorder the list under a running drag.
+    if (editor_.dragging())
+        return;
+    bringScriptUpToDate();
     if (!editor_.contextMenuAt(client, view))
         return;
     const std::optional<ObjectMenuCommand> command = execObjectMenu(event->globalPos(), this);
