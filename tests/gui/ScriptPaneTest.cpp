@@ -87,7 +87,6 @@ private slots:
             "DrawText(0,0,1,0,\"x\")",
             "...............KKKKKKKK.N.N.N.N.LLL.");
         row("a page statement is kept as written", "SetMargin(8,8);", "...............");
-        row("so is BeginPage", "BeginPage();", "............");
         row("a comment", "// DrawText(0,0,1,0,\"x\");", ".........................");
         row("any other text", "Hello 12 \"x\"", "............");
     }
