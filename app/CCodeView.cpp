@@ -18,7 +18,6 @@ CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
     setFont(font);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setUndoRedoEnabled(false);
     setAccessibleName(QStringLiteral("Script"));
     connect(this, &QPlainTextEdit::textChanged, this, &CCodeView::textEdited);
 }
@@ -40,6 +39,9 @@ void CCodeView::showScript() {
 
 QString CCodeView::compileText() {
     typed_ = false;
+    // What is compiled becomes a step of the document's history; the pane's
+    // own undo only covers typing since.
+    document()->clearUndoRedoStacks();
     return text();
 }
 
@@ -55,7 +57,45 @@ void CCodeView::focusInEvent(QFocusEvent* event) {
     emit focusEntered();
 }
 
+// Ctrl+Z first takes back typing not yet compiled, then the document's
+// steps; redo the same way round.
+bool CCodeView::isUndoKey(const QKeyEvent* event) {
+    return event->matches(QKeySequence::Undo);
+}
+
+bool CCodeView::isRedoKey(const QKeyEvent* event) {
+    return event->matches(QKeySequence::Redo) ||
+           QKeySequence(event->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y) ||
+           QKeySequence(event->keyCombination()) ==
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
+bool CCodeView::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isUndoKey(key) || isRedoKey(key)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void CCodeView::keyPressEvent(QKeyEvent* event) {
+    if (isUndoKey(event)) {
+        if (document()->isUndoAvailable())
+            undo();
+        else
+            document_.undo();
+        return;
+    }
+    if (isRedoKey(event)) {
+        if (document()->isRedoAvailable())
+            redo();
+        else
+            document_.redo();
+        return;
+    }
     const QString typed = event->text();
     const bool inserts =
         !typed.isEmpty() &&

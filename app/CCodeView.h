@@ -35,6 +35,7 @@ signals:
     void focusEntered();
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -44,6 +45,8 @@ private:
     int room() const;
 
     void textEdited();
+    static bool isUndoKey(const QKeyEvent* event);
+    static bool isRedoKey(const QKeyEvent* event);
 
     CFolioDoc& document_;
     bool typed_ = false;

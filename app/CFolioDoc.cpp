@@ -1,11 +1,13 @@
 #include "app/CFolioDoc.h"
 
+#include "app/PagePicture.h"
+#include "document/ScriptFile.h"
 #include "model/PageSettings.h"
 #include "model/Reporter.h"
-#include "printer/SerialPort.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace quillset {
 
@@ -54,9 +56,25 @@ QString CFolioDoc::title() const {
     return pathName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(pathName_).fileName();
 }
 
+DocumentState CFolioDoc::state() const {
+    return {session_.script(), session_.settings()};
+}
+
+void CFolioDoc::stepFinished(const DocumentState& before) {
+    history_.record(before, state());
+    setModified(true);
+    emit historyChanged();
+}
+
+void CFolioDoc::historyCleared() {
+    history_.clear();
+    setModified(false);
+    emit historyChanged();
+}
+
 void CFolioDoc::newDocument() {
     session_.newDocument();
-    setModified(false);
+    historyCleared();
     setPathName(QString());
     emit listReplaced();
     emit scriptReplaced();
@@ -66,7 +84,7 @@ void CFolioDoc::newDocument() {
 bool CFolioDoc::openDocument(const QString& path, Reporter& reporter) {
     if (!session_.open(QFile::encodeName(path).toStdString(), reporter))
         return false;
-    setModified(false);
+    historyCleared();
     setPathName(QFileInfo(path).absoluteFilePath());
     emit listReplaced();
     emit scriptReplaced();
@@ -77,34 +95,72 @@ bool CFolioDoc::openDocument(const QString& path, Reporter& reporter) {
 bool CFolioDoc::saveDocument(const QString& path, Reporter& reporter) {
     if (!session_.save(QFile::encodeName(path).toStdString(), reporter))
         return false;
+    history_.markSaved();
     setModified(false);
     setPathName(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
 void CFolioDoc::compile(const QString& paneText) {
+    const DocumentState before = state();
     SignalReporter reporter(*this);
     session_.compile(paneText.toStdString(), reporter);
-    setModified(true);
+    stepFinished(before);
     emit listReplaced();
     emit pageChanged();
 }
 
+// The objects have changed but the script has not been written again yet, so
+// the script and the settings are still the state before the edit.
 void CFolioDoc::editFinished() {
+    finishEdit(state());
+}
+
+void CFolioDoc::setPageSettings(const PageSettings& page) {
+    const DocumentState before = state();
+    session_.settings() = page;
+    session_.settings().normalise();
+    finishEdit(before);
+}
+
+void CFolioDoc::finishEdit(const DocumentState& before) {
     session_.editFinished();
-    setModified(true);
+    stepFinished(before);
     emit scriptReplaced();
     emit pageChanged();
 }
 
-void CFolioDoc::setPageSettings(const PageSettings& page) {
-    session_.settings() = page;
-    session_.settings().normalise();
-    editFinished();
+void CFolioDoc::undo() {
+    if (history_.canUndo())
+        restore(history_.undo());
 }
 
-void CFolioDoc::print(SerialPort& port, Reporter& reporter) const {
-    port.Transmit(session_.printStream(), reporter);
+void CFolioDoc::redo() {
+    if (history_.canRedo())
+        restore(history_.redo());
+}
+
+void CFolioDoc::restore(const DocumentState& state) {
+    session_.settings() = state.settings;
+    session_.compile(state.script);
+    setModified(!history_.atSavedState());
+    emit historyChanged();
+    emit listReplaced();
+    emit scriptReplaced();
+    emit pageChanged();
+}
+
+bool CFolioDoc::exportImage(const QString& path, Reporter& reporter) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reporter.report(kOpenForWriteFailed);
+        return false;
+    }
+    if (!pagePicture(session_.raster()).save(&file, "PNG") || !file.commit()) {
+        reporter.report(kWriteFailed);
+        return false;
+    }
+    return true;
 }
 
 void CFolioDoc::setPathName(const QString& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/EditHistory.h"
 #include "document/FolioSession.h"
 
 #include <QObject>
@@ -8,7 +9,6 @@
 namespace quillset {
 
 class Reporter;
-class SerialPort;
 struct PageSettings;
 
 // The one document: the page's script with its objects and raster (held by
@@ -55,8 +55,17 @@ public:
     // Page Setup: the new margins and size, normalised, then as editFinished().
     void setPageSettings(const PageSettings& page);
 
-    // File > Print: the page stream goes to the label printer.
-    void print(SerialPort& port, Reporter& reporter) const;
+    // Each Compile, edit and Page Setup is one step. Undo and redo restore
+    // the script and the page settings of a step and compile them; back at
+    // the saved state the document is unmodified. New and Open start afresh.
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    void undo();
+    void redo();
+
+    // File > Export Image: the page as a PNG picture, one pixel per dot.
+    // A failed write leaves an existing file as it was.
+    bool exportImage(const QString& path, Reporter& reporter) const;
 
 signals:
     // The script was replaced from outside the script pane (New, Open, an
@@ -64,19 +73,28 @@ signals:
     void scriptReplaced();
     // The raster holds a new picture of the page.
     void pageChanged();
-    // The object list was built afresh from a script (New, Open, Compile):
-    // its indices name other objects now. Comes before pageChanged().
+    // The object list was built afresh from a script (New, Open, Compile,
+    // undo, redo): its indices name other objects now. Comes before
+    // pageChanged().
     void listReplaced();
     void titleChanged();
     void modifiedChanged(bool modified);
+    // Undo or redo became possible or impossible.
+    void historyChanged();
     // A message for the user from an operation that went on anyway.
     void warning(const QString& message);
 
 private:
     void setModified(bool modified);
+    DocumentState state() const;
+    void stepFinished(const DocumentState& before);
+    void finishEdit(const DocumentState& before);
+    void historyCleared();
+    void restore(const DocumentState& state);
     void setPathName(const QString& path);
 
     FolioSession session_;
+    EditHistory history_;
     QString pathName_;
     // What the views were last told of the modified flag.
     bool modifiedShown_ = false;

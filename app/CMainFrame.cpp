@@ -84,6 +84,24 @@ void CMainFrame::createActions() {
     saveAsAction_ = makeAction(this, QStringLiteral("Save &As..."),
                                QStringLiteral("Save the page to a new file"));
     connect(saveAsAction_, &QAction::triggered, this, &CMainFrame::fileSaveAs);
+    exportAction_ = makeAction(this, QStringLiteral("&Export Image..."),
+                               QStringLiteral("Save the page as a picture, one pixel per dot"));
+    connect(exportAction_, &QAction::triggered, this, &CMainFrame::fileExportImage);
+    undoAction_ = makeAction(this, QStringLiteral("&Undo"),
+                             QStringLiteral("Take back the last change of the page"),
+                             {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    connect(undoAction_, &QAction::triggered, this, &CMainFrame::editUndo);
+    redoAction_ = makeAction(this, QStringLiteral("&Redo"),
+                             QStringLiteral("Make the change taken back again"),
+                             {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(redoAction_, &QAction::triggered, this, &CMainFrame::editRedo);
+    const auto showHistory = [this] {
+        undoAction_->setEnabled(document_->canUndo());
+        redoAction_->setEnabled(document_->canRedo());
+    };
+    connect(document_, &CFolioDoc::historyChanged, this, showHistory);
+    showHistory();
     printAction_ = makeAction(this, QStringLiteral("&Print"),
                               QStringLiteral("Send the page to the label printer"));
     connect(printAction_, &QAction::triggered, this, &CMainFrame::filePrint);
@@ -170,11 +188,16 @@ void CMainFrame::createMenus() {
     fileMenu_->addAction(openAction_);
     fileMenu_->addAction(saveAction_);
     fileMenu_->addAction(saveAsAction_);
+    fileMenu_->addAction(exportAction_);
     fileMenu_->addSeparator();
     fileMenu_->addAction(printAction_);
     fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
     fileMenu_->addAction(exitAction_);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(undoAction_);
+    edit->addAction(redoAction_);
 
     QMenu* configure = menuBar()->addMenu(QStringLiteral("&Configure"));
     configure->addAction(serialPortAction_);
@@ -334,6 +357,34 @@ bool CMainFrame::fileSaveAs() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     return saveDocument(dialog.selectedFiles().constFirst());
+}
+
+void CMainFrame::fileExportImage() {
+    const QString script = document_->pathName().isEmpty()
+                               ? document_->title()
+                               : document_->pathName();
+    const QFileInfo info(script);
+    const QString proposed = info.dir().filePath(info.completeBaseName() + QStringLiteral(".png"));
+    QFileDialog dialog(this, QStringLiteral("Export Image"), proposed,
+                       QStringLiteral("PNG image (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        exportImage(dialog.selectedFiles().constFirst());
+}
+
+void CMainFrame::editUndo() {
+    compileTypedText();
+    document_->undo();
+}
+
+void CMainFrame::editRedo() {
+    document_->redo();
+}
+
+bool CMainFrame::exportImage(const QString& path) {
+    MessageBoxReporter reporter(this);
+    return document_->exportImage(path, reporter);
 }
 
 void CMainFrame::filePrint() {

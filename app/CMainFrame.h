@@ -49,6 +49,13 @@ public:
     void fileOpen();
     bool fileSave();
     bool fileSaveAs();
+    // File > Export Image: the page as a PNG picture, life-size.
+    void fileExportImage();
+    // Edit > Undo and Redo: whole steps; typing not yet compiled becomes a
+    // step first, so nothing typed is lost.
+    void editUndo();
+    void editRedo();
+    bool exportImage(const QString& path);
     // File > Print: the page stream to the label printer.
     void filePrint();
     // Ctrl+P: the page picture through the host's printer system.
@@ -90,6 +97,9 @@ private:
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* serialPortAction_ = nullptr;

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSplitter>
 
 #include <sys/resource.h>
@@ -122,13 +123,38 @@ private slots:
         QTRY_COMPARE(QGuiApplication::clipboard()->text(), kRectangle);
     }
 
-    void undoDoesNothing() {
+    // Ctrl+Z in the pane takes back typing first, then whole steps; redo
+    // brings them back in the same order.
+    void undoTakesBackTypingThenSteps() {
         CCodeView* pane = frame_->codeView();
+        pane->setPlainText(kRectangle);
+        frame_->compile();
         pane->setFocus();
+        pane->moveCursor(QTextCursor::End);
         QTest::keyClicks(pane, "abc");
         QTest::keyClick(pane, Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(pane, Qt::Key_Backspace, Qt::AltModifier);
-        QCOMPARE(pane->toPlainText(), QStringLiteral("abc"));
+        QCOMPARE(pane->toPlainText(), kRectangle);
+        QTest::keyClick(pane, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(pane->toPlainText(), QString());
+        QCOMPARE(frame_->document().session().objects().count, 0);
+        QTest::keyClick(pane, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(pane->toPlainText(), kRectangle);
+        QCOMPARE(frame_->document().session().objects().count, 1);
+    }
+
+    // From the menu, typing not yet compiled is one step of its own.
+    void menuUndoKeepsTypingAsAStep() {
+        CCodeView* pane = frame_->codeView();
+        pane->setPlainText(kRectangle);
+        frame_->compile();
+        pane->setFocus();
+        pane->moveCursor(QTextCursor::End);
+        QTest::keyClick(pane, Qt::Key_Return);
+        QTest::keyClicks(pane, "DrawRectangle(1,1,2,2,1,0);");
+        frame_->editUndo();
+        QCOMPARE(pane->toPlainText(), kRectangle);
+        frame_->editRedo();
+        QCOMPARE(frame_->document().session().objects().count, 2);
     }
 
     void paneRefusesTextBeyondItsLimit() {
@@ -274,6 +300,40 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.txt"});
         QVERIFY(frame_->document().isModified());
     }
+
+#ifdef QUILLSET_CLI
+    // The exported picture is the command line's rendering, dot for dot, and
+    // says how big a dot is.
+    void exportWritesTheRenderedDotsLifeSize() {
+        const QString script = dir_.filePath("export.txt");
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("SetMargin(8,16);\r\nSetPageSize(576,300);\r\n"
+                   "DrawRectangle(10,20,50,60,1,2);\r\nDrawText(5,80,3,0,\"<b>Hi</b>\");\r\n"
+                   "DrawBarcode(20,120,0,0,2,40,\"\x88"
+                   "ABC123\");\r\n");
+        file.close();
+        QVERIFY(frame_->openDocument(script));
+        const QString exported = dir_.filePath("export.png");
+        QVERIFY(frame_->exportImage(exported));
+
+        const QString rendered = dir_.filePath("rendered.png");
+        QProcess cli;
+        cli.start(QStringLiteral(QUILLSET_CLI), {"render", script, "-o", rendered});
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 0);
+
+        const QImage mine(exported);
+        const QImage theirs(rendered);
+        QCOMPARE(mine.size(), QSize(576, 300));
+        QCOMPARE(mine.convertToFormat(QImage::Format_RGB32),
+                 theirs.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(mine.dotsPerMeterX(), 8000);
+        QCOMPARE(mine.dotsPerMeterY(), 8000);
+        QCOMPARE(theirs.dotsPerMeterX(), 8000);
+        QVERIFY(mine.convertToFormat(QImage::Format_RGB32).pixelColor(10, 20) == Qt::black);
+    }
+#endif
 
     void openShowsTheCanonicalScript() {
         const QString path = dir_.filePath("loose.txt");

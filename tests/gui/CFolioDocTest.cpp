@@ -1,0 +1,119 @@
+#include "GuiTestMain.h"
+
+#include "app/CFolioDoc.h"
+#include "model/ObjectList.h"
+#include "model/PageSettings.h"
+#include "model/Reporter.h"
+
+#include <QSignalSpy>
+
+using namespace quillset;
+
+namespace {
+
+class NoReporter : public Reporter {
+public:
+    void report(const std::string&) override {}
+};
+
+const QString kA = QStringLiteral("DrawRectangle(1,1,5,5,1,0);");
+const QString kB = QStringLiteral("DrawRectangle(1,1,5,5,1,0);\r\nDrawText(0,20,3,0,\"B\");");
+
+} // namespace
+
+// Undo and redo over the document's steps: each restores the script and the
+// page settings of its moment and the page drawn from them.
+class CFolioDocTest : public QObject {
+    Q_OBJECT
+public:
+    explicit CFolioDocTest(CFolioApp&) {}
+
+private slots:
+    void everyKindOfStepUndoesAndRedoes() {
+        CFolioDoc doc(2);
+        doc.compile(kA);
+        doc.compile(kB);
+        // A graphical edit: the objects change, then the edit ends.
+        doc.session().objects()[0].left = 3;
+        doc.editFinished();
+        const QString edited = doc.script();
+        QVERIFY(edited.startsWith(QStringLiteral("DrawRectangle(3,1,5,5,1,0);")));
+        PageSettings page = doc.session().settings();
+        page.leftMargin = 16;
+        doc.setPageSettings(page);
+
+        QSignalSpy pages(&doc, &CFolioDoc::pageChanged);
+        QSignalSpy scripts(&doc, &CFolioDoc::scriptReplaced);
+        doc.undo();
+        QCOMPARE(doc.session().settings().leftMargin, std::int16_t(0));
+        QCOMPARE(doc.script(), edited);
+        doc.undo();
+        QCOMPARE(doc.script(), kB);
+        QCOMPARE(doc.session().objects()[0].left, 1);
+        doc.undo();
+        QCOMPARE(doc.script(), kA);
+        QCOMPARE(doc.session().objects().count, 1);
+        doc.undo();
+        QCOMPARE(doc.script(), QString());
+        QCOMPARE(doc.session().objects().count, 0);
+        QVERIFY(!doc.canUndo());
+        QCOMPARE(pages.count(), 4);
+        QCOMPARE(scripts.count(), 4);
+
+        for (int i = 0; i < 4; ++i)
+            doc.redo();
+        QVERIFY(!doc.canRedo());
+        QCOMPARE(doc.session().settings().leftMargin, std::int16_t(16));
+        QCOMPARE(doc.script(), edited);
+        QCOMPARE(doc.session().objects()[0].left, 3);
+    }
+
+    void aNewEditClearsTheRedoList() {
+        CFolioDoc doc(2);
+        doc.compile(kA);
+        doc.compile(kB);
+        doc.undo();
+        QVERIFY(doc.canRedo());
+        doc.session().objects()[0].top = 2;
+        doc.editFinished();
+        QVERIFY(!doc.canRedo());
+        doc.undo();
+        QCOMPARE(doc.script(), kA);
+    }
+
+    void undoingBackToTheSavedStateClearsModified() {
+        QTemporaryDir dir;
+        CFolioDoc doc(2);
+        NoReporter reporter;
+        doc.compile(kA);
+        QVERIFY(doc.saveDocument(dir.filePath("a.txt"), reporter));
+        QVERIFY(!doc.isModified());
+        doc.compile(kB);
+        QVERIFY(doc.isModified());
+        doc.undo();
+        QVERIFY(!doc.isModified());
+        doc.undo();
+        QVERIFY(doc.isModified());
+        doc.redo();
+        QVERIFY(!doc.isModified());
+    }
+
+    void newAndOpenStartAfresh() {
+        QTemporaryDir dir;
+        CFolioDoc doc(2);
+        NoReporter reporter;
+        doc.compile(kA);
+        QVERIFY(doc.saveDocument(dir.filePath("a.txt"), reporter));
+        doc.compile(kB);
+        QVERIFY(doc.openDocument(dir.filePath("a.txt"), reporter));
+        QVERIFY(!doc.canUndo());
+        QVERIFY(!doc.canRedo());
+        doc.compile(kB);
+        doc.newDocument();
+        QVERIFY(!doc.canUndo());
+        QVERIFY(!doc.isModified());
+    }
+};
+
+QUILLSET_GUI_TEST_MAIN(CFolioDocTest)
+#include "CFolioDocTest.moc"
