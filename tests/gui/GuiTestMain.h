@@ -8,6 +8,12 @@
 
 #include <cstdio>
 
+// Each test case starts from default settings and a fresh main window.
+inline bool startAfresh(quillset::CFolioApp& app) {
+    QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).clear();
+    return app.InitInstance({"quillset"});
+}
+
 // Starts the application with its settings in a fresh temporary folder, so
 // the user's own settings are never read or written, then runs the suite.
 #define QUILLSET_GUI_TEST_MAIN(Suite)                                                              \

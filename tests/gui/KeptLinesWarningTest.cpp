@@ -38,8 +38,7 @@ public:
 
 private slots:
     void init() {
-        QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).clear();
-        QVERIFY(app_.InitInstance({"quillset"}));
+        QVERIFY(startAfresh(app_));
         frame_ = app_.mainFrame();
     }
 

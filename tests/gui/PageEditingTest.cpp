@@ -106,8 +106,7 @@ public:
 
 private slots:
     void init() {
-        QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).clear();
-        QVERIFY(app_.InitInstance({"quillset"}));
+        QVERIFY(startAfresh(app_));
         frame_ = app_.mainFrame();
         view_ = frame_->folioView();
         QVERIFY(QTest::qWaitForWindowActive(frame_));

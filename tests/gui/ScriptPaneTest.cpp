@@ -45,8 +45,7 @@ public:
 
 private slots:
     void init() {
-        QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).clear();
-        QVERIFY(app_.InitInstance({"quillset"}));
+        QVERIFY(startAfresh(app_));
         frame_ = app_.mainFrame();
         QVERIFY(QTest::qWaitForWindowActive(frame_));
         pane_ = frame_->codeView();
