@@ -7,7 +7,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libpng-dev libzxing-dev libzint-dev
+    libpng-dev libzxing-dev libzint-dev zlib1g-dev
+    libcups2-dev cups-daemon cups-client
     clang libclang-rt-14-dev
 )
 

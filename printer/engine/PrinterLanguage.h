@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace quillset {
+
+// The languages a page can be sent in: the page stream that the script
+// printer reads, or the page's picture in a raster printer's own language.
+enum class PrinterLanguage { Script, EscPos, Zpl };
+
+// How a ZPL graphic field carries its image: compressed ASCII hex, which
+// every ZPL printer reads, or the base64 of the deflated image, which newer
+// ones read and which is about half as long.
+enum class ZplCompression { Ascii, Z64 };
+
+inline constexpr int kMaxBandRows = 256;
+inline constexpr int kMaxFeedLines = 255;
+inline constexpr int kMaxCopies = 9999;
+
+// The language and its options, as the Printer dialog and the command line
+// choose them. Options a language has no use for are ignored by it.
+struct LanguageOptions {
+    PrinterLanguage language = PrinterLanguage::Script;
+    // ESC/POS: rows per GS v 0 band, 1..kMaxBandRows; cheap printers lose
+    // data on big bands.
+    int bandRows = kMaxBandRows;
+    // Raster languages: send the picture's left part of this many dots; 0
+    // for the whole width. Many 80 mm printers print 512 dots, not 576.
+    int printWidth = 0;
+    // ESC/POS: lines fed after the picture, 0..kMaxFeedLines, and whether to
+    // cut the paper then.
+    int feedLines = 0;
+    bool cut = false;
+    ZplCompression zplCompression = ZplCompression::Ascii;
+    // The page printed this many times, 1..kMaxCopies.
+    int copies = 1;
+};
+
+struct LanguageInfo {
+    PrinterLanguage language;
+    std::string_view name;  // on the command line and in the settings: "escpos"
+    std::string_view label; // for people: "ESC/POS"
+};
+
+inline constexpr LanguageInfo kLanguages[] = {
+    {PrinterLanguage::Script, "script", "Script"},
+    {PrinterLanguage::EscPos, "escpos", "ESC/POS"},
+    {PrinterLanguage::Zpl, "zpl", "ZPL"},
+};
+
+const LanguageInfo& languageInfo(PrinterLanguage language);
+// The language of a name from kLanguages, compared exactly.
+std::optional<PrinterLanguage> languageNamed(std::string_view name);
+
+std::string_view zplCompressionName(ZplCompression compression); // "ascii", "z64"
+std::optional<ZplCompression> zplCompressionNamed(std::string_view name);
+
+} // namespace quillset
