@@ -1,0 +1,51 @@
+#include "printer/engine/EscPosEncoder.h"
+
+#include "printer/engine/SentPicture.h"
+
+#include <algorithm>
+
+namespace quillset {
+
+namespace {
+
+void appendLowHigh(std::string& out, int value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>((value >> 8) & 0xFF);
+}
+
+} // namespace
+
+std::string encodeEscPos(const DotPictureView& picture, const LanguageOptions& options) {
+    const DotPicture sent = sentPicture(picture, options.printWidth);
+    const int bandRows = std::clamp(options.bandRows, 1, kMaxBandRows);
+    const int rowBytes = sent.rowBytes();
+
+    std::string page;
+    page.reserve(sent.bits.size() + 16 + static_cast<std::size_t>(sent.height / bandRows) * 8);
+    page += "\x1B\x40";
+    for (int top = 0; top < sent.height; top += bandRows) {
+        const int rows = std::min(bandRows, sent.height - top);
+        page += std::string_view("\x1D\x76\x30\x00", 4);
+        appendLowHigh(page, rowBytes);
+        appendLowHigh(page, rows);
+        page.append(reinterpret_cast<const char*>(sent.view().row(top)),
+                    static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(rows));
+    }
+    if (const int feed = std::clamp(options.feedLines, 0, kMaxFeedLines); feed > 0) {
+        page += "\x1B\x64";
+        page += static_cast<char>(feed);
+    }
+    if (options.cut)
+        page += std::string_view("\x1D\x56\x42\x00", 4);
+
+    const int copies = std::clamp(options.copies, 1, kMaxCopies);
+    if (copies == 1)
+        return page;
+    std::string out;
+    out.reserve(page.size() * static_cast<std::size_t>(copies));
+    for (int i = 0; i < copies; ++i)
+        out += page;
+    return out;
+}
+
+} // namespace quillset

@@ -1,0 +1,33 @@
+#include "printer/engine/ZplEncoder.h"
+
+#include "printer/engine/SentPicture.h"
+#include "printer/engine/ZplAsciiHex.h"
+#include "printer/engine/ZplZ64.h"
+
+#include <algorithm>
+
+namespace quillset {
+
+std::string encodeZpl(const DotPictureView& picture, const LanguageOptions& options) {
+    const DotPicture sent = sentPicture(picture, options.printWidth);
+    const int rowBytes = sent.rowBytes();
+
+    std::string out = "^XA^PW" + std::to_string(sent.width) + "^LL" +
+                      std::to_string(sent.height) + "^LH0,0";
+    const int fieldRows = std::max(1, kMaxGraphicFieldBytes / std::max(rowBytes, 1));
+    for (int top = 0; top < sent.height; top += fieldRows) {
+        const int rows = std::min(fieldRows, sent.height - top);
+        const std::string bytes = std::to_string(rows * rowBytes);
+        out += "^FO0," + std::to_string(top) + "^GFA," + bytes + "," + bytes + "," +
+               std::to_string(rowBytes) + ",";
+        if (options.zplCompression == ZplCompression::Z64)
+            out += z64Data(sent.view().row(top), static_cast<std::size_t>(rows * rowBytes));
+        else
+            appendAsciiHex(out, sent.view().row(top), rowBytes, rows);
+        out += "^FS";
+    }
+    out += "^PQ" + std::to_string(std::clamp(options.copies, 1, kMaxCopies)) + "^XZ";
+    return out;
+}
+
+} // namespace quillset

@@ -1,0 +1,217 @@
+#include "RecordingReporter.h"
+#include "document/FolioSession.h"
+#include "document/PrinterBytes.h"
+#include "printer/engine/EscPosEncoder.h"
+#include "printer/engine/LanguageReader.h"
+#include "printer/engine/ZplAsciiHex.h"
+#include "printer/engine/ZplEncoder.h"
+#include "printer/engine/ZplZ64.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillset {
+namespace {
+
+struct Example {
+    std::string name;
+    std::unique_ptr<FolioSession> session;
+};
+
+std::vector<Example> openExamples() {
+    std::vector<Example> examples;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(QUILLSET_SOURCE_DIR) + "/examples")) {
+        Example example{entry.path().filename().string(), std::make_unique<FolioSession>()};
+        RecordingReporter reporter;
+        EXPECT_TRUE(example.session->open(entry.path().string(), reporter)) << example.name;
+        examples.push_back(std::move(example));
+    }
+    return examples;
+}
+
+ReadOutcome readBack(PrinterLanguage language, std::string_view bytes, std::size_t piece) {
+    auto reader = language == PrinterLanguage::EscPos ? makeEscPosReader() : makeZplReader();
+    ReadOutcome all;
+    auto take = [&all](ReadOutcome outcome) {
+        for (auto& page : outcome.pages)
+            all.pages.push_back(std::move(page));
+        for (auto& problem : outcome.problems)
+            all.problems.push_back(std::move(problem));
+    };
+    for (std::size_t at = 0; at < bytes.size(); at += piece)
+        take(reader->feed(bytes.substr(at, piece)));
+    take(reader->finish());
+    return all;
+}
+
+std::string fromHex(std::string_view hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        if (hex[i] == ' ')
+            --i;
+        else
+            bytes += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
+    }
+    return bytes;
+}
+
+TEST(PrinterLanguage, ExamplesReadBackDotForDot) {
+    const struct {
+        const char* why;
+        LanguageOptions options;
+        std::size_t piece; // bytes the reader gets at a time
+    } cases[] = {
+        {"ESC/POS in whole bands", {.language = PrinterLanguage::EscPos}, 1 << 20},
+        {"ZPL ASCII hex, a byte at a time", {.language = PrinterLanguage::Zpl}, 1},
+        {"ZPL Z64", {.language = PrinterLanguage::Zpl, .zplCompression = ZplCompression::Z64}, 97},
+        {"bands of 7 rows and two copies",
+         {.language = PrinterLanguage::EscPos, .bandRows = 7, .feedLines = 4, .cut = true,
+          .copies = 2},
+         13},
+    };
+    for (const Example& example : openExamples()) {
+        const DotPictureView page = dotPictureOf(example.session->raster());
+        ASSERT_GT(page.height, 0) << example.name;
+        for (const auto& c : cases) {
+            const ReadOutcome outcome =
+                readBack(c.options.language, printerBytes(*example.session, c.options), c.piece);
+            EXPECT_TRUE(outcome.problems.empty()) << example.name << ", " << c.why << ": "
+                                                  << outcome.problems.front();
+            ASSERT_EQ(outcome.pages.size(), static_cast<std::size_t>(c.options.copies))
+                << example.name << ", " << c.why;
+            for (const DotPicture& read : outcome.pages)
+                EXPECT_TRUE(sameDots(read.view(), page)) << example.name << ", " << c.why;
+        }
+    }
+}
+
+TEST(PrinterLanguage, AsciiHexRows) {
+    const struct {
+        const char* why;
+        std::vector<std::uint8_t> rows;
+        int rowBytes;
+        std::string text;
+    } cases[] = {
+        {"a count where shorter, one trailing zero as a digit", {0xFF, 0xFF, 0xFF, 0xF0}, 4, "MF0"},
+        {"a run of two stays two digits", {0xAA, 0x12}, 2, "AA12"},
+        {"counts add up: 46 F's as 40 and 6", std::vector<std::uint8_t>(23, 0xFF), 24, "hLF,"},
+        {"zeros to the end of the row", {0x12, 0x00, 0x00}, 3, "12,"},
+        {"a blank row, then one like it", {0, 0, 0, 0}, 2, ",:"},
+        {"a row like the one above; never on the first",
+         {0x0F, 0x0F, 0x0F, 0x0F, 0x00, 0x01}, 2, "0F0F:I01"},
+        {"512 F's: 419 at most per count", std::vector<std::uint8_t>(256, 0xFF), 256, "zYFjSF"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> rows = c.rows;
+        rows.resize((rows.size() + c.rowBytes - 1) / c.rowBytes * c.rowBytes);
+        std::string text;
+        appendAsciiHex(text, rows.data(), c.rowBytes, static_cast<int>(rows.size()) / c.rowBytes);
+        EXPECT_EQ(text, c.text) << c.why;
+        std::vector<std::uint8_t> read(rows.size());
+        EXPECT_EQ(readAsciiHex(text, c.rowBytes, read), "") << c.why;
+        EXPECT_EQ(read, rows) << c.why;
+    }
+}
+
+TEST(PrinterLanguage, SmallPicturesByteForByte) {
+    // 16 x 3 dots: two rows FF 0F, then a blank row.
+    const std::uint8_t bits[] = {0xFF, 0x0F, 0xFF, 0x0F, 0x00, 0x00};
+    const DotPictureView picture{bits, 16, 3, 2};
+    const struct {
+        const char* why;
+        LanguageOptions options;
+        std::string bytes; // hex for ESC/POS, text for ZPL
+    } cases[] = {
+        {"ESC/POS: bands of two rows, feed, cut",
+         {.language = PrinterLanguage::EscPos, .bandRows = 2, .feedLines = 3, .cut = true},
+         "1B40 1D763000 0200 0200 FF0FFF0F 1D763000 0200 0100 0000 1B6403 1D564200"},
+        {"ESC/POS: 12 dots sent, the rest of the byte cleared",
+         {.language = PrinterLanguage::EscPos, .printWidth = 12},
+         "1B40 1D763000 0200 0300 FF00FF000000"},
+        {"ESC/POS: a print width past the picture is the picture",
+         {.language = PrinterLanguage::EscPos, .printWidth = 999, .copies = 2},
+         "1B40 1D763000 0200 0300 FF0FFF0F0000 1B40 1D763000 0200 0300 FF0FFF0F0000"},
+        {"ZPL ASCII hex",
+         {.language = PrinterLanguage::Zpl, .printWidth = 12, .copies = 3},
+         "^XA^PW12^LL3^LH0,0^FO0,0^GFA,6,6,2,FF,:,^FS^PQ3^XZ"},
+    };
+    for (const auto& c : cases) {
+        if (c.options.language == PrinterLanguage::EscPos)
+            EXPECT_EQ(encodeEscPos(picture, c.options), fromHex(c.bytes)) << c.why;
+        else
+            EXPECT_EQ(encodeZpl(picture, c.options), c.bytes) << c.why;
+    }
+}
+
+TEST(PrinterLanguage, TallPagesSplitIntoFieldsThatStartAfresh) {
+    // 832 x 1248 with every row alike: 961 rows to the first field.
+    const std::vector<std::uint8_t> bits(104 * 1248, 0xAA);
+    const std::string zpl = encodeZpl({bits.data(), 832, 1248, 104}, {.language = PrinterLanguage::Zpl});
+    EXPECT_NE(zpl.find("^FO0,0^GFA,99944,99944,104,pNA:"), std::string::npos);
+    EXPECT_NE(zpl.find("^FO0,961^GFA,29848,29848,104,pNA:"), std::string::npos);
+}
+
+TEST(PrinterLanguage, ZplIsAFractionOfPlainHex) {
+    for (const Example& example : openExamples()) {
+        for (const ZplCompression compression : {ZplCompression::Ascii, ZplCompression::Z64}) {
+            const std::string zpl = printerBytes(
+                *example.session,
+                {.language = PrinterLanguage::Zpl, .zplCompression = compression});
+            // Plain hex: each field's data as two digits per byte of image.
+            std::size_t plain = zpl.size();
+            for (std::size_t at = zpl.find("^GFA,"); at != std::string::npos;
+                 at = zpl.find("^GFA,", at + 1)) {
+                const std::size_t data = zpl.find(',', zpl.find(',', zpl.find(',', at + 5) + 1) + 1) + 1;
+                plain += 2 * std::stoul(zpl.substr(at + 5)) - (zpl.find("^FS", data) - data);
+            }
+            const double share = 100.0 * static_cast<double>(zpl.size()) / static_cast<double>(plain);
+            const std::string name = example.name + " " + std::string(zplCompressionName(compression));
+            std::cout << name << ": " << zpl.size() << " of " << plain << " bytes of plain hex, "
+                      << share << " %\n";
+            ::testing::Test::RecordProperty(name, std::to_string(share));
+            EXPECT_LE(share, compression == ZplCompression::Ascii ? 16.0 : 8.0) << name;
+        }
+    }
+}
+
+TEST(PrinterLanguage, ReaderFaults) {
+    const std::string z64 = z64Data(reinterpret_cast<const std::uint8_t*>("\xF0\xF0"), 2);
+    const struct {
+        const char* why;
+        PrinterLanguage language;
+        std::string bytes;
+        std::size_t pages;
+        std::string problem;
+    } cases[] = {
+        {"unknown ESC/POS command, the page still printed", PrinterLanguage::EscPos,
+         fromHex("1B40 1B07 1D763000 0100 0100 80 1D5600"), 1, "byte 2: unknown command ESC 0x07"},
+        {"band cut short by the end of the stream", PrinterLanguage::EscPos,
+         fromHex("1D763000 0200 0300 FFFF"), 0, "byte 0: GS v 0 band cut short after 2 of 6 bytes"},
+        {"band too wide", PrinterLanguage::EscPos, fromHex("1D763000 FFFF 0200"), 0,
+         "byte 0: GS v 0 band of 524,280 x 2 dots refused: at most 4,096 each way"},
+        {"unknown ZPL command, offset grouped", PrinterLanguage::Zpl,
+         "^XA^PW8^LL1" + std::string(1223, ' ') + "^ZZ^XZ", 1, "byte 1,234: unknown command ^ZZ"},
+        {"Z64 whose CRC is not its own", PrinterLanguage::Zpl,
+         "^XA^FO0,0^GFA,2,2,2," + z64.substr(0, z64.size() - 4) + "0000^FS^XZ", 1,
+         "byte 9: ^GF: the CRC 0000 is not that of the data (" + z64.substr(z64.size() - 4) + ")"},
+        {"huge label width", PrinterLanguage::Zpl, "^XA^PW99999^LL8^XZ", 0,
+         "byte 3: ^PW 99,999 refused: at most 4,096 dots"},
+        {"huge graphic field", PrinterLanguage::Zpl, "^XA^GFA,9999999,9999999,2,FF^FS^XZ", 0,
+         "byte 3: ^GF of 16 x 5,000,000 dots refused: at most 4,096 each way"},
+    };
+    for (const auto& c : cases) {
+        const ReadOutcome outcome = readBack(c.language, c.bytes, 5);
+        EXPECT_EQ(outcome.pages.size(), c.pages) << c.why;
+        ASSERT_EQ(outcome.problems.size(), 1u) << c.why;
+        EXPECT_EQ(outcome.problems[0], c.problem) << c.why;
+    }
+}
+
+} // namespace
+} // namespace quillset
