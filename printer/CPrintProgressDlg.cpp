@@ -1,6 +1,6 @@
 #include "printer/CPrintProgressDlg.h"
 
-#include "printer/SerialTransmission.h"
+#include "printer/PrintTransmission.h"
 #include "printer/engine/PrintProgress.h"
 
 #include <QDialogButtonBox>
@@ -22,19 +22,18 @@ int barUnits(qint64 bytes, qint64 total) {
 
 } // namespace
 
-CPrintProgressDlg::CPrintProgressDlg(SerialTransmission& transmission, QWidget* parent)
+CPrintProgressDlg::CPrintProgressDlg(PrintTransmission& transmission, const QString& languageLabel,
+                                     QWidget* parent)
     : QDialog(parent)
     , transmission_(transmission) {
     setWindowTitle(QStringLiteral("Printing"));
     setAccessibleName(QStringLiteral("Printing"));
 
-    QString destination = transmission.portName();
-    if (transmission.device() != transmission.portName())
-        destination += QStringLiteral(" (%1)").arg(transmission.device());
-    auto* where = new QLabel(QStringLiteral("Sending the page to %1 at %2 bit/s.")
-                                 .arg(destination)
-                                 .arg(transmission.baudRate()),
-                             this);
+    QString destination =
+        QStringLiteral("Printing to %1 (%2)").arg(transmission.target(), languageLabel);
+    if (transmission.baudRate() != 0)
+        destination += QStringLiteral(" at %1 bit/s").arg(transmission.baudRate());
+    auto* where = new QLabel(destination, this);
     where->setAccessibleName(QStringLiteral("Destination"));
 
     bar_ = new QProgressBar(this);
@@ -57,27 +56,25 @@ CPrintProgressDlg::CPrintProgressDlg(SerialTransmission& transmission, QWidget* 
     layout->addWidget(status_);
     layout->addWidget(buttons);
 
-    connect(&transmission, &SerialTransmission::progressed, this,
-            &CPrintProgressDlg::showProgress);
-    connect(&transmission, &SerialTransmission::finished, this,
+    connect(&transmission, &PrintTransmission::progressed, this, &CPrintProgressDlg::showProgress);
+    connect(&transmission, &PrintTransmission::finished, this,
             &CPrintProgressDlg::transmissionEnded);
     showProgress(transmission.sent(), transmission.total());
     cancel_->setFocus();
 }
 
-bool CPrintProgressDlg::send(const SerialPort& port, std::string stream, Reporter& reporter,
+bool CPrintProgressDlg::send(PrintTransmission& transmission, const QString& languageLabel,
                              QWidget* parent) {
-    SerialTransmission transmission(port, std::move(stream), reporter);
     if (!transmission.start())
         return false;
-    CPrintProgressDlg dialog(transmission, parent);
-    if (transmission.state() == SerialTransmission::State::Sending)
+    CPrintProgressDlg dialog(transmission, languageLabel, parent);
+    if (transmission.state() == PrintTransmission::State::Sending)
         dialog.exec();
-    return transmission.state() == SerialTransmission::State::Sent;
+    return transmission.state() == PrintTransmission::State::Sent;
 }
 
 void CPrintProgressDlg::reject() {
-    if (transmission_.state() == SerialTransmission::State::Sending)
+    if (transmission_.state() == PrintTransmission::State::Sending)
         transmission_.cancel();
     else
         QDialog::reject();

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QDialog>
-
-#include <string>
+#include <QString>
 
 class QLabel;
 class QProgressBar;
@@ -10,23 +9,24 @@ class QPushButton;
 
 namespace quillset {
 
-class Reporter;
-class SerialPort;
-class SerialTransmission;
+class PrintTransmission;
 
-// File > Print while the page goes out: where it goes, the bytes sent of the
-// total, the time left at the line's rate, and Cancel. The dialog closes
+// File > Print while the page goes out: where it goes and in which printer
+// language, the bytes sent of the total, the time left where the line's
+// rate tells it, and Cancel. The dialog closes
 // itself when the transmission ends: accepted when every byte went out,
 // rejected otherwise. Cancel, Escape and closing the window cancel the
 // transmission.
 class CPrintProgressDlg : public QDialog {
     Q_OBJECT
 public:
-    CPrintProgressDlg(SerialTransmission& transmission, QWidget* parent = nullptr);
+    // `languageLabel` names the printer language: "ZPL".
+    CPrintProgressDlg(PrintTransmission& transmission, const QString& languageLabel,
+                      QWidget* parent = nullptr);
 
-    // File > Print: sends `stream` on the port while the dialog shows how it
-    // goes. Messages go to `reporter`. Whether every byte went out.
-    static bool send(const SerialPort& port, std::string stream, Reporter& reporter,
+    // File > Print: starts the transmission and shows the dialog while it
+    // runs. Whether every byte went out.
+    static bool send(PrintTransmission& transmission, const QString& languageLabel,
                      QWidget* parent);
 
     void reject() override;
@@ -35,7 +35,7 @@ private:
     void showProgress(qint64 sent, qint64 total);
     void transmissionEnded(bool allSent);
 
-    SerialTransmission& transmission_;
+    PrintTransmission& transmission_;
     QProgressBar* bar_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* cancel_ = nullptr;

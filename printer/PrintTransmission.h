@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -57,9 +59,35 @@ signals:
 protected:
     PrintTransmission(std::string bytes, Reporter& reporter, QObject* parent);
 
+    // Tells a change of sent() and restarts the stall watch. False when the
+    // transmission has ended meanwhile (a receiver cancelled it).
+    bool showProgress();
+    // Fails the transmission once sent() has not moved for `timeout`; off
+    // until set, and running from watchForStall() on.
+    void setStallTimeout(std::chrono::milliseconds timeout);
+    void watchForStall();
+    // Ends a transmission that is sending: keeps sent(), closes the
+    // connection, tells `progressed` and `finished`, then the reporter.
+    void finish(State state, const std::string& detail = {});
+    // A connection that could not be opened: reports it and returns false.
+    bool refuse(const std::string& detail);
+
+    // Closes the connection as `finish` ends in `state`; what is still queued
+    // is dropped unless every byte is being sent.
+    virtual void closeConnection(State state) = 0;
+    // The headline over a failure's detail.
+    virtual const char* failureHeadline() const;
+
     std::string bytes_;
     Reporter& reporter_;
     State state_ = State::Ready;
+    qint64 sentAtEnd_ = 0; // what sent() says once the transmission has ended
+
+private:
+    void stalled();
+
+    QTimer stall_;
+    qint64 lastShown_ = -1;
 };
 
 } // namespace quillset

@@ -7,8 +7,6 @@
 #include "printer/engine/PortFailure.h"
 #include "printer/engine/PrintProgress.h"
 
-#include <QEventLoop>
-
 #include <algorithm>
 
 #include <sys/ioctl.h>
@@ -28,9 +26,7 @@ constexpr qint64 kDeadlineSlackMs = 2000;
 
 SerialTransmission::SerialTransmission(const SerialPort& port, std::string bytes,
                                        Reporter& reporter, QObject* parent)
-    : QObject(parent)
-    , bytes_(std::move(bytes))
-    , reporter_(reporter)
+    : PrintTransmission(std::move(bytes), reporter, parent)
     , portName_(port.portName)
     , device_(portDevicePath(port.portName))
     , baudRate_(port.baudRate) {
@@ -63,15 +59,6 @@ bool SerialTransmission::start() {
     return true;
 }
 
-bool SerialTransmission::wait() {
-    if (state_ == State::Sending) {
-        QEventLoop loop;
-        connect(this, &SerialTransmission::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return state_ == State::Sent;
-}
-
 void SerialTransmission::cancel() {
     if (state_ == State::Sending)
         finish(State::Cancelled);
@@ -81,6 +68,12 @@ qint64 SerialTransmission::sent() const {
     if (state_ != State::Sending)
         return sentAtEnd_;
     return std::max<qint64>(0, written_ - queuedInDevice());
+}
+
+QString SerialTransmission::target() const {
+    if (device_ == portName_)
+        return device_;
+    return QStringLiteral("%1 (%2)").arg(portName_, device_);
 }
 
 qint64 SerialTransmission::queuedInDevice() const {
@@ -95,8 +88,7 @@ void SerialTransmission::pump() {
         return;
     const qint64 elapsed = clock_.elapsed();
     const qint64 lead = std::max<qint64>(kMinLeadBytes, lineBytes(baudRate_, kLeadMs));
-    const qint64 due =
-        std::min(total(), static_cast<qint64>(lineBytes(baudRate_, elapsed)) + lead);
+    const qint64 due = std::min(total(), static_cast<qint64>(lineBytes(baudRate_, elapsed)) + lead);
     if (handed_ < due && serial_.bytesToWrite() == 0) {
         const qint64 count = due - handed_;
         if (serial_.write(bytes_.data() + handed_, count) != count) {
@@ -105,13 +97,8 @@ void SerialTransmission::pump() {
         }
         handed_ = due;
     }
-    const qint64 now = sent();
-    if (now != lastShown_) {
-        lastShown_ = now;
-        emit progressed(now, total());
-        if (state_ != State::Sending) // cancelled by a receiver
-            return;
-    }
+    if (!showProgress())
+        return;
     if (written_ == total() && queuedInDevice() == 0)
         finish(State::Sent);
     else if (elapsed > deadlineMs_)
@@ -132,9 +119,7 @@ void SerialTransmission::failedWrite(QSerialPort::SerialPortError error) {
     finish(State::Failed, serialErrorDetail(serial_, device_));
 }
 
-void SerialTransmission::finish(State state, const std::string& detail) {
-    sentAtEnd_ = sent();
-    state_ = state;
+void SerialTransmission::closeConnection(State state) {
     pace_.stop();
     if (state != State::Sent) {
         // What the device still queues would otherwise go out, and closing
@@ -142,13 +127,10 @@ void SerialTransmission::finish(State state, const std::string& detail) {
         serial_.clear(QSerialPort::Output);
     }
     serial_.close();
-    emit progressed(sentAtEnd_, total());
-    emit finished(state == State::Sent);
-    if (state == State::Failed)
-        reporter_.reportWithDetail(kTransmissionError, detail);
-    else if (state == State::Cancelled)
-        reporter_.report(cancelledMessage(static_cast<std::uint64_t>(sentAtEnd_),
-                                          bytes_.size()));
+}
+
+const char* SerialTransmission::failureHeadline() const {
+    return kTransmissionError;
 }
 
 } // namespace quillset

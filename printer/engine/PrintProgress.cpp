@@ -23,12 +23,15 @@ std::string groupedCount(std::uint64_t count) {
 }
 
 std::string progressText(std::uint64_t sent, std::uint64_t total, std::uint32_t baudRate) {
+    std::string text = groupedCount(sent) + " of " + groupedCount(total) + " bytes";
+    if (baudRate == 0)
+        return text;
     const std::uint64_t rest = sent < total ? total - sent : 0;
     const std::int64_t seconds = (lineMilliseconds(rest, baudRate) + 999) / 1000;
     std::string left = std::to_string(seconds % 60) + " s left";
     if (seconds >= 60)
         left = std::to_string(seconds / 60) + " min " + left;
-    return groupedCount(sent) + " of " + groupedCount(total) + " bytes, " + left;
+    return text + ", " + left;
 }
 
 std::string cancelledMessage(std::uint64_t sent, std::uint64_t total) {

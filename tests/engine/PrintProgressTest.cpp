@@ -1,5 +1,5 @@
-#include "printer/engine/PortFailure.h"
 #include "printer/engine/PrintProgress.h"
+#include "printer/engine/PortFailure.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +24,7 @@ TEST(PrintProgress, Texts) {
         {progressText(10240, 25118, 9600), "10,240 of 25,118 bytes, 18 s left"},
         {progressText(0, 25118, 1200), "0 of 25,118 bytes, 3 min 51 s left"},
         {progressText(25118, 25118, 9600), "25,118 of 25,118 bytes, 0 s left"},
+        {progressText(10240, 25118, 0), "10,240 of 25,118 bytes"}, // no line rate, no time
         {cancelledMessage(10240, 25118),
          "Printing cancelled after 10,240 of 25,118 bytes; the printer may hold part of the "
          "page."},

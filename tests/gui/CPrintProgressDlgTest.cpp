@@ -5,6 +5,7 @@
 #include "printer/CPrintProgressDlg.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
+#include "printer/SerialTransmission.h"
 #include "printer/engine/PrintProgress.h"
 #include "tests/engine/RecordingReporter.h"
 
@@ -79,8 +80,7 @@ private:
 QStringList unnamedControls(QWidget& dialog) {
     QStringList unnamed;
     for (QWidget* widget : dialog.findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QLabel*>(widget) ||
-                             qobject_cast<QProgressBar*>(widget) ||
+        const bool control = qobject_cast<QLabel*>(widget) || qobject_cast<QProgressBar*>(widget) ||
                              qobject_cast<QPushButton*>(widget);
         if (control && widget->accessibleName().isEmpty())
             unnamed << widget->metaObject()->className();
@@ -123,12 +123,13 @@ private slots:
             return true;
         });
         RecordingReporter reporter;
-        const bool sent = CPrintProgressDlg::send(port_, bytes, reporter, nullptr);
+        SerialTransmission transmission(port_, bytes, reporter);
+        const bool sent = CPrintProgressDlg::send(transmission, QStringLiteral("Script"), nullptr);
         const std::string received = reader.finish();
 
         QVERIFY(watch.done());
         QVERIFY(!sent);
-        QCOMPARE(where, QStringLiteral("Sending the page to COM3 (%1) at 1200 bit/s.")
+        QCOMPARE(where, QStringLiteral("Printing to COM3 (%1) (Script) at 1200 bit/s")
                             .arg(QString::fromStdString(pty_.slavePath())));
         QVERIFY2(QRegularExpression(QStringLiteral("^[0-9,]+ of 3,000 bytes, [0-9]+ s left$"))
                      .match(status)
@@ -154,7 +155,8 @@ private slots:
         Reader reader(pty_);
         DialogWatch watch([](CPrintProgressDlg&) { return true; });
         RecordingReporter reporter;
-        QVERIFY(CPrintProgressDlg::send(port_, bytes, reporter, nullptr));
+        SerialTransmission transmission(port_, bytes, reporter);
+        QVERIFY(CPrintProgressDlg::send(transmission, QStringLiteral("Script"), nullptr));
         QVERIFY(watch.done());
         QCOMPARE(reporter.messages, std::vector<std::string>{});
         QVERIFY(reader.finish() == bytes);

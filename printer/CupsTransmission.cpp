@@ -1,0 +1,110 @@
+#include "printer/CupsTransmission.h"
+
+#include "printer/engine/PortFailure.h"
+
+#include <cups/cups.h>
+
+#include <algorithm>
+
+namespace quillset {
+
+namespace {
+
+constexpr qint64 kChunk = 64 * 1024;
+constexpr int kConnectMs = 5000;
+// How often a blocked write looks whether the print was cancelled.
+constexpr double kCancelPollSeconds = 0.25;
+
+http_t* connectToScheduler() {
+    return httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                        kConnectMs, nullptr);
+}
+
+} // namespace
+
+CupsTransmission::CupsTransmission(const QString& queue, std::string bytes, Reporter& reporter,
+                                   QObject* parent)
+    : PrintTransmission(std::move(bytes), reporter, parent)
+    , queue_(queue) {}
+
+CupsTransmission::~CupsTransmission() {
+    stop_ = true;
+    if (worker_.joinable())
+        worker_.join();
+}
+
+bool CupsTransmission::start() {
+    if (state_ != State::Ready)
+        return false;
+    state_ = State::Sending;
+    worker_ = std::thread(&CupsTransmission::run, this);
+    return true;
+}
+
+void CupsTransmission::cancel() {
+    if (state_ == State::Sending)
+        finish(State::Cancelled);
+}
+
+qint64 CupsTransmission::sent() const {
+    return state_ == State::Sending ? written_.load() : sentAtEnd_;
+}
+
+void CupsTransmission::run() {
+    const std::string queue = queue_.toStdString();
+    auto tell = [this](bool allSent, std::string detail) {
+        QMetaObject::invokeMethod(
+            this, [this, allSent, detail] { ended(allSent, detail); }, Qt::QueuedConnection);
+    };
+    auto failure = [&] { return portFailureDetail(queue, cupsLastErrorString()); };
+
+    http_t* http = connectToScheduler();
+    if (!http) {
+        tell(false, failure());
+        return;
+    }
+    httpSetTimeout(
+        http, kCancelPollSeconds,
+        [](http_t*, void* self) { return static_cast<CupsTransmission*>(self)->stop_ ? 0 : 1; },
+        this);
+    const int job = cupsCreateJob(http, queue.c_str(), "Quillset", 0, nullptr);
+    bool ok = job > 0 && cupsStartDocument(http, queue.c_str(), job, "page", CUPS_FORMAT_RAW, 1) ==
+                             HTTP_STATUS_CONTINUE;
+    for (qint64 at = 0; ok && !stop_ && at < total(); at = written_) {
+        const qint64 count = std::min(kChunk, total() - at);
+        ok = cupsWriteRequestData(http, bytes_.data() + at, static_cast<std::size_t>(count)) ==
+             HTTP_STATUS_CONTINUE;
+        if (ok) {
+            written_ = at + count;
+            QMetaObject::invokeMethod(
+                this, [this] { showProgress(); }, Qt::QueuedConnection);
+        }
+    }
+    if (ok && !stop_)
+        ok = cupsFinishDocument(http, queue.c_str()) == IPP_STATUS_OK;
+    const std::string detail = ok ? std::string() : failure();
+    httpClose(http);
+    if (stop_ && job > 0) {
+        // The job's own connection is mid-request; a fresh one cancels it.
+        if (http_t* again = connectToScheduler()) {
+            cupsCancelJob2(again, queue.c_str(), job, 0);
+            httpClose(again);
+        }
+    }
+    tell(ok && !stop_, detail);
+}
+
+void CupsTransmission::ended(bool allSent, const std::string& detail) {
+    if (state_ == State::Sending)
+        finish(allSent ? State::Sent : State::Failed, detail);
+}
+
+void CupsTransmission::closeConnection(State state) {
+    stop_ = true;
+    // After a cancel the thread still cancels the job; the destructor waits
+    // for it.
+    if (state != State::Cancelled && worker_.joinable())
+        worker_.join();
+}
+
+} // namespace quillset

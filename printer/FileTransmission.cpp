@@ -1,0 +1,157 @@
+#include "printer/FileTransmission.h"
+
+#include "printer/engine/PortFailure.h"
+
+#include <QSocketNotifier>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <system_error>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillset {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr qint64 kChunk = 16 * 1024;
+constexpr auto kStallTimeout = 10s;
+constexpr auto kDrainPoll = 20ms;
+
+// A write to a FIFO whose reader has gone raises SIGPIPE; it is held back
+// for this one write, so that the write fails with EPIPE instead.
+ssize_t writeWithoutSigpipe(int fd, const char* data, std::size_t size) {
+    sigset_t pipe, old;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, &old);
+    const ssize_t count = ::write(fd, data, size);
+    const int error = errno;
+    if (count == -1 && error == EPIPE) {
+        const timespec now{};
+        sigtimedwait(&pipe, nullptr, &now);
+    }
+    pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    errno = error;
+    return count;
+}
+
+} // namespace
+
+FileTransmission::FileTransmission(const QString& path, std::string bytes, Reporter& reporter,
+                                   QObject* parent)
+    : PrintTransmission(std::move(bytes), reporter, parent)
+    , path_(path) {
+    setStallTimeout(kStallTimeout);
+    drain_.setInterval(kDrainPoll);
+    connect(&drain_, &QTimer::timeout, this, &FileTransmission::pump);
+}
+
+FileTransmission::~FileTransmission() {
+    if (fd_ != -1)
+        ::close(fd_);
+}
+
+bool FileTransmission::start() {
+    if (state_ != State::Ready)
+        return false;
+    const QByteArray path = path_.toLocal8Bit();
+    struct stat info {};
+    const bool exists = ::stat(path.constData(), &info) == 0;
+    fifo_ = exists && S_ISFIFO(info.st_mode);
+    device_ = exists && (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode));
+    // A missing device is a printer not plugged in, not a file to create.
+    const bool file = !fifo_ && !device_ && !path_.startsWith(QLatin1String("/dev/"));
+    const int flags = O_WRONLY | O_NONBLOCK | O_CLOEXEC | (file ? O_CREAT | O_TRUNC : 0);
+    fd_ = ::open(path.constData(), flags, 0666);
+    if (fd_ == -1)
+        return refuse(failureDetail(errno));
+
+    state_ = State::Sending;
+    writable_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Write);
+    connect(writable_.get(), &QSocketNotifier::activated, this, &FileTransmission::pump);
+    watchForStall();
+    pump();
+    return true;
+}
+
+void FileTransmission::cancel() {
+    if (state_ == State::Sending)
+        finish(State::Cancelled);
+}
+
+qint64 FileTransmission::sent() const {
+    if (state_ != State::Sending)
+        return sentAtEnd_;
+    return std::max<qint64>(0, written_ - queuedInFifo());
+}
+
+qint64 FileTransmission::queuedInFifo() const {
+    int queued = 0;
+    if (!fifo_ || fd_ == -1 || ::ioctl(fd_, FIONREAD, &queued) == -1)
+        return 0;
+    return queued;
+}
+
+void FileTransmission::pump() {
+    if (state_ != State::Sending)
+        return;
+    if (written_ < total()) {
+        const qint64 count = std::min(kChunk, total() - written_);
+        const ssize_t done =
+            writeWithoutSigpipe(fd_, bytes_.data() + written_, static_cast<std::size_t>(count));
+        if (done == -1 && errno != EAGAIN && errno != EINTR) {
+            finish(State::Failed, failureDetail(errno));
+            return;
+        }
+        written_ += std::max<ssize_t>(done, 0);
+        if (written_ == total()) {
+            writable_->setEnabled(false);
+            drain_.start();
+        }
+    } else if (fifo_) {
+        pollfd end{fd_, POLLOUT, 0};
+        if (::poll(&end, 1, 0) == 1 && (end.revents & POLLERR)) {
+            finish(State::Failed, failureDetail(EPIPE));
+            return;
+        }
+    }
+    if (!showProgress())
+        return;
+    if (written_ == total() && queuedInFifo() == 0)
+        finish(State::Sent);
+}
+
+void FileTransmission::closeConnection(State) {
+    drain_.stop();
+    writable_.reset();
+    if (fd_ != -1) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+std::string FileTransmission::failureDetail(int errorNumber) const {
+    std::string detail =
+        portFailureDetail(path_.toStdString(), std::generic_category().message(errorNumber));
+    const char* hint = nullptr;
+    if ((errorNumber == EACCES || errorNumber == EPERM) && device_)
+        hint = kLpGroupHint;
+    else if (errorNumber == ENOENT || (errorNumber == ENODEV && device_))
+        hint = kMissingDeviceHint;
+    else if ((errorNumber == ENXIO || errorNumber == EPIPE) && fifo_)
+        hint = kNoReaderHint;
+    if (hint)
+        detail.append("\n").append(hint);
+    return detail;
+}
+
+} // namespace quillset

@@ -1,0 +1,138 @@
+#include "printer/TcpTransmission.h"
+
+#include "printer/engine/PortFailure.h"
+
+#include <algorithm>
+
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
+
+namespace quillset {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr qint64 kChunk = 64 * 1024;
+constexpr auto kConnectTimeout = 5s;
+constexpr auto kStallTimeout = 10s;
+constexpr auto kPace = 20ms;
+
+} // namespace
+
+TcpTransmission::TcpTransmission(const QString& host, quint16 port, std::string bytes,
+                                 Reporter& reporter, QObject* parent)
+    : PrintTransmission(std::move(bytes), reporter, parent)
+    , host_(host)
+    , port_(port) {
+    setStallTimeout(kStallTimeout);
+    connectTimeout_.setSingleShot(true);
+    connectTimeout_.setInterval(kConnectTimeout);
+    pace_.setInterval(kPace);
+    connect(&connectTimeout_, &QTimer::timeout, this, &TcpTransmission::unanswered);
+    connect(&pace_, &QTimer::timeout, this, &TcpTransmission::pump);
+    connect(&socket_, &QTcpSocket::connected, this, &TcpTransmission::connected);
+    connect(&socket_, &QTcpSocket::bytesWritten, this, &TcpTransmission::written);
+    connect(&socket_, &QTcpSocket::errorOccurred, this, &TcpTransmission::failed);
+}
+
+bool TcpTransmission::start() {
+    if (state_ != State::Ready)
+        return false;
+    state_ = State::Sending;
+    connectTimeout_.start();
+    socket_.connectToHost(host_, port_, QIODevice::WriteOnly);
+    return true;
+}
+
+void TcpTransmission::cancel() {
+    if (state_ == State::Sending)
+        finish(State::Cancelled);
+}
+
+qint64 TcpTransmission::sent() const {
+    if (state_ != State::Sending)
+        return sentAtEnd_;
+    return std::max<qint64>(0, written_ - queuedInSocket());
+}
+
+QString TcpTransmission::target() const {
+    const QString host = host_.contains(u':') ? u'[' + host_ + u']' : host_;
+    return host + u':' + QString::number(port_);
+}
+
+qint64 TcpTransmission::queuedInSocket() const {
+    int queued = 0;
+    const qintptr fd = socket_.socketDescriptor();
+    if (fd == -1 || ::ioctl(static_cast<int>(fd), SIOCOUTQ, &queued) == -1)
+        return 0;
+    return queued;
+}
+
+void TcpTransmission::connected() {
+    connectTimeout_.stop();
+    watchForStall();
+    pace_.start();
+    pump();
+}
+
+void TcpTransmission::pump() {
+    if (state_ != State::Sending || socket_.state() != QAbstractSocket::ConnectedState)
+        return;
+    if (handed_ < total() && socket_.bytesToWrite() == 0) {
+        const qint64 count = std::min(kChunk, total() - handed_);
+        if (socket_.write(bytes_.data() + handed_, count) != count) {
+            failed(socket_.error());
+            return;
+        }
+        handed_ += count;
+    }
+    if (!showProgress())
+        return;
+    if (written_ == total() && queuedInSocket() == 0)
+        finish(State::Sent);
+}
+
+void TcpTransmission::written(qint64 count) {
+    written_ += count;
+    pump();
+}
+
+void TcpTransmission::failed(QAbstractSocket::SocketError error) {
+    if (state_ != State::Sending)
+        return;
+    // A printer may close its end as soon as it has read the last byte,
+    // before the pace has seen that byte acknowledged.
+    if (error == QAbstractSocket::RemoteHostClosedError && written_ == total()) {
+        finish(State::Sent);
+        return;
+    }
+    std::string detail =
+        portFailureDetail(target().toStdString(), socket_.errorString().toStdString());
+    if (error == QAbstractSocket::ConnectionRefusedError)
+        detail.append("\n").append(kRefusedHint);
+    else if (error == QAbstractSocket::HostNotFoundError)
+        detail.append("\n").append(kUnknownHostHint);
+    finish(State::Failed, detail);
+}
+
+void TcpTransmission::unanswered() {
+    if (state_ != State::Sending)
+        return;
+    const auto seconds = std::to_string((connectTimeout_.interval() + 999) / 1000);
+    finish(State::Failed,
+           portFailureDetail(target().toStdString(), "no answer within " + seconds + " s"));
+}
+
+void TcpTransmission::closeConnection(State state) {
+    connectTimeout_.stop();
+    pace_.stop();
+    if (state == State::Sent) {
+        socket_.disconnectFromHost();
+    } else {
+        // A reset drops what the printer has not yet taken.
+        socket_.abort();
+    }
+}
+
+} // namespace quillset
