@@ -1,5 +1,6 @@
 #include "printer/PrinterDiscovery.h"
 
+#include <QDir>
 #include <QSerialPortInfo>
 
 #include <cups/cups.h>
@@ -25,6 +26,14 @@ QStringList cupsQueueNames() {
     if (!first.isEmpty())
         names.prepend(first);
     return names;
+}
+
+QStringList usbPrinterDevices() {
+    QStringList devices;
+    for (const QString& name : QDir(QStringLiteral("/dev/usb"))
+                                   .entryList({QStringLiteral("lp*")}, QDir::System, QDir::Name))
+        devices << QStringLiteral("/dev/usb/") + name;
+    return devices;
 }
 
 QStringList serialDeviceNames() {

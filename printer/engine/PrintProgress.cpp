@@ -22,8 +22,12 @@ std::string groupedCount(std::uint64_t count) {
     return digits;
 }
 
+std::string progressText(std::uint64_t sent, std::uint64_t total) {
+    return groupedCount(sent) + " of " + groupedCount(total) + " bytes";
+}
+
 std::string progressText(std::uint64_t sent, std::uint64_t total, std::uint32_t baudRate) {
-    std::string text = groupedCount(sent) + " of " + groupedCount(total) + " bytes";
+    const std::string text = progressText(sent, total);
     if (baudRate == 0)
         return text;
     const std::uint64_t rest = sent < total ? total - sent : 0;

@@ -18,9 +18,11 @@ std::int64_t lineMilliseconds(std::uint64_t bytes, std::uint32_t baudRate);
 std::string groupedCount(std::uint64_t count);
 
 // What a print shows while it runs: "10,240 of 25,118 bytes, 14 s left",
-// the time being what the rest takes on the line at `baudRate`. A rate of 0
-// (a connection without one) leaves the time out: "10,240 of 25,118 bytes".
+// the time being what the rest takes on the line at `baudRate`; a rate of 0
+// leaves the time out.
 std::string progressText(std::uint64_t sent, std::uint64_t total, std::uint32_t baudRate);
+// Without a line rate to tell the time left: "10,240 of 25,118 bytes".
+std::string progressText(std::uint64_t sent, std::uint64_t total);
 
 // "Printing cancelled after 10,240 of 25,118 bytes; the printer may hold
 // part of the page."
