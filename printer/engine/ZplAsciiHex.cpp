@@ -1,6 +1,7 @@
 #include "printer/engine/ZplAsciiHex.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -12,45 +13,67 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 // z (400) and Y (19): the most one count says.
 constexpr int kMaxCount = 419;
 
-int nibbleAt(const std::uint8_t* row, int i) {
-    return i % 2 == 0 ? row[i / 2] >> 4 : row[i / 2] & 0x0F;
-}
-
-void appendRun(std::string& out, char digit, int length) {
+// Writes the run at `out` and returns the end of what it wrote.
+char* putRun(char* out, char digit, int length) {
     while (length > 0) {
         const int count = std::min(length, kMaxCount);
         length -= count;
         // A count of 1 or 2 is no shorter than the digits themselves.
         if (count <= 2) {
-            out.append(static_cast<std::size_t>(count), digit);
+            *out++ = digit;
+            if (count == 2)
+                *out++ = digit;
             continue;
         }
         if (count >= 20)
-            out += static_cast<char>('g' + count / 20 - 1);
+            *out++ = static_cast<char>('g' + count / 20 - 1);
         if (count % 20 != 0)
-            out += static_cast<char>('G' + count % 20 - 1);
-        out += digit;
+            *out++ = static_cast<char>('G' + count % 20 - 1);
+        *out++ = digit;
     }
+    return out;
 }
 
-void appendRow(std::string& out, const std::uint8_t* row, int rowBytes) {
-    const int nibbles = rowBytes * 2;
-    int end = nibbles;
-    while (end > 0 && nibbleAt(row, end - 1) == 0)
+constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
+    std::array<std::array<char, 2>, 256> pairs{};
+    for (int i = 0; i < 256; ++i)
+        pairs[static_cast<std::size_t>(i)] = {kHexDigits[i >> 4], kHexDigits[i & 0x0F]};
+    return pairs;
+}();
+
+// At most one character a digit and the comma: 2 * rowBytes + 1.
+char* putRow(char* out, const std::uint8_t* row, int rowBytes, char* digits) {
+    const int count = rowBytes * 2;
+    for (int i = 0; i < rowBytes; ++i)
+        std::memcpy(digits + 2 * i, kHexPairs[row[i]].data(), 2);
+    int end = count;
+    while (end > 0 && digits[end - 1] == '0')
         --end;
     // One trailing zero is as long as the comma.
-    if (nibbles - end == 1)
-        end = nibbles;
+    if (count - end == 1)
+        end = count;
+    // Digits go out as they are up to the next run of three or more, the
+    // shortest that a count makes shorter; dense rows rarely have one.
     for (int i = 0; i < end;) {
-        const int digit = nibbleAt(row, i);
-        int j = i + 1;
-        while (j < end && nibbleAt(row, j) == digit)
-            ++j;
-        appendRun(out, kHexDigits[digit], j - i);
-        i = j;
+        int run = i;
+        while (run + 2 < end &&
+               ((digits[run] ^ digits[run + 1]) | (digits[run + 1] ^ digits[run + 2])) != 0)
+            ++run;
+        if (run + 2 >= end)
+            run = end;
+        std::memcpy(out, digits + i, static_cast<std::size_t>(run - i));
+        out += run - i;
+        if (run == end)
+            break;
+        int next = run + 3;
+        while (next < end && digits[next] == digits[run])
+            ++next;
+        out = putRun(out, digits[run], next - run);
+        i = next;
     }
-    if (end < nibbles)
-        out += ',';
+    if (end < count)
+        *out++ = ',';
+    return out;
 }
 
 int hexValue(char c) {
@@ -66,14 +89,21 @@ int hexValue(char c) {
 } // namespace
 
 void appendAsciiHex(std::string& out, const std::uint8_t* rows, int rowBytes, int rowCount) {
+    if (rowBytes <= 0 || rowCount <= 0)
+        return;
     const auto stride = static_cast<std::size_t>(rowBytes);
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(rowCount) * (2 * stride + 1));
+    std::string digits(2 * stride, '0');
+    char* at = out.data() + start;
     for (int y = 0; y < rowCount; ++y) {
         const std::uint8_t* row = rows + static_cast<std::size_t>(y) * stride;
         if (y > 0 && std::memcmp(row, row - stride, stride) == 0)
-            out += ':';
+            *at++ = ':';
         else
-            appendRow(out, row, rowBytes);
+            at = putRow(at, row, rowBytes, digits.data());
     }
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 std::string readAsciiHex(std::string_view text, int rowBytes, std::vector<std::uint8_t>& image) {
@@ -118,7 +148,8 @@ std::string readAsciiHex(std::string_view text, int rowBytes, std::vector<std::u
                 put(value);
         } else if (c == ',' || c == '!') {
             const int value = c == ',' ? 0 : 0x0F;
-            for (std::size_t end = rowEnd(); at < end;)
+            const std::size_t end = rowEnd();
+            while (at < end)
                 put(value);
         } else if (c == ':') {
             const std::size_t end = rowEnd();

@@ -21,7 +21,7 @@ std::string encodeZpl(const DotPictureView& picture, const LanguageOptions& opti
         out += "^FO0," + std::to_string(top) + "^GFA," + bytes + "," + bytes + "," +
                std::to_string(rowBytes) + ",";
         if (options.zplCompression == ZplCompression::Z64)
-            out += z64Data(sent.view().row(top), static_cast<std::size_t>(rows * rowBytes));
+            appendZ64(out, sent.view().row(top), static_cast<std::size_t>(rows * rowBytes));
         else
             appendAsciiHex(out, sent.view().row(top), rowBytes, rows);
         out += "^FS";

@@ -14,13 +14,21 @@ namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
-constexpr std::array<std::uint16_t, 256> kCrcTable = [] {
-    std::array<std::uint16_t, 256> table{};
+// kCrc[k][b]: the CRC of byte b followed by k zero bytes, so that eight
+// bytes take eight independent look-ups.
+constexpr std::array<std::array<std::uint16_t, 256>, 8> kCrc = [] {
+    std::array<std::array<std::uint16_t, 256>, 8> table{};
     for (unsigned i = 0; i < 256; ++i) {
         unsigned crc = i << 8;
         for (int bit = 0; bit < 8; ++bit)
             crc = crc & 0x8000 ? (crc << 1) ^ 0x1021 : crc << 1;
-        table[i] = static_cast<std::uint16_t>(crc);
+        table[0][i] = static_cast<std::uint16_t>(crc);
+    }
+    for (std::size_t k = 1; k < 8; ++k) {
+        for (unsigned i = 0; i < 256; ++i) {
+            const unsigned crc = table[k - 1][i];
+            table[k][i] = static_cast<std::uint16_t>((crc << 8) ^ table[0][crc >> 8]);
+        }
     }
     return table;
 }();
@@ -32,6 +40,45 @@ constexpr std::array<std::int8_t, 256> kBase64Values = [] {
         values[static_cast<unsigned char>(kAlphabet[i])] = static_cast<std::int8_t>(i);
     return values;
 }();
+
+class Deflater {
+public:
+    Deflater() { ready_ = deflateInit(&stream_, Z_BEST_SPEED) == Z_OK; }
+    ~Deflater() {
+        if (ready_)
+            deflateEnd(&stream_);
+    }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+
+    // Deflates `size` bytes into data(); returns the length of the zlib
+    // stream.
+    std::size_t deflate(const std::uint8_t* bytes, std::size_t size) {
+        const auto bound = static_cast<std::size_t>(compressBound(static_cast<uLong>(size)));
+        if (out_.size() < bound)
+            out_.resize(bound);
+        std::size_t length = 0;
+        if (ready_ && deflateReset(&stream_) == Z_OK) {
+            stream_.next_in = const_cast<Bytef*>(bytes);
+            stream_.avail_in = static_cast<uInt>(size);
+            stream_.next_out = out_.data();
+            stream_.avail_out = static_cast<uInt>(out_.size());
+            if (::deflate(&stream_, Z_FINISH) == Z_STREAM_END)
+                length = stream_.total_out;
+        } else {
+            uLongf written = static_cast<uLongf>(out_.size());
+            if (compress2(out_.data(), &written, bytes, static_cast<uLong>(size), Z_BEST_SPEED) == Z_OK)
+                length = written;
+        }
+        return length;
+    }
+    const std::uint8_t* data() const { return out_.data(); }
+
+private:
+    z_stream stream_{};
+    bool ready_ = false;
+    std::vector<std::uint8_t> out_;
+};
 
 std::string hex4(std::uint16_t value) {
     char text[5];
@@ -84,46 +131,50 @@ std::string inflateInto(const std::vector<std::uint8_t>& deflated,
 } // namespace
 
 std::uint16_t crc16(std::string_view text) {
-    std::uint16_t crc = 0;
-    for (const char c : text)
-        crc = static_cast<std::uint16_t>(
-            (crc << 8) ^ kCrcTable[((crc >> 8) ^ static_cast<unsigned char>(c)) & 0xFF]);
-    return crc;
+    unsigned crc = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    std::size_t n = text.size();
+    for (; n >= 8; n -= 8, p += 8) {
+        crc = kCrc[7][(crc >> 8) ^ p[0]] ^ kCrc[6][(crc & 0xFF) ^ p[1]] ^ kCrc[5][p[2]] ^
+              kCrc[4][p[3]] ^ kCrc[3][p[4]] ^ kCrc[2][p[5]] ^ kCrc[1][p[6]] ^ kCrc[0][p[7]];
+    }
+    for (; n > 0; --n, ++p)
+        crc = ((crc << 8) & 0xFFFF) ^ kCrc[0][(crc >> 8) ^ *p];
+    return static_cast<std::uint16_t>(crc);
 }
 
 std::string base64(const std::uint8_t* bytes, std::size_t size) {
-    std::string out;
-    out.reserve((size + 2) / 3 * 4);
+    std::string out((size + 2) / 3 * 4, '=');
+    char* at = out.data();
     std::size_t i = 0;
     for (; i + 3 <= size; i += 3) {
         const std::uint32_t v = (bytes[i] << 16) | (bytes[i + 1] << 8) | bytes[i + 2];
-        out += kAlphabet[v >> 18];
-        out += kAlphabet[(v >> 12) & 63];
-        out += kAlphabet[(v >> 6) & 63];
-        out += kAlphabet[v & 63];
+        at[0] = kAlphabet[v >> 18];
+        at[1] = kAlphabet[(v >> 12) & 63];
+        at[2] = kAlphabet[(v >> 6) & 63];
+        at[3] = kAlphabet[v & 63];
+        at += 4;
     }
-    if (size - i == 1) {
-        const std::uint32_t v = bytes[i] << 16;
-        out += kAlphabet[v >> 18];
-        out += kAlphabet[(v >> 12) & 63];
-        out += "==";
-    } else if (size - i == 2) {
-        const std::uint32_t v = (bytes[i] << 16) | (bytes[i + 1] << 8);
-        out += kAlphabet[v >> 18];
-        out += kAlphabet[(v >> 12) & 63];
-        out += kAlphabet[(v >> 6) & 63];
-        out += '=';
+    if (i < size) {
+        const std::uint32_t v = (bytes[i] << 16) | (i + 1 < size ? bytes[i + 1] << 8 : 0);
+        at[0] = kAlphabet[v >> 18];
+        at[1] = kAlphabet[(v >> 12) & 63];
+        if (i + 1 < size)
+            at[2] = kAlphabet[(v >> 6) & 63];
     }
     return out;
 }
 
-std::string z64Data(const std::uint8_t* bytes, std::size_t size) {
-    std::vector<std::uint8_t> deflated(compressBound(static_cast<uLong>(size)));
-    uLongf length = static_cast<uLongf>(deflated.size());
-    // The fastest level: labels are mostly white and compress about as well.
-    compress2(deflated.data(), &length, bytes, static_cast<uLong>(size), Z_BEST_SPEED);
-    const std::string text = base64(deflated.data(), length);
-    return ":Z64:" + text + ":" + hex4(crc16(text));
+void appendZ64(std::string& out, const std::uint8_t* bytes, std::size_t size) {
+    // One stream per thread, reset for each field: setting one up costs
+    // about as much as deflating a small label.
+    thread_local Deflater deflater;
+    const std::size_t length = deflater.deflate(bytes, size);
+    const std::string text = base64(deflater.data(), length);
+    out += ":Z64:";
+    out += text;
+    out += ':';
+    out += hex4(crc16(text));
 }
 
 std::string readBase64Data(std::string_view data, std::vector<std::uint8_t>& image) {

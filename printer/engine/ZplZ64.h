@@ -17,8 +17,8 @@ std::uint16_t crc16(std::string_view text);
 
 std::string base64(const std::uint8_t* bytes, std::size_t size);
 
-// ":Z64:...:CRC" of `size` image bytes.
-std::string z64Data(const std::uint8_t* bytes, std::size_t size);
+// Appends ":Z64:...:CRC" of `size` image bytes.
+void appendZ64(std::string& out, const std::uint8_t* bytes, std::size_t size);
 
 // Reads ":Z64:" or ":B64:" data (whitespace already gone) into `image`, its
 // size the field's byte count; what the data leaves out stays zero. Returns

@@ -1,0 +1,119 @@
+// Encoding a page in each printer language: (a) a dense full 832 x 1248
+// page, 54 lines of 83 characters in font 3 with a dozen rectangles, as
+// RenderBench draws it; (b) each example label, its byte count in every
+// language as counters (script, escpos, zpl_ascii, zpl_z64).
+
+#include "document/FolioSession.h"
+#include "document/PageRenderer.h"
+#include "document/PrinterBytes.h"
+#include "model/ObjectList.h"
+#include "model/Reporter.h"
+#include "printer/engine/EscPosEncoder.h"
+#include "printer/engine/ZplEncoder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace quillset {
+namespace {
+
+class SilentReporter : public Reporter {
+public:
+    void report(const std::string&) override {}
+};
+
+std::unique_ptr<PageRenderer> densePage() {
+    auto renderer = std::make_unique<PageRenderer>(4);
+    ObjectList list;
+    for (int i = 0; i < 12; ++i) {
+        PageObject box;
+        box.kind = ObjectKind::Rectangle;
+        box.left = 20 + 60 * i;
+        box.top = 30 + 90 * i;
+        box.right = box.left + 200;
+        box.bottom = box.top + 120;
+        box.colour = i % 3 == 0 ? 0 : 1;
+        box.border = i % 2 == 0 ? 0 : i % 5 + 1;
+        list.append(box);
+    }
+    for (int line = 0; line < 54; line += 2) {
+        std::string chars;
+        for (int l = line; l < line + 2; ++l) {
+            for (int c = 0; c < 83; ++c)
+                chars += static_cast<char>(33 + (l * 7 + c * 13) % 94);
+            chars += '\n';
+        }
+        chars.pop_back();
+        PageObject text;
+        text.kind = ObjectKind::Text;
+        text.colour = 1;
+        text.x = 1;
+        text.y = line * 23;
+        text.styled.assign(chars, 3);
+        list.append(text);
+    }
+    renderer->RenderPage(list);
+    return renderer;
+}
+
+const LanguageOptions kEscPos{.language = PrinterLanguage::EscPos};
+const LanguageOptions kZplAscii{.language = PrinterLanguage::Zpl};
+const LanguageOptions kZplZ64{.language = PrinterLanguage::Zpl,
+                              .zplCompression = ZplCompression::Z64};
+
+void encodeDensePage(benchmark::State& state, const LanguageOptions& options) {
+    const auto renderer = densePage();
+    const DotPictureView picture = dotPictureOf(renderer->raster());
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string out = options.language == PrinterLanguage::EscPos
+                                    ? encodeEscPos(picture, options)
+                                    : encodeZpl(picture, options);
+        bytes = out.size();
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+    state.counters["plain_hex_share_%"] =
+        100.0 * static_cast<double>(bytes) / (2.0 * static_cast<double>(picture.rowBytes) * picture.height);
+}
+
+void exampleBytes(benchmark::State& state, const std::string& path) {
+    FolioSession session;
+    SilentReporter reporter;
+    if (!session.open(path, reporter)) {
+        state.SkipWithError("the example does not open");
+        return;
+    }
+    const struct {
+        const char* counter;
+        LanguageOptions options;
+    } languages[] = {
+        {"script", {}}, {"escpos", kEscPos}, {"zpl_ascii", kZplAscii}, {"zpl_z64", kZplZ64}};
+    for (auto _ : state) {
+        for (const auto& language : languages)
+            benchmark::DoNotOptimize(printerBytes(session, language.options).size());
+    }
+    for (const auto& language : languages)
+        state.counters[language.counter] =
+            static_cast<double>(printerBytes(session, language.options).size());
+}
+
+BENCHMARK_CAPTURE(encodeDensePage, EscPos, kEscPos)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(encodeDensePage, ZplAscii, kZplAscii)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(encodeDensePage, ZplZ64, kZplZ64)->Unit(benchmark::kMicrosecond);
+
+const int registered = [] {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(QUILLSET_SOURCE_DIR) + "/examples")) {
+        benchmark::RegisterBenchmark(("exampleBytes/" + entry.path().filename().string()).c_str(),
+                                     exampleBytes, entry.path().string())
+            ->Unit(benchmark::kMicrosecond);
+    }
+    return 0;
+}();
+
+} // namespace
+} // namespace quillset
