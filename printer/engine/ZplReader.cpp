@@ -296,7 +296,7 @@ void ZplReader::graphicField(std::string_view params, ReadOutcome& out) {
         problem(out, "^GF: " + fault);
 
     Field field{fieldX_, fieldY_, DotPicture(static_cast<int>(*rowBytes) * 8, static_cast<int>(rows))};
-    std::memcpy(field.picture.bits.data(), image.data(), image.size());
+    std::copy(image.begin(), image.end(), field.picture.bits.begin());
     fieldBytes_ += field.picture.bits.size();
     fields_.push_back(std::move(field));
 }

@@ -195,7 +195,7 @@ std::string readBase64Data(std::string_view data, std::vector<std::uint8_t>& ima
         return "the data is no base64";
     if (deflated)
         return inflateInto(bytes, image);
-    std::memcpy(image.data(), bytes.data(), std::min(bytes.size(), image.size()));
+    std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
     return bytes.size() > image.size() ? "more data than the field's byte count" : "";
 }
 
