@@ -1,7 +1,9 @@
 // Encoding a page in each printer language: (a) a dense full 832 x 1248
 // page, 54 lines of 83 characters in font 3 with a dozen rectangles, as
-// RenderBench draws it; (b) each example label, its byte count in every
-// language as counters (script, escpos, zpl_ascii, zpl_z64).
+// RenderBench draws it: text on every row, the worst a label gets; (b) the
+// shipping label, 832 x 1200, a real label of about the same size; (c) each
+// example label, its byte count in every language as counters (script,
+// escpos, zpl_ascii, zpl_z64).
 
 #include "document/FolioSession.h"
 #include "document/PageRenderer.h"
@@ -64,9 +66,16 @@ const LanguageOptions kZplAscii{.language = PrinterLanguage::Zpl};
 const LanguageOptions kZplZ64{.language = PrinterLanguage::Zpl,
                               .zplCompression = ZplCompression::Z64};
 
-void encodeDensePage(benchmark::State& state, const LanguageOptions& options) {
-    const auto renderer = densePage();
-    const DotPictureView picture = dotPictureOf(renderer->raster());
+std::unique_ptr<FolioSession> openExample(const std::string& path) {
+    auto session = std::make_unique<FolioSession>();
+    SilentReporter reporter;
+    if (!session->open(path, reporter))
+        return nullptr;
+    return session;
+}
+
+void encodePicture(benchmark::State& state, const DotPictureView& picture,
+                   const LanguageOptions& options) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         const std::string out = options.language == PrinterLanguage::EscPos
@@ -80,13 +89,27 @@ void encodeDensePage(benchmark::State& state, const LanguageOptions& options) {
         100.0 * static_cast<double>(bytes) / (2.0 * static_cast<double>(picture.rowBytes) * picture.height);
 }
 
-void exampleBytes(benchmark::State& state, const std::string& path) {
-    FolioSession session;
-    SilentReporter reporter;
-    if (!session.open(path, reporter)) {
+void encodeDensePage(benchmark::State& state, const LanguageOptions& options) {
+    const auto renderer = densePage();
+    encodePicture(state, dotPictureOf(renderer->raster()), options);
+}
+
+void encodeShippingLabel(benchmark::State& state, const LanguageOptions& options) {
+    const auto session = openExample(std::string(QUILLSET_SOURCE_DIR) + "/examples/shipping-label.txt");
+    if (!session) {
         state.SkipWithError("the example does not open");
         return;
     }
+    encodePicture(state, dotPictureOf(session->raster()), options);
+}
+
+void exampleBytes(benchmark::State& state, const std::string& path) {
+    const auto example = openExample(path);
+    if (!example) {
+        state.SkipWithError("the example does not open");
+        return;
+    }
+    const FolioSession& session = *example;
     const struct {
         const char* counter;
         LanguageOptions options;
@@ -104,6 +127,9 @@ void exampleBytes(benchmark::State& state, const std::string& path) {
 BENCHMARK_CAPTURE(encodeDensePage, EscPos, kEscPos)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(encodeDensePage, ZplAscii, kZplAscii)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(encodeDensePage, ZplZ64, kZplZ64)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(encodeShippingLabel, EscPos, kEscPos)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(encodeShippingLabel, ZplAscii, kZplAscii)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(encodeShippingLabel, ZplZ64, kZplZ64)->Unit(benchmark::kMicrosecond);
 
 const int registered = [] {
     for (const auto& entry :
