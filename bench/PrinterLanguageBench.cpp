@@ -86,7 +86,8 @@ void encodePicture(benchmark::State& state, const DotPictureView& picture,
     }
     state.counters["bytes"] = static_cast<double>(bytes);
     state.counters["plain_hex_share_%"] =
-        100.0 * static_cast<double>(bytes) / (2.0 * static_cast<double>(picture.rowBytes) * picture.height);
+        100.0 * static_cast<double>(bytes) /
+        (2.0 * static_cast<double>(picture.rowBytes) * picture.height);
 }
 
 void encodeDensePage(benchmark::State& state, const LanguageOptions& options) {
@@ -95,7 +96,8 @@ void encodeDensePage(benchmark::State& state, const LanguageOptions& options) {
 }
 
 void encodeShippingLabel(benchmark::State& state, const LanguageOptions& options) {
-    const auto session = openExample(std::string(QUILLSET_SOURCE_DIR) + "/examples/shipping-label.txt");
+    const auto session =
+        openExample(std::string(QUILLSET_SOURCE_DIR) + "/examples/shipping-label.txt");
     if (!session) {
         state.SkipWithError("the example does not open");
         return;

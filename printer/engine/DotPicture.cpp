@@ -5,8 +5,9 @@
 namespace quillset {
 
 DotPicture::DotPicture(int width, int height)
-    : width(width), height(height),
-      bits(static_cast<std::size_t>(rowBytes()) * static_cast<std::size_t>(height)) {}
+    : width(width)
+    , height(height)
+    , bits(static_cast<std::size_t>(rowBytes()) * static_cast<std::size_t>(height)) {}
 
 bool DotPicture::dot(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height)

@@ -21,10 +21,23 @@ int commandLength(const std::string& c) {
     const auto b = static_cast<std::uint8_t>(c[1]);
     if (static_cast<std::uint8_t>(c[0]) == kEsc) {
         switch (b) {
-        case '@': case '2':
+        case '@':
+        case '2':
             return 2;
-        case 'd': case 'J': case '3': case 'a': case '!': case 'E': case '-': case 'M':
-        case 't': case 'G': case 'R': case '{': case ' ': case 'U':
+        case 'd':
+        case 'J':
+        case '3':
+        case 'a':
+        case '!':
+        case 'E':
+        case '-':
+        case 'M':
+        case 't':
+        case 'G':
+        case 'R':
+        case '{':
+        case ' ':
+        case 'U':
             return 3;
         case 'p':
             return 5;
@@ -46,9 +59,17 @@ int commandLength(const std::string& c) {
             return 4;
         return 0;
     }
-    case '!': case 'B': case 'b': case 'H': case 'f': case 'h': case 'w': case 'a':
+    case '!':
+    case 'B':
+    case 'b':
+    case 'H':
+    case 'f':
+    case 'h':
+    case 'w':
+    case 'a':
         return 3;
-    case 'L': case 'W':
+    case 'L':
+    case 'W':
         return 4;
     default:
         return 0;
@@ -216,9 +237,9 @@ void EscPosReader::reportStray(ReadOutcome& out) {
     if (strayCount_ == 0)
         return;
     problems_.add(out, strayAt_,
-                  strayCount_ == 1 ? "skipped a byte that is no command"
-                                   : "skipped " + groupedCount(strayCount_) +
-                                         " bytes that are no command");
+                  strayCount_ == 1
+                      ? "skipped a byte that is no command"
+                      : "skipped " + groupedCount(strayCount_) + " bytes that are no command");
     strayCount_ = 0;
 }
 
@@ -234,8 +255,8 @@ ReadOutcome EscPosReader::finish() {
     } else if (skip_ > 0) {
         skip_ = 0;
     } else if (!command_.empty()) {
-        problems_.add(out, commandAt_, byteName(static_cast<std::uint8_t>(command_[0])) +
-                                           " command cut short");
+        problems_.add(out, commandAt_,
+                      byteName(static_cast<std::uint8_t>(command_[0])) + " command cut short");
     }
     command_.clear();
     givePage(out);

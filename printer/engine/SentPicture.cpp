@@ -7,8 +7,7 @@ namespace quillset {
 DotPicture sentPicture(const DotPictureView& picture, int printWidth) {
     if (picture.bits == nullptr || picture.width <= 0 || picture.height <= 0)
         return {};
-    const int width =
-        printWidth > 0 && printWidth < picture.width ? printWidth : picture.width;
+    const int width = printWidth > 0 && printWidth < picture.width ? printWidth : picture.width;
     DotPicture sent(width, picture.height);
     const auto rowBytes = static_cast<std::size_t>(sent.rowBytes());
     const auto lastMask = static_cast<std::uint8_t>(0xFF00 >> (width % 8 == 0 ? 8 : width % 8));

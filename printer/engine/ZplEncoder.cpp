@@ -12,8 +12,8 @@ std::string encodeZpl(const DotPictureView& picture, const LanguageOptions& opti
     const DotPicture sent = sentPicture(picture, options.printWidth);
     const int rowBytes = sent.rowBytes();
 
-    std::string out = "^XA^PW" + std::to_string(sent.width) + "^LL" +
-                      std::to_string(sent.height) + "^LH0,0";
+    std::string out =
+        "^XA^PW" + std::to_string(sent.width) + "^LL" + std::to_string(sent.height) + "^LH0,0";
     const int fieldRows = std::max(1, kMaxGraphicFieldBytes / std::max(rowBytes, 1));
     for (int top = 0; top < sent.height; top += fieldRows) {
         const int rows = std::min(fieldRows, sent.height - top);

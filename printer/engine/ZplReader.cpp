@@ -152,8 +152,8 @@ ReadOutcome ZplReader::feed(std::string_view bytes) {
             const std::size_t end = nextCommand(i);
             if (!tooLong_ && command_.size() + (end - i) > kMaxCommandBytes) {
                 tooLong_ = true;
-                problem(out, "command longer than " + groupedCount(kMaxCommandBytes) +
-                                 " bytes skipped");
+                problem(out,
+                        "command longer than " + groupedCount(kMaxCommandBytes) + " bytes skipped");
                 command_.resize(3);
             }
             if (!tooLong_)
@@ -172,7 +172,8 @@ void ZplReader::runCommand(ReadOutcome& out) {
     for (std::size_t i = 1; i < std::min<std::size_t>(command_.size(), 3); ++i)
         name += static_cast<char>(std::toupper(static_cast<unsigned char>(command_[i])));
     const std::string shown = command_[0] + name;
-    const std::string_view params = std::string_view(command_).substr(std::min<std::size_t>(command_.size(), 3));
+    const std::string_view params =
+        std::string_view(command_).substr(std::min<std::size_t>(command_.size(), 3));
     if (command_[0] == '~' || name.size() < 2) {
         problem(out, "unknown command " + shown);
     } else if (name == "XA") {
@@ -194,8 +195,7 @@ void ZplReader::runCommand(ReadOutcome& out) {
     }
 }
 
-void ZplReader::runLabelCommand(std::string_view name, std::string_view params,
-                                ReadOutcome& out) {
+void ZplReader::runLabelCommand(std::string_view name, std::string_view params, ReadOutcome& out) {
     const std::vector<std::string_view> parts = split(params, 3);
     const std::string shown = "^" + std::string(name);
     if (name == "PW" || name == "LL") {
@@ -295,7 +295,8 @@ void ZplReader::graphicField(std::string_view params, ReadOutcome& out) {
     if (!fault.empty())
         problem(out, "^GF: " + fault);
 
-    Field field{fieldX_, fieldY_, DotPicture(static_cast<int>(*rowBytes) * 8, static_cast<int>(rows))};
+    Field field{fieldX_, fieldY_,
+                DotPicture(static_cast<int>(*rowBytes) * 8, static_cast<int>(rows))};
     std::copy(image.begin(), image.end(), field.picture.bits.begin());
     fieldBytes_ += field.picture.bits.size();
     fields_.push_back(std::move(field));
@@ -328,8 +329,8 @@ void ZplReader::endLabel(ReadOutcome& out) {
         for (const Field& field : fields_) {
             const int fieldRowBytes = field.picture.rowBytes();
             for (int y = 0; y < field.picture.height && field.y + y < height; ++y) {
-                const std::uint8_t* from = field.picture.bits.data() +
-                                           static_cast<std::size_t>(y) * fieldRowBytes;
+                const std::uint8_t* from =
+                    field.picture.bits.data() + static_cast<std::size_t>(y) * fieldRowBytes;
                 std::uint8_t* to = page.row(field.y + y);
                 for (int b = 0; b < fieldRowBytes; ++b) {
                     const int dot = field.x + b * 8;
@@ -357,8 +358,8 @@ void ZplReader::endLabel(ReadOutcome& out) {
         std::size_t copies = static_cast<std::size_t>(copies_);
         if (copies > most) {
             problem(out, "only " + groupedCount(most) + " of " + groupedCount(copies) +
-                             " copies given out, to keep within " +
-                             groupedCount(kMaxCopyBytes) + " bytes at once");
+                             " copies given out, to keep within " + groupedCount(kMaxCopyBytes) +
+                             " bytes at once");
             copies = most;
         }
         if (copies == 0) {
@@ -378,9 +379,9 @@ void ZplReader::reportStray(ReadOutcome& out) {
     if (strayCount_ == 0)
         return;
     problems_.add(out, strayAt_,
-                  strayCount_ == 1 ? "skipped a byte outside any command"
-                                   : "skipped " + groupedCount(strayCount_) +
-                                         " bytes outside any command");
+                  strayCount_ == 1
+                      ? "skipped a byte outside any command"
+                      : "skipped " + groupedCount(strayCount_) + " bytes outside any command");
     strayCount_ = 0;
 }
 

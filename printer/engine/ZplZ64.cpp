@@ -67,7 +67,8 @@ public:
                 length = stream_.total_out;
         } else {
             uLongf written = static_cast<uLongf>(out_.size());
-            if (compress2(out_.data(), &written, bytes, static_cast<uLong>(size), Z_BEST_SPEED) == Z_OK)
+            if (compress2(out_.data(), &written, bytes, static_cast<uLong>(size), Z_BEST_SPEED) ==
+                Z_OK)
                 length = written;
         }
         return length;
@@ -187,8 +188,7 @@ std::string readBase64Data(std::string_view data, std::vector<std::uint8_t>& ima
         for (char& c : crc)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         if (crc != hex4(crc16(text)))
-            return "the CRC " + crc + " is not that of the data (" +
-                   hex4(crc16(text)) + ")";
+            return "the CRC " + crc + " is not that of the data (" + hex4(crc16(text)) + ")";
     }
     std::vector<std::uint8_t> bytes;
     if (!unbase64(text, bytes))

@@ -71,7 +71,10 @@ TEST(PrinterLanguage, ExamplesReadBackDotForDot) {
         {"ZPL ASCII hex, a byte at a time", {.language = PrinterLanguage::Zpl}, 1},
         {"ZPL Z64", {.language = PrinterLanguage::Zpl, .zplCompression = ZplCompression::Z64}, 97},
         {"bands of 7 rows and two copies",
-         {.language = PrinterLanguage::EscPos, .bandRows = 7, .feedLines = 4, .cut = true,
+         {.language = PrinterLanguage::EscPos,
+          .bandRows = 7,
+          .feedLines = 4,
+          .cut = true,
           .copies = 2},
          13},
     };
@@ -81,8 +84,8 @@ TEST(PrinterLanguage, ExamplesReadBackDotForDot) {
         for (const auto& c : cases) {
             const ReadOutcome outcome =
                 readBack(c.options.language, printerBytes(*example.session, c.options), c.piece);
-            EXPECT_TRUE(outcome.problems.empty()) << example.name << ", " << c.why << ": "
-                                                  << outcome.problems.front();
+            EXPECT_TRUE(outcome.problems.empty())
+                << example.name << ", " << c.why << ": " << outcome.problems.front();
             ASSERT_EQ(outcome.pages.size(), static_cast<std::size_t>(c.options.copies))
                 << example.name << ", " << c.why;
             for (const DotPicture& read : outcome.pages)
@@ -104,7 +107,9 @@ TEST(PrinterLanguage, AsciiHexRows) {
         {"zeros to the end of the row", {0x12, 0x00, 0x00}, 3, "12,"},
         {"a blank row, then one like it", {0, 0, 0, 0}, 2, ",:"},
         {"a row like the one above; never on the first",
-         {0x0F, 0x0F, 0x0F, 0x0F, 0x00, 0x01}, 2, "0F0F:I01"},
+         {0x0F, 0x0F, 0x0F, 0x0F, 0x00, 0x01},
+         2,
+         "0F0F:I01"},
         {"512 F's: 419 at most per count", std::vector<std::uint8_t>(256, 0xFF), 256, "zYFjSF"},
     };
     for (const auto& c : cases) {
@@ -152,7 +157,8 @@ TEST(PrinterLanguage, SmallPicturesByteForByte) {
 TEST(PrinterLanguage, TallPagesSplitIntoFieldsThatStartAfresh) {
     // 832 x 1248 with every row alike: 961 rows to the first field.
     const std::vector<std::uint8_t> bits(104 * 1248, 0xAA);
-    const std::string zpl = encodeZpl({bits.data(), 832, 1248, 104}, {.language = PrinterLanguage::Zpl});
+    const std::string zpl =
+        encodeZpl({bits.data(), 832, 1248, 104}, {.language = PrinterLanguage::Zpl});
     EXPECT_NE(zpl.find("^FO0,0^GFA,99944,99944,104,pNA:"), std::string::npos);
     EXPECT_NE(zpl.find("^FO0,961^GFA,29848,29848,104,pNA:"), std::string::npos);
 }
@@ -180,18 +186,21 @@ TEST(PrinterLanguage, Z64CheckValues) {
 TEST(PrinterLanguage, ZplIsAFractionOfPlainHex) {
     for (const Example& example : openExamples()) {
         for (const ZplCompression compression : {ZplCompression::Ascii, ZplCompression::Z64}) {
-            const std::string zpl = printerBytes(
-                *example.session,
-                {.language = PrinterLanguage::Zpl, .zplCompression = compression});
+            const std::string zpl =
+                printerBytes(*example.session,
+                             {.language = PrinterLanguage::Zpl, .zplCompression = compression});
             // Plain hex: each field's data as two digits per byte of image.
             std::size_t plain = zpl.size();
             for (std::size_t at = zpl.find("^GFA,"); at != std::string::npos;
                  at = zpl.find("^GFA,", at + 1)) {
-                const std::size_t data = zpl.find(',', zpl.find(',', zpl.find(',', at + 5) + 1) + 1) + 1;
+                const std::size_t data =
+                    zpl.find(',', zpl.find(',', zpl.find(',', at + 5) + 1) + 1) + 1;
                 plain += 2 * std::stoul(zpl.substr(at + 5)) - (zpl.find("^FS", data) - data);
             }
-            const double share = 100.0 * static_cast<double>(zpl.size()) / static_cast<double>(plain);
-            const std::string name = example.name + " " + std::string(zplCompressionName(compression));
+            const double share =
+                100.0 * static_cast<double>(zpl.size()) / static_cast<double>(plain);
+            const std::string name =
+                example.name + " " + std::string(zplCompressionName(compression));
             std::cout << name << ": " << zpl.size() << " of " << plain << " bytes of plain hex, "
                       << share << " %\n";
             ::testing::Test::RecordProperty(name, std::to_string(share));
