@@ -56,7 +56,14 @@ void CupsTransmission::run() {
         QMetaObject::invokeMethod(
             this, [this, allSent, detail] { ended(allSent, detail); }, Qt::QueuedConnection);
     };
-    auto failure = [&] { return portFailureDetail(queue, cupsLastErrorString()); };
+    auto failure = [&] {
+        std::string detail = portFailureDetail(queue, cupsLastErrorString());
+        if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
+            detail.append("\n").append(kUnknownQueueHint);
+        else if (cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+            detail.append("\n").append(kNoSchedulerHint);
+        return detail;
+    };
 
     http_t* http = connectToScheduler();
     if (!http) {
@@ -67,7 +74,11 @@ void CupsTransmission::run() {
         http, kCancelPollSeconds,
         [](http_t*, void* self) { return static_cast<CupsTransmission*>(self)->stop_ ? 0 : 1; },
         this);
-    const int job = cupsCreateJob(http, queue.c_str(), "Quillset", 0, nullptr);
+    // Creating a job looks the queue up too, but says only "No such file or
+    // directory" when it is not there.
+    cups_dest_t* dest = cupsGetNamedDest(http, queue.c_str(), nullptr);
+    const int job = dest ? cupsCreateJob(http, queue.c_str(), "Quillset", 0, nullptr) : 0;
+    cupsFreeDests(dest ? 1 : 0, dest);
     bool ok = job > 0 && cupsStartDocument(http, queue.c_str(), job, "page", CUPS_FORMAT_RAW, 1) ==
                              HTTP_STATUS_CONTINUE;
     for (qint64 at = 0; ok && !stop_ && at < total(); at = written_) {

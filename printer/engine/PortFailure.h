@@ -23,6 +23,8 @@ inline constexpr const char* kMissingDeviceHint =
 inline constexpr const char* kNoReaderHint = "Nothing is reading from it.";
 inline constexpr const char* kRefusedHint = "Is the printer on and at this address?";
 inline constexpr const char* kUnknownHostHint = "Is the printer's name right?";
+inline constexpr const char* kUnknownQueueHint = "Is the queue's name right?";
+inline constexpr const char* kNoSchedulerHint = "Is the CUPS scheduler running?";
 
 // The line under a port message: the device and the reason,
 // "/dev/ttyUSB0: Permission denied".
