@@ -53,6 +53,7 @@ void CFolioApp::ExitInstance() {
 
 void CFolioApp::loadSettings() {
     loadSerialSettings(serialPort_);
+    printer_ = loadPrinterSettings();
     QSettings settings = applicationSettings();
     printerType_ = printerTypeFromText(settings.value(kPrinterTypeKey).toString());
     recentFiles_.read(settings);

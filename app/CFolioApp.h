@@ -2,6 +2,7 @@
 
 #include "app/RecentFileList.h"
 #include "model/PrinterType.h"
+#include "printer/PrinterSettings.h"
 #include "printer/SerialPort.h"
 
 #include <QApplication>
@@ -43,6 +44,9 @@ public:
     static int printerTypeFromText(const QString& text);
 
     SerialPort& serialPort() { return serialPort_; }
+    // The printer File > Print sends to; Configure > Printer... stores it at
+    // once.
+    PrinterSettings& printer() { return printer_; }
     RecentFileList& recentFiles() { return recentFiles_; }
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
 
@@ -53,6 +57,7 @@ public:
 private:
     QApplication application_;
     SerialPort serialPort_;
+    PrinterSettings printer_;
     int printerType_ = kDefaultPrinterType;
     RecentFileList recentFiles_;
     std::unique_ptr<CMainFrame> mainFrame_;

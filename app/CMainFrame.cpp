@@ -8,12 +8,12 @@
 #include "app/HelpWindow.h"
 #include "app/LockKeyIndicators.h"
 #include "app/MessageBoxReporter.h"
+#include "app/PagePrinting.h"
 #include "app/ScriptDiagnostics.h"
 #include "app/ScriptHighlighter.h"
 #include "app/ToolActions.h"
 #include "app/dialogs/CPageSetupDlg.h"
 #include "model/PageSettings.h"
-#include "printer/CPrintProgressDlg.h"
 #include "printer/CSerialPortDlg.h"
 
 #include <QCloseEvent>
@@ -91,10 +91,9 @@ void CMainFrame::createActions() {
                              QStringLiteral("Take back the last change of the page"),
                              {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     connect(undoAction_, &QAction::triggered, this, &CMainFrame::editUndo);
-    redoAction_ = makeAction(this, QStringLiteral("&Redo"),
-                             QStringLiteral("Make the change taken back again"),
-                             {QKeySequence(Qt::CTRL | Qt::Key_Y),
-                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redoAction_ = makeAction(
+        this, QStringLiteral("&Redo"), QStringLiteral("Make the change taken back again"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(redoAction_, &QAction::triggered, this, &CMainFrame::editRedo);
     const auto showHistory = [this] {
         undoAction_->setEnabled(document_->canUndo());
@@ -109,6 +108,10 @@ void CMainFrame::createActions() {
                              QStringLiteral("Quit Quillset; asks to save a changed page"));
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
+    printerAction_ = makeAction(this, QStringLiteral("P&rinter..."),
+                                QStringLiteral("Choose the printer's connection and language"));
+    connect(printerAction_, &QAction::triggered, this,
+            [this] { PagePrinting::configure(app_.printer(), app_.serialPort(), this); });
     serialPortAction_ = makeAction(this, QStringLiteral("&Serial Port"),
                                    QStringLiteral("Set Baud Rate and Com Port"));
     connect(serialPortAction_, &QAction::triggered, this, &CMainFrame::serialPortSettings);
@@ -200,6 +203,7 @@ void CMainFrame::createMenus() {
     edit->addAction(redoAction_);
 
     QMenu* configure = menuBar()->addMenu(QStringLiteral("&Configure"));
+    configure->addAction(printerAction_);
     configure->addAction(serialPortAction_);
     configure->addAction(pageSetupAction_);
 
@@ -244,8 +248,8 @@ void CMainFrame::createStatusBar() {
     statusBar()->addWidget(new QLabel(QStringLiteral("Ready")), 1);
     pointerPosition_ = new QLabel(statusBar());
     pointerPosition_->setAccessibleName(QStringLiteral("Pointer Position"));
-    pointerPosition_->setMinimumWidth(pointerPosition_->fontMetrics().horizontalAdvance(
-        QStringLiteral("x -00000, y -00000")));
+    pointerPosition_->setMinimumWidth(
+        pointerPosition_->fontMetrics().horizontalAdvance(QStringLiteral("x -00000, y -00000")));
     statusBar()->addPermanentWidget(pointerPosition_);
     if (LockKeyIndicators::available())
         new LockKeyIndicators(*statusBar());
@@ -360,9 +364,8 @@ bool CMainFrame::fileSaveAs() {
 }
 
 void CMainFrame::fileExportImage() {
-    const QString script = document_->pathName().isEmpty()
-                               ? document_->title()
-                               : document_->pathName();
+    const QString script =
+        document_->pathName().isEmpty() ? document_->title() : document_->pathName();
     const QFileInfo info(script);
     const QString proposed = info.dir().filePath(info.completeBaseName() + QStringLiteral(".png"));
     QFileDialog dialog(this, QStringLiteral("Export Image"), proposed,
@@ -389,8 +392,7 @@ bool CMainFrame::exportImage(const QString& path) {
 
 void CMainFrame::filePrint() {
     compileTypedText();
-    MessageBoxReporter reporter(this);
-    CPrintProgressDlg::send(app_.serialPort(), document_->session().printStream(), reporter, this);
+    PagePrinting::print(document_->session(), app_.printer(), app_.serialPort(), this);
 }
 
 void CMainFrame::printPicture() {

@@ -102,6 +102,7 @@ private:
     QAction* redoAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* exitAction_ = nullptr;
+    QAction* printerAction_ = nullptr;
     QAction* serialPortAction_ = nullptr;
     QAction* pageSetupAction_ = nullptr;
     QAction* toolBarAction_ = nullptr;

@@ -24,7 +24,9 @@ extern const Command scriptCommand;
 extern const Command streamCommand;
 extern const Command saveCommand;
 extern const Command checkCommand;
-extern const Command printCommand;  // built with the Qt printer layer only
-extern const Command listenCommand; // likewise
+extern const Command encodeCommand;
+extern const Command printCommand;    // built with the Qt printer layer only
+extern const Command listenCommand;   // likewise
+extern const Command printersCommand; // likewise
 
 } // namespace quillset::cli

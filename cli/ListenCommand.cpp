@@ -1,27 +1,30 @@
 #include "cli/Command.h"
 #include "cli/InterruptWatch.h"
+#include "cli/LanguageArguments.h"
 #include "cli/SerialOptions.h"
 #include "cli/StderrReporter.h"
 #include "cli/VirtualPrinter.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
+#include "printer/engine/PrinterLanguage.h"
 
 #include <QCoreApplication>
 
 #include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 
 namespace quillset::cli {
 
 namespace {
 
-std::optional<int> pageLimit(const std::string& text) {
-    int pages = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pages);
-    if (error != std::errc() || end != text.data() + text.size() || pages < 1)
+std::optional<int> wholeNumber(const std::string& text, int low, int high) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < low || number > high)
         return std::nullopt;
-    return pages;
+    return number;
 }
 
 int run(const Invocation& invocation) {
@@ -29,22 +32,32 @@ int run(const Invocation& invocation) {
     QCoreApplication application(qt.argc, qt.argv);
 
     const auto folder = invocation.value("-o");
-    if (!invocation.has("--port") || !folder || folder->empty()) {
-        std::cerr << "listen needs --port DEVICE and -o DIR.\n";
+    if (invocation.has("--port") == invocation.has("--tcp") || !folder || folder->empty()) {
+        std::cerr << "listen needs --port DEVICE or --tcp PORT, and -o DIR.\n";
         return 1;
     }
     SerialPort port;
     loadSerialSettings(port);
-    if (!applySerialOptions(invocation, port))
+    LanguageOptions language;
+    if (!applySerialOptions(invocation, port) || !applyLanguageOptions(invocation, language))
         return 1;
     VirtualPrinter::Options options;
     options.device = portDevicePath(port.portName);
     options.baudRate = port.baudRate;
+    options.language = language.language;
+    if (const auto tcp = invocation.value("--tcp")) {
+        const auto number = wholeNumber(*tcp, 1, 65535);
+        if (!number) {
+            std::cerr << "--tcp takes a port from 1 to 65535.\n";
+            return 1;
+        }
+        options.tcpPort = static_cast<std::uint16_t>(*number);
+    }
     options.folder = *folder;
     options.pbm = invocation.has("--pbm");
     options.printerType = invocation.printerType;
     if (const auto pages = invocation.value("--pages")) {
-        const auto limit = pageLimit(*pages);
+        const auto limit = wholeNumber(*pages, 1, std::numeric_limits<int>::max());
         if (!limit) {
             std::cerr << "--pages takes a whole number from 1.\n";
             return 1;
@@ -54,8 +67,8 @@ int run(const Invocation& invocation) {
     std::error_code error;
     std::filesystem::create_directories(options.folder, error);
     if (!std::filesystem::is_directory(options.folder)) {
-        std::cerr << options.folder.string() << ": "
-                  << (error ? error.message() : "not a folder") << '\n';
+        std::cerr << options.folder.string() << ": " << (error ? error.message() : "not a folder")
+                  << '\n';
         return 1;
     }
 
@@ -71,11 +84,13 @@ int run(const Invocation& invocation) {
 
 const Command listenCommand = {
     "listen",
-    "--port DEVICE -o DIR [--baud N] [--pbm] [--pages N]",
-    "Act as the printer: read page streams from a serial device and write each page as "
-    "DIR/page-0001.png onward; Ctrl+C stops.",
+    "--port DEVICE|--tcp PORT -o DIR [--language L] [--baud N] [--pbm] [--pages N]",
+    "Act as the printer: read what a serial device, a FIFO or a network port receives and "
+    "write each page as DIR/page-0001.png onward; Ctrl+C stops.",
     0,
-    {{"--port", "DEVICE", "the serial device to read, or COM1..COM99"},
+    {{"--port", "DEVICE", "the serial device, FIFO or file to read, or COM1..COM99"},
+     {"--tcp", "PORT", "accept print jobs on 127.0.0.1:PORT instead"},
+     {"--language", "L", "the printer's language: script (default), escpos or zpl"},
      {"--baud", "N", "line speed in bit/s (default: the saved rate)"},
      {"-o", "DIR", "the folder for the pages, made if missing"},
      {"--pbm", "", "write each page as PBM too"},

@@ -1,13 +1,18 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
 #include "cli/InterruptWatch.h"
+#include "cli/LanguageArguments.h"
 #include "cli/SerialOptions.h"
 #include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
+#include "document/PrinterBytes.h"
+#include "printer/PrintConnection.h"
+#include "printer/PrintTransmission.h"
+#include "printer/PrinterSettings.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
-#include "printer/SerialTransmission.h"
 #include "printer/engine/PrintProgress.h"
+#include "printer/engine/PrintSummary.h"
 
 #include <QCoreApplication>
 
@@ -21,22 +26,45 @@ namespace quillset::cli {
 namespace {
 
 // On a terminal the progress stays on one line, rewritten as it changes.
-void showProgressOnTerminal(SerialTransmission& transmission) {
-    const QString device = transmission.device() == transmission.portName()
-                               ? transmission.portName()
-                               : transmission.portName() + " (" + transmission.device() + ")";
-    const std::string where = "Printing on " + device.toStdString() + " at " +
-                              std::to_string(transmission.baudRate()) + " bit/s: ";
+void showProgressOnTerminal(PrintTransmission& transmission, const std::string& where) {
     const std::uint32_t rate = transmission.baudRate();
-    QObject::connect(&transmission, &SerialTransmission::progressed,
+    QObject::connect(&transmission, &PrintTransmission::progressed,
                      [where, rate](qint64 sent, qint64 total) {
-                         std::cerr << '\r' << where
-                                   << progressText(static_cast<std::uint64_t>(sent),
-                                                   static_cast<std::uint64_t>(total), rate)
+                         const auto done = static_cast<std::uint64_t>(sent);
+                         const auto all = static_cast<std::uint64_t>(total);
+                         std::cerr << '\r' << where << ": " << progressText(done, all, rate)
                                    << "\x1b[K" << std::flush;
                      });
-    QObject::connect(&transmission, &SerialTransmission::finished,
-                     [] { std::cerr << '\n' << std::flush; });
+    QObject::connect(&transmission, &PrintTransmission::finished, [] {
+        std::cerr << '\n' << std::flush;
+    });
+}
+
+// --to, else --port as the serial line, else the saved printer.
+bool chooseTarget(const Invocation& invocation, const SerialPort& port,
+                  const PrinterSettings& saved, PrintTarget& target) {
+    if (const auto to = invocation.value("--to")) {
+        if (invocation.has("--port")) {
+            std::cerr << "Give --to or --port, not both.\n";
+            return false;
+        }
+        const auto parsed = parsePrintTarget(*to);
+        if (!parsed) {
+            std::cerr << "--to takes serial:DEVICE, file:PATH, tcp:HOST[:PORT] or cups:QUEUE.\n";
+            return false;
+        }
+        target = *parsed;
+        if (target.kind == ConnectionKind::Serial && !isSerialPortName(target.address)) {
+            std::cerr << "--to serial: takes COM1 to COM99 or a device path such as "
+                         "/dev/ttyUSB0.\n";
+            return false;
+        }
+        return true;
+    }
+    target = invocation.has("--port")
+                 ? PrintTarget{ConnectionKind::Serial, port.portName.toStdString()}
+                 : saved.target(port);
+    return true;
 }
 
 int run(const Invocation& invocation) {
@@ -45,31 +73,50 @@ int run(const Invocation& invocation) {
 
     SerialPort port;
     loadSerialSettings(port);
-    if (!applySerialOptions(invocation, port))
+    PrinterSettings printer = loadPrinterSettings();
+    PrintTarget target;
+    if (!applySerialOptions(invocation, port) || !chooseTarget(invocation, port, printer, target) ||
+        !applyLanguageOptions(invocation, printer.language))
         return 1;
 
     StderrReporter reporter;
     FolioSession session(invocation.printerType);
     if (!loadDocument(invocation, session, reporter))
         return 1;
-    SerialTransmission transmission(port, session.printStream(), reporter);
-    if (isatty(STDERR_FILENO))
-        showProgressOnTerminal(transmission);
-    if (!transmission.start())
+    const std::unique_ptr<PrintTransmission> transmission =
+        makeTransmission(target, port.baudRate, printerBytes(session, printer.language), reporter);
+    const std::string language(languageInfo(printer.language.language).label);
+    const std::string where =
+        printingTo(transmission->target().toStdString(), language, transmission->baudRate());
+    const bool terminal = isatty(STDERR_FILENO);
+    if (terminal)
+        showProgressOnTerminal(*transmission, where);
+    if (!transmission->start())
         return 1;
-    const InterruptWatch interrupt([&] { transmission.cancel(); });
-    return transmission.wait() ? 0 : 1;
+    const InterruptWatch interrupt([&] { transmission->cancel(); });
+    if (!transmission->wait())
+        return 1;
+    if (terminal)
+        std::cerr << sentSummary(static_cast<std::uint64_t>(transmission->total()),
+                                 transmission->target().toStdString(), language)
+                  << '\n';
+    return 0;
 }
 
 } // namespace
 
 const Command printCommand = {
     "print",
-    "FILE [--port NAME] [--baud N]",
-    "Open FILE and send it to the printer over the serial port; Ctrl+C cancels.",
+    "FILE [--to TARGET] [--language L] [options]",
+    "Open FILE and send it to the printer (the saved one unless --to says); Ctrl+C cancels.",
     1,
-    {{"--port", "NAME", "COM1..COM99 or a device path (default: the saved port)"},
-     {"--baud", "N", "line speed in bit/s (default: the saved rate)"}},
+    withOptions({{"--to", "TARGET",
+                  "serial:DEVICE, file:PATH, tcp:HOST[:PORT] (port 9100 by default) or "
+                  "cups:QUEUE"},
+                 {"--port", "NAME", "the same as --to serial:NAME (COM1..COM99 or a device)"},
+                 {"--baud", "N", "serial line speed in bit/s (default: the saved rate)"},
+                 {"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"}},
+                languageOptionSpecs()),
     run,
 };
 

@@ -1,8 +1,9 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
-#include "cli/PngImage.h"
+#include "cli/PageImage.h"
 #include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
+#include "document/PrinterBytes.h"
 #include "raster/PbmImage.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ int run(const Invocation& invocation) {
         return 1;
     std::string image;
     if (png) {
-        image = pngImage(session.raster());
+        image = pngImage(dotPictureOf(session.raster()));
         if (image.empty()) {
             reporter.report("A page of width or height 0 cannot be written as PNG.");
             return 1;

@@ -10,10 +10,9 @@ namespace quillset::cli {
 namespace {
 
 bool applyPort(const std::string& name, SerialPort& port) {
-    const QString text = QString::fromStdString(name);
-    if (!text.startsWith('/') && SerialPort::portNameAtIndex(SerialPort::portIndex(text)) != text)
+    if (!isSerialPortName(name))
         return false;
-    port.portName = text;
+    port.portName = QString::fromStdString(name);
     return true;
 }
 
@@ -33,6 +32,11 @@ std::string baudRateList() {
 }
 
 } // namespace
+
+bool isSerialPortName(const std::string& name) {
+    const QString text = QString::fromStdString(name);
+    return text.startsWith('/') || SerialPort::portNameAtIndex(SerialPort::portIndex(text)) == text;
+}
 
 bool applySerialOptions(const Invocation& invocation, SerialPort& port) {
     if (const auto name = invocation.value("--port"); name && !applyPort(*name, port)) {

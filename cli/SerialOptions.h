@@ -24,4 +24,7 @@ struct QtArguments {
 // value and returns false.
 bool applySerialOptions(const Invocation& invocation, SerialPort& port);
 
+// COM1 to COM99, or a device path.
+bool isSerialPortName(const std::string& name);
+
 } // namespace quillset::cli

@@ -1,24 +1,32 @@
 #include "cli/VirtualPrinter.h"
 
 #include "cli/DocumentIo.h"
-#include "cli/PngImage.h"
+#include "cli/PageImage.h"
 #include "document/FolioSession.h"
 #include "document/PageStreamInterpreter.h"
-#include "model/PageSettings.h"
+#include "document/PrinterBytes.h"
 #include "model/Reporter.h"
 #include "printer/SerialLine.h"
 #include "printer/engine/PortFailure.h"
 #include "printer/engine/PrintProgress.h"
-#include "raster/PageRaster.h"
-#include "raster/PbmImage.h"
 
+#include <QTcpSocket>
+
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
-#include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillset::cli {
 
 namespace {
+
+// A raster page without an end mark (ESC/POS without a cut) is taken as
+// whole once the line has been quiet this long.
+constexpr int kQuietMs = 1000;
 
 std::string pageName(int number, const char* extension) {
     char name[32];
@@ -30,15 +38,45 @@ std::string droppedMessage(std::size_t bytes) {
     return "Dropped an unfinished page of " + groupedCount(bytes) + " bytes.";
 }
 
+// A FIFO or a plain file is read as it is; anything else is a serial line.
+bool isFifoOrFile(const QString& device) {
+    struct stat status {};
+    return ::stat(device.toLocal8Bit().constData(), &status) == 0 &&
+           (S_ISFIFO(status.st_mode) || S_ISREG(status.st_mode));
+}
+
 } // namespace
 
 VirtualPrinter::VirtualPrinter(Options options, Reporter& reporter)
     : options_(std::move(options))
     , reporter_(reporter) {
-    connect(&serial_, &QSerialPort::readyRead, this, &VirtualPrinter::readLine);
+    if (options_.language == PrinterLanguage::EscPos)
+        rasterReader_ = makeEscPosReader();
+    else if (options_.language == PrinterLanguage::Zpl)
+        rasterReader_ = makeZplReader();
+    quiet_.setSingleShot(true);
+    quiet_.setInterval(kQuietMs);
+    connect(&quiet_, &QTimer::timeout, this, &VirtualPrinter::paused);
+}
+
+VirtualPrinter::~VirtualPrinter() {
+    if (fileDescriptor_ >= 0)
+        ::close(fileDescriptor_);
 }
 
 bool VirtualPrinter::open() {
+    if (options_.tcpPort != 0)
+        return openNetwork();
+    return isFifoOrFile(options_.device) ? openFile() : openSerial();
+}
+
+void VirtualPrinter::announce(const std::string& where) {
+    std::cerr << "Listening on " << where << "; pages go to " << options_.folder.string() << ".\n"
+              << std::flush;
+}
+
+bool VirtualPrinter::openSerial() {
+    connect(&serial_, &QSerialPort::readyRead, this, &VirtualPrinter::readSerial);
     if (!openSerialLine(serial_, options_.device, options_.baudRate, QIODevice::ReadOnly,
                         reporter_))
         return false;
@@ -46,10 +84,35 @@ bool VirtualPrinter::open() {
     // pseudo-terminal); only those that come while reading end the listening.
     serial_.clearError();
     connect(&serial_, &QSerialPort::errorOccurred, this, &VirtualPrinter::lineFailed);
-    std::cerr << "Listening on " << options_.device.toStdString() << " at "
-              << options_.baudRate << " bit/s; pages go to " << options_.folder.string()
-              << ".\n"
-              << std::flush;
+    announce(options_.device.toStdString() + " at " + std::to_string(options_.baudRate) + " bit/s");
+    return true;
+}
+
+bool VirtualPrinter::openFile() {
+    // Read and write: a FIFO opened so never reads an end when a writer
+    // closes, and waits for the next one.
+    const QByteArray path = options_.device.toLocal8Bit();
+    struct stat status {};
+    const bool fifo = ::stat(path.constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+    fileDescriptor_ = ::open(path.constData(), (fifo ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
+    if (fileDescriptor_ < 0) {
+        reporter_.report(portFailureDetail(path.toStdString(), errno));
+        return false;
+    }
+    fileReady_ = std::make_unique<QSocketNotifier>(fileDescriptor_, QSocketNotifier::Read);
+    connect(fileReady_.get(), &QSocketNotifier::activated, this, &VirtualPrinter::readFile);
+    announce(path.toStdString());
+    return true;
+}
+
+bool VirtualPrinter::openNetwork() {
+    connect(&server_, &QTcpServer::newConnection, this, &VirtualPrinter::acceptConnections);
+    if (!server_.listen(QHostAddress::LocalHost, options_.tcpPort)) {
+        reporter_.report("127.0.0.1:" + std::to_string(options_.tcpPort) + ": " +
+                         server_.errorString().toStdString());
+        return false;
+    }
+    announce("127.0.0.1:" + std::to_string(options_.tcpPort));
     return true;
 }
 
@@ -60,8 +123,12 @@ int VirtualPrinter::run() {
 }
 
 void VirtualPrinter::stop() {
-    if (const std::size_t pending = reader_.pendingBytes())
-        reporter_.report(droppedMessage(pending));
+    if (options_.language == PrinterLanguage::Script) {
+        if (const std::size_t pending = scriptReader_.pendingBytes())
+            reporter_.report(droppedMessage(pending));
+    } else {
+        paused();
+    }
     end(0);
 }
 
@@ -69,26 +136,44 @@ void VirtualPrinter::end(int status) {
     if (ended_)
         return;
     ended_ = true;
+    quiet_.stop();
     serial_.close();
+    server_.close();
+    fileReady_.reset();
     loop_.exit(status);
 }
 
-void VirtualPrinter::readLine() {
+void VirtualPrinter::readSerial() {
     const QByteArray bytes = serial_.readAll();
-    for (const PageStreamReader::Piece& piece :
-         reader_.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        if (ended_)
-            return;
-        if (!piece.complete) {
-            reporter_.report(droppedMessage(piece.bytes.size()));
-            continue;
-        }
-        if (!printPage(piece.bytes)) {
-            end(1);
-            return;
-        }
-        if (options_.pages > 0 && printed_ >= options_.pages)
-            end(0);
+    received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void VirtualPrinter::readFile() {
+    char buffer[65536];
+    const ssize_t count = ::read(fileDescriptor_, buffer, sizeof buffer);
+    if (count > 0) {
+        received(std::string_view(buffer, static_cast<std::size_t>(count)));
+    } else if (count == 0) {
+        // A plain file has been read to its end.
+        paused();
+        end(0);
+    } else if (errno != EAGAIN && errno != EINTR) {
+        reporter_.reportWithDetail(kTransmissionError,
+                                   portFailureDetail(options_.device.toStdString(), errno));
+        end(1);
+    }
+}
+
+void VirtualPrinter::acceptConnections() {
+    while (QTcpSocket* connection = server_.nextPendingConnection()) {
+        connect(connection, &QTcpSocket::readyRead, this, [this, connection] {
+            const QByteArray bytes = connection->readAll();
+            received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        });
+        connect(connection, &QTcpSocket::disconnected, this, [this, connection] {
+            paused();
+            connection->deleteLater();
+        });
     }
 }
 
@@ -99,27 +184,62 @@ void VirtualPrinter::lineFailed(QSerialPort::SerialPortError error) {
     end(1);
 }
 
-bool VirtualPrinter::printPage(const std::string& stream) {
-    FolioSession session(options_.printerType);
-    interpretPageStream(session, stream);
+void VirtualPrinter::received(std::string_view bytes) {
+    if (ended_)
+        return;
+    if (rasterReader_) {
+        quiet_.start();
+        takeOutcome(rasterReader_->feed(bytes));
+        return;
+    }
+    for (const PageStreamReader::Piece& piece : scriptReader_.feed(bytes)) {
+        if (ended_)
+            return;
+        if (!piece.complete) {
+            reporter_.report(droppedMessage(piece.bytes.size()));
+            continue;
+        }
+        FolioSession session(options_.printerType);
+        interpretPageStream(session, piece.bytes);
+        if (!printPicture(dotPictureOf(session.raster()), groupedCount(piece.bytes.size())))
+            return;
+    }
+}
+
+void VirtualPrinter::paused() {
+    if (rasterReader_ && !ended_)
+        takeOutcome(rasterReader_->finish());
+}
+
+void VirtualPrinter::takeOutcome(ReadOutcome outcome) {
+    for (const std::string& problem : outcome.problems)
+        reporter_.report(problem);
+    for (const DotPicture& page : outcome.pages) {
+        if (ended_ || !printPicture(page.view(), {}))
+            return;
+    }
+}
+
+bool VirtualPrinter::printPicture(const DotPictureView& picture, const std::string& received) {
     ++printed_;
     const std::filesystem::path png = options_.folder / pageName(printed_, "png");
-    const std::string image = pngImage(session.raster());
+    const std::string image = pngImage(picture);
     if (image.empty())
         reporter_.report("A page of width or height 0 cannot be written as PNG.");
-    else if (!writeOutput(png.string(), image, reporter_))
+    const bool written =
+        (image.empty() || writeOutput(png.string(), image, reporter_)) &&
+        (!options_.pbm || writeOutput((options_.folder / pageName(printed_, "pbm")).string(),
+                                      pbmImage(picture), reporter_));
+    if (!written) {
+        end(1);
         return false;
-    if (options_.pbm) {
-        std::ostringstream pbm;
-        writePbm(session.raster(), pbm);
-        if (!writeOutput((options_.folder / pageName(printed_, "pbm")).string(), pbm.str(),
-                         reporter_))
-            return false;
     }
-    const PageSettings& page = session.settings();
-    std::cout << png.string() << ": " << page.pageWidth << " x " << page.pageHeight
-              << " dots, " << groupedCount(stream.size()) << " bytes received\n"
-              << std::flush;
+    std::cout << png.string() << ": " << picture.width << " x " << picture.height << " dots";
+    if (!received.empty())
+        std::cout << ", " << received << " bytes received";
+    std::cout << '\n' << std::flush;
+    if (options_.pages > 0 && printed_ >= options_.pages)
+        end(0);
     return true;
 }
 

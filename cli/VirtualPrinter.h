@@ -1,14 +1,20 @@
 #pragma once
 
+#include "printer/engine/LanguageReader.h"
 #include "printer/engine/PageStreamReader.h"
+#include "printer/engine/PrinterLanguage.h"
 
 #include <QEventLoop>
 #include <QObject>
 #include <QSerialPort>
+#include <QSocketNotifier>
 #include <QString>
+#include <QTcpServer>
+#include <QTimer>
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 
 namespace quillset {
 class Reporter;
@@ -16,15 +22,19 @@ class Reporter;
 
 namespace quillset::cli {
 
-// A printer on the far end of a serial line: it reads page streams from the
-// device, draws each page as the printer would, and writes it as
+// A printer on the far end of a line: it reads what comes from a serial
+// device, a FIFO or file, or the network connections it accepts, draws each
+// page as a printer of its language would, and writes it as
 // DIR/page-0001.png (and .pbm), numbered from 1, replacing files of those
-// names. One line per page goes to standard output.
+// names. One line per page goes to standard output; what it cannot read goes
+// to the reporter with its offset.
 class VirtualPrinter : public QObject {
 public:
     struct Options {
-        QString device;
+        QString device; // serial device, FIFO or file
         std::uint32_t baudRate = 0;
+        std::uint16_t tcpPort = 0; // instead of the device: 127.0.0.1:tcpPort
+        PrinterLanguage language = PrinterLanguage::Script;
         std::filesystem::path folder;
         bool pbm = false;
         int pages = 0; // stop after this many; 0 for no limit
@@ -32,8 +42,9 @@ public:
     };
 
     VirtualPrinter(Options options, Reporter& reporter);
+    ~VirtualPrinter() override;
 
-    // Opens and configures the device; the reporter says why not.
+    // Opens the device or starts listening; the reporter says why not.
     bool open();
     // Prints pages until stop(), the page limit or a failure of the line;
     // the tool's exit status.
@@ -41,15 +52,32 @@ public:
     void stop();
 
 private:
-    void readLine();
+    bool openSerial();
+    bool openFile();
+    bool openNetwork();
+    void announce(const std::string& where);
+    void readSerial();
+    void readFile();
+    void acceptConnections();
     void lineFailed(QSerialPort::SerialPortError error);
-    bool printPage(const std::string& stream);
+
+    void received(std::string_view bytes);
+    // The line went quiet or a connection closed: a page under way in a
+    // raster language is printed as it stands.
+    void paused();
+    void takeOutcome(ReadOutcome outcome);
+    bool printPicture(const DotPictureView& picture, const std::string& received);
     void end(int status);
 
     Options options_;
     Reporter& reporter_;
     QSerialPort serial_;
-    PageStreamReader reader_;
+    int fileDescriptor_ = -1;
+    std::unique_ptr<QSocketNotifier> fileReady_;
+    QTcpServer server_;
+    PageStreamReader scriptReader_;
+    std::unique_ptr<LanguageReader> rasterReader_;
+    QTimer quiet_;
     QEventLoop loop_;
     int printed_ = 0;
     bool ended_ = false;

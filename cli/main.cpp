@@ -10,9 +10,10 @@ namespace {
 
 // One line per command; a new command is a file of its own and an entry here.
 const Command* const kCommands[] = {
-    &renderCommand, &objectsCommand, &scriptCommand, &streamCommand, &saveCommand, &checkCommand,
+    &renderCommand, &objectsCommand, &scriptCommand,   &streamCommand,
+    &encodeCommand, &saveCommand,    &checkCommand,
 #ifdef QUILLSET_CLI_PRINT
-    &printCommand, &listenCommand,
+    &printCommand,  &listenCommand,  &printersCommand,
 #endif
 };
 

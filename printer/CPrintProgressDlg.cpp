@@ -2,6 +2,7 @@
 
 #include "printer/PrintTransmission.h"
 #include "printer/engine/PrintProgress.h"
+#include "printer/engine/PrintSummary.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -29,11 +30,10 @@ CPrintProgressDlg::CPrintProgressDlg(PrintTransmission& transmission, const QStr
     setWindowTitle(QStringLiteral("Printing"));
     setAccessibleName(QStringLiteral("Printing"));
 
-    QString destination =
-        QStringLiteral("Printing to %1 (%2)").arg(transmission.target(), languageLabel);
-    if (transmission.baudRate() != 0)
-        destination += QStringLiteral(" at %1 bit/s").arg(transmission.baudRate());
-    auto* where = new QLabel(destination, this);
+    auto* where = new QLabel(
+        QString::fromStdString(printingTo(transmission.target().toStdString(),
+                                          languageLabel.toStdString(), transmission.baudRate())),
+        this);
     where->setAccessibleName(QStringLiteral("Destination"));
 
     bar_ = new QProgressBar(this);

@@ -117,7 +117,9 @@ void FileTransmission::pump() {
             writable_->setEnabled(false);
             drain_.start();
         }
-    } else if (fifo_) {
+    } else if (fifo_ && queuedInFifo() > 0) {
+        // A reader that read the last byte and went is a page delivered;
+        // one that went before is not.
         pollfd end{fd_, POLLOUT, 0};
         if (::poll(&end, 1, 0) == 1 && (end.revents & POLLERR)) {
             finish(State::Failed, failureDetail(EPIPE));

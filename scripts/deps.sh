@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libpng-dev libzxing-dev libzint-dev zlib1g-dev
-    libcups2-dev cups-daemon cups-client
+    libcups2-dev cups socat
     clang libclang-rt-14-dev
 )
 

@@ -35,6 +35,8 @@ struct LanguageOptions {
     ZplCompression zplCompression = ZplCompression::Ascii;
     // The page printed this many times, 1..kMaxCopies.
     int copies = 1;
+
+    bool operator==(const LanguageOptions&) const = default;
 };
 
 struct LanguageInfo {

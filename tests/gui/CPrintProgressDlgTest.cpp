@@ -129,7 +129,7 @@ private slots:
 
         QVERIFY(watch.done());
         QVERIFY(!sent);
-        QCOMPARE(where, QStringLiteral("Printing to COM3 (%1) (Script) at 1200 bit/s")
+        QCOMPARE(where, QStringLiteral("Printing to COM3 (%1) at 1200 bit/s (Script)")
                             .arg(QString::fromStdString(pty_.slavePath())));
         QVERIFY2(QRegularExpression(QStringLiteral("^[0-9,]+ of 3,000 bytes, [0-9]+ s left$"))
                      .match(status)

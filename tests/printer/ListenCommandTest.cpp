@@ -72,8 +72,8 @@ protected:
     // Starts listen on the listener's side and waits until it says it listens.
     bool startListen(QProcess& listen, const QStringList& more) {
         listen.start(kCli, QStringList{"listen", "--port",
-                                       QString::fromStdString(listenerSide.slavePath()),
-                                       "--baud", "115200", "-o", dir.filePath("pages")} +
+                                       QString::fromStdString(listenerSide.slavePath()), "--baud",
+                                       "115200", "-o", dir.filePath("pages")} +
                                more);
         return waitFor(listen, QProcess::StandardError, "Listening on ");
     }
@@ -185,7 +185,9 @@ TEST_F(ListenCommandTest, Refusals) {
         {{"listen", "--port", "/nonexistent/ttyUSB0", "-o", dir.path()},
          "Com port could not be opened.\n/nonexistent/ttyUSB0: No such file or directory\n",
          "the device and the reason"},
-        {{"listen", "-o", dir.path()}, "listen needs --port DEVICE and -o DIR.\n", "no port"},
+        {{"listen", "-o", dir.path()},
+         "listen needs --port DEVICE or --tcp PORT, and -o DIR.\n",
+         "no port"},
         {{"listen", "--port", "/dev/null", "-o", dir.path(), "--pages", "0"},
          "--pages takes a whole number from 1.\n",
          "no pages"},

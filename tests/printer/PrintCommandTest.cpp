@@ -148,9 +148,9 @@ TEST_F(PrintCommandTest, ShowsProgressOnATerminal) {
     std::thread reader([&] { received = pty.read(expected.size(), 20s); });
     QProcess cli;
     cli.setStandardErrorFile(QString::fromStdString(terminal.slavePath()));
-    cli.start(QStringLiteral(QUILLSET_CLI),
-              {"print", kExample, "--port", QString::fromStdString(pty.slavePath()), "--baud",
-               "9600"});
+    cli.start(
+        QStringLiteral(QUILLSET_CLI),
+        {"print", kExample, "--port", QString::fromStdString(pty.slavePath()), "--baud", "9600"});
     ASSERT_TRUE(cli.waitForFinished(20000));
     reader.join();
     const std::string shown = terminal.read(1 << 16, 500ms);
@@ -158,9 +158,10 @@ TEST_F(PrintCommandTest, ShowsProgressOnATerminal) {
     EXPECT_EQ(cli.exitCode(), 0) << shown;
     EXPECT_TRUE(received == expected);
     const std::string total = groupedCount(expected.size());
-    const std::string line = "\rPrinting on " + pty.slavePath() + " at 9600 bit/s: ";
+    const std::string line = "\rPrinting to " + pty.slavePath() + " at 9600 bit/s (Script): ";
     EXPECT_TRUE(shown.starts_with(line + "0 of " + total + " bytes, ")) << shown;
-    EXPECT_TRUE(shown.ends_with(line + total + " of " + total + " bytes, 0 s left\x1b[K\n"))
+    EXPECT_TRUE(shown.ends_with(line + total + " of " + total + " bytes, 0 s left\x1b[K\n" +
+                                "Sent " + total + " bytes to " + pty.slavePath() + " (Script)\n"))
         << shown;
 }
 
@@ -177,9 +178,9 @@ TEST_F(PrintCommandTest, CtrlCCancelsAndSaysHowMuchWentOut) {
         }
     });
     QProcess cli;
-    cli.start(QStringLiteral(QUILLSET_CLI),
-              {"print", kExample, "--port", QString::fromStdString(pty.slavePath()), "--baud",
-               "1200"});
+    cli.start(
+        QStringLiteral(QUILLSET_CLI),
+        {"print", kExample, "--port", QString::fromStdString(pty.slavePath()), "--baud", "1200"});
     ASSERT_TRUE(cli.waitForStarted(20000));
     // Bytes arrive once the tool is sending, and by then Ctrl+C is its own.
     for (int wait = 0; wait < 400 && arrived == 0; ++wait)

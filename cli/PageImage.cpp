@@ -1,7 +1,7 @@
-#include "cli/PngImage.h"
+#include "cli/PageImage.h"
 
 #include "model/PrinterType.h"
-#include "raster/PageRaster.h"
+#include "printer/engine/DotPicture.h"
 
 #include <png.h>
 
@@ -21,19 +21,19 @@ void flushNothing(png_structp) {}
 
 } // namespace
 
-std::string pngImage(const PageRaster& raster) {
-    const PageSettings& page = raster.settings;
-    const int width = page.rowBytes * 8;
-    const int height = std::min<int>(page.pageHeight, raster.usableRows());
+std::string pngImage(const DotPictureView& picture) {
+    const int width = picture.width;
+    const int height = picture.height;
+    const int rowBytes = (width + 7) / 8;
     if (width <= 0 || height <= 0)
         return {};
 
     // PNG grey: 0 is black, so a set dot becomes a clear bit.
-    std::vector<png_byte> rows(static_cast<std::size_t>(page.rowBytes) * height);
+    std::vector<png_byte> rows(static_cast<std::size_t>(rowBytes) * height);
     for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < page.rowBytes; ++c)
-            rows[static_cast<std::size_t>(r) * page.rowBytes + c] =
-                static_cast<png_byte>(~raster.GetByte(c, r));
+        for (int c = 0; c < rowBytes; ++c)
+            rows[static_cast<std::size_t>(r) * rowBytes + c] =
+                static_cast<png_byte>(~picture.row(r)[c]);
     }
 
     std::string out;
@@ -51,9 +51,19 @@ std::string pngImage(const PageRaster& raster) {
     png_set_pHYs(png, info, kDotsPerMetre, kDotsPerMetre, PNG_RESOLUTION_METER);
     png_write_info(png, info);
     for (int r = 0; r < height; ++r)
-        png_write_row(png, &rows[static_cast<std::size_t>(r) * page.rowBytes]);
+        png_write_row(png, &rows[static_cast<std::size_t>(r) * rowBytes]);
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+std::string pbmImage(const DotPictureView& picture) {
+    const int rowBytes = (picture.width + 7) / 8;
+    std::string out =
+        "P4\n" + std::to_string(picture.width) + ' ' + std::to_string(picture.height) + '\n';
+    for (int r = 0; r < picture.height; ++r)
+        out.append(reinterpret_cast<const char*>(picture.row(r)),
+                   static_cast<std::size_t>(rowBytes));
     return out;
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillset {
+
+// Where a print goes, as its progress shows it: "Printing to
+// 192.168.1.50:9100 (ZPL)", "Printing to COM1 (/dev/ttyS0) at 9600 bit/s
+// (Script)" when the line's rate is known.
+std::string printingTo(std::string_view target, std::string_view language,
+                       std::uint32_t baudRate = 0);
+
+// What a finished print says, in the status bar and on the terminal:
+// "Sent 24,512 bytes to 192.168.1.50:9100 (ZPL)".
+std::string sentSummary(std::uint64_t bytes, std::string_view target, std::string_view language);
+
+} // namespace quillset

@@ -1,0 +1,166 @@
+#!/usr/bin/env bash
+# Prints every example to `quillset-cli listen` as a user would: ESC/POS
+# through a FIFO, ZPL and ESC/POS over the network, ZPL through a private
+# CUPS server with a raw queue; each page listen writes must equal the
+# render dot for dot. Then the faults: each names its target and reason,
+# and Ctrl+C cancels a print that a stalled printer holds up.
+set -euo pipefail
+cli=$1
+examples=$2
+work=$(mktemp -d /tmp/quillset-print-XXXXXX)
+chmod 755 "$work"
+export XDG_CONFIG_HOME=$work/config # the user's saved printer stays out of it
+base=$((20000 + $$ % 20000))
+failures=0
+pids=()
+
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+mapfile -t names < <(cd "$examples" && ls *.txt)
+mkdir -p "$work/expected"
+for name in "${names[@]}"; do
+    "$cli" render "$examples/$name" -o "$work/expected/${name%.txt}.pbm"
+done
+
+# listen DIR ARGS...: starts listen for one page per example and waits until
+# it listens.
+listen() {
+    local dir=$1; shift
+    mkdir -p "$dir"
+    "$cli" listen "$@" -o "$dir" --pbm --pages "${#names[@]}" > "$dir/out" 2> "$dir/err" &
+    pids+=($!)
+    for _ in $(seq 100); do
+        grep -q "Listening on" "$dir/err" && return 0
+        sleep 0.1
+    done
+    fail "listen $* did not start: $(cat "$dir/err")"
+    return 1
+}
+
+# print_all CASE DIR ARGS...: prints each example with ARGS, waits for
+# listen to write them all and compares each with the render.
+print_all() {
+    local case=$1 dir=$2; shift 2
+    local listener=${pids[-1]}
+    for name in "${names[@]}"; do
+        "$cli" print "$examples/$name" "$@" || fail "$case: print $name: exit $?"
+    done
+    timeout 30 tail --pid="$listener" -f /dev/null || fail "$case: listen did not finish"
+    local i=1
+    for name in "${names[@]}"; do
+        cmp -s "$dir/$(printf 'page-%04d.pbm' $i)" "$work/expected/${name%.txt}.pbm" ||
+            fail "$case: $name differs from its render"
+        i=$((i + 1))
+    done
+    grep -q "byte" "$dir/err" && fail "$case: listen could not read: $(cat "$dir/err")"
+    echo "ok: $case (${#names[@]} pages)"
+}
+
+mkfifo "$work/fifo"
+listen "$work/fifo-escpos" --port "$work/fifo" --language escpos &&
+    print_all "ESC/POS through a FIFO" "$work/fifo-escpos" \
+        --to "file:$work/fifo" --language escpos --feed 3 --cut --band-rows 100
+
+listen "$work/tcp-zpl" --tcp $((base + 1)) --language zpl &&
+    print_all "ZPL over the network" "$work/tcp-zpl" \
+        --to "tcp:127.0.0.1:$((base + 1))" --language zpl
+
+listen "$work/tcp-z64" --tcp $((base + 2)) --language zpl &&
+    print_all "ZPL (Z64) over the network" "$work/tcp-z64" \
+        --to "tcp:127.0.0.1:$((base + 2))" --language zpl --zpl-compression z64
+
+listen "$work/tcp-escpos" --tcp $((base + 3)) --language escpos &&
+    print_all "ESC/POS over the network, no cut" "$work/tcp-escpos" \
+        --to "tcp:127.0.0.1:$((base + 3))" --language escpos
+
+# A private CUPS server on loopback with a raw queue to listen's port.
+cups=$work/cups
+mkdir -p "$cups"/{spool/tmp,cache,state,log}
+cat > "$cups/cupsd.conf" <<CONF
+Listen 127.0.0.1:$((base + 4))
+LogLevel warn
+WebInterface No
+Browsing No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order allow,deny
+    Allow all
+  </Limit>
+</Policy>
+CONF
+{
+    [ "$(id -u)" -eq 0 ] && printf 'User lp\nGroup lp\n'
+    printf 'ServerRoot %s\nRequestRoot %s/spool\nTempDir %s/spool/tmp\n' "$cups" "$cups" "$cups"
+    printf 'CacheDir %s/cache\nStateDir %s/state\n' "$cups" "$cups"
+    printf 'ErrorLog %s/log/error_log\nAccessLog %s/log/access_log\n' "$cups" "$cups"
+    printf 'PageLog %s/log/page_log\n' "$cups"
+} > "$cups/cups-files.conf"
+[ "$(id -u)" -eq 0 ] && chown -R lp:lp "$cups"/{spool,cache,state,log}
+cupsd -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf" &
+pids+=($!)
+export CUPS_SERVER=127.0.0.1:$((base + 4))
+for _ in $(seq 100); do lpstat -r > /dev/null 2>&1 && break; sleep 0.1; done
+lpadmin -p quillset-test -E -v "socket://127.0.0.1:$((base + 5))"
+"$cli" printers | grep -qx "cups:quillset-test" || fail "printers does not list the CUPS queue"
+listen "$work/cups-zpl" --tcp $((base + 5)) --language zpl &&
+    print_all "ZPL through CUPS" "$work/cups-zpl" --to cups:quillset-test --language zpl
+
+# Faults: exit status 1 and the target with the system's reason.
+expect_failure() {
+    local why=$1 want=$2; shift 2
+    local err
+    if err=$(timeout 20 "$cli" print "$examples/${names[0]}" "$@" 2>&1); then
+        fail "$why: succeeded"
+    elif ! grep -qF -- "$want" <<< "$err"; then
+        fail "$why: said '$err', not '$want'"
+    else
+        echo "ok: $why"
+    fi
+}
+expect_failure "refused port" "127.0.0.1:$((base + 6)): Connection refused
+Is the printer on and at this address?" --to "tcp:127.0.0.1:$((base + 6))"
+expect_failure "missing device" "/nonexistent/lp0: No such file or directory" \
+    --to file:/nonexistent/lp0
+expect_failure "unknown queue" "no-such-queue: " --to cups:no-such-queue
+expect_failure "missing serial device" "Com port could not be opened." \
+    --to serial:/nonexistent/ttyUSB9
+
+# Ctrl+C while a printer has stopped reading: a FIFO nobody reads, a peer
+# that takes a few bytes and no more.
+expect_cancel() {
+    local why=$1; shift
+    "$cli" print "$examples/${names[0]}" --language escpos --copies 2000 "$@" 2> "$work/cancel" &
+    local printer=$!
+    sleep 1.5
+    kill -INT "$printer"
+    if wait "$printer"; then
+        fail "$why: not cancelled"
+    elif ! grep -q "Printing cancelled after" "$work/cancel"; then
+        fail "$why: said $(cat "$work/cancel")"
+    else
+        echo "ok: $why"
+    fi
+}
+mkfifo "$work/stalled"
+exec 7<> "$work/stalled"
+expect_cancel "cancel to a FIFO nobody reads" --to "file:$work/stalled"
+exec 7>&-
+socat -u "TCP-LISTEN:$((base + 7)),bind=127.0.0.1,rcvbuf=4096" "SYSTEM:sleep 30" \
+    > /dev/null 2>&1 &
+pids+=($!)
+sleep 0.3
+expect_cancel "cancel to a printer that stopped reading" --to "tcp:127.0.0.1:$((base + 7))"
+
+[ "$failures" -eq 0 ] || { echo "$failures failures"; exit 1; }
