@@ -108,6 +108,7 @@ QWidget* CPrinterDlg::makeFilePage(const QString& device) {
     form->setContentsMargins(0, 0, 0, 0);
     device_ = addField(form, QStringLiteral("&Device or file:"), new QComboBox(page));
     device_->setEditable(true);
+    device_->lineEdit()->setAccessibleName(device_->accessibleName());
     device_->setInsertPolicy(QComboBox::NoInsert);
     device_->setMinimumContentsLength(24);
     device_->addItems(usbPrinterDevices());

@@ -111,7 +111,10 @@ CONF
 cupsd -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf" &
 pids+=($!)
 export CUPS_SERVER=127.0.0.1:$((base + 4))
-for _ in $(seq 100); do lpstat -r > /dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do
+    [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ] && break
+    sleep 0.1
+done
 lpadmin -p quillset-test -E -v "socket://127.0.0.1:$((base + 5))"
 "$cli" printers | grep -qx "cups:quillset-test" || fail "printers does not list the CUPS queue"
 listen "$work/cups-zpl" --tcp $((base + 5)) --language zpl &&
