@@ -25,13 +25,7 @@ std::string printerBytes(const FolioSession& session, const LanguageOptions& opt
     case PrinterLanguage::Script:
         break;
     }
-    const std::string page = session.printStream();
-    const int copies = std::clamp(options.copies, 1, kMaxCopies);
-    std::string out;
-    out.reserve(page.size() * static_cast<std::size_t>(copies));
-    for (int i = 0; i < copies; ++i)
-        out += page;
-    return out;
+    return pageCopies(session.printStream(), options.copies);
 }
 
 } // namespace quillset

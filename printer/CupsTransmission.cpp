@@ -41,11 +41,6 @@ bool CupsTransmission::start() {
     return true;
 }
 
-void CupsTransmission::cancel() {
-    if (state_ == State::Sending)
-        finish(State::Cancelled);
-}
-
 qint64 CupsTransmission::sent() const {
     return state_ == State::Sending ? written_.load() : sentAtEnd_;
 }

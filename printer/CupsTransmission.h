@@ -22,7 +22,6 @@ public:
 
     // Starts the job's thread; its failures come afterwards.
     bool start() override;
-    void cancel() override;
     qint64 sent() const override;
     QString target() const override { return queue_; }
 

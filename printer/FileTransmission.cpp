@@ -83,11 +83,6 @@ bool FileTransmission::start() {
     return true;
 }
 
-void FileTransmission::cancel() {
-    if (state_ == State::Sending)
-        finish(State::Cancelled);
-}
-
 qint64 FileTransmission::sent() const {
     if (state_ != State::Sending)
         return sentAtEnd_;

@@ -24,7 +24,6 @@ public:
     ~FileTransmission() override;
 
     bool start() override;
-    void cancel() override;
     qint64 sent() const override;
     QString target() const override { return path_; }
 

@@ -16,6 +16,11 @@ PrintTransmission::PrintTransmission(std::string bytes, Reporter& reporter, QObj
     connect(&stall_, &QTimer::timeout, this, &PrintTransmission::stalled);
 }
 
+void PrintTransmission::cancel() {
+    if (state_ == State::Sending)
+        finish(State::Cancelled);
+}
+
 bool PrintTransmission::wait() {
     if (state_ == State::Sending) {
         QEventLoop loop;

@@ -35,7 +35,7 @@ public:
     // byte went out.
     bool wait();
     // Stops at once, closing the connection. Does nothing unless sending.
-    virtual void cancel() = 0;
+    void cancel();
 
     State state() const { return state_; }
     // Bytes the far end has taken; fixed once the transmission has ended.

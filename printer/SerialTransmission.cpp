@@ -59,11 +59,6 @@ bool SerialTransmission::start() {
     return true;
 }
 
-void SerialTransmission::cancel() {
-    if (state_ == State::Sending)
-        finish(State::Cancelled);
-}
-
 qint64 SerialTransmission::sent() const {
     if (state_ != State::Sending)
         return sentAtEnd_;

@@ -35,7 +35,6 @@ public:
 
     bool start() override;
     // What is still queued for the device is dropped and the port closed.
-    void cancel() override;
 
     // Bytes the device has taken (sent on the line or queued in its
     // hardware) of those written.

@@ -45,11 +45,6 @@ bool TcpTransmission::start() {
     return true;
 }
 
-void TcpTransmission::cancel() {
-    if (state_ == State::Sending)
-        finish(State::Cancelled);
-}
-
 qint64 TcpTransmission::sent() const {
     if (state_ != State::Sending)
         return sentAtEnd_;

@@ -38,14 +38,7 @@ std::string encodeEscPos(const DotPictureView& picture, const LanguageOptions& o
     if (options.cut)
         page += std::string_view("\x1D\x56\x42\x00", 4);
 
-    const int copies = std::clamp(options.copies, 1, kMaxCopies);
-    if (copies == 1)
-        return page;
-    std::string out;
-    out.reserve(page.size() * static_cast<std::size_t>(copies));
-    for (int i = 0; i < copies; ++i)
-        out += page;
-    return out;
+    return pageCopies(std::move(page), options.copies);
 }
 
 } // namespace quillset

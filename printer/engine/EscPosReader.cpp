@@ -158,8 +158,11 @@ void EscPosReader::takeCommandByte(std::uint8_t byte, ReadOutcome& out) {
         return;
     if (length == 0) {
         std::string name;
-        for (const char c : command_)
-            name += (name.empty() ? "" : " ") + byteName(static_cast<std::uint8_t>(c));
+        for (const char c : command_) {
+            if (!name.empty())
+                name += ' ';
+            name += byteName(static_cast<std::uint8_t>(c));
+        }
         problems_.add(out, commandAt_, "unknown command " + name);
         command_.clear();
     } else if (static_cast<int>(command_.size()) == length) {

@@ -1,5 +1,7 @@
 #include "printer/engine/PrinterLanguage.h"
 
+#include <algorithm>
+
 namespace quillset {
 
 const LanguageInfo& languageInfo(PrinterLanguage language) {
@@ -28,6 +30,17 @@ std::optional<ZplCompression> zplCompressionNamed(std::string_view name) {
     if (name == "z64")
         return ZplCompression::Z64;
     return std::nullopt;
+}
+
+std::string pageCopies(std::string page, int copies) {
+    copies = std::clamp(copies, 1, kMaxCopies);
+    if (copies == 1)
+        return page;
+    std::string out;
+    out.reserve(page.size() * static_cast<std::size_t>(copies));
+    for (int i = 0; i < copies; ++i)
+        out += page;
+    return out;
 }
 
 } // namespace quillset

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillset {
@@ -54,6 +55,10 @@ inline constexpr LanguageInfo kLanguages[] = {
 const LanguageInfo& languageInfo(PrinterLanguage language);
 // The language of a name from kLanguages, compared exactly.
 std::optional<PrinterLanguage> languageNamed(std::string_view name);
+
+// The bytes of one page, once per copy (clamped to 1..kMaxCopies), for the
+// languages that have no copy count of their own.
+std::string pageCopies(std::string page, int copies);
 
 std::string_view zplCompressionName(ZplCompression compression); // "ascii", "z64"
 std::optional<ZplCompression> zplCompressionNamed(std::string_view name);

@@ -197,7 +197,8 @@ void ZplReader::runCommand(ReadOutcome& out) {
 
 void ZplReader::runLabelCommand(std::string_view name, std::string_view params, ReadOutcome& out) {
     const std::vector<std::string_view> parts = split(params, 3);
-    const std::string shown = "^" + std::string(name);
+    std::string shown = "^";
+    shown += name;
     if (name == "PW" || name == "LL") {
         const std::optional<int> size = dots(shown, parts[0], 0, out);
         if (size && *size > 0)
