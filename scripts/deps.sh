@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libpng-dev libzxing-dev libzint-dev zlib1g-dev
+    libpng-dev libzxing-dev libzint-dev libdeflate-dev
     libcups2-dev cups socat
     clang libclang-rt-14-dev
 )
