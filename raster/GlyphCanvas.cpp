@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace quillset {
 namespace {
@@ -43,39 +44,53 @@ Row mirrored(Row row, int width) {
     return reversed << (kRowBits - width);
 }
 
-int firstColumn(Row row) {
-    const auto high = static_cast<std::uint64_t>(row >> 64);
-    return high != 0 ? std::countl_zero(high)
-                     : 64 + std::countl_zero(static_cast<std::uint64_t>(row));
-}
-
 void applyByte(std::uint8_t& byte, std::uint8_t dots, bool black) {
     byte = static_cast<std::uint8_t>(black ? byte | dots : byte & ~dots);
 }
 
-// Columns 0..width-1 of `row` onto a page row from dot x on, cut to
-// 0..limit-1.
-void putSpan(std::uint8_t* line, int x, Row row, int width, int limit, bool black) {
-    if (x < 0) {
-        if (-x >= width) {
-            return;
-        }
-        row <<= -x;
-        width += x;
-        x = 0;
+// Eight page bytes from `at` at once, dot 0 in the first byte's top bit.
+void applyWord(std::uint8_t* at, std::uint64_t dots, bool black) {
+    if constexpr (std::endian::native == std::endian::little) {
+        dots = __builtin_bswap64(dots);
     }
-    if (x + width > limit) {
-        width = limit - x;
-        if (width <= 0) {
-            return;
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    word = black ? word | dots : word & ~dots;
+    std::memcpy(at, &word, sizeof word);
+}
+
+// `row` (columns already cut to the page, column 0 at dot 8 * byte + shift)
+// onto `bytes` bytes from `at`. Whole words are written where the storage
+// allows; their bytes past the row get no dots and keep what they held.
+void putRow(std::uint8_t* at, const std::uint8_t* end, Row row, int shift, int bytes, bool black) {
+    const Row shifted = row >> shift;
+    const auto spill = static_cast<std::uint8_t>(static_cast<std::uint64_t>(row) << (8 - shift));
+    if (end - at >= 17) {
+        applyWord(at, static_cast<std::uint64_t>(shifted >> 64), black);
+        if (bytes > 8) {
+            applyWord(at + 8, static_cast<std::uint64_t>(shifted), black);
+            if (bytes > 16) {
+                applyByte(at[16], spill, black);
+            }
         }
-        row &= leadingColumns(width);
+        return;
     }
-    row >>= x % 8;
-    const int bytes = (x % 8 + width + 7) / 8;
     for (int k = 0; k < bytes; ++k) {
-        applyByte(line[x / 8 + k], static_cast<std::uint8_t>(row >> (kRowBits - 8 - 8 * k)), black);
+        applyByte(at[k], k < 16 ? static_cast<std::uint8_t>(shifted >> (kRowBits - 8 - 8 * k)) : spill,
+                  black);
     }
+}
+
+// Byte i of the result, counted from the top, holds bit i of each byte of
+// `x`, the top byte's in its top bit.
+std::uint64_t transpose8x8(std::uint64_t x) {
+    std::uint64_t t = (x ^ (x >> 7)) & 0x00AA00AA00AA00AAULL;
+    x ^= t ^ (t << 7);
+    t = (x ^ (x >> 14)) & 0x0000CCCC0000CCCCULL;
+    x ^= t ^ (t << 14);
+    t = (x ^ (x >> 28)) & 0x00000000F0F0F0F0ULL;
+    x ^= t ^ (t << 28);
+    return x;
 }
 
 } // namespace
@@ -86,31 +101,41 @@ void GlyphCanvas::load(const PrinterFont& font, std::uint8_t character) {
     width = static_cast<std::int16_t>(std::min<int>(font.width, kMaxColumns / 2));
     skip = static_cast<std::int16_t>(font.skip);
     const std::uint8_t* glyph = font.glyph(character);
+    const auto count = static_cast<std::size_t>(std::max<int>(height, 0));
+    if (glyph == nullptr) {
+        std::fill_n(rows.begin(), count, Row{0});
+        return;
+    }
     const Row cell = leadingColumns(width);
-    for (int r = 0; r < height; ++r) {
-        Row row = 0;
-        if (glyph != nullptr) {
-            const std::uint8_t* bytes = glyph + r * font.bytesPerRow;
-            switch (font.bytesPerRow) {
-            case 1:
-                row = Row{bytes[0]} << (kRowBits - 8) << skip;
-                break;
-            case 2:
-                row = Row{static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1])} << (kRowBits - 16)
-                                                                                << skip;
-                break;
-            case 3:
-                row = Row{static_cast<std::uint16_t>(bytes[1] << 8 | bytes[2])} << (kRowBits - 16)
-                                                                                << skip;
-                break;
-            default:
-                for (int b = 0; b < 6; ++b) {
-                    row |= Row{bytes[b]} << (kRowBits - 8 - 8 * b);
-                }
-                break;
-            }
+    const int stride = font.bytesPerRow;
+    const auto fill = [&](auto rowAt) {
+        for (std::size_t r = 0; r < count; ++r, glyph += stride) {
+            rows[r] = rowAt(glyph) & cell;
         }
-        rows[static_cast<std::size_t>(r)] = row & cell;
+    };
+    switch (stride) {
+    case 1:
+        fill([this](const std::uint8_t* b) { return Row{b[0]} << (kRowBits - 8) << skip; });
+        break;
+    case 2:
+        fill([this](const std::uint8_t* b) {
+            return Row{static_cast<std::uint16_t>(b[0] << 8 | b[1])} << (kRowBits - 16) << skip;
+        });
+        break;
+    case 3:
+        fill([this](const std::uint8_t* b) {
+            return Row{static_cast<std::uint16_t>(b[1] << 8 | b[2])} << (kRowBits - 16) << skip;
+        });
+        break;
+    default:
+        fill([](const std::uint8_t* b) {
+            std::uint64_t top = 0;
+            for (int k = 0; k < 6; ++k) {
+                top |= std::uint64_t{b[k]} << (56 - 8 * k);
+            }
+            return Row{top} << 64;
+        });
+        break;
     }
 }
 
@@ -165,21 +190,38 @@ void GlyphCanvas::blit(PageRaster& raster, int penX, int penY, std::int16_t colo
 
 void GlyphCanvas::blitHorizontal(PageRaster& raster, int penX, int penY, bool black,
                                  bool upsideDown) const {
-    const int rowsOnPage = raster.usableRows();
-    const int limitX = raster.dotLimitX();
-    const int rowBytes = raster.settings.rowBytes;
     const int left = upsideDown ? penX - (width - 1) : penX;
-    for (int r = 0; r < height; ++r) {
-        const int y = upsideDown ? penY + height - r : penY - height + r;
+    const int first = std::max(0, -left);
+    const int last = std::min<int>(width, raster.dotLimitX() - left);
+    // Row r lands on page row top + r, or top - r upside down.
+    const int top = upsideDown ? penY + height : penY - height;
+    const int rowsOnPage = raster.usableRows();
+    const int rFrom = std::max(0, upsideDown ? top - rowsOnPage + 1 : -top);
+    const int rTo = std::min<int>(height, upsideDown ? top + 1 : rowsOnPage - top);
+    if (first >= last || rFrom >= rTo) {
+        return;
+    }
+    const Row visible = leadingColumns(last) & ~leadingColumns(first);
+    const int x = left + first;
+    const int shift = x % 8;
+    const int bytes = (shift + last - first + 7) / 8;
+    const int rowBytes = raster.settings.rowBytes;
+    std::uint8_t* const bits = raster.bits.data();
+    const std::uint8_t* const end = bits + raster.bits.size();
+    for (int r = rFrom; r < rTo; ++r) {
         const Row row = rows[static_cast<std::size_t>(r)];
-        if (y < 0 || y >= rowsOnPage || row == 0) {
+        if (row == 0) {
             continue;
         }
-        std::uint8_t* line = raster.bits.data() + static_cast<std::size_t>(y) * rowBytes;
-        putSpan(line, left, upsideDown ? mirrored(row, width) : row, width, limitX, black);
+        const int y = upsideDown ? top - r : top + r;
+        std::uint8_t* at = bits + static_cast<std::size_t>(y) * rowBytes + x / 8;
+        putRow(at, end, ((upsideDown ? mirrored(row, width) : row) & visible) << first, shift, bytes,
+               black);
     }
 }
 
+// Eight rows of the cell are eight page columns, one page byte wide; each
+// eight columns of them turn into eight page rows at once.
 void GlyphCanvas::blitVertical(PageRaster& raster, int penX, int penY, bool black,
                                bool upward) const {
     const int rowsOnPage = raster.usableRows();
@@ -191,18 +233,48 @@ void GlyphCanvas::blitVertical(PageRaster& raster, int penX, int penY, bool blac
     const int lastOnPage = upward ? penY : rowsOnPage - 1 - penY;
     const Row onPage = leadingColumns(std::min<int>(lastOnPage + 1, width)) &
                        ~leadingColumns(std::max(firstOnPage, 0));
-    for (int r = 0; r < height; ++r) {
-        const int x = upward ? penX + r - height : penX + height - r;
-        Row row = rows[static_cast<std::size_t>(r)] & onPage;
-        if (x < 0 || x >= limitX) {
+    if (onPage == 0) {
+        return;
+    }
+    // Row r lands on page column base + r (upward) or base - r.
+    const int base = upward ? penX - height : penX + height;
+    const int xFrom = std::max(0, upward ? base : base - height + 1);
+    const int xTo = std::min(limitX, upward ? base + height : base + 1);
+    const int blocks = (width + 7) / 8;
+    for (int bx = xFrom / 8; bx * 8 < xTo; ++bx) {
+        std::array<Row, 8> eight{};
+        Row any = 0;
+        for (int j = 0; j < 8; ++j) {
+            const int x = bx * 8 + j;
+            const int r = upward ? x - base : base - x;
+            if (x >= xFrom && x < xTo && r >= 0 && r < height) {
+                eight[static_cast<std::size_t>(j)] = rows[static_cast<std::size_t>(r)] & onPage;
+                any |= eight[static_cast<std::size_t>(j)];
+            }
+        }
+        if (any == 0) {
             continue;
         }
-        const auto dot = static_cast<std::uint8_t>(0x80 >> (x % 8));
-        while (row != 0) {
-            const int c = firstColumn(row);
-            row &= ~(Row{1} << (kRowBits - 1 - c));
-            const int y = upward ? penY - c : penY + c;
-            applyByte(raster.bits[static_cast<std::size_t>(y) * rowBytes + x / 8], dot, black);
+        for (int k = 0; k < blocks; ++k) {
+            std::uint64_t block = 0;
+            for (int j = 0; j < 8; ++j) {
+                block |= std::uint64_t{static_cast<std::uint8_t>(
+                             eight[static_cast<std::size_t>(j)] >> (kRowBits - 8 - 8 * k))}
+                         << (56 - 8 * j);
+            }
+            if (block == 0) {
+                continue;
+            }
+            block = transpose8x8(block);
+            for (int i = 0; i < 8; ++i) {
+                const auto dots = static_cast<std::uint8_t>(block >> (56 - 8 * i));
+                if (dots != 0) {
+                    const int c = 8 * k + i;
+                    const int y = upward ? penY - c : penY + c;
+                    applyByte(raster.bits[static_cast<std::size_t>(y) * rowBytes + bx], dots,
+                              black);
+                }
+            }
         }
     }
 }
