@@ -1,6 +1,7 @@
 #include "raster/GlyphCanvas.h"
 
 #include "raster/PageRaster.h"
+#include "model/StyledText.h"
 #include "raster/PrinterFont.h"
 
 #include <algorithm>
@@ -91,6 +92,135 @@ std::uint64_t transpose8x8(std::uint64_t x) {
     t = (x ^ (x >> 28)) & 0x00000000F0F0F0F0ULL;
     x ^= t ^ (t << 28);
     return x;
+}
+
+// Columns 0..n-1 of a narrow row.
+std::uint64_t leadingColumns64(int n) {
+    return n <= 0 ? 0 : ~std::uint64_t{0} << (64 - std::min(n, 64));
+}
+
+// Each bit of a byte twice, in place order.
+constexpr std::array<std::uint16_t, 256> kDoubledBits = [] {
+    std::array<std::uint16_t, 256> table{};
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        for (unsigned bit = 0; bit < 8; ++bit) {
+            if (byte & (1U << bit)) {
+                table[byte] = static_cast<std::uint16_t>(table[byte] | 3U << (2 * bit));
+            }
+        }
+    }
+    return table;
+}();
+
+// Columns 0..31 of a narrow row, each twice.
+std::uint64_t doubledColumns(std::uint64_t row) {
+    return std::uint64_t{kDoubledBits[row >> 56]} << 48 |
+           std::uint64_t{kDoubledBits[(row >> 48) & 0xFF]} << 32 |
+           std::uint64_t{kDoubledBits[(row >> 40) & 0xFF]} << 16 |
+           kDoubledBits[(row >> 32) & 0xFF];
+}
+
+// A glyph row as load reads it, column 0 in the top bit.
+template <int BytesPerRow>
+std::uint64_t narrowRow(const std::uint8_t* bytes, int skip) {
+    if constexpr (BytesPerRow == 1) {
+        return std::uint64_t{bytes[0]} << 56 << skip;
+    } else if constexpr (BytesPerRow == 2) {
+        return std::uint64_t{static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1])} << 48 << skip;
+    } else if constexpr (BytesPerRow == 3) {
+        return std::uint64_t{static_cast<std::uint16_t>(bytes[1] << 8 | bytes[2])} << 48 << skip;
+    } else {
+        std::uint64_t row = 0;
+        for (int k = 0; k < 6; ++k) {
+            row |= std::uint64_t{bytes[k]} << (56 - 8 * k);
+        }
+        return row;
+    }
+}
+
+// One glyph in one word per row (see GlyphCanvas::drawNarrow).
+struct NarrowGlyph {
+    const std::uint8_t* glyph;
+    int stride;
+    int skip;
+    std::uint64_t cell;
+    std::uint64_t visible;
+    int width;
+    int first;
+    int shift;
+    int bytes;
+    bool bold, wide, tall, upsideDown;
+    int underlineRow;
+    // Row r goes to page byte bits[origin + r * step].
+    std::uint8_t* bits;
+    std::ptrdiff_t origin;
+    std::ptrdiff_t step;
+    // Whether each row may be written as a whole word.
+    bool roomForWords;
+};
+
+template <int BytesPerRow, bool Black>
+void drawNarrowRows(const NarrowGlyph& g, int rFrom, int rTo) {
+    const bool plain = !g.bold && !g.wide && !g.tall && !g.upsideDown && g.underlineRow < 0;
+    if (plain && g.glyph != nullptr && g.roomForWords) {
+        const std::uint8_t* source = g.glyph + rFrom * g.stride;
+        std::ptrdiff_t at = g.origin + rFrom * g.step;
+        for (int r = rFrom; r < rTo; ++r, source += g.stride, at += g.step) {
+            const std::uint64_t row = narrowRow<BytesPerRow>(source, g.skip) & g.cell & g.visible;
+            if (row != 0) {
+                applyWord(g.bits + at, (row << g.first) >> g.shift, Black);
+            }
+        }
+        return;
+    }
+    for (int r = rFrom; r < rTo; ++r) {
+        std::uint64_t row = 0;
+        if (r == g.underlineRow) {
+            row = leadingColumns64(g.width);
+        } else if (g.glyph != nullptr) {
+            const int source = g.tall ? r / 2 : r;
+            row = narrowRow<BytesPerRow>(g.glyph + source * g.stride, g.skip) & g.cell;
+            if (g.bold) {
+                row |= row << 1;
+            }
+            if (g.wide) {
+                row = doubledColumns(row);
+            }
+        }
+        if (row == 0) {
+            continue;
+        }
+        if (g.upsideDown) {
+            row = reverseBits(row) << (64 - g.width);
+        }
+        const std::uint64_t dots = ((row & g.visible) << g.first) >> g.shift;
+        std::uint8_t* at = g.bits + g.origin + r * g.step;
+        if (g.roomForWords) {
+            applyWord(at, dots, Black);
+        } else {
+            for (int k = 0; k < g.bytes; ++k) {
+                applyByte(at[k], static_cast<std::uint8_t>(dots >> (56 - 8 * k)), Black);
+            }
+        }
+    }
+}
+
+template <bool Black>
+void drawNarrowRows(const NarrowGlyph& g, int rFrom, int rTo) {
+    switch (g.stride) {
+    case 1:
+        drawNarrowRows<1, Black>(g, rFrom, rTo);
+        break;
+    case 2:
+        drawNarrowRows<2, Black>(g, rFrom, rTo);
+        break;
+    case 3:
+        drawNarrowRows<3, Black>(g, rFrom, rTo);
+        break;
+    default:
+        drawNarrowRows<6, Black>(g, rFrom, rTo);
+        break;
+    }
 }
 
 } // namespace
@@ -276,6 +406,64 @@ void GlyphCanvas::blitVertical(PageRaster& raster, int penX, int penY, bool blac
                 }
             }
         }
+    }
+}
+
+} // namespace quillset
+
+namespace quillset {
+
+bool GlyphCanvas::fitsNarrow(const PrinterFont& font, std::uint8_t attribute) {
+    const int cell = std::min<int>(font.width, kMaxColumns / 2);
+    return font.skip < 16 && ((attribute & attr::kDoubleWidth) ? 2 * cell : cell) <= 57;
+}
+
+void GlyphCanvas::drawNarrow(PageRaster& raster, const PrinterFont& font, std::uint8_t character,
+                             std::uint8_t attribute, int penX, int penY, std::int16_t colour,
+                             bool upsideDown) {
+    const int cellWidth = std::min<int>(font.width, kMaxColumns / 2);
+    const int cellHeight = std::min<int>(font.height, kMaxRows / 2);
+    const bool wide = (attribute & attr::kDoubleWidth) != 0;
+    const bool tall = (attribute & attr::kDoubleHeight) != 0;
+    const int width = wide ? 2 * cellWidth : cellWidth;
+    const int height = tall ? 2 * cellHeight : cellHeight;
+
+    const int left = upsideDown ? penX - (width - 1) : penX;
+    const int first = std::max(0, -left);
+    const int last = std::min<int>(width, raster.dotLimitX() - left);
+    const int top = upsideDown ? penY + height : penY - height;
+    const int rowsOnPage = raster.usableRows();
+    const int rFrom = std::max(0, upsideDown ? top - rowsOnPage + 1 : -top);
+    const int rTo = std::min<int>(height, upsideDown ? top + 1 : rowsOnPage - top);
+    if (first >= last || rFrom >= rTo) {
+        return;
+    }
+    NarrowGlyph g;
+    g.glyph = font.glyph(character);
+    g.stride = font.bytesPerRow;
+    g.skip = font.skip;
+    g.cell = leadingColumns64(cellWidth);
+    g.visible = leadingColumns64(last) & ~leadingColumns64(first);
+    g.width = width;
+    g.first = first;
+    const int x = left + first;
+    g.shift = x % 8;
+    g.bytes = (g.shift + last - first + 7) / 8;
+    g.bold = (attribute & attr::kBold) != 0;
+    g.wide = wide;
+    g.tall = tall;
+    g.upsideDown = upsideDown;
+    g.underlineRow = (attribute & attr::kUnderline) ? height - 1 : -1;
+    const int rowBytes = raster.settings.rowBytes;
+    g.bits = raster.bits.data();
+    g.origin = static_cast<std::ptrdiff_t>(top) * rowBytes + x / 8;
+    g.step = upsideDown ? -rowBytes : rowBytes;
+    const int lowest = upsideDown ? top - rFrom : top + rTo - 1;
+    g.roomForWords = static_cast<std::size_t>(lowest) * rowBytes + x / 8 + 8 <= raster.bits.size();
+    if (colour != 0) {
+        drawNarrowRows<true>(g, rFrom, rTo);
+    } else {
+        drawNarrowRows<false>(g, rFrom, rTo);
     }
 }
 

@@ -37,6 +37,15 @@ public:
     // (see DrawGlyph); cells off the page are skipped.
     void blit(PageRaster& raster, int penX, int penY, std::int16_t colour, int angle) const;
 
+    // Whether drawNarrow can draw this font and style: the cell, doubled or
+    // not, fits one machine word with any shift within a byte.
+    static bool fitsNarrow(const PrinterFont& font, std::uint8_t attribute);
+    // load, the styles and blit in one pass for angles 0 and 2, each row
+    // going straight from the glyph to the page without the canvas.
+    static void drawNarrow(PageRaster& raster, const PrinterFont& font, std::uint8_t character,
+                           std::uint8_t attribute, int penX, int penY, std::int16_t colour,
+                           bool upsideDown);
+
 private:
     // Angles 0 and 2: a glyph row is a page row; at 2 it is read backwards.
     void blitHorizontal(PageRaster& raster, int penX, int penY, bool black, bool upsideDown) const;

@@ -69,21 +69,36 @@ void TextRenderer::DrawGlyph(PageRaster& raster, int& penX, int& penY, std::uint
     const int width = advance(attribute);
     // A cell wholly off the page would only have its dots skipped one by one.
     if (cellOnPage(raster, penX, penY, width, cellHeight(attribute), angle)) {
-        canvas_.load(fonts_.lookup(attribute), character);
-        if (attribute & attr::kBold) {
-            canvas_.embolden();
+        const PrinterFont& font = fonts_.lookup(attribute);
+        if (angle != 1 && angle != 3 && GlyphCanvas::fitsNarrow(font, attribute)) {
+            GlyphCanvas::drawNarrow(raster, font, character, attribute, penX, penY, colour,
+                                    angle == 2);
+        } else {
+            drawWide(raster, penX, penY, character, attribute, colour, angle);
         }
-        if (attribute & attr::kDoubleWidth) {
-            canvas_.doubleWidth();
-        }
-        if (attribute & attr::kDoubleHeight) {
-            canvas_.doubleHeight();
-        }
-        if (attribute & attr::kUnderline) {
-            canvas_.underline();
-        }
-        canvas_.blit(raster, penX, penY, colour, angle);
     }
+    advancePen(penX, penY, width, angle);
+}
+
+void TextRenderer::drawWide(PageRaster& raster, int penX, int penY, std::uint8_t character,
+                            std::uint8_t attribute, std::int16_t colour, int angle) {
+    canvas_.load(fonts_.lookup(attribute), character);
+    if (attribute & attr::kBold) {
+        canvas_.embolden();
+    }
+    if (attribute & attr::kDoubleWidth) {
+        canvas_.doubleWidth();
+    }
+    if (attribute & attr::kDoubleHeight) {
+        canvas_.doubleHeight();
+    }
+    if (attribute & attr::kUnderline) {
+        canvas_.underline();
+    }
+    canvas_.blit(raster, penX, penY, colour, angle);
+}
+
+void TextRenderer::advancePen(int& penX, int& penY, int width, int angle) {
     switch (angle) {
     case 1:
         penY -= width;

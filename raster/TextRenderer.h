@@ -56,6 +56,10 @@ public:
     const GlyphCanvas& canvas() const { return canvas_; }
 
 private:
+    // The canvas's way, for turned text and cells too wide for drawNarrow.
+    void drawWide(PageRaster& raster, int penX, int penY, std::uint8_t character,
+                  std::uint8_t attribute, std::int16_t colour, int angle);
+    static void advancePen(int& penX, int& penY, int width, int angle);
     // The cell width of one character, after double width.
     int advance(std::uint8_t attribute) const;
     // The cell height of one character, after double height.
