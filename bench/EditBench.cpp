@@ -8,7 +8,8 @@
 // font, with bold, underlined, other fonts and some double size, a tenth of
 // them turned; 150 rectangles filled and hollow in both colours; 100
 // barcodes (Code 128, EAN-13, Code 39) at all four angles; all spread over
-// the page and overlapping. The parts are timed apart as well.
+// the page and overlapping. The parts are timed apart as well, each with its
+// heap allocations per iteration; rendering makes none.
 
 #include "app/PagePicture.h"
 #include "document/FolioSession.h"
@@ -18,11 +19,51 @@
 
 #include <QImage>
 
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
+
+// Every heap allocation of the program is counted, so that each benchmark
+// can report how many one iteration makes.
+std::size_t allocations = 0;
+
+[[gnu::noinline]] void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+
+[[gnu::noinline]] void operator delete(void* p) noexcept {
+    std::free(p);
+}
+
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace quillset {
 namespace {
+
+// Allocations per iteration from here to the end of the benchmark.
+class AllocationCount {
+public:
+    explicit AllocationCount(benchmark::State& state)
+        : state_(state)
+        , start_(allocations) {}
+    ~AllocationCount() {
+        state_.counters["allocations"] = benchmark::Counter(
+            static_cast<double>(allocations - start_), benchmark::Counter::kAvgIterations);
+    }
+    AllocationCount(const AllocationCount&) = delete;
+    AllocationCount& operator=(const AllocationCount&) = delete;
+
+private:
+    benchmark::State& state_;
+    std::size_t start_;
+};
 
 constexpr int kTexts = 250;
 constexpr int kRectangles = 150;
@@ -74,6 +115,7 @@ std::unique_ptr<FolioSession> denseSession(benchmark::State& state) {
 
 void endOfAnEdit(benchmark::State& state) {
     const auto session = denseSession(state);
+    const AllocationCount counted(state);
     for (auto _ : state) {
         session->editFinished();
         const QImage picture = pagePicture(session->raster());
@@ -84,6 +126,7 @@ BENCHMARK(endOfAnEdit)->Unit(benchmark::kMillisecond);
 
 void regenerate(benchmark::State& state) {
     const auto session = denseSession(state);
+    const AllocationCount counted(state);
     for (auto _ : state)
         session->regenerate();
 }
@@ -91,6 +134,7 @@ BENCHMARK(regenerate)->Unit(benchmark::kMillisecond);
 
 void render(benchmark::State& state) {
     const auto session = denseSession(state);
+    const AllocationCount counted(state);
     for (auto _ : state)
         session->render();
 }
@@ -98,6 +142,7 @@ BENCHMARK(render)->Unit(benchmark::kMillisecond);
 
 void picture(benchmark::State& state) {
     const auto session = denseSession(state);
+    const AllocationCount counted(state);
     for (auto _ : state) {
         const QImage picture = pagePicture(session->raster());
         benchmark::DoNotOptimize(picture.constBits());

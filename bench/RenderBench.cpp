@@ -3,7 +3,8 @@
 // a dozen rectangles; (b) the same text at angle 1 in font 10 at double
 // width and height. Each pair first checks that both draw the same dots.
 // The "randomGlyphs" pair draws page (a) with random glyph bits, 40 % set:
-// far denser than the printer fonts, so it shows the cost per dot.
+// far denser than the printer fonts, so it shows the cost per dot. Once the
+// page exists, rendering it allocates nothing: see each one's allocations.
 
 #include "document/PageRenderer.h"
 #include "model/ObjectList.h"
@@ -12,11 +13,51 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
+
+// Every heap allocation of the program is counted, so that each benchmark
+// can report how many one iteration makes.
+std::size_t allocations = 0;
+
+[[gnu::noinline]] void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+
+[[gnu::noinline]] void operator delete(void* p) noexcept {
+    std::free(p);
+}
+
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace quillset {
 namespace {
+
+// Allocations per iteration from here to the end of the benchmark.
+class AllocationCount {
+public:
+    explicit AllocationCount(benchmark::State& state)
+        : state_(state)
+        , start_(allocations) {}
+    ~AllocationCount() {
+        state_.counters["allocations"] = benchmark::Counter(
+            static_cast<double>(allocations - start_), benchmark::Counter::kAvgIterations);
+    }
+    AllocationCount(const AllocationCount&) = delete;
+    AllocationCount& operator=(const AllocationCount&) = delete;
+
+private:
+    benchmark::State& state_;
+    std::size_t start_;
+};
 
 constexpr int kLines = 54;
 constexpr int kColumns = 83;
@@ -115,6 +156,7 @@ void renderPage(benchmark::State& state, int angle, std::uint8_t attribute) {
         state.SkipWithError("RenderPage and the written algorithm differ");
         return;
     }
+    const AllocationCount counted(state);
     for (auto _ : state) {
         page.renderer->RenderPage(*page.list);
         benchmark::DoNotOptimize(page.renderer->raster().bits.data());
@@ -124,6 +166,7 @@ void renderPage(benchmark::State& state, int angle, std::uint8_t attribute) {
 void renderWrittenPage(benchmark::State& state, int angle, std::uint8_t attribute) {
     Page page(densePage(angle, attribute));
     testing::WrittenTextRenderer text(page.renderer->fonts());
+    const AllocationCount counted(state);
     for (auto _ : state) {
         renderWritten(*page.written, text, *page.list);
         benchmark::DoNotOptimize(page.written->bits.data());
@@ -146,6 +189,7 @@ void randomGlyphs(benchmark::State& state, bool written) {
         state.SkipWithError("the text renderer and the written algorithm differ");
         return;
     }
+    const AllocationCount counted(state);
     for (auto _ : state) {
         if (written) {
             renderWritten(*slow, reference, *list);
