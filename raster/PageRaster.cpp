@@ -52,17 +52,6 @@ void PageRaster::Clear() {
     }
 }
 
-int PageRaster::usableRows() const {
-    if (settings.rowBytes <= 0 || settings.pageHeight <= 0) {
-        return 0;
-    }
-    return std::min<int>(settings.pageHeight, static_cast<int>(kCapacityBytes) / settings.rowBytes);
-}
-
-int PageRaster::dotLimitX() const {
-    return std::max(0, std::min(settings.pageWidth + 1, settings.rowBytes * 8));
-}
-
 std::uint8_t MakeByteMask(int first, int last) {
     const int ones = (1 << (last - first + 1)) - 1;
     return static_cast<std::uint8_t>(ones << (7 - last));

@@ -3,6 +3,7 @@
 #include "model/Limits.h"
 #include "model/PageSettings.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -39,9 +40,17 @@ public:
 
     // Rows whose bytes all lie inside the storage, even if the settings ask
     // for more than the capacity.
-    int usableRows() const;
+    int usableRows() const {
+        if (settings.rowBytes <= 0 || settings.pageHeight <= 0) {
+            return 0;
+        }
+        return std::min<int>(settings.pageHeight,
+                             static_cast<int>(kCapacityBytes) / settings.rowBytes);
+    }
     // One past the last x that SetDot draws.
-    int dotLimitX() const;
+    int dotLimitX() const {
+        return std::max(0, std::min(settings.pageWidth + 1, settings.rowBytes * 8));
+    }
 
 private:
     // Index into `bits`, or -1 off the page.

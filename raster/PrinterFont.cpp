@@ -45,9 +45,4 @@ void FontTable::InitPrinterFonts() {
     fonts_[15] = font(16, 23, 0, 14);
 }
 
-int FontTable::fontNumber(std::uint8_t attribute) const {
-    const int f = attribute & 15;
-    return fonts_[static_cast<std::size_t>(f)].enabled != 0 ? f : kFallbackFont;
-}
-
 } // namespace quillset

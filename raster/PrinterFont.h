@@ -37,7 +37,10 @@ public:
     void InitPrinterFonts();
 
     // The font number a character's attribute byte draws with.
-    int fontNumber(std::uint8_t attribute) const;
+    int fontNumber(std::uint8_t attribute) const {
+        const int f = attribute & 15;
+        return fonts_[static_cast<std::size_t>(f)].enabled != 0 ? f : kFallbackFont;
+    }
     const PrinterFont& lookup(std::uint8_t attribute) const {
         return fonts_[static_cast<std::size_t>(fontNumber(attribute))];
     }

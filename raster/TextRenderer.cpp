@@ -58,6 +58,18 @@ bool cellOnPage(const PageRaster& raster, int penX, int penY, int width, int hei
            top + down > 0;
 }
 
+// The cell width of one character, after double width.
+int advance(const PrinterFont& font, std::uint8_t attribute) {
+    const int cell = std::min<int>(font.width, GlyphCanvas::kMaxColumns / 2);
+    return (attribute & attr::kDoubleWidth) ? 2 * cell : cell;
+}
+
+// The cell height of one character, after double height.
+int cellHeight(const PrinterFont& font, std::uint8_t attribute) {
+    const int cell = std::min<int>(font.height, GlyphCanvas::kMaxRows / 2);
+    return (attribute & attr::kDoubleHeight) ? 2 * cell : cell;
+}
+
 std::int16_t difference(int a, int b) {
     return static_cast<std::int16_t>(a - b);
 }
@@ -66,10 +78,10 @@ std::int16_t difference(int a, int b) {
 
 void TextRenderer::DrawGlyph(PageRaster& raster, int& penX, int& penY, std::uint8_t character,
                              std::uint8_t attribute, std::int16_t colour, int angle) {
-    const int width = advance(attribute);
+    const PrinterFont& font = fonts_.lookup(attribute);
+    const int width = advance(font, attribute);
     // A cell wholly off the page would only have its dots skipped one by one.
-    if (cellOnPage(raster, penX, penY, width, cellHeight(attribute), angle)) {
-        const PrinterFont& font = fonts_.lookup(attribute);
+    if (cellOnPage(raster, penX, penY, width, cellHeight(font, attribute), angle)) {
         if (angle != 1 && angle != 3 && GlyphCanvas::fitsNarrow(font, attribute)) {
             GlyphCanvas::drawNarrow(raster, font, character, attribute, penX, penY, colour,
                                     angle == 2);
@@ -178,15 +190,6 @@ void TextRenderer::DrawTextBlock(PageRaster& raster, int x, int y, std::int16_t 
     }
 }
 
-int TextRenderer::advance(std::uint8_t attribute) const {
-    const int cell = std::min<int>(fonts_.lookup(attribute).width, GlyphCanvas::kMaxColumns / 2);
-    return (attribute & attr::kDoubleWidth) ? 2 * cell : cell;
-}
-
-int TextRenderer::cellHeight(std::uint8_t attribute) const {
-    const int cell = std::min<int>(fonts_.lookup(attribute).height, GlyphCanvas::kMaxRows / 2);
-    return (attribute & attr::kDoubleHeight) ? 2 * cell : cell;
-}
 
 void TextRenderer::measureTextBlock(int angle, const StyledText& text) {
     int along = 0;
@@ -196,7 +199,8 @@ void TextRenderer::measureTextBlock(int angle, const StyledText& text) {
         across += LineHeight(text, pos);
         int length = 0;
         for (int n = 0; n < kMaxLineChars && !endsLine(charAt(text, pos)); ++n, ++pos) {
-            length += advance(attrAt(text, pos));
+            const std::uint8_t attribute = attrAt(text, pos);
+            length += advance(fonts_.lookup(attribute), attribute);
         }
         along = std::max<int>(along, static_cast<std::int16_t>(length));
         if (charAt(text, pos) == 0) {

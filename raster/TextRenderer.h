@@ -60,10 +60,6 @@ private:
     void drawWide(PageRaster& raster, int penX, int penY, std::uint8_t character,
                   std::uint8_t attribute, std::int16_t colour, int angle);
     static void advancePen(int& penX, int& penY, int width, int angle);
-    // The cell width of one character, after double width.
-    int advance(std::uint8_t attribute) const;
-    // The cell height of one character, after double height.
-    int cellHeight(std::uint8_t attribute) const;
 
     const FontTable& fonts_;
     GlyphCanvas canvas_;
