@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -270,6 +271,49 @@ TEST(TextRenderer, GlyphsAcrossThePageEdgesMatchTheWrittenAlgorithm) {
                         << pen[0] << ", " << pen[1] << ")";
                     ASSERT_EQ(ox, wx);
                     ASSERT_EQ(oy, wy);
+                }
+            }
+        }
+    }
+}
+
+TEST(TextRenderer, GlyphsAtTheEndOfTheStorageMatchTheWrittenAlgorithm) {
+    // Blocks over the bottom right corner of pages that end where the
+    // storage does: the last rows are where a row written a word at a time
+    // runs out of storage, and where the page's own height is not the limit.
+    struct Case {
+        int width, height;
+        const char* why;
+    };
+    const Case cases[] = {
+        {832, 1248, "the page ends where the storage does"},
+        {768, 1400, "the settings ask for more rows than the storage holds"},
+    };
+    const std::uint8_t attributes[] = {3, 1 | attr::kDoubleWidth | attr::kBold,
+                                       10 | attr::kDoubleWidth | attr::kDoubleHeight};
+    TestFonts fonts;
+    fonts.randomise(5, 50);
+    TextRenderer renderer(fonts.table());
+    WrittenTextRenderer reference(fonts.table());
+    for (const Case& c : cases) {
+        auto ours = makeRaster(c.width, c.height);
+        auto written = makeRaster(c.width, c.height);
+        const int right = ours->dotLimitX() - 1;
+        const int bottom = ours->usableRows() - 1;
+        for (int angle = 0; angle < 4; ++angle) {
+            for (const std::uint8_t attribute : attributes) {
+                for (const std::int16_t colour : {kBlack, kWhite}) {
+                    std::fill(ours->bits.begin(), ours->bits.end(), colour ? 0x00 : 0xFF);
+                    *written = *ours;
+                    const StyledText text = styled("MW@#\nMW@#", attribute);
+                    // Each block runs over the bottom right corner.
+                    const int x = angle == 0 ? right - 40 : angle == 1 ? right - 100 : right;
+                    const int y = angle == 0 ? bottom - 30 : angle == 3 ? bottom - 60 : bottom;
+                    renderer.DrawTextBlock(*ours, x, y, colour, angle, text);
+                    reference.DrawTextBlock(*written, x, y, colour, angle, text);
+                    ASSERT_EQ(ours->bits, written->bits)
+                        << c.why << ": angle " << angle << ", attribute " << int(attribute)
+                        << ", colour " << colour;
                 }
             }
         }
