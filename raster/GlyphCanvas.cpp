@@ -1,7 +1,7 @@
 #include "raster/GlyphCanvas.h"
 
-#include "raster/PageRaster.h"
 #include "model/StyledText.h"
+#include "raster/PageRaster.h"
 #include "raster/PrinterFont.h"
 
 #include <algorithm>
@@ -20,15 +20,24 @@ Row leadingColumns(int n) {
     return n <= 0 ? Row{0} : ~Row{0} << (kRowBits - std::min(n, kRowBits));
 }
 
-// Each of the 32 bits of `x` twice, in place order: bit i becomes bits 2i
-// and 2i + 1.
-std::uint64_t spreadBits(std::uint64_t x) {
-    x = (x | x << 16) & 0x0000FFFF0000FFFFULL;
-    x = (x | x << 8) & 0x00FF00FF00FF00FFULL;
-    x = (x | x << 4) & 0x0F0F0F0F0F0F0F0FULL;
-    x = (x | x << 2) & 0x3333333333333333ULL;
-    x = (x | x << 1) & 0x5555555555555555ULL;
-    return x | x << 1;
+// Each bit of a byte twice, in place order.
+constexpr std::array<std::uint16_t, 256> kDoubledBits = [] {
+    std::array<std::uint16_t, 256> table{};
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        for (unsigned bit = 0; bit < 8; ++bit) {
+            if (byte & (1U << bit)) {
+                table[byte] = static_cast<std::uint16_t>(table[byte] | 3U << (2 * bit));
+            }
+        }
+    }
+    return table;
+}();
+
+// Columns 0..31 of a 64-bit row, each twice.
+std::uint64_t doubledColumns(std::uint64_t row) {
+    return std::uint64_t{kDoubledBits[row >> 56]} << 48 |
+           std::uint64_t{kDoubledBits[(row >> 48) & 0xFF]} << 32 |
+           std::uint64_t{kDoubledBits[(row >> 40) & 0xFF]} << 16 | kDoubledBits[(row >> 32) & 0xFF];
 }
 
 std::uint64_t reverseBits(std::uint64_t x) {
@@ -77,7 +86,8 @@ void putRow(std::uint8_t* at, const std::uint8_t* end, Row row, int shift, int b
         return;
     }
     for (int k = 0; k < bytes; ++k) {
-        applyByte(at[k], k < 16 ? static_cast<std::uint8_t>(shifted >> (kRowBits - 8 - 8 * k)) : spill,
+        applyByte(at[k],
+                  k < 16 ? static_cast<std::uint8_t>(shifted >> (kRowBits - 8 - 8 * k)) : spill,
                   black);
     }
 }
@@ -99,30 +109,8 @@ std::uint64_t leadingColumns64(int n) {
     return n <= 0 ? 0 : ~std::uint64_t{0} << (64 - std::min(n, 64));
 }
 
-// Each bit of a byte twice, in place order.
-constexpr std::array<std::uint16_t, 256> kDoubledBits = [] {
-    std::array<std::uint16_t, 256> table{};
-    for (unsigned byte = 0; byte < 256; ++byte) {
-        for (unsigned bit = 0; bit < 8; ++bit) {
-            if (byte & (1U << bit)) {
-                table[byte] = static_cast<std::uint16_t>(table[byte] | 3U << (2 * bit));
-            }
-        }
-    }
-    return table;
-}();
-
-// Columns 0..31 of a narrow row, each twice.
-std::uint64_t doubledColumns(std::uint64_t row) {
-    return std::uint64_t{kDoubledBits[row >> 56]} << 48 |
-           std::uint64_t{kDoubledBits[(row >> 48) & 0xFF]} << 32 |
-           std::uint64_t{kDoubledBits[(row >> 40) & 0xFF]} << 16 |
-           kDoubledBits[(row >> 32) & 0xFF];
-}
-
 // A glyph row as load reads it, column 0 in the top bit.
-template <int BytesPerRow>
-std::uint64_t narrowRow(const std::uint8_t* bytes, int skip) {
+template <int BytesPerRow> std::uint64_t narrowRow(const std::uint8_t* bytes, int skip) {
     if constexpr (BytesPerRow == 1) {
         return std::uint64_t{bytes[0]} << 56 << skip;
     } else if constexpr (BytesPerRow == 2) {
@@ -194,7 +182,7 @@ void drawNarrowRows(const NarrowGlyph& g, int rFrom, int rTo) {
             row = reverseBits(row) << (64 - g.width);
         }
         const std::uint64_t dots = ((row & g.visible) << g.first) >> g.shift;
-        std::uint8_t* at = g.bits + g.origin + r * g.step;
+        std::uint8_t* at = g.bits + (g.origin + r * g.step);
         if (g.roomForWords) {
             applyWord(at, dots, Black);
         } else {
@@ -205,8 +193,7 @@ void drawNarrowRows(const NarrowGlyph& g, int rFrom, int rTo) {
     }
 }
 
-template <bool Black>
-void drawNarrowRows(const NarrowGlyph& g, int rFrom, int rTo) {
+template <bool Black> void drawNarrowRows(const NarrowGlyph& g, int rFrom, int rTo) {
     switch (g.stride) {
     case 1:
         drawNarrowRows<1, Black>(g, rFrom, rTo);
@@ -279,7 +266,7 @@ void GlyphCanvas::doubleWidth() {
     for (int r = 0; r < height; ++r) {
         auto& row = rows[static_cast<std::size_t>(r)];
         const auto left = static_cast<std::uint64_t>(row >> 64);
-        row = Row{spreadBits(left >> 32)} << 64 | spreadBits(left & 0xFFFFFFFFULL);
+        row = Row{doubledColumns(left)} << 64 | doubledColumns(left << 32);
     }
     width = static_cast<std::int16_t>(width * 2);
 }
@@ -345,8 +332,8 @@ void GlyphCanvas::blitHorizontal(PageRaster& raster, int penX, int penY, bool bl
         }
         const int y = upsideDown ? top - r : top + r;
         std::uint8_t* at = bits + static_cast<std::size_t>(y) * rowBytes + x / 8;
-        putRow(at, end, ((upsideDown ? mirrored(row, width) : row) & visible) << first, shift, bytes,
-               black);
+        putRow(at, end, ((upsideDown ? mirrored(row, width) : row) & visible) << first, shift,
+               bytes, black);
     }
 }
 

@@ -11,7 +11,8 @@ struct PrinterFont;
 // Working storage where one character is built before it goes onto the page:
 // bold, double width, double height and underline are applied here in that
 // order. Each row holds the cell's dots as bits, column 0 in the most
-// significant bit, so every step works on whole rows.
+// significant bit, so every step works on whole rows. Upright and upside-down
+// cells that fit a machine word skip the canvas (drawNarrow).
 class GlyphCanvas {
 public:
     __extension__ typedef unsigned __int128 Row;

@@ -190,7 +190,6 @@ void TextRenderer::DrawTextBlock(PageRaster& raster, int x, int y, std::int16_t 
     }
 }
 
-
 void TextRenderer::measureTextBlock(int angle, const StyledText& text) {
     int along = 0;
     int across = 0;
