@@ -80,14 +80,12 @@ void TextRenderer::DrawGlyph(PageRaster& raster, int& penX, int& penY, std::uint
                              std::uint8_t attribute, std::int16_t colour, int angle) {
     const PrinterFont& font = fonts_.lookup(attribute);
     const int width = advance(font, attribute);
-    // A cell wholly off the page would only have its dots skipped one by one.
-    if (cellOnPage(raster, penX, penY, width, cellHeight(font, attribute), angle)) {
-        if (angle != 1 && angle != 3 && GlyphCanvas::fitsNarrow(font, attribute)) {
-            GlyphCanvas::drawNarrow(raster, font, character, attribute, penX, penY, colour,
-                                    angle == 2);
-        } else {
-            drawWide(raster, penX, penY, character, attribute, colour, angle);
-        }
+    if (angle != 1 && angle != 3 && GlyphCanvas::fitsNarrow(font, attribute)) {
+        GlyphCanvas::drawNarrow(raster, font, character, attribute, penX, penY, colour,
+                                angle == 2);
+    } else if (cellOnPage(raster, penX, penY, width, cellHeight(font, attribute), angle)) {
+        // A cell wholly off the page would only have its dots skipped one by one.
+        drawWide(raster, penX, penY, character, attribute, colour, angle);
     }
     advancePen(penX, penY, width, angle);
 }
