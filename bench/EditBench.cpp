@@ -12,6 +12,7 @@
 // heap allocations per iteration; rendering makes none.
 
 #include "app/PagePicture.h"
+#include "bench/support/AllocationCount.h"
 #include "document/FolioSession.h"
 #include "model/ObjectList.h"
 
@@ -24,46 +25,10 @@
 #include <new>
 #include <string>
 
-// Every heap allocation of the program is counted, so that each benchmark
-// can report how many one iteration makes.
-std::size_t allocations = 0;
-
-[[gnu::noinline]] void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-
-[[gnu::noinline]] void operator delete(void* p) noexcept {
-    std::free(p);
-}
-
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-
 namespace quillset {
 namespace {
 
-// Allocations per iteration from here to the end of the benchmark.
-class AllocationCount {
-public:
-    explicit AllocationCount(benchmark::State& state)
-        : state_(state)
-        , start_(allocations) {}
-    ~AllocationCount() {
-        state_.counters["allocations"] = benchmark::Counter(
-            static_cast<double>(allocations - start_), benchmark::Counter::kAvgIterations);
-    }
-    AllocationCount(const AllocationCount&) = delete;
-    AllocationCount& operator=(const AllocationCount&) = delete;
-
-private:
-    benchmark::State& state_;
-    std::size_t start_;
-};
+using bench::AllocationCount;
 
 constexpr int kTexts = 250;
 constexpr int kRectangles = 150;

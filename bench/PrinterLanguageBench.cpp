@@ -5,6 +5,7 @@
 // example label, its byte count in every language as counters (script,
 // escpos, zpl_ascii, zpl_z64).
 
+#include "bench/support/DensePage.h"
 #include "document/FolioSession.h"
 #include "document/PageRenderer.h"
 #include "document/PrinterBytes.h"
@@ -29,35 +30,7 @@ public:
 
 std::unique_ptr<PageRenderer> densePage() {
     auto renderer = std::make_unique<PageRenderer>(4);
-    ObjectList list;
-    for (int i = 0; i < 12; ++i) {
-        PageObject box;
-        box.kind = ObjectKind::Rectangle;
-        box.left = 20 + 60 * i;
-        box.top = 30 + 90 * i;
-        box.right = box.left + 200;
-        box.bottom = box.top + 120;
-        box.colour = i % 3 == 0 ? 0 : 1;
-        box.border = i % 2 == 0 ? 0 : i % 5 + 1;
-        list.append(box);
-    }
-    for (int line = 0; line < 54; line += 2) {
-        std::string chars;
-        for (int l = line; l < line + 2; ++l) {
-            for (int c = 0; c < 83; ++c)
-                chars += static_cast<char>(33 + (l * 7 + c * 13) % 94);
-            chars += '\n';
-        }
-        chars.pop_back();
-        PageObject text;
-        text.kind = ObjectKind::Text;
-        text.colour = 1;
-        text.x = 1;
-        text.y = line * 23;
-        text.styled.assign(chars, 3);
-        list.append(text);
-    }
-    renderer->RenderPage(list);
+    renderer->RenderPage(*bench::densePage(0, 3));
     return renderer;
 }
 

@@ -6,6 +6,8 @@
 // far denser than the printer fonts, so it shows the cost per dot. Once the
 // page exists, rendering it allocates nothing: see each one's allocations.
 
+#include "bench/support/AllocationCount.h"
+#include "bench/support/DensePage.h"
 #include "document/PageRenderer.h"
 #include "model/ObjectList.h"
 #include "tests/support/TestFonts.h"
@@ -18,86 +20,11 @@
 #include <new>
 #include <string>
 
-// Every heap allocation of the program is counted, so that each benchmark
-// can report how many one iteration makes.
-std::size_t allocations = 0;
-
-[[gnu::noinline]] void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-
-[[gnu::noinline]] void operator delete(void* p) noexcept {
-    std::free(p);
-}
-
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-
 namespace quillset {
 namespace {
 
-// Allocations per iteration from here to the end of the benchmark.
-class AllocationCount {
-public:
-    explicit AllocationCount(benchmark::State& state)
-        : state_(state)
-        , start_(allocations) {}
-    ~AllocationCount() {
-        state_.counters["allocations"] = benchmark::Counter(
-            static_cast<double>(allocations - start_), benchmark::Counter::kAvgIterations);
-    }
-    AllocationCount(const AllocationCount&) = delete;
-    AllocationCount& operator=(const AllocationCount&) = delete;
-
-private:
-    benchmark::State& state_;
-    std::size_t start_;
-};
-
-constexpr int kLines = 54;
-constexpr int kColumns = 83;
-constexpr int kLineHeight = 23;
-
-std::unique_ptr<ObjectList> densePage(int angle, std::uint8_t attribute) {
-    auto list = std::make_unique<ObjectList>();
-    for (int i = 0; i < 12; ++i) {
-        PageObject box;
-        box.kind = ObjectKind::Rectangle;
-        box.left = 20 + 60 * i;
-        box.top = 30 + 90 * i;
-        box.right = box.left + 200;
-        box.bottom = box.top + 120;
-        box.colour = i % 3 == 0 ? 0 : 1;
-        box.border = i % 2 == 0 ? 0 : i % 5 + 1;
-        list->append(box);
-    }
-    // Two lines to a text object: 2 x 83 characters and a line feed fit a
-    // field of 199.
-    for (int line = 0; line < kLines; line += 2) {
-        std::string chars;
-        for (int l = line; l < line + 2; ++l) {
-            for (int c = 0; c < kColumns; ++c) {
-                chars += static_cast<char>(33 + (l * 7 + c * 13) % 94);
-            }
-            chars += '\n';
-        }
-        chars.pop_back();
-        PageObject text;
-        text.kind = ObjectKind::Text;
-        text.colour = 1;
-        text.angle = angle;
-        text.x = angle == 1 ? line * kLineHeight : 1;
-        text.y = angle == 1 ? 1247 : line * kLineHeight;
-        text.styled.assign(chars, attribute);
-        list->append(text);
-    }
-    return list;
-}
+using bench::AllocationCount;
+using bench::densePage;
 
 // RenderPage as written: the same primitives for rectangles, the written
 // text algorithm for texts.

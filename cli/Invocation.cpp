@@ -1,6 +1,7 @@
 #include "cli/Invocation.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace quillset::cli {
 
@@ -9,6 +10,14 @@ std::optional<std::string> Invocation::value(std::string_view option) const {
     if (found == options.end())
         return std::nullopt;
     return found->second;
+}
+
+std::optional<int> wholeNumber(std::string_view text, int low, int high) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < low || number > high)
+        return std::nullopt;
+    return number;
 }
 
 std::optional<std::string> parseInvocation(const std::vector<std::string>& args,
@@ -27,7 +36,7 @@ std::optional<std::string> parseInvocation(const std::vector<std::string>& args,
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
         const auto known = std::find_if(options.begin(), options.end(),
-                                       [&](const OptionSpec& o) { return o.name == name; });
+                                        [&](const OptionSpec& o) { return o.name == name; });
         if (known == options.end())
             return "Unknown option " + name + ".";
         std::string value;

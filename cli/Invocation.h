@@ -25,6 +25,9 @@ struct Invocation {
     std::optional<std::string> value(std::string_view option) const;
 };
 
+// A whole number low..high written in full, or nothing.
+std::optional<int> wholeNumber(std::string_view text, int low, int high);
+
 // Parses what follows the command name. `-` is a positional (standard
 // input). Options may be written "--name value" or "--name=value". Returns
 // the error message, or nothing when the arguments are good.

@@ -3,7 +3,6 @@
 #include "model/Limits.h"
 #include "printer/engine/PrinterLanguage.h"
 
-#include <charconv>
 #include <iostream>
 #include <string>
 
@@ -12,7 +11,7 @@ namespace quillset::cli {
 const std::vector<OptionSpec>& languageOptionSpecs() {
     // Made on first use: commands put these into their own tables while the
     // program's globals are still being made.
-    static const std::vector<OptionSpec> specs = {
+    static const std::vector<OptionSpec> options = {
         {"--language", "L", "script, escpos or zpl"},
         {"--band-rows", "N", "ESC/POS: rows per picture band, 1 to 256 (default 256)"},
         {"--print-width", "N", "escpos, zpl: send the picture's left N dots (default: all of it)"},
@@ -21,7 +20,7 @@ const std::vector<OptionSpec>& languageOptionSpecs() {
         {"--zpl-compression", "C", "ZPL: ascii (every printer, default) or z64 (newer printers)"},
         {"--copies", "N", "print the page N times, 1 to 9999 (default 1)"},
     };
-    return specs;
+    return options;
 }
 
 namespace {
@@ -32,13 +31,12 @@ bool applyNumber(const Invocation& invocation, std::string_view option, int low,
     const auto text = invocation.value(option);
     if (!text)
         return true;
-    int value = 0;
-    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-    if (error != std::errc() || end != text->data() + text->size() || value < low || value > high) {
+    const auto value = wholeNumber(*text, low, high);
+    if (!value) {
         std::cerr << option << " takes a whole number from " << low << " to " << high << ".\n";
         return false;
     }
-    into = value;
+    into = *value;
     return true;
 }
 

@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 
-#include <charconv>
 #include <filesystem>
 #include <iostream>
 #include <limits>
@@ -18,14 +17,6 @@
 namespace quillset::cli {
 
 namespace {
-
-std::optional<int> wholeNumber(const std::string& text, int low, int high) {
-    int number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size() || number < low || number > high)
-        return std::nullopt;
-    return number;
-}
 
 int run(const Invocation& invocation) {
     QtArguments qt;

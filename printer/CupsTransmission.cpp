@@ -41,8 +41,8 @@ bool CupsTransmission::start() {
     return true;
 }
 
-qint64 CupsTransmission::sent() const {
-    return state_ == State::Sending ? written_.load() : sentAtEnd_;
+qint64 CupsTransmission::takenSoFar() const {
+    return written_.load();
 }
 
 void CupsTransmission::run() {

@@ -22,10 +22,10 @@ public:
 
     // Starts the job's thread; its failures come afterwards.
     bool start() override;
-    qint64 sent() const override;
     QString target() const override { return queue_; }
 
 protected:
+    qint64 takenSoFar() const override;
     void closeConnection(State state) override;
 
 private:

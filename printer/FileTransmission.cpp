@@ -83,9 +83,7 @@ bool FileTransmission::start() {
     return true;
 }
 
-qint64 FileTransmission::sent() const {
-    if (state_ != State::Sending)
-        return sentAtEnd_;
+qint64 FileTransmission::takenSoFar() const {
     return std::max<qint64>(0, written_ - queuedInFifo());
 }
 

@@ -24,12 +24,12 @@ public:
     ~FileTransmission() override;
 
     bool start() override;
-    qint64 sent() const override;
     QString target() const override { return path_; }
 
     using PrintTransmission::setStallTimeout;
 
 protected:
+    qint64 takenSoFar() const override;
     void closeConnection(State state) override;
 
 private:

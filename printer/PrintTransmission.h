@@ -39,7 +39,7 @@ public:
 
     State state() const { return state_; }
     // Bytes the far end has taken; fixed once the transmission has ended.
-    virtual qint64 sent() const = 0;
+    qint64 sent() const { return state_ == State::Sending ? takenSoFar() : sentAtEnd_; }
     qint64 total() const { return static_cast<qint64>(bytes_.size()); }
 
     // The target as messages name it: "COM1 (/dev/ttyS0)", "/dev/usb/lp0",
@@ -72,6 +72,8 @@ protected:
     // A connection that could not be opened: reports it and returns false.
     bool refuse(const std::string& detail);
 
+    // While sending: the bytes the far end has taken so far.
+    virtual qint64 takenSoFar() const = 0;
     // Closes the connection as `finish` ends in `state`; what is still queued
     // is dropped unless every byte is being sent.
     virtual void closeConnection(State state) = 0;

@@ -59,9 +59,7 @@ bool SerialTransmission::start() {
     return true;
 }
 
-qint64 SerialTransmission::sent() const {
-    if (state_ != State::Sending)
-        return sentAtEnd_;
+qint64 SerialTransmission::takenSoFar() const {
     return std::max<qint64>(0, written_ - queuedInDevice());
 }
 

@@ -38,7 +38,6 @@ public:
 
     // Bytes the device has taken (sent on the line or queued in its
     // hardware) of those written.
-    qint64 sent() const override;
     // "COM1 (/dev/ttyS0)", or the device alone when it is the port's name.
     QString target() const override;
     std::uint32_t baudRate() const override { return baudRate_; }
@@ -46,6 +45,7 @@ public:
     const QString& device() const { return device_; }
 
 protected:
+    qint64 takenSoFar() const override;
     void closeConnection(State state) override;
     const char* failureHeadline() const override;
 

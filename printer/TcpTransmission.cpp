@@ -45,9 +45,7 @@ bool TcpTransmission::start() {
     return true;
 }
 
-qint64 TcpTransmission::sent() const {
-    if (state_ != State::Sending)
-        return sentAtEnd_;
+qint64 TcpTransmission::takenSoFar() const {
     return std::max<qint64>(0, written_ - queuedInSocket());
 }
 

@@ -22,7 +22,6 @@ public:
     // Starts connecting; a refused or unanswered connection fails the
     // transmission afterwards, from the event loop.
     bool start() override;
-    qint64 sent() const override;
     // "192.168.1.50:9100", "[::1]:9100".
     QString target() const override;
 
@@ -32,6 +31,7 @@ public:
     }
 
 protected:
+    qint64 takenSoFar() const override;
     void closeConnection(State state) override;
 
 private:

@@ -210,6 +210,33 @@ template <bool Black> void drawNarrowRows(const NarrowGlyph& g, int rFrom, int r
     }
 }
 
+// Where an upright or upside-down cell of width x height dots meets the
+// page: its columns first..last and rows rFrom..rTo that land on it, row r
+// on page row top + r (top - r upside down). Empty when nothing does.
+struct UprightClip {
+    int left;
+    int first;
+    int last;
+    int top;
+    int rFrom;
+    int rTo;
+
+    bool empty() const { return first >= last || rFrom >= rTo; }
+};
+
+UprightClip clipUpright(const PageRaster& raster, int penX, int penY, int width, int height,
+                        bool upsideDown) {
+    UprightClip clip;
+    clip.left = upsideDown ? penX - (width - 1) : penX;
+    clip.first = std::max(0, -clip.left);
+    clip.last = std::min<int>(width, raster.dotLimitX() - clip.left);
+    clip.top = upsideDown ? penY + height : penY - height;
+    const int rowsOnPage = raster.usableRows();
+    clip.rFrom = std::max(0, upsideDown ? clip.top - rowsOnPage + 1 : -clip.top);
+    clip.rTo = std::min<int>(height, upsideDown ? clip.top + 1 : rowsOnPage - clip.top);
+    return clip;
+}
+
 } // namespace
 
 void GlyphCanvas::load(const PrinterFont& font, std::uint8_t character) {
@@ -307,17 +334,11 @@ void GlyphCanvas::blit(PageRaster& raster, int penX, int penY, std::int16_t colo
 
 void GlyphCanvas::blitHorizontal(PageRaster& raster, int penX, int penY, bool black,
                                  bool upsideDown) const {
-    const int left = upsideDown ? penX - (width - 1) : penX;
-    const int first = std::max(0, -left);
-    const int last = std::min<int>(width, raster.dotLimitX() - left);
-    // Row r lands on page row top + r, or top - r upside down.
-    const int top = upsideDown ? penY + height : penY - height;
-    const int rowsOnPage = raster.usableRows();
-    const int rFrom = std::max(0, upsideDown ? top - rowsOnPage + 1 : -top);
-    const int rTo = std::min<int>(height, upsideDown ? top + 1 : rowsOnPage - top);
-    if (first >= last || rFrom >= rTo) {
+    const UprightClip clip = clipUpright(raster, penX, penY, width, height, upsideDown);
+    if (clip.empty()) {
         return;
     }
+    const auto [left, first, last, top, rFrom, rTo] = clip;
     const Row visible = leadingColumns(last) & ~leadingColumns(first);
     const int x = left + first;
     const int shift = x % 8;
@@ -415,16 +436,11 @@ void GlyphCanvas::drawNarrow(PageRaster& raster, const PrinterFont& font, std::u
     const int width = wide ? 2 * cellWidth : cellWidth;
     const int height = tall ? 2 * cellHeight : cellHeight;
 
-    const int left = upsideDown ? penX - (width - 1) : penX;
-    const int first = std::max(0, -left);
-    const int last = std::min<int>(width, raster.dotLimitX() - left);
-    const int top = upsideDown ? penY + height : penY - height;
-    const int rowsOnPage = raster.usableRows();
-    const int rFrom = std::max(0, upsideDown ? top - rowsOnPage + 1 : -top);
-    const int rTo = std::min<int>(height, upsideDown ? top + 1 : rowsOnPage - top);
-    if (first >= last || rFrom >= rTo) {
+    const UprightClip clip = clipUpright(raster, penX, penY, width, height, upsideDown);
+    if (clip.empty()) {
         return;
     }
+    const auto [left, first, last, top, rFrom, rTo] = clip;
     NarrowGlyph g;
     g.glyph = font.glyph(character);
     g.stride = font.bytesPerRow;
