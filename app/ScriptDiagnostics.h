@@ -14,7 +14,8 @@ namespace quillset {
 
 // Checks the script pane as the user types, once typing pauses: a drawing
 // statement that does not read is underlined with a wavy line from where
-// reading gave up to the line's end, the lines past the 500th from the
+// reading gave up to the line's end, a barcode whose data would not be
+// drawn as given from its literal on, the lines past the 500th from the
 // first of them to the end of the text. Hovering the underline shows the
 // checker's reason as a tooltip; while the text cursor is on such a line
 // the reason stands in the status bar.

@@ -10,6 +10,7 @@ void BarPattern::clear() {
     std::fill_n(words_.begin(), (kLeadBits + index_ + 63) / 64, std::uint64_t{0});
     index_ = 0;
     marked_ = false;
+    dropped_ = false;
 }
 
 std::uint8_t BarPattern::operator[](std::size_t i) const {

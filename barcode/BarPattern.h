@@ -35,6 +35,7 @@ public:
     // `dots` spaces.
     void appendBlank(std::size_t dots) {
         const std::size_t n = dots < kCapacity - index_ ? dots : kCapacity - index_;
+        dropped_ = dropped_ || n < dots;
         index_ += static_cast<std::uint32_t>(n);
         marked_ = marked_ && n == 0;
     }
@@ -43,6 +44,8 @@ public:
 
     // Entries appended so far (at most kCapacity).
     std::size_t writeIndex() const { return index_; }
+    // Whether dots were left out for want of room since the last clear().
+    bool dropped() const { return dropped_; }
     // Entries before the end mark: what RenderPattern draws.
     std::size_t length() const { return marked_ ? index_ : kCapacity; }
     // 0, 1, or the end mark.
@@ -57,6 +60,7 @@ private:
     void appendDots(std::uint64_t dots, std::size_t width) {
         marked_ = false;
         const std::size_t fits = width < kCapacity - index_ ? width : kCapacity - index_;
+        dropped_ = dropped_ || fits < width;
         if (fits == 0) {
             return;
         }
@@ -87,6 +91,7 @@ private:
     std::uint32_t index_ = 0;
     // The end mark stands at index_: nothing was appended over it since.
     bool marked_ = false;
+    bool dropped_ = false;
 };
 
 // Filled in step with the BarPattern by the UPC/EAN encoder only: bars where

@@ -25,7 +25,7 @@ int run(const Invocation& invocation) {
 const Command checkCommand = {
     "check",
     "FILE",
-    "List the lines of FILE that are not drawn, as LINE:COLUMN: reason.",
+    "List the lines of FILE that are not drawn as written, as LINE:COLUMN: reason.",
     1,
     {},
     run,

@@ -1,5 +1,6 @@
 #include "document/ScriptCheck.h"
 
+#include "barcode/BarcodeCheck.h"
 #include "document/ScriptFile.h"
 #include "model/CodePage437.h"
 #include "model/Limits.h"
@@ -20,8 +21,14 @@ void checkStatement(std::string_view line, int number, std::vector<CheckFinding>
     if (!looksLikeDrawing(line))
         return;
     ScriptReader reader;
-    if (reader.readDrawingStatement(line) == Keyword::None)
+    const Keyword keyword = reader.readDrawingStatement(line);
+    if (keyword == Keyword::None) {
         findings.push_back({number, reader.failure.position + 1, reader.failure.reason});
+    } else if (keyword == Keyword::DrawBarcode) {
+        const int type = reader.args[4];
+        if (auto problem = barcodeDataProblem(type, reader.text.text()))
+            findings.push_back({number, reader.text.openQuote + 1, std::move(*problem)});
+    }
 }
 
 } // namespace

@@ -13,10 +13,12 @@ struct CheckFinding {
     bool operator==(const CheckFinding&) const = default;
 };
 
-// The lines of a script file (code page 437) that would not be drawn: the
-// drawing statements that would not read, so that Compile would keep them
-// as plain lines, and every script line past the 500th, which Compile keeps
-// apart ("past the 500th line, not drawn", column 1). A line counts as a
+// The lines of a script file (code page 437) that would not be drawn as
+// written: the drawing statements that would not read, so that Compile would
+// keep them as plain lines; the barcodes whose data would not be drawn as
+// given (column of the opening quote, barcodeDataProblem's reason); and
+// every script line past the 500th, which Compile keeps apart ("past the
+// 500th line, not drawn", column 1). A line counts as a
 // drawing statement when it looksLikeDrawing(). Lines are counted as Open
 // reads them: each ends at a line feed, and the printer's wrapper lines and
 // the page statements are not script lines.

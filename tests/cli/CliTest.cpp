@@ -263,13 +263,15 @@ TEST_F(Cli, Check) {
                   "DrawTxt(0,0,1,0,\"x\");\r\n"
                   "  drawbarcode(0,0,0,0,1,40,\"12\" x);\r\n"
                   "DrawText(0,0,1,0,\"<Q>\");\r\n"
-                  "SetMargin(x);\r\n");
+                  "SetMargin(x);\r\n"
+                  "DrawBarcode(0,0,0,1,4,40,\"5901234123451\");\r\n");
     const Outcome r = run("check s.txt");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "3:28: expected ','\n"
                      "4:1: unknown statement\n"
                      "5:33: expected ')'\n"
-                     "6:20: unknown tag\n");
+                     "6:20: unknown tag\n"
+                     "8:26: EAN-13 check digit should be 7, not 1\n");
 }
 
 TEST_F(Cli, Errors) {
