@@ -8,9 +8,14 @@ namespace quillset {
 
 namespace {
 
-constexpr int kNewBarcodeHeight = 25;
+constexpr int kFirstBarcodeHeight = 25;
 
 } // namespace
+
+ToolSetUp::ToolSetUp() {
+    barcode_.typeIndex = 0;
+    barcode_.height = kFirstBarcodeHeight;
+}
 
 std::optional<PageObject> ToolSetUp::text(TextRenderer& measurer, QWidget* parent) {
     text_.angle = 0;
@@ -29,9 +34,7 @@ std::optional<PageObject> ToolSetUp::text(TextRenderer& measurer, QWidget* paren
 
 std::optional<PageObject> ToolSetUp::barcode(QWidget* parent) {
     barcode_.data.clear();
-    barcode_.typeIndex = 0;
-    barcode_.height = kNewBarcodeHeight;
-    barcode_.humanReadable = 0;
+    barcode_.codeSet = Code128CodeSet::Auto;
     barcode_.angleIndex = 0;
     barcode_.positionReadOnly = true;
     CBarcodeDlg dialog(barcode_, parent);

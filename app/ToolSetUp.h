@@ -13,11 +13,14 @@ class TextRenderer;
 struct PageObject;
 
 // The set-up dialogs of the Text and Barcode tools. Each opens on a new
-// object's start values (black text at angle 0, no characters; a Code 39
-// barcode 25 dots high without data or human-readable line) with its
+// object's start values (black text at angle 0, no characters; a barcode at
+// angle 0 without data, of the type, height and human-readable line of the
+// last one made, at first a Code 39 25 dots high without the line) with its
 // position read-only; the position boxes keep what they showed last time.
 class ToolSetUp {
 public:
+    ToolSetUp();
+
     // The object the next press places, or none when the dialog was
     // cancelled. It may hold no characters: the editor then drops the tool.
     std::optional<PageObject> text(TextRenderer& measurer, QWidget* parent);

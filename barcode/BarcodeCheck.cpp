@@ -158,29 +158,24 @@ std::string upcEanName(std::size_t length) {
     }
 }
 
-// The digit the encoder puts in the last place of `data`.
-char upcEanCheckDigit(std::string_view data) {
-    BarPattern bars;
-    GuardPattern guards;
-    return EncodeUpcEan(data, bars, guards).value_or('0');
-}
-
 // The last byte is the check digit's place: the encoder draws the digit it
 // computes there, while the human-readable line shows the byte as stored.
 Problem upcEanProblem(std::string_view data) {
     const std::size_t n = data.size();
-    if (n == 6 || n == 11) {
-        const std::string complete = std::string(data) + '0';
-        return upcEanName(n + 1) + " takes " + std::to_string(n + 1) + " digits: the " +
-               std::to_string(n) + " and the check digit " + upcEanCheckDigit(complete);
-    }
-    if (n != 7 && n != 8 && n != 12 && n != 13) {
+    const bool checkDigitMissing = n == 6 || n == 11;
+    if (!checkDigitMissing && n != 7 && n != 8 && n != 12 && n != 13) {
         return "UPC/EAN takes 7, 8, 12 or 13 digits, the last the check digit";
     }
-    if (Problem p = undrawable("UPC/EAN", data.substr(0, n - 1), isDigit)) {
+    const std::string_view digits = checkDigitMissing ? data : data.substr(0, n - 1);
+    if (Problem p = undrawable("UPC/EAN", digits, isDigit)) {
         return p;
     }
-    const char check = upcEanCheckDigit(data);
+    if (checkDigitMissing) {
+        const char check = *upcEanCheckDigit(std::string(data) + '0');
+        return upcEanName(n + 1) + " takes " + std::to_string(n + 1) + " digits: the " +
+               std::to_string(n) + " and the check digit " + check;
+    }
+    const char check = *upcEanCheckDigit(data);
     if (data.back() != check) {
         return upcEanName(n) + " check digit should be " + check + ", not " +
                characterName(byteOf(data.back()));

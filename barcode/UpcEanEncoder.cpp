@@ -148,4 +148,10 @@ std::optional<char> EncodeUpcEan(std::string_view data, BarPattern& bars, GuardP
     return static_cast<char>('0' + check);
 }
 
+std::optional<char> upcEanCheckDigit(std::string_view data) {
+    BarPattern bars;
+    GuardPattern guards;
+    return EncodeUpcEan(data, bars, guards);
+}
+
 } // namespace quillset

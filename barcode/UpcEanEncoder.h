@@ -13,4 +13,7 @@ namespace quillset {
 // that place. Any other length draws the frame alone and answers nothing.
 std::optional<char> EncodeUpcEan(std::string_view data, BarPattern& bars, GuardPattern& guards);
 
+// The check digit EncodeUpcEan draws in the last place of `data`.
+std::optional<char> upcEanCheckDigit(std::string_view data);
+
 } // namespace quillset

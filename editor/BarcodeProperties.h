@@ -1,5 +1,7 @@
 #pragma once
 
+#include "barcode/Code128CodeSet.h"
+
 #include <cstddef>
 #include <string>
 
@@ -10,9 +12,12 @@ struct PageObject;
 // What the Barcode dialog shows and hands back.
 struct BarcodeFields {
     int typeIndex = -1; // the type button, 0..4 in the dialog's order; -1 none
-    // The data characters in code page 437, one byte each, as the object
-    // keeps them; the dialog converts to and from Unicode.
+    // The data characters in code page 437, one byte each, as the user sees
+    // them: as the object keeps them, but for a Code 128 without its
+    // code-set character, which `codeSet` holds. The dialog converts to and
+    // from Unicode.
     std::string data;
+    Code128CodeSet codeSet = Code128CodeSet::Auto;
     int height = 0;
     int humanReadable = 0;
     int angleIndex = -1; // 0..3 quarter turns, -1 none chosen
@@ -35,6 +40,11 @@ int barcodeTypeForIndex(int typeIndex);
 int typeIndexForBarcodeType(int barcodeType);
 
 BarcodeFields barcodeFieldsOf(const PageObject& barcode);
+
+// The data as the object keeps it: a Code 128 with its code-set character in
+// front; the 6 or 11 digits of a UPC-E or UPC-A, which the dialog asks for,
+// followed by their check digit.
+std::string storedBarcodeData(const BarcodeFields& fields);
 
 // Stores the dialog's values and the box the bars then cover. The data goes
 // into both the characters (keeping their attributes) and the literal; x

@@ -2,15 +2,18 @@
 
 #include "app/dialogs/DialogFields.h"
 #include "app/dialogs/RadioGroup.h"
+#include "barcode/BarcodeCheck.h"
 #include "model/CodePage437.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 
 namespace quillset {
@@ -33,6 +36,7 @@ constexpr TypeButton kTypeButtons[] = {
     {"UPC - A\nUPC - E", "[0 - 9] 11 digits\n[0 - 9] 6 digits"},
 };
 
+constexpr int kCode128Button = 1;
 constexpr int k90Degrees = 1;
 constexpr int k270Degrees = 3;
 
@@ -63,6 +67,23 @@ CBarcodeDlg::CBarcodeDlg(const BarcodeFields& start, QWidget* parent)
     if (QAbstractButton* button = type_->button(start.typeIndex))
         button->setChecked(true);
     tabIntoCheckedButton(type_);
+
+    auto* codeSetLabel = new QLabel(QStringLiteral("Code set"), typeBox);
+    codeSet_ = new QComboBox(typeBox);
+    codeSet_->addItems(
+        {QStringLiteral("Auto"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    codeSet_->setCurrentIndex(static_cast<int>(start.codeSet));
+    codeSet_->setAccessibleName(codeSetLabel->text());
+    codeSetLabel->setBuddy(codeSet_);
+    auto* codeSetRow = new QHBoxLayout;
+    codeSetRow->addWidget(codeSetLabel);
+    codeSetRow->addWidget(codeSet_);
+    typeGrid->addLayout(codeSetRow, kCode128Button, 2);
+    const auto enableCodeSet = [this] {
+        codeSet_->setEnabled(type_->checkedId() == kCode128Button);
+    };
+    connect(type_, &QButtonGroup::idToggled, this, enableCodeSet);
+    enableCodeSet();
 
     auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
     angle_ = makeRadioGroup(
@@ -132,8 +153,31 @@ void CBarcodeDlg::accept() {
     f.angleIndex = angle_->checkedId();
     if (!integerFields({{y_, &f.y}, {x_, &f.x}}))
         return;
+    f.codeSet = static_cast<Code128CodeSet>(codeSet_->currentIndex());
+    // Empty data from the Barcode tool cancels the tool: nothing to check.
+    if (!(f.positionReadOnly && f.data.empty())) {
+        const auto problem =
+            barcodeDataProblem(barcodeTypeForIndex(f.typeIndex), storedBarcodeData(f));
+        if (problem && !keepDespite(*problem)) {
+            data_->setFocus();
+            return;
+        }
+    }
     fields_ = f;
     QDialog::accept();
+}
+
+bool CBarcodeDlg::keepDespite(const std::string& problem) {
+    QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdString(problem),
+                    QMessageBox::Retry | QMessageBox::Ignore, this);
+    box.setInformativeText(
+        QStringLiteral("The barcode will not show this data as typed. Go back and change it, "
+                       "or keep it as it is?"));
+    box.button(QMessageBox::Retry)->setText(QStringLiteral("Go Back"));
+    box.button(QMessageBox::Ignore)->setText(QStringLiteral("Keep It"));
+    box.setDefaultButton(QMessageBox::Retry);
+    box.setEscapeButton(QMessageBox::Retry);
+    return box.exec() == QMessageBox::Ignore;
 }
 
 } // namespace quillset

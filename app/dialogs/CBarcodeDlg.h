@@ -6,14 +6,17 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace quillset {
 
-// Every property of a barcode: data, symbology, human-readable line, angle,
-// position and bar height. OK is refused while the data is too long, the
-// height out of 1 to 255 or a number does not read; the caller applies the
-// result. The data is Unicode here and code page 437 in the fields.
+// Every property of a barcode: data, symbology (with a Code 128's code set),
+// human-readable line, angle, position and bar height. OK is refused while
+// the data is too long, the height out of 1 to 255 or a number does not
+// read; data the symbology would not draw as given is shown with the reason,
+// and the user goes back or keeps it. The caller applies the result. The
+// data is Unicode here and code page 437 in the fields.
 class CBarcodeDlg : public QDialog {
     Q_OBJECT
 public:
@@ -25,10 +28,13 @@ public:
     void accept() override;
 
 private:
+    bool keepDespite(const std::string& problem);
+
     BarcodeFields fields_;
     QLineEdit* data_ = nullptr;
     QCheckBox* humanReadable_ = nullptr;
     QButtonGroup* type_ = nullptr;
+    QComboBox* codeSet_ = nullptr;
     QButtonGroup* angle_ = nullptr;
     QLineEdit* x_ = nullptr;
     QLineEdit* y_ = nullptr;

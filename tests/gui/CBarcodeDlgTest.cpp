@@ -6,6 +6,7 @@
 #include "model/PageObject.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -96,7 +97,9 @@ private slots:
         QTest::newRow("height not a number")
             << "12"
             << "2x" << QStringLiteral("Height: Please enter an integer.");
-        QTest::newRow("198 characters") << QString(198, QLatin1Char('7')) << "25" << ok;
+        QTest::newRow("198 characters, too many to draw")
+            << QString(198, QLatin1Char('7')) << "25"
+            << QStringLiteral("The barcode is too long: its symbol would be wider than 832 dots");
         QTest::newRow("199 characters") << QString(199, QLatin1Char('7')) << "25" << tooLong;
         QTest::newRow("the data speaks before the height")
             << QString(199, QLatin1Char('7')) << "0" << tooLong;
@@ -119,7 +122,7 @@ private slots:
             QCOMPARE(QString::fromStdString(dialog.fields().data), data);
             QCOMPARE(QString::number(dialog.fields().height), height);
         } else {
-            const char* field = message.startsWith(QLatin1String("Data")) ? "Data" : "Height";
+            const char* field = message.startsWith(QLatin1String("Height")) ? "Height" : "Data";
             QCOMPARE(dialog.focusWidget(), lineEdit(dialog, field));
         }
     }
@@ -160,6 +163,7 @@ private slots:
         showAndWait(dialog);
         click(button(dialog, "Codabar"));
         click(button(dialog, "Human Readable"));
+        ModalAnswer keep(QMessageBox::Ignore);
         pressOk(dialog);
         applyBarcodeFields(o, dialog.fields());
         QCOMPARE(o.barcodeType, 5);
@@ -176,9 +180,44 @@ private slots:
         QCOMPARE(lineEdit(dialog, "Data")->text(), QStringLiteral("£5"));
         QTest::keyClick(lineEdit(dialog, "Data"), Qt::Key_End);
         lineEdit(dialog, "Data")->insert(QStringLiteral("é"));
+        ModalAnswer keep(QMessageBox::Ignore);
         pressOk(dialog);
         QCOMPARE(QByteArray::fromStdString(dialog.fields().data), QByteArray("\x9C"
                                                                              "5\x82"));
+    }
+
+    void code128TakesPlainDataAndItsCodeSet() {
+        BarcodeFields start = toolFields();
+        start.typeIndex = 1;
+        CBarcodeDlg dialog(start);
+        showAndWait(dialog);
+        retype(lineEdit(dialog, "Data"), "QS4471092231GB");
+        pressOk(dialog);
+        PageObject o = barcode(2, "");
+        applyBarcodeFields(o, dialog.fields());
+        QCOMPARE(QByteArray::fromStdString(std::string(o.literal.view())),
+                 QByteArray("\x88QS4471092231GB"));
+
+        CBarcodeDlg reopened(barcodeFieldsOf(o));
+        showAndWait(reopened);
+        QCOMPARE(lineEdit(reopened, "Data")->text(), QStringLiteral("QS4471092231GB"));
+        QCOMPARE(named<QComboBox>(reopened, "Code set")->currentText(), QStringLiteral("B"));
+        click(button(reopened, "Code 3 of 9"));
+        QVERIFY(!named<QComboBox>(reopened, "Code set")->isEnabled());
+    }
+
+    void dataThatWouldNotDrawAsGivenGoesBackOrIsKept() {
+        for (const auto answer : {QMessageBox::Retry, QMessageBox::Ignore}) {
+            CBarcodeDlg dialog(barcodeFieldsOf(barcode(4, "5901234123457")));
+            showAndWait(dialog);
+            retype(lineEdit(dialog, "Data"), "5901234123451");
+            ModalAnswer modal(answer);
+            pressOk(dialog);
+            QCOMPARE(modal.texts(), QStringList{"EAN-13 check digit should be 7, not 1"});
+            const bool kept = answer == QMessageBox::Ignore;
+            QCOMPARE(dialog.result(), kept ? int(QDialog::Accepted) : int(QDialog::Rejected));
+            QCOMPARE(dialog.fields().data, kept ? "5901234123451" : "5901234123457");
+        }
     }
 
     void cancelHandsBackTheStartValues() {

@@ -215,7 +215,8 @@ private slots:
         QTest::addColumn<int>("dialog");
         QTest::addColumn<QString>("result");
         QTest::newRow("text") << "Draw Text" << 0 << "DrawText(30,40,1,0,\"Hi\");\r\n";
-        QTest::newRow("barcode") << "Draw Barcode" << 1 << "DrawBarcode(30,40,0,0,2,25,\"ABC\");\r\n";
+        QTest::newRow("barcode") << "Draw Barcode" << 1 << "DrawBarcode(30,40,0,0,2,25,\"\xC3\xAA"
+                                                                 "ABC\");\r\n";
         QTest::newRow("cancelled") << "Draw Text" << 4 << QString();
     }
     // The set-up dialog says what the next press places; then the tool is
@@ -330,7 +331,8 @@ private slots:
         QTest::newRow("text keeps its origin") << "DrawText(10,20,1,0,\"Hi\");" << 3
                                                << "DrawText(10,20,1,2,\"Hi\");\r\n";
         QTest::newRow("barcode") << "DrawBarcode(10,20,0,0,1,25,\"ABC\");" << 1
-                                 << "DrawBarcode(10,20,0,0,2,25,\"ABC\");\r\n";
+                                 << "DrawBarcode(10,20,0,0,2,25,\"\xC3\xAA"
+                                    "ABC\");\r\n";
         QTest::newRow("cancel changes nothing") << "DrawRectangle(10,20,50,60,1,3);" << 4
                                                 << "DrawRectangle(10,20,50,60,1,3);";
     }
