@@ -105,13 +105,19 @@ void DrawBorder(PageRaster& raster, int x1, int y1, int x2, int y2, std::int16_t
     const int xr = std::max(x1, x2);
     const int yt = std::min(y1, y2);
     const int yb = std::max(y1, y2);
+    const BorderBand l = borderBand(xl, thickness);
+    const BorderBand r = borderBand(xr, thickness);
+    const BorderBand t = borderBand(yt, thickness);
+    const BorderBand b = borderBand(yb, thickness);
+    FillArea(raster, l.first, t.first, r.last, t.last, colour);
+    FillArea(raster, l.first, b.first, r.last, b.last, colour);
+    FillArea(raster, l.first, t.first, l.last, b.last, colour);
+    FillArea(raster, r.first, t.first, r.last, b.last, colour);
+}
+
+BorderBand borderBand(int edge, std::int16_t thickness) {
     const int a = (thickness + 1) / 2;
-    const int after = thickness - a;
-    const int before = a - 1;
-    FillArea(raster, xl - before, yt - before, xr + after, yt + after, colour);
-    FillArea(raster, xl - before, yb - before, xr + after, yb + after, colour);
-    FillArea(raster, xl - before, yt - before, xl + after, yb + after, colour);
-    FillArea(raster, xr - before, yt - before, xr + after, yb + after, colour);
+    return {edge - (a - 1), edge + (thickness - a)};
 }
 
 void DrawBox(PageRaster& raster, int x1, int y1, int x2, int y2, std::int16_t colour,

@@ -64,8 +64,16 @@ std::uint8_t MakeByteMask(int first, int last);
 // page are dropped.
 void FillArea(PageRaster& raster, int x1, int y1, int x2, int y2, std::int16_t colour);
 
-// The four sides of the box, each `thickness` dots wide and centred on the
-// edge line; an even thickness puts its extra dot toward larger coordinates.
+// The dots one side of a border `thickness` wide covers across the edge line
+// at `edge`: centred on it, an even thickness's extra dot toward larger
+// coordinates. A negative thickness gives first > last.
+struct BorderBand {
+    int first;
+    int last;
+};
+BorderBand borderBand(int edge, std::int16_t thickness);
+
+// The four sides of the box, each a borderBand across its edge line.
 void DrawBorder(PageRaster& raster, int x1, int y1, int x2, int y2, std::int16_t colour,
                 std::int16_t thickness);
 

@@ -225,6 +225,10 @@ TEST_F(PageEditorTest, HitTest) {
     line.right = 1000;
     line.bottom = 1000;
     add(line);
+    add(rectangle({150, 140, 170, 160}));
+    PageObject hollow = rectangle({300, 200, 100, 100}); // as a script may give the corners
+    hollow.border = 3;                                   // dots 99 to 101 across each side
+    add(hollow);
     const struct {
         const char* why;
         Point client;
@@ -239,6 +243,13 @@ TEST_F(PageEditorTest, HitTest) {
         {"a script line is never hit", {500, 500}, {}, -1},
         {"margins of 16", {26, 26}, mapping({0, 0}, {16, 16}), 0},
         {"scrolled", {5, 5}, mapping({60, 60}, {0, 0}), 1},
+        {"a hollow rectangle on its border", {100, 150}, {}, 4},
+        {"2 dots outside its border", {97, 120}, {}, 4},
+        {"3 dots outside", {96, 120}, {}, -1},
+        {"2 dots inside", {200, 103}, {}, 4},
+        {"3 dots inside", {200, 104}, {}, -1},
+        {"outside a corner", {303, 203}, {}, 4},
+        {"what lies inside it", {160, 150}, {}, 3},
     };
     for (const auto& c : cases)
         EXPECT_EQ(editor.hitTest(c.client, c.view), c.want) << c.why;
