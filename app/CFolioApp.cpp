@@ -21,7 +21,11 @@ const QString kPrinterTypeKey = QStringLiteral("Settings/PRINTERTYPE");
 
 CFolioApp::CFolioApp(int& argc, char** argv)
     : application_(argc, argv) {
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillset.png")));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quillset-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 }
 
 CFolioApp::~CFolioApp() = default;

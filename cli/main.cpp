@@ -27,7 +27,8 @@ void printUsage(std::ostream& out) {
     for (const Command* command : kCommands)
         out << "  " << command->name << std::string(10 - command->name.size(), ' ')
             << command->summary << '\n';
-    out << "\nRun quillset-cli COMMAND --help for its options.\n";
+    out << "\nRun quillset-cli COMMAND --help for its options; quillset-cli --version shows the "
+           "version.\n";
 }
 
 void printCommandHelp(const Command& command, const std::vector<OptionSpec>& options) {
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--help" || args[0] == "-h") {
         printUsage(std::cout);
+        return 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "quillset-cli " QUILLSET_VERSION "\n";
         return 0;
     }
     for (const Command* command : kCommands) {

@@ -10,6 +10,8 @@ packages=(
     libpng-dev libzxing-dev libzint-dev libdeflate-dev
     libcups2-dev cups socat
     clang libclang-rt-14-dev
+    desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+    dpkg-dev lintian
 )
 
 missing=()

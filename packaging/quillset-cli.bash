@@ -1,0 +1,40 @@
+# Completion for quillset-cli: its commands, each command's options as its own
+# --help lists them, the values of the options that take a word, and file names.
+_quillset_cli() {
+    local cur prev words cword
+    _init_completion || return
+    local cli=${words[0]}
+
+    if ((cword == 1)); then
+        local commands
+        commands=$("$cli" --help 2>/dev/null | awk '/^Commands:/ { on = 1; next } on && !NF { exit } on { print $1 }')
+        mapfile -t COMPREPLY < <(compgen -W "$commands --help --version" -- "$cur")
+        return
+    fi
+
+    case $prev in
+        --language)
+            mapfile -t COMPREPLY < <(compgen -W "script escpos zpl" -- "$cur")
+            return ;;
+        --printer-type)
+            mapfile -t COMPREPLY < <(compgen -W "2 3 4" -- "$cur")
+            return ;;
+        --zpl-compression)
+            mapfile -t COMPREPLY < <(compgen -W "ascii z64" -- "$cur")
+            return ;;
+        --to)
+            mapfile -t COMPREPLY < <(compgen -W "$("$cli" printers 2>/dev/null)" -- "$cur")
+            return ;;
+        --band-rows | --print-width | --feed | --copies | --baud | --pages | --tcp)
+            return ;;
+    esac
+
+    if [[ $cur == -* ]]; then
+        local options
+        options=$("$cli" "${words[1]}" --help 2>/dev/null | awk '$1 ~ /^-/ { print $1 }')
+        mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
+        return
+    fi
+    _filedir
+}
+complete -F _quillset_cli quillset-cli
