@@ -79,6 +79,7 @@ void CFolioDoc::newDocument() {
     emit listReplaced();
     emit scriptReplaced();
     emit pageChanged();
+    emit opened();
 }
 
 bool CFolioDoc::openDocument(const QString& path, Reporter& reporter) {
@@ -89,6 +90,7 @@ bool CFolioDoc::openDocument(const QString& path, Reporter& reporter) {
     emit listReplaced();
     emit scriptReplaced();
     emit pageChanged();
+    emit opened();
     return true;
 }
 

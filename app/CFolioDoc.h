@@ -77,6 +77,8 @@ signals:
     // undo, redo): its indices name other objects now. Comes before
     // pageChanged().
     void listReplaced();
+    // A new or opened document: the views show its beginning. Comes last.
+    void opened();
     void titleChanged();
     void modifiedChanged(bool modified);
     // Undo or redo became possible or impossible.

@@ -19,15 +19,37 @@
 #include <QPrinter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quillset {
 
 namespace {
 
+// A wheel's notch.
+constexpr int kWheelStep = 120;
+// How near the edge a drag starts to scroll, and how fast it goes.
+constexpr int kAutoScrollZone = 16;
+constexpr int kAutoScrollMaxStep = 64;
+constexpr int kAutoScrollInterval = 30; // milliseconds
+
 Point clientPoint(const QPoint& position) {
     return Point{position.x(), position.y()};
+}
+
+// Pixels to scroll along one axis for a pointer at `at` in a view `length`
+// pixels long: none away from the edges, more the further the pointer has
+// gone past them.
+int autoScrollStep(int at, int length) {
+    const int before = kAutoScrollZone - at;
+    const int after = at - (length - 1 - kAutoScrollZone);
+    if (before > 0)
+        return -std::min(kAutoScrollMaxStep, 1 + before / 2);
+    if (after > 0)
+        return std::min(kAutoScrollMaxStep, 1 + after / 2);
+    return 0;
 }
 
 } // namespace
@@ -37,14 +59,17 @@ CFolioView::CFolioView(CFolioDoc& document, QWidget* parent)
     , document_(document)
     , editor_(document.session().objects(), document.session().renderer().text()) {
     setAccessibleName(QStringLiteral("Page"));
-    QPalette paper = viewport()->palette();
-    paper.setColor(QPalette::Base, Qt::white);
-    viewport()->setPalette(paper);
+    QPalette beyond = viewport()->palette();
+    beyond.setColor(QPalette::Base, kBeyondPaper);
+    viewport()->setPalette(beyond);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    autoScrollTimer_.setInterval(kAutoScrollInterval);
+    connect(&autoScrollTimer_, &QTimer::timeout, this, &CFolioView::autoScroll);
     pageChanged();
+    showTopOfPage();
 }
 
 void CFolioView::setGridOn(bool on) {
@@ -96,6 +121,7 @@ void CFolioView::pageChanged() {
 }
 
 void CFolioView::listReplaced() {
+    autoScrollTimer_.stop();
     editor_.listReplaced();
     if (!keepTools_)
         editor_.clearTools();
@@ -127,6 +153,29 @@ void CFolioView::mouseMoveEvent(QMouseEvent* event) {
     const Point page = view.toPage(client);
     emit pointerAt(QPoint(page.x, page.y));
     apply(editor_.pointerMoved(client, view));
+    dragPointer_ = event->position().toPoint();
+    if (editor_.dragging() && !autoScrollTimer_.isActive())
+        autoScrollTimer_.start();
+}
+
+void CFolioView::autoScroll() {
+    const QSize size = viewport()->size();
+    const QPoint step(autoScrollStep(dragPointer_.x(), size.width()),
+                      autoScrollStep(dragPointer_.y(), size.height()));
+    const QPoint before = scrollOffset();
+    if (editor_.dragging() && !step.isNull())
+        scrollTo(before + step);
+    if (!editor_.dragging() || step.isNull()) {
+        autoScrollTimer_.stop();
+        return;
+    }
+    if (scrollOffset() == before)
+        return;
+    const Point client = clientPoint(dragPointer_);
+    const ViewMapping view = mapping();
+    const Point page = view.toPage(client);
+    emit pointerAt(QPoint(page.x, page.y));
+    apply(editor_.pointerMoved(client, view));
 }
 
 // Qt keeps sending the pointer to the view from the press to the release,
@@ -141,6 +190,21 @@ void CFolioView::mouseReleaseEvent(QMouseEvent* event) {
 // A double click is not a second press.
 void CFolioView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+}
+
+// Ctrl with the wheel zooms around the pointer, a step a notch; the wheel
+// alone scrolls.
+void CFolioView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    wheelTurn_ += event->angleDelta().y();
+    const int steps = wheelTurn_ / kWheelStep;
+    wheelTurn_ -= steps * kWheelStep;
+    if (steps != 0)
+        setZoom(zoom_ + steps, event->position().toPoint());
 }
 
 void CFolioView::keyPressEvent(QKeyEvent* event) {
@@ -187,7 +251,7 @@ void CFolioView::apply(const EditResult& result) {
 
 void CFolioView::updateFrame(const std::optional<Rect>& frame) {
     if (frame)
-        viewport()->update(dragFrameRegion(*frame));
+        viewport()->update(dragFrameRegion(mapping().toClient(*frame)));
 }
 
 // --- context menu ---------------------------------------------------------------
@@ -236,34 +300,7 @@ void CFolioView::properties() {
 // --- painting ---------------------------------------------------------------------
 
 void CFolioView::OnDraw(QPainter& painter, const QRect& area) const {
-    const PageSettings& page = document_.session().settings();
-    const int left = page.leftMargin;
-    const int top = page.topMargin;
-    const int width = page.pageWidth;
-    const int height = page.pageHeight;
-
-    // The frame lies one dot outside the page on every side.
-    const QColor black(Qt::black);
-    painter.fillRect(QRect(left - 1, top - 1, width + 2, 1), black);
-    painter.fillRect(QRect(left - 1, top + height, width + 2, 1), black);
-    painter.fillRect(QRect(left - 1, top - 1, 1, height + 2), black);
-    painter.fillRect(QRect(left + width, top - 1, 1, height + 2), black);
-
-    const QRect pageRect(left, top, width, height);
-    const QRect shown = area & pageRect;
-    if (shown.isEmpty() || pageImage_.isNull())
-        return;
-    painter.drawImage(shown, pageImage_, shown.translated(-left, -top));
-
-    if (!gridOn())
-        return;
-    const auto firstStep = [](int from) {
-        return (std::max(from, 0) + kGridStep - 1) / kGridStep * kGridStep;
-    };
-    const QRect onPage = shown.translated(-left, -top);
-    for (int y = firstStep(onPage.top()); y <= onPage.bottom(); y += kGridStep)
-        for (int x = firstStep(onPage.left()); x <= onPage.right(); x += kGridStep)
-            painter.fillRect(QRect(left + x, top + y, 1, 1), kGridColour);
+    PagePainter(pageImage_, document_.session().settings(), gridOn()).paint(painter, area);
 }
 
 void CFolioView::printPage(QPrinter& printer) const {
@@ -276,15 +313,15 @@ void CFolioView::printPage(QPrinter& printer) const {
     OnDraw(painter, QRect(0, 0, paper.width(), paper.height()));
 }
 
-// The drag frame lies over the page in the window's own coordinates.
+// The drag frame lies over the page in the window's own pixels, as thin at
+// every zoom.
 void CFolioView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    const QPoint offset = scrollOffset();
-    painter.translate(-offset);
-    OnDraw(painter, event->rect().translated(offset));
-    painter.resetTransform();
+    const ViewMapping view = mapping();
+    PagePainter(pageImage_, document_.session().settings(), gridOn())
+        .paint(painter, view, event->rect());
     if (const std::optional<Rect>& frame = editor_.frame())
-        paintDragFrame(painter, *frame);
+        paintDragFrame(painter, view.toClient(*frame));
 }
 
 void CFolioView::resizeEvent(QResizeEvent* event) {
@@ -292,30 +329,82 @@ void CFolioView::resizeEvent(QResizeEvent* event) {
     updateScrollBars();
 }
 
-QSize CFolioView::paperSize() const {
-    const PageSettings& page = document_.session().settings();
-    return {std::max(kScrollWidth, page.leftMargin + page.pageWidth + 2),
-            std::max(kScrollHeight, page.topMargin + page.pageHeight + 2)};
+// --- zoom and scrolling -----------------------------------------------------------
+
+void CFolioView::setZoom(int zoom, QPoint around) {
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (zoom == zoom_)
+        return;
+    // The paper point under `around`, in dots, stays under it.
+    const QPoint logical = scrollOffset() + around;
+    const double scale = double(zoom) / zoom_;
+    zoom_ = zoom;
+    updateScrollBars();
+    scrollTo(QPoint(int(std::lround(logical.x() * scale)) - around.x(),
+                    int(std::lround(logical.y() * scale)) - around.y()));
+    viewport()->update();
+    emit zoomChanged(zoom_);
 }
 
+void CFolioView::setZoom(int zoom) {
+    setZoom(zoom, viewport()->rect().center());
+}
+
+void CFolioView::zoomIn() {
+    setZoom(zoom_ + 1);
+}
+
+void CFolioView::zoomOut() {
+    setZoom(zoom_ - 1);
+}
+
+void CFolioView::fitPage() {
+    const QSize room = viewport()->size() - QSize(2 * kGap, 2 * kGap);
+    const QSize paper = paperSize();
+    int fitting = kMaxZoom;
+    while (fitting > kMinZoom &&
+           (paper.width() * fitting > room.width() || paper.height() * fitting > room.height()))
+        --fitting;
+    setZoom(fitting);
+    showTopOfPage();
+}
+
+void CFolioView::showTopOfPage() {
+    scrollTo(QPoint(horizontalScrollBar()->minimum(), verticalScrollBar()->minimum()));
+}
+
+QSize CFolioView::paperSize() const {
+    const PageSettings& page = document_.session().settings();
+    return {std::max(page.leftMargin + page.pageWidth + 1, 1),
+            std::max(page.topMargin + page.pageHeight + 1, 1)};
+}
+
+// The scroll position is the logical pixel at the view's top-left corner; it
+// runs from the grey before the paper to the grey after it.
 void CFolioView::updateScrollBars() {
     const QSize view = viewport()->size();
-    const QSize paper = paperSize();
-    horizontalScrollBar()->setRange(0, std::max(0, paper.width() - view.width()));
-    horizontalScrollBar()->setPageStep(view.width());
-    horizontalScrollBar()->setSingleStep(std::max(1, view.width() / 10));
-    verticalScrollBar()->setRange(0, std::max(0, paper.height() - view.height()));
-    verticalScrollBar()->setPageStep(view.height());
-    verticalScrollBar()->setSingleStep(std::max(1, view.height() / 10));
+    const QSize paper = paperSize() * zoom_;
+    const auto setUp = [](QScrollBar* bar, int paperLength, int viewLength) {
+        bar->setRange(-kGap, std::max(-kGap, paperLength + kGap - viewLength));
+        bar->setPageStep(viewLength);
+        bar->setSingleStep(std::max(1, viewLength / 10));
+    };
+    setUp(horizontalScrollBar(), paper.width(), view.width());
+    setUp(verticalScrollBar(), paper.height(), view.height());
 }
 
 QPoint CFolioView::scrollOffset() const {
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
+void CFolioView::scrollTo(QPoint offset) {
+    horizontalScrollBar()->setValue(offset.x());
+    verticalScrollBar()->setValue(offset.y());
+}
+
 ViewMapping CFolioView::mapping() const {
     const QPoint scroll = scrollOffset();
-    return ViewMapping::of(Point{scroll.x(), scroll.y()}, document_.session().settings());
+    return ViewMapping::of(Point{scroll.x(), scroll.y()}, document_.session().settings(), zoom_);
 }
 
 } // namespace quillset

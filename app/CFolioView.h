@@ -2,11 +2,12 @@
 
 #include "app/ToolSetUp.h"
 #include "editor/PageEditor.h"
-#include "model/Limits.h"
+
+#include "app/PagePainter.h"
 
 #include <QAbstractScrollArea>
-#include <QColor>
 #include <QImage>
+#include <QTimer>
 
 class QPainter;
 class QPrinter;
@@ -15,24 +16,27 @@ namespace quillset {
 
 class CFolioDoc;
 
-// The page view: the page raster at one pixel per printer dot, black dots on
-// white inside a one-pixel frame, with an optional grid of dots every ten
-// dots. The paper's top-left corner is at (0, 0), so the page itself starts
-// at its margins. The picture is the raster as the last render left it;
+// The page view: the page raster as black dots on white paper inside a frame
+// one dot wide, on grey beyond the paper, with an optional grid of dots every
+// ten dots. A dot is a sharp square of zoom x zoom pixels, whole factors 1 to
+// 8. The paper's top-left corner is at (0, 0), so the page itself starts at
+// its margins. The picture is the raster as the last render left it;
 // painting never renders.
 //
 // It is also the page editor: it turns the mouse, the keys and the context
 // menu into calls on its PageEditor, paints the drag frame over the picture,
-// and ends every change of the list with the document's editFinished().
+// and ends every change of the list with the document's editFinished(). A
+// drag that reaches the view's edge scrolls the view.
 class CFolioView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    // The least the scroll range covers: the raster's whole capacity plus
-    // the frame, whatever the page.
-    static constexpr int kScrollWidth = kRasterWidth + 2;
-    static constexpr int kScrollHeight = kRasterHeight + 2;
-    static constexpr int kGridStep = 10;
-    static inline const QColor kGridColour{0, 64, 255};
+    static inline const QColor kGridColour = PagePainter::kGridColour;
+    static inline const QColor kBeyondPaper{160, 160, 160};
+    // Grey pixels around the paper, so that its edges show at every scroll
+    // position.
+    static constexpr int kGap = 16;
+    static constexpr int kMinZoom = 1;
+    static constexpr int kMaxZoom = 8;
     // The label printer's resolution: 8 dots per millimetre.
     static constexpr double kDotsPerInch = 8 * 25.4;
 
@@ -56,8 +60,23 @@ public:
     // of this view asked for the rebuild, no tool remains.
     void listReplaced();
 
-    // What the scroll range covers: the raster and its frame, or more when
-    // the margins push the page further.
+    // Pixels a dot, across and down.
+    int zoom() const { return zoom_; }
+    // The dot under the client pixel `around` stays where it is.
+    void setZoom(int zoom, QPoint around);
+    void setZoom(int zoom);
+    void zoomIn();
+    void zoomOut();
+    // The largest zoom that shows the whole paper, from its top-left corner.
+    void fitPage();
+    // Scrolled to the paper's top-left corner: New and Open start there.
+    void showTopOfPage();
+
+    // Where the page lies in the view now.
+    ViewMapping mapping() const;
+
+    // The paper in dots, up to and with the page's frame: what the scroll
+    // range covers, with kGap pixels of grey around it.
     QSize paperSize() const;
 
     // Draws the frame, the page and the grid, clipped to `area` in paper
@@ -78,6 +97,7 @@ signals:
     void pointerLeft();
     // A short note for the status bar.
     void statusMessage(const QString& text);
+    void zoomChanged(int zoom);
 
 protected:
     bool viewportEvent(QEvent* event) override;
@@ -87,13 +107,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void updateScrollBars();
     QPoint scrollOffset() const;
-    ViewMapping mapping() const;
+    void scrollTo(QPoint offset);
+    // During a drag: scrolls toward the pointer while it is at the view's
+    // edge or beyond, and lets the drag follow.
+    void autoScroll();
 
     void bringScriptUpToDate();
     // Does what an editor call asks of the view: mark, repaint the frame,
@@ -108,6 +132,11 @@ private:
     PageEditor editor_;
     ToolSetUp setUp_;
     QImage pageImage_;
+    int zoom_ = 1;
+    int wheelTurn_ = 0;
+    QTimer autoScrollTimer_;
+    // The pointer's last client position during a drag.
+    QPoint dragPointer_;
     // Set while an edit has the typed script compiled: that rebuild keeps
     // the tool in hand.
     bool keepTools_ = false;

@@ -12,6 +12,7 @@
 #include "app/ScriptDiagnostics.h"
 #include "app/ScriptHighlighter.h"
 #include "app/ToolActions.h"
+#include "app/ZoomActions.h"
 #include "app/dialogs/CPageSetupDlg.h"
 #include "model/PageSettings.h"
 #include "printer/CSerialPortDlg.h"
@@ -153,6 +154,7 @@ void CMainFrame::createActions() {
     connect(aboutAction_, &QAction::triggered, this, &CMainFrame::about);
 
     toolActions_ = new ToolActions(this);
+    zoomActions_ = new ZoomActions(this);
 
     // Keys without a menu item. The clipboard commands reach the script pane
     // after the key has been handled, whichever pane has the focus.
@@ -212,6 +214,8 @@ void CMainFrame::createMenus() {
     view->addAction(statusBarAction_);
     view->addSeparator();
     view->addAction(gridAction_);
+    view->addSeparator();
+    view->addActions(zoomActions_->actions());
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(topicsAction_);
@@ -288,6 +292,8 @@ void CMainFrame::createPanes() {
         pointerPosition_->setText(QStringLiteral("x %1, y %2").arg(page.x()).arg(page.y()));
     });
     connect(folioView_, &CFolioView::pointerLeft, pointerPosition_, &QLabel::clear);
+    zoomActions_->attach(*folioView_, *statusBar());
+    connect(document_, &CFolioDoc::opened, folioView_, &CFolioView::showTopOfPage);
 }
 
 void CMainFrame::compile() {

@@ -14,6 +14,7 @@ class CFolioDoc;
 class CFolioView;
 class HelpWindow;
 class ToolActions;
+class ZoomActions;
 
 // The main window: menus, toolbar and status bar around two panes stacked
 // in a splitter, the page view on top (row 0) and the script pane below
@@ -112,6 +113,7 @@ private:
     QAction* topicsAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
     ToolActions* toolActions_ = nullptr;
+    ZoomActions* zoomActions_ = nullptr;
     QLabel* pointerPosition_ = nullptr;
 
     QMenu* fileMenu_ = nullptr;

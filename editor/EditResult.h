@@ -24,7 +24,7 @@ enum class EditOutcome {
 
 struct EditResult {
     EditOutcome outcome = EditOutcome::Nothing;
-    // Client rectangles of the drag frame before and after the call; none
+    // The drag frame before and after the call, in page dots; none
     // when there was or is no frame.
     std::optional<Rect> oldFrame;
     std::optional<Rect> newFrame;

@@ -27,6 +27,11 @@ constexpr RectangleStyle kRectangleStyles[] = {
     {Tool::BlackHollow, 1, 3},
 };
 
+// The nearest grid dot to a page point.
+Point onGrid(Point page) {
+    return {snap(page.x, 0), snap(page.y, 0)};
+}
+
 Rect boundsOf(const PageObject& o) {
     return {o.left, o.top, o.right, o.bottom};
 }
@@ -96,30 +101,31 @@ EditResult PageEditor::press(Point client, const ViewMapping& view) {
     if (dragging())
         return cancelDrag();
 
+    const Point page = view.toPage(client);
     EditResult result;
     switch (*tool) {
     case Tool::Move:
-        result = pressMove(client, view);
+        result = pressMove(page);
         break;
     case Tool::Resize:
-        result = pressResize(client, view);
+        result = pressResize(page);
         break;
     case Tool::Text:
     case Tool::Barcode:
-        result = pressPlace(*tool, client);
+        result = pressPlace(*tool, page);
         break;
     case Tool::Erase:
-        result = pressErase(client, view);
+        result = pressErase(page);
         break;
     default:
-        result = pressRectangleTool(*tool, client, view);
+        result = pressRectangleTool(*tool, page);
         break;
     }
     result.markModified = true;
     return result;
 }
 
-EditResult PageEditor::pressRectangleTool(Tool tool, Point client, const ViewMapping& view) {
+EditResult PageEditor::pressRectangleTool(Tool tool, Point page) {
     if (list_.full())
         return refuseFull();
     for (const RectangleStyle& style : kRectangleStyles) {
@@ -128,33 +134,33 @@ EditResult PageEditor::pressRectangleTool(Tool tool, Point client, const ViewMap
             newBorder_ = style.border;
         }
     }
-    anchor_ = gridOn_ ? view.snapped(client) : client;
+    anchor_ = gridOn_ ? onGrid(page) : page;
     drag_ = Drag::RubberBand;
     dragObject_ = -1;
     return showFrame(normalised(anchor_, anchor_));
 }
 
-EditResult PageEditor::pressMove(Point client, const ViewMapping& view) {
-    dragObject_ = hitTest(client, view);
+EditResult PageEditor::pressMove(Point page) {
+    dragObject_ = quillset::hitTest(list_, page);
     if (dragObject_ < 0)
         return {};
-    const Rect bounds = view.toClient(boundsOf(list_[dragObject_]));
-    grabOffset_ = client - bounds.topLeft();
+    const Rect bounds = boundsOf(list_[dragObject_]);
+    grabOffset_ = page - bounds.topLeft();
     drag_ = Drag::Move;
     return showFrame(bounds);
 }
 
-EditResult PageEditor::pressResize(Point client, const ViewMapping& view) {
-    dragObject_ = hitTest(client, view);
+EditResult PageEditor::pressResize(Point page) {
+    dragObject_ = quillset::hitTest(list_, page);
     if (dragObject_ < 0 || list_[dragObject_].kind != ObjectKind::Rectangle)
         return {};
-    const ResizeGrip grip = gripForResize(view.toClient(boundsOf(list_[dragObject_])), client);
+    const ResizeGrip grip = gripForResize(boundsOf(list_[dragObject_]), page);
     anchor_ = grip.anchor;
     drag_ = Drag::Resize;
     return showFrame(grip.frame);
 }
 
-EditResult PageEditor::pressPlace(Tool tool, Point client) {
+EditResult PageEditor::pressPlace(Tool tool, Point page) {
     if (list_.full()) {
         tools_.clear();
         return refuseFull();
@@ -178,13 +184,13 @@ EditResult PageEditor::pressPlace(Tool tool, Point client) {
     }
     drag_ = tool == Tool::Text ? Drag::PlaceText : Drag::PlaceBarcode;
     dragObject_ = -1;
-    const Rect frame = shape.translated(client);
-    grabOffset_ = client - frame.topLeft();
+    const Rect frame = shape.translated(page);
+    grabOffset_ = page - frame.topLeft();
     return showFrame(frame);
 }
 
-EditResult PageEditor::pressErase(Point client, const ViewMapping& view) {
-    dragObject_ = hitTest(client, view);
+EditResult PageEditor::pressErase(Point page) {
+    dragObject_ = quillset::hitTest(list_, page);
     if (dragObject_ >= 0)
         list_.remove(dragObject_);
     EditResult result;
@@ -194,47 +200,49 @@ EditResult PageEditor::pressErase(Point client, const ViewMapping& view) {
 
 // --- moves --------------------------------------------------------------------
 
-EditResult PageEditor::pointerMoved(Point client, const ViewMapping&) {
+EditResult PageEditor::pointerMoved(Point client, const ViewMapping& view) {
+    const Point page = view.toPage(client);
     switch (drag_) {
     case Drag::None:
         return {};
     case Drag::RubberBand:
     case Drag::Resize:
-        return showFrame(normalised(anchor_, client));
+        return showFrame(normalised(anchor_, page));
     case Drag::Move:
     case Drag::PlaceText:
     case Drag::PlaceBarcode:
         break;
     }
-    return showFrame(frame_->translated(client - grabOffset_ - frame_->topLeft()));
+    return showFrame(frame_->translated(page - grabOffset_ - frame_->topLeft()));
 }
 
 // --- releases -----------------------------------------------------------------
 
 EditResult PageEditor::release(Point client, const ViewMapping& view) {
+    const Point page = view.toPage(client);
     switch (drag_) {
     case Drag::None:
         return {};
     case Drag::RubberBand:
-        return releaseRubberBand(client, view);
+        return releaseRubberBand(page);
     case Drag::Move:
-        return releaseMove(view);
+        return releaseMove();
     case Drag::Resize:
-        return releaseResize(client, view);
+        return releaseResize(page);
     case Drag::PlaceText:
     case Drag::PlaceBarcode:
         break;
     }
-    return releasePlace(view);
+    return releasePlace();
 }
 
-EditResult PageEditor::releaseRubberBand(Point client, const ViewMapping& view) {
+EditResult PageEditor::releaseRubberBand(Point page) {
     if (list_.full())
         return refuseFull();
-    const Point end = gridOn_ ? view.snapped(client) : client;
+    const Point end = gridOn_ ? onGrid(page) : page;
     PageObject o;
     o.kind = ObjectKind::Rectangle;
-    setBounds(o, view.toPage(normalised(anchor_, end)));
+    setBounds(o, normalised(anchor_, end));
     o.x = o.left;
     o.y = o.top;
     o.colour = newColour_;
@@ -243,17 +251,17 @@ EditResult PageEditor::releaseRubberBand(Point client, const ViewMapping& view) 
     return endDrag(EditOutcome::EditFinished);
 }
 
-EditResult PageEditor::releaseMove(const ViewMapping& view) {
+EditResult PageEditor::releaseMove() {
     PageObject* o = draggedObject();
     if (o == nullptr)
         return endDrag(EditOutcome::Nothing);
-    const Rect box = view.toPage(*frame_);
+    const Rect box = *frame_;
     if (o->kind == ObjectKind::Text || o->kind == ObjectKind::Barcode) {
         placeAt(*o, placeByAngle(box, o->angle, gridOn_));
     } else {
         Point topLeft = box.topLeft();
         if (gridOn_)
-            topLeft = {snap(topLeft.x, 0), snap(topLeft.y, 0)};
+            topLeft = onGrid(topLeft);
         setBounds(*o, box.translated(topLeft - box.topLeft()));
         o->x = o->left;
         o->y = o->top;
@@ -261,18 +269,18 @@ EditResult PageEditor::releaseMove(const ViewMapping& view) {
     return endDrag(EditOutcome::EditFinished);
 }
 
-EditResult PageEditor::releaseResize(Point client, const ViewMapping& view) {
+EditResult PageEditor::releaseResize(Point page) {
     PageObject* o = draggedObject();
     if (o == nullptr || o->kind != ObjectKind::Rectangle)
         return endDrag(EditOutcome::Nothing);
-    const Point end = gridOn_ ? view.snapped(client) : client;
-    setBounds(*o, view.toPage(normalised(anchor_, end)));
+    const Point end = gridOn_ ? onGrid(page) : page;
+    setBounds(*o, normalised(anchor_, end));
     o->x = o->left;
     o->y = o->bottom;
     return endDrag(EditOutcome::EditFinished);
 }
 
-EditResult PageEditor::releasePlace(const ViewMapping& view) {
+EditResult PageEditor::releasePlace() {
     const bool text = drag_ == Drag::PlaceText;
     tools_.clear();
     if (list_.full())
@@ -280,7 +288,7 @@ EditResult PageEditor::releasePlace(const ViewMapping& view) {
     list_.append(text ? preparedText_ : preparedBarcode_);
     dragObject_ = list_.count - 1;
     PageObject& o = list_[dragObject_];
-    placeAt(o, placeByAngle(view.toPage(*frame_), o.angle, gridOn_));
+    placeAt(o, placeByAngle(*frame_, o.angle, gridOn_));
     return endDrag(EditOutcome::EditFinished);
 }
 

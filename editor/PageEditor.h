@@ -20,11 +20,14 @@ class TextRenderer;
 // click. Objects are named by their index in the list only.
 //
 // The view passes each mouse event's client point with the view mapping of
-// that moment. During a drag only the frame changes (a client rectangle the
-// view draws over its page image); the list changes once, at the release.
+// that moment; the editor turns it into page dots at once and works in them
+// alone, so every tool acts alike at every zoom and scroll position, also
+// when the view scrolls during a drag. During a drag only the frame changes
+// (a box of page dots the view draws over its page image); the list changes
+// once, at the release.
 class PageEditor {
 public:
-    // Thickness of the drag frame the view draws, in pixels.
+    // Thickness of the drag frame the view draws, in screen pixels.
     static constexpr int kFrameThickness = 3;
 
     // `measurer` measures texts for their frames and bounds. Both must
@@ -71,7 +74,7 @@ public:
     bool dragging() const { return drag_ != Drag::None; }
     // The object the current or last gesture worked on; -1 none.
     int dragObject() const { return dragObject_; }
-    // The drag frame in client coordinates, none when none is shown.
+    // The drag frame in page dots, none when none is shown.
     const std::optional<Rect>& frame() const { return frame_; }
 
     // --- right-button context menu ----------------------------------------------
@@ -99,16 +102,16 @@ public:
 private:
     enum class Drag { None, RubberBand, Move, Resize, PlaceText, PlaceBarcode };
 
-    EditResult pressRectangleTool(Tool tool, Point client, const ViewMapping& view);
-    EditResult pressMove(Point client, const ViewMapping& view);
-    EditResult pressResize(Point client, const ViewMapping& view);
-    EditResult pressPlace(Tool tool, Point client);
-    EditResult pressErase(Point client, const ViewMapping& view);
+    EditResult pressRectangleTool(Tool tool, Point page);
+    EditResult pressMove(Point page);
+    EditResult pressResize(Point page);
+    EditResult pressPlace(Tool tool, Point page);
+    EditResult pressErase(Point page);
 
-    EditResult releaseRubberBand(Point client, const ViewMapping& view);
-    EditResult releaseMove(const ViewMapping& view);
-    EditResult releaseResize(Point client, const ViewMapping& view);
-    EditResult releasePlace(const ViewMapping& view);
+    EditResult releaseRubberBand(Point page);
+    EditResult releaseMove();
+    EditResult releaseResize(Point page);
+    EditResult releasePlace();
     // Puts a text or barcode at `origin` (page dots) and sets its bounds.
     void placeAt(PageObject& object, Point origin);
 
@@ -133,9 +136,9 @@ private:
     Drag drag_ = Drag::None;
     int dragObject_ = -1;
     std::optional<Rect> frame_;
-    // Rubber band and resize: the corner that stays, client.
+    // Rubber band and resize: the corner that stays.
     Point anchor_;
-    // Move and placement: the press point minus the frame's top-left, client.
+    // Move and placement: the press point minus the frame's top-left.
     Point grabOffset_;
     // Rubber band: what the tool draws.
     int newColour_ = 0;

@@ -7,25 +7,24 @@ namespace quillset {
 
 struct PageSettings;
 
-// Where the page lies in the view at one moment. Mouse events arrive in
-// client coordinates (the window's pixels, one pixel a dot); adding the
-// scroll position gives logical coordinates, where the paper's top-left is
-// (0, 0); subtracting the margins gives page coordinates, those of the
-// objects.
+// Where the page lies in the view at one moment: the one conversion between
+// the view's pixels and page dots, used by every tool, the drag frame, the
+// grid and the hit test. Mouse events arrive in client pixels (the window's);
+// adding the scroll position gives logical pixels, where the paper's top-left
+// corner is (0, 0); at zoom z a dot is a square of z x z pixels, so logical
+// pixels divided by z are paper dots, and subtracting the margins gives page
+// dots, those of the objects.
 struct ViewMapping {
-    Point scroll;
+    Point scroll;  // logical pixels
     Point margins; // leftMargin, topMargin
+    int zoom = 1;
 
-    static ViewMapping of(Point scroll, const PageSettings& settings);
+    static ViewMapping of(Point scroll, const PageSettings& settings, int zoom);
 
-    Point toLogical(Point client) const { return client + scroll; }
-    Point toPage(Point client) const { return client + scroll - margins; }
-    Point toClient(Point page) const { return page + margins - scroll; }
-    Rect toPage(const Rect& client) const { return client.translated(scroll - margins); }
-    Rect toClient(const Rect& page) const { return page.translated(margins - scroll); }
-
-    // The client point whose page coordinates lie on the nearest grid dot.
-    Point snapped(Point client) const;
+    // The page dot under a client pixel.
+    Point toPage(Point client) const;
+    // The client pixels that show a box of page dots, every dot whole.
+    Rect toClient(const Rect& page) const;
 };
 
 } // namespace quillset

@@ -3,7 +3,6 @@
 #include "editor/ResizeGrip.h"
 #include "editor/Snap.h"
 #include "editor/ViewMapping.h"
-#include "model/PageSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -41,18 +40,71 @@ TEST(Rect, NormalisedFromAnyTwoCorners) {
     EXPECT_EQ(normalised({5, 5}, {5, 5}), (Rect{5, 5, 5, 5}));
 }
 
-TEST(ViewMapping, ClientLogicalAndPage) {
-    PageSettings settings;
-    settings.leftMargin = 16;
-    settings.topMargin = 24;
-    const ViewMapping view = ViewMapping::of({5, 100}, settings);
-    EXPECT_EQ(view.toLogical({30, 50}), (Point{35, 150}));
-    EXPECT_EQ(view.toPage(Point{30, 50}), (Point{19, 126}));
-    EXPECT_EQ(view.toClient(Point{19, 126}), (Point{30, 50}));
-    EXPECT_EQ(view.toPage(Rect{30, 50, 40, 60}), (Rect{19, 126, 29, 136}));
-    EXPECT_EQ(view.toClient(Rect{19, 126, 29, 136}), (Rect{30, 50, 40, 60}));
-    // Page (19, 126) lies nearest the grid dot (20, 130).
-    EXPECT_EQ(view.toPage(view.snapped({30, 50})), (Point{20, 130}));
+TEST(ViewMapping, PixelsAndDotsAtEveryZoomAndScroll) {
+    const struct {
+        const char* why;
+        Point scroll, margins;
+        int zoom;
+        Point client, page; // the pixel and the dot under it
+        Rect box, shown;    // dots and the pixels that show them
+    } cases[] = {
+        {"1x: one pixel a dot, past the margins",
+         {0, 0},
+         {16, 24},
+         1,
+         {30, 50},
+         {14, 26},
+         {14, 26, 24, 36},
+         {30, 50, 40, 60}},
+        {"1x scrolled",
+         {5, 100},
+         {16, 24},
+         1,
+         {30, 50},
+         {19, 126},
+         {19, 126, 29, 136},
+         {30, 50, 40, 60}},
+        {"3x: a dot is three pixels",
+         {0, 0},
+         {0, 0},
+         3,
+         {8, 9},
+         {2, 3},
+         {2, 3, 2, 3},
+         {6, 9, 8, 11}},
+        {"4x: the last pixel of a dot",
+         {0, 0},
+         {0, 0},
+         4,
+         {11, 4},
+         {2, 1},
+         {2, 1, 5, 1},
+         {8, 4, 23, 7}},
+        {"3x scrolled into a dot",
+         {7, 0},
+         {16, 8},
+         3,
+         {0, 0},
+         {-14, -8},
+         {-14, -8, -14, -8},
+         {-1, 0, 1, 2}},
+        {"8x on the grey above and left of the paper",
+         {-16, -16},
+         {0, 0},
+         8,
+         {3, 20},
+         {-2, 0},
+         {-1, -1, -1, -1},
+         {8, 8, 15, 15}},
+    };
+    for (const auto& c : cases) {
+        const ViewMapping view{c.scroll, c.margins, c.zoom};
+        EXPECT_EQ(view.toPage(c.client), c.page) << c.why;
+        EXPECT_EQ(view.toClient(c.box), c.shown) << c.why;
+        EXPECT_EQ(view.toPage(c.shown.topLeft()), c.box.topLeft()) << c.why;
+        EXPECT_EQ(view.toPage({c.shown.right, c.shown.bottom}), (Point{c.box.right, c.box.bottom}))
+            << c.why;
+    }
 }
 
 TEST(PlaceByAngle, OriginIsTheCornerTheAngleFixes) {

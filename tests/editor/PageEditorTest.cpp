@@ -326,7 +326,7 @@ TEST_F(PageEditorTest, TextPlacementHangsFromTheOriginCorner) {
         bool grid;
         ViewMapping view;
         Point press;
-        Rect frame; // client, at the press
+        Rect frame; // page dots, at the press
         Point origin;
         Rect bounds;
     } cases[] = {
@@ -336,7 +336,7 @@ TEST_F(PageEditorTest, TextPlacementHangsFromTheOriginCorner) {
          {27, 41, 47, 64}, {50, 60}, {30, 37, 50, 60}},
         {"angle 3", 3, false, {}, {47, 64}, {24, 64, 47, 84}, {47, 64}, {24, 64, 47, 84}},
         {"margins and scroll", 0, false, mapping({0, 30}, {16, 8}), {47, 64},
-         {47, 64, 67, 87}, {31, 86}, {31, 86, 51, 109}},
+         {31, 86, 51, 109}, {31, 86}, {31, 86, 51, 109}},
     };
     for (const auto& c : cases) {
         startCase(Tool::Text, c.grid);

@@ -82,25 +82,35 @@ private slots:
         QCOMPARE(count(picture, Qt::black), 2 + framePixels(576, 1248));
     }
 
-    void scrollRangeCoversTheRasterWhateverThePage() {
+    void scrollRangeCoversThePaperAndGreyAroundIt() {
         frame_->show();
-        for (int width : {16, 832}) {
-            setPage(0, 0, width, 100);
-            const QSize viewport = view_->viewport()->size();
-            QCOMPARE(view_->horizontalScrollBar()->maximum(), qMax(0, 834 - viewport.width()));
-            QCOMPARE(view_->verticalScrollBar()->maximum(), qMax(0, 1250 - viewport.height()));
+        for (int zoom : {1, 3}) {
+            view_->setZoom(zoom);
+            for (int width : {16, 832}) {
+                setPage(0, 0, width, 100);
+                const QSize viewport = view_->viewport()->size();
+                const int gap = CFolioView::kGap;
+                QCOMPARE(view_->horizontalScrollBar()->minimum(), -gap);
+                QCOMPARE(view_->horizontalScrollBar()->maximum(),
+                         qMax(-gap, (width + 1) * zoom + gap - viewport.width()));
+                QCOMPARE(view_->verticalScrollBar()->maximum(),
+                         qMax(-gap, 101 * zoom + gap - viewport.height()));
+            }
         }
     }
 
+    // Scrolled down by 20 pixels, with the grey gap at the left.
     void screenShowsThePictureScrolled() {
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_));
         setPage(16, 24, 576, 1248);
         view_->verticalScrollBar()->setValue(20);
         const QImage shown = view_->viewport()->grab().toImage();
-        QCOMPARE(shown.pixelColor(15, 3), QColor(Qt::black));
-        QCOMPARE(shown.pixelColor(16, 4), QColor(Qt::white));
-        QCOMPARE(shown.pixelColor(14, 3), QColor(Qt::white));
+        const int gap = CFolioView::kGap;
+        QCOMPARE(shown.pixelColor(gap + 15, 3), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(gap + 16, 4), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(gap + 14, 3), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(gap - 1, 3), CFolioView::kBeyondPaper);
     }
 
     void printsLifeSizeToPdf() {

@@ -204,8 +204,7 @@ private slots:
             clickTool("Grid");
         view_->verticalScrollBar()->setValue(scroll);
         clickTool(tool);
-        const QPoint shift = kMargins - QPoint(0, view_->verticalScrollBar()->value());
-        drag(press + shift, release + shift);
+        drag(pixelOf(press), pixelOf(release));
         QCOMPARE(document().script(), result);
         QCOMPARE(checkedTools(), QStringList{tool});
     }
@@ -228,7 +227,7 @@ private slots:
         NextWindow setUp(QDialog::staticMetaObject, kDialogActions[dialog]);
         clickTool(tool);
         QVERIFY(setUp.done());
-        drag(QPoint(30, 40) + kMargins, QPoint(30, 40) + kMargins);
+        drag(pixelOf(QPoint(30, 40)), pixelOf(QPoint(30, 40)));
         QCOMPARE(document().script(), result);
         QCOMPARE(checkedTools(), QStringList());
     }
@@ -246,28 +245,28 @@ private slots:
         PaintRecorder painted(view_->viewport());
 
         QWidget* port = view_->viewport();
-        QTest::mousePress(port, Qt::LeftButton, {}, QPoint(20, 30) + kMargins);
-        QRegion frames = dragFrameRegion(*view_->editor().frame());
+        QTest::mousePress(port, Qt::LeftButton, {}, pixelOf(QPoint(20, 30)));
+        QRegion frames = shownFrame();
         for (int step = 1; step <= 3; ++step) {
-            QTest::mouseMove(port, QPoint(20 + 7 * step, 30 + 5 * step) + kMargins);
-            frames += dragFrameRegion(*view_->editor().frame());
+            QTest::mouseMove(port, pixelOf(QPoint(20 + 7 * step, 30 + 5 * step)));
+            frames += shownFrame();
             QApplication::processEvents();
         }
         QVERIFY(!painted.region.isEmpty());
         QVERIFY((painted.region - frames).isEmpty());
         const QImage during = view_->viewport()->grab().toImage();
-        const QRegion band = dragFrameRegion(*view_->editor().frame());
+        const QRegion band = shownFrame();
         QVERIFY(differences(before, during, band) > 0);
         QCOMPARE(differences(before, during, QRegion(during.rect()) - band), 0);
         QCOMPARE(renders.count(), 0);
 
         QTest::keyClick(view_, Qt::Key_Escape);
         QVERIFY(!view_->editor().frame());
-        QTest::mouseRelease(port, Qt::LeftButton, {}, QPoint(60, 60) + kMargins);
+        QTest::mouseRelease(port, Qt::LeftButton, {}, pixelOf(QPoint(60, 60)));
         QCOMPARE(renders.count(), 0);
         QCOMPARE(document().script(), QStringLiteral("DrawRectangle(10,20,50,60,1,0);"));
 
-        drag(QPoint(20, 30) + kMargins, QPoint(21, 30) + kMargins);
+        drag(pixelOf(QPoint(20, 30)), pixelOf(QPoint(21, 30)));
         QCOMPARE(renders.count(), 1);
         QCOMPARE(scripts.count(), 1);
         QCOMPARE(document().script(), QStringLiteral("DrawRectangle(11,20,51,60,1,0);\r\n"));
@@ -304,7 +303,7 @@ private slots:
             messages << qobject_cast<QMessageBox*>(box)->text();
             qobject_cast<QMessageBox*>(box)->accept();
         });
-        rightClick(at + kMargins);
+        rightClick(pixelOf(at));
         QTRY_VERIFY(menu.done());
         QCOMPARE(items, QStringList({"Bring to Top", "Raise by One", "Lower by One",
                                      "Send to Bottom", "", "Properties"}));
@@ -346,7 +345,7 @@ private slots:
         NextWindow edit(QDialog::staticMetaObject, kDialogActions[dialog]);
         // Inside the text's box whatever its angle: the bounds run to the
         // left of and above the origin at 180 degrees.
-        rightClick(QPoint(11, 21) + kMargins);
+        rightClick(pixelOf(QPoint(11, 21)));
         QTRY_VERIFY(edit.done());
         QCOMPARE(document().script(), result);
     }
@@ -357,7 +356,7 @@ private slots:
         QTest::keyClicks(frame_->codeView(), "DrawRectangle(0,0,5,5,1,0);");
         QCoreApplication::processEvents();
         clickTool("Draw a black filled rectangle");
-        drag(QPoint(10, 20) + kMargins, QPoint(50, 60) + kMargins);
+        drag(pixelOf(QPoint(10, 20)), pixelOf(QPoint(50, 60)));
         QCOMPARE(document().script(),
                  QStringLiteral("DrawRectangle(0,0,5,5,1,0);\r\nDrawRectangle(10,20,50,60,1,0);\r\n"));
         QCOMPARE(checkedTools(), QStringList{"Draw a black filled rectangle"});
@@ -367,7 +366,7 @@ private slots:
         setScript(QStringLiteral("DrawRectangle(0,0,1,1,1,0);\n").repeated(kMaxObjects));
         clickTool("Draw a black filled rectangle");
         QSignalSpy renders(&document(), &CFolioDoc::pageChanged);
-        drag(QPoint(10, 20) + kMargins, QPoint(50, 60) + kMargins);
+        drag(pixelOf(QPoint(10, 20)), pixelOf(QPoint(50, 60)));
         QCOMPARE(frame_->statusBar()->currentMessage(),
                  QStringLiteral("The page holds 500 objects; no more can be added."));
         QCOMPARE(document().session().objects().count, kMaxObjects);
@@ -377,7 +376,7 @@ private slots:
     void pointerPositionInDots() {
         auto* position = named<QLabel>(*frame_->statusBar(), QStringLiteral("Pointer Position"));
         QVERIFY(position);
-        QTest::mouseMove(view_->viewport(), QPoint(120, 48) + kMargins);
+        QTest::mouseMove(view_->viewport(), pixelOf(QPoint(120, 48)));
         QCOMPARE(position->text(), QStringLiteral("x 120, y 48"));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(view_->viewport(), &leave);
@@ -390,9 +389,45 @@ private slots:
         page.topMargin = 100;
         document().setPageSettings(page);
         const int top = document().session().settings().topMargin;
-        QCOMPARE(view_->paperSize(), QSize(834, top + 1248 + 2));
+        QCOMPARE(view_->paperSize(), QSize(16 + 352 + 1, top + 1248 + 1));
         QCOMPARE(view_->verticalScrollBar()->maximum(),
-                 top + 1248 + 2 - view_->viewport()->height());
+                 top + 1248 + 1 + CFolioView::kGap - view_->viewport()->height());
+    }
+
+    // At zoom 3 the gestures write what they write at 1x, a dot shows as a
+    // sharp 3 x 3 square, and a drag past the bottom of the view scrolls it.
+    void dragAtZoom3() {
+        view_->setZoom(3);
+        view_->showTopOfPage();
+        const auto pixel = [](QPoint page) {
+            return (page + kMargins) * 3 + QPoint(CFolioView::kGap + 1, CFolioView::kGap + 1);
+        };
+        clickTool("Draw a black filled rectangle");
+        drag(pixel({10, 20}), pixel({50, 60}));
+        clickTool("Move Item");
+        drag(pixel({12, 22}), pixel({32, 52}));
+        clickTool("Resize item");
+        drag(pixel({69, 89}), pixel({80, 95}));
+        QCOMPARE(document().script(), QStringLiteral("DrawRectangle(30,50,80,95,1,0);\r\n"));
+
+        const QImage shown = view_->viewport()->grab().toImage();
+        const QPoint corner = pixel({30, 50}) - QPoint(1, 1);
+        for (int dy = -1; dy < 3; ++dy)
+            for (int dx = -1; dx < 3; ++dx)
+                QCOMPARE(shown.pixelColor(corner + QPoint(dx, dy)),
+                         QColor(dx < 0 || dy < 0 ? Qt::white : Qt::black));
+
+        clickTool("Draw a black hollow rectangle");
+        const int lastShown = view_->mapping().toPage({0, view_->viewport()->height() - 1}).y;
+        QWidget* port = view_->viewport();
+        const QPoint below(200, port->height() + 40);
+        QTest::mousePress(port, Qt::LeftButton, {}, pixel({40, 100}));
+        QTest::mouseMove(port, below);
+        QTRY_VERIFY(view_->mapping().toPage({below.x(), below.y()}).y > lastShown + 100);
+        QTest::mouseRelease(port, Qt::LeftButton, {}, below);
+        const ObjectList& list = document().session().objects();
+        QCOMPARE(list.count, 2);
+        QCOMPARE(list[1].bottom, view_->mapping().toPage({below.x(), below.y()}).y);
     }
 
 private:
@@ -411,6 +446,16 @@ private:
     };
 
     CFolioDoc& document() { return frame_->document(); }
+
+    // The top-left pixel of a page dot in the view.
+    QPoint pixelOf(QPoint page) const {
+        const Rect dot{page.x(), page.y(), page.x(), page.y()};
+        const Rect shown = view_->mapping().toClient(dot);
+        return {shown.left, shown.top};
+    }
+    QRegion shownFrame() const {
+        return dragFrameRegion(view_->mapping().toClient(*view_->editor().frame()));
+    }
 
     void setScript(QString script) {
         frame_->codeView()->setPlainText(script.replace(QLatin1String("\r\n"), QLatin1String("\n")));
