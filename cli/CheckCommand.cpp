@@ -1,7 +1,10 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
+#include "cli/MergeArguments.h"
 #include "cli/StderrReporter.h"
+#include "document/FolioSession.h"
 #include "document/ScriptCheck.h"
+#include "merge/MergeSettings.h"
 
 #include <iostream>
 
@@ -9,7 +12,22 @@ namespace quillset::cli {
 
 namespace {
 
+// The check Print runs before a batch, alone.
+int checkMergeOnly(const Invocation& invocation) {
+    MergeSettings settings;
+    if (!applyMergeOptions(invocation, settings))
+        return 1;
+    StderrReporter reporter;
+    FolioSession session(invocation.printerType);
+    std::vector<int> fileLines;
+    if (!loadDocument(invocation, session, reporter, &fileLines))
+        return 1;
+    return checkFirst(invocation, session, settings, fileLines, std::cout) ? 0 : 1;
+}
+
 int run(const Invocation& invocation) {
+    if (invocation.has("--data"))
+        return checkMergeOnly(invocation);
     StderrReporter reporter;
     std::string bytes;
     if (!readInput(invocation.positionals.front(), bytes, reporter))
@@ -24,10 +42,15 @@ int run(const Invocation& invocation) {
 
 const Command checkCommand = {
     "check",
-    "FILE",
-    "List the lines of FILE that are not drawn as written, as LINE:COLUMN: reason.",
+    "FILE [--data DATA]",
+    "List the lines of FILE that are not drawn as written, as LINE:COLUMN: reason; with --data, every "
+    "record's problems as Print finds them.",
     1,
-    {},
+    {{"--data", "DATA", "check each record of DATA in the page, as Print does before a batch"},
+     {"--delimiter", "D", "comma, semicolon, tab or a character (default: found from line 1)"},
+     {"--no-header", "", "DATA's first line is a record: fields are ${1}, ${2}, ..."},
+     {"--records", "A-B", "only records A to B (counted from 1 after the header)"},
+     {"--as-pane", "", "with --data: compile FILE (UTF-8) as typed into the script pane"}},
     run,
 };
 

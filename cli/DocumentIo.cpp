@@ -22,14 +22,36 @@ bool readInput(const std::string& file, std::string& bytes, Reporter& reporter) 
     return true;
 }
 
-bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter& reporter) {
+namespace {
+
+std::vector<int> scriptLinesOfFile(std::string_view bytes) {
+    std::vector<int> lines;
+    std::string line;
+    for (int number = 1; !bytes.empty(); ++number) {
+        const std::size_t end = bytes.find('\n');
+        line.assign(bytes.substr(0, end));
+        std::erase(line, '\r');
+        if (goesToScript(line))
+            lines.push_back(number);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    }
+    return lines;
+}
+
+} // namespace
+
+bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter& reporter,
+                  std::vector<int>* fileLines) {
     std::string bytes;
     if (!readInput(invocation.positionals.front(), bytes, reporter))
         return false;
-    if (invocation.has("--as-pane"))
+    if (invocation.has("--as-pane")) {
         session.compile(bytes, reporter);
-    else
-        session.openBytes(bytes, reporter);
+        return true;
+    }
+    session.openBytes(bytes, reporter);
+    if (fileLines)
+        *fileLines = scriptLinesOfFile(bytes);
     return true;
 }
 

@@ -1,10 +1,14 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
 #include "cli/LanguageArguments.h"
+#include "cli/MergeArguments.h"
 #include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
+#include "merge/MergeSettings.h"
 #include "printer/engine/PrinterLanguage.h"
+
+#include <iostream>
 
 namespace quillset::cli {
 
@@ -12,13 +16,22 @@ namespace {
 
 int run(const Invocation& invocation) {
     LanguageOptions options;
-    if (!applyLanguageOptions(invocation, options))
+    MergeSettings merge;
+    if (!applyLanguageOptions(invocation, options) || !applyMergeOptions(invocation, merge))
         return 1;
     StderrReporter reporter;
     FolioSession session(invocation.printerType);
-    if (!loadDocument(invocation, session, reporter))
+    std::vector<int> fileLines;
+    if (!loadDocument(invocation, session, reporter, &fileLines))
         return 1;
-    return writeOutput(invocation.value("-o"), printerBytes(session, options), reporter) ? 0 : 1;
+    if (!merges(invocation, session))
+        return writeOutput(invocation.value("-o"), printerBytes(session, options), reporter) ? 0
+                                                                                             : 1;
+    merge.copies = std::exchange(options.copies, 1);
+    if (!checkFirst(invocation, session, merge, fileLines, std::cerr))
+        return 1;
+    const auto bytes = mergedPrinterBytes(session, merge, options);
+    return bytes && writeOutput(invocation.value("-o"), *bytes, reporter) ? 0 : 1;
 }
 
 } // namespace
@@ -26,11 +39,14 @@ int run(const Invocation& invocation) {
 const Command encodeCommand = {
     "encode",
     "FILE --language script|escpos|zpl [options] [-o OUT]",
-    "Open FILE and write the bytes Print sends in the printer's language.",
+    "Open FILE and write the bytes Print sends in the printer's language; with --data every "
+    "record's label in one stream.",
     1,
-    withOptions({{"-o", "OUT", "write to OUT instead of standard output"},
-                 {"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"}},
-                languageOptionSpecs()),
+    withOptions(
+        withOptions({{"-o", "OUT", "write to OUT instead of standard output"},
+                     {"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"}},
+                    languageOptionSpecs()),
+        mergeOptionSpecs()),
     run,
 };
 

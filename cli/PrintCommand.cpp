@@ -2,10 +2,12 @@
 #include "cli/DocumentIo.h"
 #include "cli/InterruptWatch.h"
 #include "cli/LanguageArguments.h"
+#include "cli/MergeArguments.h"
 #include "cli/SerialOptions.h"
 #include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
+#include "merge/MergeSettings.h"
 #include "printer/PrintConnection.h"
 #include "printer/PrintTransmission.h"
 #include "printer/PrinterSettings.h"
@@ -79,12 +81,27 @@ int run(const Invocation& invocation) {
         !applyLanguageOptions(invocation, printer.language))
         return 1;
 
+    MergeSettings merge;
+    if (!applyMergeOptions(invocation, merge))
+        return 1;
     StderrReporter reporter;
     FolioSession session(invocation.printerType);
-    if (!loadDocument(invocation, session, reporter))
+    std::vector<int> fileLines;
+    if (!loadDocument(invocation, session, reporter, &fileLines))
         return 1;
+    std::optional<std::string> bytes;
+    if (merges(invocation, session)) {
+        merge.copies = std::exchange(printer.language.copies, 1);
+        if (!checkFirst(invocation, session, merge, fileLines, std::cerr))
+            return 1;
+        bytes = mergedPrinterBytes(session, merge, printer.language);
+        if (!bytes)
+            return 1;
+    } else {
+        bytes = printerBytes(session, printer.language);
+    }
     const std::unique_ptr<PrintTransmission> transmission =
-        makeTransmission(target, port.baudRate, printerBytes(session, printer.language), reporter);
+        makeTransmission(target, port.baudRate, std::move(*bytes), reporter);
     const std::string language(languageInfo(printer.language.language).label);
     const std::string where =
         printingTo(transmission->target().toStdString(), language, transmission->baudRate());
@@ -107,16 +124,19 @@ int run(const Invocation& invocation) {
 
 const Command printCommand = {
     "print",
-    "FILE [--to TARGET] [--language L] [options]",
-    "Open FILE and send it to the printer (the saved one unless --to says); Ctrl+C cancels.",
+    "FILE [--to TARGET] [--language L] [--data DATA] [options]",
+    "Open FILE and send it to the printer (the saved one unless --to says), with --data one "
+    "label per record; Ctrl+C cancels.",
     1,
-    withOptions({{"--to", "TARGET",
-                  "serial:DEVICE, file:PATH, tcp:HOST[:PORT] (port 9100 by default) or "
-                  "cups:QUEUE"},
-                 {"--port", "NAME", "the same as --to serial:NAME (COM1..COM99 or a device)"},
-                 {"--baud", "N", "serial line speed in bit/s (default: the saved rate)"},
-                 {"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"}},
-                languageOptionSpecs()),
+    withOptions(
+        withOptions({{"--to", "TARGET",
+                      "serial:DEVICE, file:PATH, tcp:HOST[:PORT] (port 9100 by default) or "
+                      "cups:QUEUE"},
+                     {"--port", "NAME", "the same as --to serial:NAME (COM1..COM99 or a device)"},
+                     {"--baud", "N", "serial line speed in bit/s (default: the saved rate)"},
+                     {"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"}},
+                    languageOptionSpecs()),
+        mergeOptionSpecs()),
     run,
 };
 

@@ -5,6 +5,7 @@ file(GLOB_RECURSE sources
     ${SOURCE_DIR}/barcode/*.h ${SOURCE_DIR}/barcode/*.cpp
     ${SOURCE_DIR}/document/*.h ${SOURCE_DIR}/document/*.cpp
     ${SOURCE_DIR}/editor/*.h ${SOURCE_DIR}/editor/*.cpp
+    ${SOURCE_DIR}/merge/*.h ${SOURCE_DIR}/merge/*.cpp
     ${SOURCE_DIR}/printer/engine/*.h ${SOURCE_DIR}/printer/engine/*.cpp)
 set(offenders "")
 foreach(file IN LISTS sources)

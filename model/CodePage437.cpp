@@ -1,5 +1,6 @@
 #include "model/CodePage437.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -103,6 +104,22 @@ void appendUtf8AsCp437(std::string& out, std::string_view utf8) {
         if (pos < utf8.size())
             out += unicodeToCp437(decodeUtf8(utf8, pos));
     }
+}
+
+std::vector<std::string_view> charactersCp437Lacks(std::string_view utf8) {
+    std::vector<std::string_view> lacking;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        pos += asciiRun(utf8, pos);
+        if (pos == utf8.size())
+            break;
+        const std::size_t start = pos;
+        if (unicodeToCp437(decodeUtf8(utf8, pos)) != '?')
+            continue;
+        const std::string_view character = utf8.substr(start, pos - start);
+        if (std::find(lacking.begin(), lacking.end(), character) == lacking.end())
+            lacking.push_back(character);
+    }
+    return lacking;
 }
 
 std::string cp437ToUtf8(std::string_view cp437) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillset {
 
@@ -19,6 +20,10 @@ std::string cp437ToUtf8(std::string_view cp437);
 void appendCp437AsUtf8(std::string& out, std::string_view cp437);
 // How many bytes the UTF-8 of `cp437` takes.
 std::size_t utf8Size(std::string_view cp437);
+
+// The characters of `utf8` that code page 437 lacks, each once, as UTF-8
+// views into `utf8`.
+std::vector<std::string_view> charactersCp437Lacks(std::string_view utf8);
 
 // The Unicode character that a code page 437 byte stands for.
 char32_t cp437ToUnicode(unsigned char byte);

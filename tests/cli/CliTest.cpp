@@ -274,6 +274,41 @@ TEST_F(Cli, Check) {
                      "8:26: EAN-13 check digit should be 7, not 1\n");
 }
 
+// Each record's picture is the page of the script with its values written in
+// by hand, escapes and all; a file line holds a problem record, which stops
+// the batch unless it is left out.
+TEST_F(Cli, RendersOneLabelPerRecord) {
+    const std::string head = "SetPageSize(384,200);\n";
+    file("label.txt", head + "DrawText(8,8,1,0,\"<B>${Name}</B> ${seq:000}\");\n"
+                             "DrawBarcode(8,60,0,1,4,60,\"${2}\");\n");
+    file("data.csv", "\xEF\xBB\xBFname;ean\r\n\"Smith, \"\"J\"\" <U>\r\nLondon\";5901234123457\r\n"
+                     "Zo\xC3\xAB \\ Ng;4006381333931\r\n");
+    const Outcome r = run("render label.txt --data data.csv --seq-start 9 -o 'p-%02d.pbm'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const struct {
+        const char* file;
+        std::string script;
+    } byHand[] = {
+        {"p-01.pbm", "DrawText(8,8,1,0,\"<B>Smith, \\\"J\\\" \\<U>\\nLondon</B> 009\");\n"
+                     "DrawBarcode(8,60,0,1,4,60,\"5901234123457\");\n"},
+        {"p-02.pbm", "DrawText(8,8,1,0,\"<B>Zo\x89 \\\\ Ng</B> 010\");\n"
+                     "DrawBarcode(8,60,0,1,4,60,\"4006381333931\");\n"},
+    };
+    for (const auto& page : byHand) {
+        file("hand.txt", head + page.script);
+        ASSERT_EQ(run("render hand.txt -o hand.pbm").status, 0);
+        EXPECT_EQ(readAll(dir / page.file), readAll(dir / "hand.pbm")) << page.file;
+    }
+    file("data.csv", "name,ean\nA,5901234123457\nB,123\nC,4006381333931\n");
+    const Outcome bad = run("check label.txt --data data.csv");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "record 2, line 3: EAN-13 data '123' is not 12 or 13 digits\n");
+    EXPECT_EQ(run("render label.txt --data data.csv -o 'q-%d.pbm'").status, 1);
+    EXPECT_FALSE(fs::exists(dir / "q-1.pbm")) << "nothing is made from a batch with problems";
+    EXPECT_EQ(run("render label.txt --data data.csv -o 'q-%d.pbm' --skip-bad").status, 0);
+    EXPECT_TRUE(fs::exists(dir / "q-3.pbm") && !fs::exists(dir / "q-2.pbm"));
+}
+
 TEST_F(Cli, Errors) {
     const struct {
         const char* why;

@@ -1,0 +1,153 @@
+#include "cli/MergeArguments.h"
+
+#include "document/FolioSession.h"
+#include "document/PrinterBytes.h"
+#include "merge/MergeCheck.h"
+#include "merge/MergeRun.h"
+#include "merge/MergeSettings.h"
+#include "merge/MergeTemplate.h"
+
+#include <charconv>
+#include <ctime>
+#include <iostream>
+#include <limits>
+
+namespace quillset::cli {
+
+namespace {
+
+std::optional<long long> wholeLongNumber(std::string_view text) {
+    long long number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return number;
+}
+
+bool applyDelimiter(const Invocation& invocation, MergeSettings& settings) {
+    const auto text = invocation.value("--delimiter");
+    if (!text)
+        return true;
+    if (*text == "tab" || *text == "\\t" || *text == "\t")
+        settings.csv.delimiter = '\t';
+    else if (*text == "comma" || *text == ",")
+        settings.csv.delimiter = ',';
+    else if (*text == "semicolon" || *text == ";")
+        settings.csv.delimiter = ';';
+    else if (text->size() == 1 && *text != "\"" && *text != "\n" && *text != "\r")
+        settings.csv.delimiter = text->front();
+    else {
+        std::cerr << "--delimiter takes comma, semicolon, tab or one other character.\n";
+        return false;
+    }
+    return true;
+}
+
+// "5-20", "5" or "5-".
+bool applyRecords(const Invocation& invocation, MergeSettings& settings) {
+    const auto text = invocation.value("--records");
+    if (!text)
+        return true;
+    const std::size_t dash = text->find('-');
+    const auto first = wholeNumber(text->substr(0, dash), 1, std::numeric_limits<int>::max());
+    std::optional<int> last = first;
+    if (dash != std::string::npos)
+        last = dash + 1 == text->size()
+                   ? std::numeric_limits<int>::max()
+                   : wholeNumber(text->substr(dash + 1), 1, std::numeric_limits<int>::max());
+    if (!first || !last || *last < *first) {
+        std::cerr << "--records takes FIRST-LAST, FIRST- or one record number, counted from 1.\n";
+        return false;
+    }
+    settings.firstRecord = *first;
+    settings.lastRecord = *last;
+    return true;
+}
+
+bool applyCounter(const Invocation& invocation, std::string_view option, long long& into) {
+    const auto text = invocation.value(option);
+    if (!text)
+        return true;
+    const auto value = wholeLongNumber(*text);
+    if (!value || *value < -1'000'000'000'000'000 || *value > 1'000'000'000'000'000) {
+        std::cerr << option << " takes a whole number.\n";
+        return false;
+    }
+    into = *value;
+    return true;
+}
+
+} // namespace
+
+const std::vector<OptionSpec>& mergeOptionSpecs() {
+    static const std::vector<OptionSpec> options = {
+        {"--data", "DATA", "CSV file (UTF-8) whose records fill the fields, one label each"},
+        {"--delimiter", "D", "comma, semicolon, tab or a character (default: found from line 1)"},
+        {"--no-header", "", "DATA's first line is a record: fields are ${1}, ${2}, ..."},
+        {"--records", "A-B", "only records A to B (counted from 1 after the header)"},
+        {"--seq-start", "N", "${seq} of the first label (default 1)"},
+        {"--seq-step", "N", "how much ${seq} grows from label to label (default 1)"},
+        {"--skip-bad", "", "leave out the records with problems instead of stopping"},
+    };
+    return options;
+}
+
+bool applyMergeOptions(const Invocation& invocation, MergeSettings& settings) {
+    settings.dataPath = invocation.value("--data").value_or("");
+    settings.csv.header = !invocation.has("--no-header");
+    settings.now = std::time(nullptr);
+    return applyDelimiter(invocation, settings) && applyRecords(invocation, settings) &&
+           applyCounter(invocation, "--seq-start", settings.counterStart) &&
+           applyCounter(invocation, "--seq-step", settings.counterStep);
+}
+
+bool merges(const Invocation& invocation, const FolioSession& session) {
+    return invocation.has("--data") || MergeTemplate(session.script()).hasFields();
+}
+
+bool checkFirst(const Invocation& invocation, const FolioSession& session, MergeSettings& settings,
+                const std::vector<int>& fileLines, std::ostream& out) {
+    const MergeCheck check = checkMerge(session, settings);
+    for (MergeProblem problem : check.problems) {
+        if (problem.line > 0 && problem.line <= static_cast<int>(fileLines.size()))
+            problem.line = fileLines[static_cast<std::size_t>(problem.line - 1)];
+        out << problem.text() << '\n';
+    }
+    for (const std::string& note : check.notes)
+        std::cerr << "Note: " << note << '\n';
+    if (check.records == 0 && !check.unreadable) {
+        std::cerr << "No record to print: the data file holds no record in the range chosen.\n";
+        return false;
+    }
+    if (check.problems.empty())
+        return true;
+    const std::size_t bad = check.badRecords().size();
+    if (!invocation.has("--skip-bad") || !check.printable()) {
+        std::cerr << check.problems.size()
+                  << (check.problems.size() == 1 ? " problem" : " problems");
+        if (check.printable())
+            std::cerr << " in " << bad << " of " << check.records
+                      << " records: nothing is made (--skip-bad leaves those records out)";
+        std::cerr << ".\n";
+        return false;
+    }
+    settings.skippedRecords = check.badRecords();
+    std::cerr << bad << " of " << check.records << " records left out for their problems.\n";
+    return true;
+}
+
+std::optional<std::string> mergedPrinterBytes(const FolioSession& session,
+                                              const MergeSettings& settings,
+                                              const LanguageOptions& options) {
+    MergeRun run(session, settings);
+    std::string bytes;
+    while (run.next())
+        bytes += printerBytes(run.page(), options);
+    if (const auto fault = run.fault()) {
+        std::cerr << *fault << '\n';
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace quillset::cli

@@ -1,0 +1,74 @@
+#include "merge/MergeRun.h"
+
+#include "document/FolioSession.h"
+#include "merge/DataFile.h"
+#include "model/PageSettings.h"
+
+namespace quillset {
+
+MergeRun::MergeRun(const FolioSession& document, MergeSettings settings)
+    : settings_(std::move(settings))
+    , script_(document.script())
+    , page_(std::make_unique<FolioSession>(document.printerType())) {
+    page_->settings() = document.settings();
+    if (!settings_.dataPath.empty())
+        data_ = std::make_unique<DataFile>(settings_.dataPath, settings_.csv);
+    static const std::vector<std::string> kNoColumns;
+    values_ = std::make_unique<LabelValues>(script_, data_ ? data_->reader().columns() : kNoColumns,
+                                            settings_);
+}
+
+MergeRun::~MergeRun() = default;
+
+std::optional<std::string> MergeRun::fault() const {
+    return data_ ? data_->fault() : std::nullopt;
+}
+
+bool MergeRun::nextRecord() {
+    if (!data_) {
+        record_ = 1;
+        return !std::exchange(started_, true);
+    }
+    CsvReader& reader = data_->reader();
+    while (data_->opened() && reader.next()) {
+        record_ = reader.record();
+        if (record_ < settings_.firstRecord)
+            continue;
+        if (record_ > settings_.lastRecord)
+            return false;
+        const auto& skipped = settings_.skippedRecords;
+        while (skipped_ < skipped.size() && skipped[skipped_] < record_)
+            ++skipped_;
+        if (skipped_ < skipped.size() && skipped[skipped_] == record_)
+            continue;
+        return true;
+    }
+    return false;
+}
+
+void MergeRun::makePage() {
+    const long long label =
+        static_cast<long long>(record_ - std::min(settings_.firstRecord, record_)) *
+            settings_.copies +
+        copy_;
+    script_.fill(values_->of(data_ ? &data_->reader() : nullptr, label), text_);
+    page_->compile(text_);
+}
+
+bool MergeRun::next() {
+    if (started_ && copy_ + 1 < settings_.copies) {
+        ++copy_;
+        // Without a counter every copy is the same page.
+        if (script_.uses(FieldKind::Counter))
+            makePage();
+        return true;
+    }
+    copy_ = 0;
+    if (!nextRecord())
+        return false;
+    started_ = true;
+    makePage();
+    return true;
+}
+
+} // namespace quillset

@@ -1,0 +1,109 @@
+#include "merge/CsvReader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace quillset {
+namespace {
+
+struct Read {
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> records;
+    std::string fault;
+};
+
+Read readAll(const std::string& bytes, CsvOptions options = {}) {
+    std::istringstream in(bytes);
+    CsvReader reader(in, options);
+    Read read{reader.columns(), {}, ""};
+    while (reader.next()) {
+        auto& record = read.records.emplace_back();
+        for (std::size_t i = 0; i < reader.fieldCount(); ++i)
+            record.emplace_back(reader.field(i));
+    }
+    read.fault = reader.fault().value_or("");
+    return read;
+}
+
+using Rows = std::vector<std::vector<std::string>>;
+
+TEST(CsvReader, ReadsRecords) {
+    const struct {
+        const char* why;
+        std::string bytes;
+        CsvOptions options;
+        std::vector<std::string> columns;
+        Rows records;
+    } cases[] = {
+        {"header and LF", "a,b\n1,2\n", {}, {"a", "b"}, {{"1", "2"}}},
+        {"CR LF, no final break", "a,b\r\n1,2", {}, {"a", "b"}, {{"1", "2"}}},
+        {"byte-order mark",
+         "\xEF\xBB\xBF"
+         "a,b\n1,2",
+         {},
+         {"a", "b"},
+         {{"1", "2"}}},
+        {"quoted delimiter, doubled quote, line break",
+         "a,b\n\"x, y\",\"say \"\"hi\"\"\nnow\"",
+         {},
+         {"a", "b"},
+         {{"x, y", "say \"hi\"\nnow"}}},
+        {"CR LF inside quotes becomes one line feed", "a\n\"1\r\n2\"", {}, {"a"}, {{"1\n2"}}},
+        {"semicolons found from the header",
+         "a;b;c,d\n1;2;3,4",
+         {},
+         {"a", "b", "c,d"},
+         {{"1", "2", "3,4"}}},
+        {"tabs found from the header", "a\tb\n1\t2", {}, {"a", "b"}, {{"1", "2"}}},
+        {"a delimiter in a quoted header counts not",
+         "\"a;b\",c\n1,2",
+         {},
+         {"a;b", "c"},
+         {{"1", "2"}}},
+        {"delimiter given", "a,b;c\n1,2;3", {';', true}, {"a,b", "c"}, {{"1,2", "3"}}},
+        {"no header", "1,2\n3", {0, false}, {}, {{"1", "2"}, {"3"}}},
+        {"empty lines are no records, empty fields stay",
+         "a,b\n\n,\n\r\n",
+         {},
+         {"a", "b"},
+         {{"", ""}}},
+        {"blanks around header names go", " a , b\n1,2", {}, {"a", "b"}, {{"1", "2"}}},
+    };
+    for (const auto& c : cases) {
+        const Read read = readAll(c.bytes, c.options);
+        EXPECT_EQ(read.columns, c.columns) << c.why;
+        EXPECT_EQ(read.records, c.records) << c.why;
+        EXPECT_EQ(read.fault, "") << c.why;
+    }
+}
+
+TEST(CsvReader, NamesTheLineOfAFault) {
+    const struct {
+        const char* why;
+        std::string bytes;
+        std::string fault;
+        std::size_t recordsBefore;
+    } cases[] = {
+        {"unclosed quote names the line it opens on", "a\n1\n\"2\n3\n",
+         "line 3: a quoted field is not closed", 1},
+        {"text after a closing quote", "a\n\"1\"x\n",
+         "line 2: text after a closing quote (a quote inside a quoted field is written twice: "
+         "\"\")",
+         0},
+        {"Latin-1 instead of UTF-8", "a\n1\n\"x\ny\xE9\"\n",
+         "line 4: the text is not UTF-8 (byte 0xE9); save the file as UTF-8", 1},
+        {"overlong form", "a\n\xC0\xAF\n",
+         "line 2: the text is not UTF-8 (byte 0xC0); save the "
+         "file as UTF-8",
+         0},
+    };
+    for (const auto& c : cases) {
+        const Read read = readAll(c.bytes);
+        EXPECT_EQ(read.fault, c.fault) << c.why;
+        EXPECT_EQ(read.records.size(), c.recordsBefore) << c.why;
+    }
+}
+
+} // namespace
+} // namespace quillset
