@@ -43,7 +43,8 @@ int run(const Invocation& invocation) {
 const Command checkCommand = {
     "check",
     "FILE [--data DATA]",
-    "List the lines of FILE that are not drawn as written, as LINE:COLUMN: reason; with --data, every "
+    "List the lines of FILE that are not drawn as written, as LINE:COLUMN: reason; with --data, "
+    "every "
     "record's problems as Print finds them.",
     1,
     {{"--data", "DATA", "check each record of DATA in the page, as Print does before a batch"},

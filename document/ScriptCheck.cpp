@@ -17,6 +17,11 @@ CheckFinding pastLastObject(int line) {
     return {line, 1, "past the " + std::to_string(kMaxObjects) + "th line, not drawn"};
 }
 
+// Data with a field ("${") is checked label by label once it is filled.
+bool holdsField(std::string_view data) {
+    return data.find("${") != std::string_view::npos;
+}
+
 void checkStatement(std::string_view line, int number, std::vector<CheckFinding>& findings) {
     if (!looksLikeDrawing(line))
         return;
@@ -24,7 +29,7 @@ void checkStatement(std::string_view line, int number, std::vector<CheckFinding>
     const Keyword keyword = reader.readDrawingStatement(line);
     if (keyword == Keyword::None) {
         findings.push_back({number, reader.failure.position + 1, reader.failure.reason});
-    } else if (keyword == Keyword::DrawBarcode) {
+    } else if (keyword == Keyword::DrawBarcode && !holdsField(reader.text.text())) {
         const int type = reader.args[4];
         if (auto problem = barcodeDataProblem(type, reader.text.text()))
             findings.push_back({number, reader.text.openQuote + 1, std::move(*problem)});

@@ -27,6 +27,8 @@ std::vector<Example> openExamples() {
     std::vector<Example> examples;
     for (const auto& entry :
          std::filesystem::directory_iterator(std::string(QUILLSET_SOURCE_DIR) + "/examples")) {
+        if (!entry.is_regular_file())
+            continue;
         Example example{entry.path().filename().string(), std::make_unique<FolioSession>()};
         RecordingReporter reporter;
         EXPECT_TRUE(example.session->open(entry.path().string(), reporter)) << example.name;
