@@ -10,6 +10,11 @@ namespace quillset::bench {
 // replaces operator new with one that counts.
 std::size_t allocationsSoFar();
 
+// Heap bytes held now, and the most held at once since resetHeapPeak().
+std::size_t heapBytesNow();
+std::size_t heapPeak();
+void resetHeapPeak();
+
 // Reports the allocations per iteration from here to the end of the
 // benchmark as its "allocations" counter.
 class AllocationCount {
