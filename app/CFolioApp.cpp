@@ -1,6 +1,7 @@
 #include "app/CFolioApp.h"
 
 #include "app/CMainFrame.h"
+#include "app/Recovery.h"
 #include "printer/SerialSettings.h"
 
 #include <QIcon>
@@ -48,6 +49,7 @@ bool CFolioApp::InitInstance(const QStringList& arguments) {
         return false;
     }
     mainFrame_->show();
+    mainFrame_->recovery().offerLeftOver(mainFrame_.get());
     return true;
 }
 

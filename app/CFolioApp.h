@@ -33,8 +33,9 @@ public:
     int run();
 
     // Reads the settings, builds the main window and opens the file named
-    // by the first argument after the program's, if any. False when that
-    // file cannot be opened, which ends the program.
+    // by the first argument after the program's, if any, then offers the
+    // changes a program that crashed left behind. False when that file
+    // cannot be opened, which ends the program.
     bool InitInstance(const QStringList& arguments);
     // Writes "BAUDRATE", "COMPORT", "PRINTERTYPE" and the recent files.
     void ExitInstance();

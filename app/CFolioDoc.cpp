@@ -94,6 +94,20 @@ bool CFolioDoc::openDocument(const QString& path, Reporter& reporter) {
     return true;
 }
 
+void CFolioDoc::recover(std::string_view fileBytes, const QString& path) {
+    SignalReporter reporter(*this);
+    session_.openBytes(fileBytes, reporter);
+    history_.clear();
+    history_.markUnsaved();
+    setModified(true);
+    emit historyChanged();
+    setPathName(path);
+    emit listReplaced();
+    emit scriptReplaced();
+    emit pageChanged();
+    emit opened();
+}
+
 bool CFolioDoc::saveDocument(const QString& path, Reporter& reporter) {
     if (!session_.save(QFile::encodeName(path).toStdString(), reporter))
         return false;

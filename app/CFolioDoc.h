@@ -39,6 +39,10 @@ public:
     void newDocument();
     // On failure the reporter has told the user and the document is unchanged.
     bool openDocument(const QString& path, Reporter& reporter);
+    // A recovered document: the page stream `fileBytes` opened as if from
+    // the file `path` (empty for a new document), but modified, so that the
+    // file on disk stays as it is until the user saves.
+    void recover(std::string_view fileBytes, const QString& path);
     // Writes through links and keeps the file's permissions; a failed write
     // leaves the old file as it was.
     bool saveDocument(const QString& path, Reporter& reporter);

@@ -9,6 +9,7 @@
 #include "app/LockKeyIndicators.h"
 #include "app/MessageBoxReporter.h"
 #include "app/PagePrinting.h"
+#include "app/Recovery.h"
 #include "app/ScriptDiagnostics.h"
 #include "app/ScriptHighlighter.h"
 #include "app/ToolActions.h"
@@ -263,6 +264,7 @@ void CMainFrame::createPanes() {
     splitter_ = new QSplitter(Qt::Vertical, this);
     folioView_ = new CFolioView(*document_, splitter_);
     codeView_ = new CCodeView(*document_, splitter_);
+    recovery_ = new Recovery(*document_, *codeView_, this);
     new ScriptHighlighter(codeView_->document());
     new ScriptDiagnostics(*codeView_, *statusBar());
     splitter_->addWidget(folioView_);

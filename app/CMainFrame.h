@@ -13,6 +13,7 @@ class CFolioApp;
 class CFolioDoc;
 class CFolioView;
 class HelpWindow;
+class Recovery;
 class ToolActions;
 class ZoomActions;
 
@@ -30,6 +31,8 @@ public:
     QSplitter* splitter() const { return splitter_; }
     CFolioView* folioView() const { return folioView_; }
     CCodeView* codeView() const { return codeView_; }
+    // The unsaved changes kept against a crash.
+    Recovery& recovery() { return *recovery_; }
 
     // Compile: the script pane's text becomes the script and the page.
     void compile();
@@ -92,6 +95,7 @@ private:
     QSplitter* splitter_ = nullptr;
     CFolioView* folioView_ = nullptr;
     CCodeView* codeView_ = nullptr;
+    Recovery* recovery_ = nullptr;
     QPointer<HelpWindow> helpWindow_;
 
     QAction* newAction_ = nullptr;

@@ -41,6 +41,8 @@ public:
 
     // The document was saved in its present state.
     void markSaved() { saved_ = done_; }
+    // No state of the history is the saved one (a recovered document).
+    void markUnsaved() { saved_.reset(); }
     // The document is as it was last saved (or opened).
     bool atSavedState() const { return saved_ == done_; }
 

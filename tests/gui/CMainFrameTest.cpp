@@ -6,6 +6,7 @@
 #include "app/CFolioDoc.h"
 #include "app/CFolioView.h"
 #include "app/CMainFrame.h"
+#include "app/Recovery.h"
 #include "document/ScriptFile.h"
 #include "model/ObjectList.h"
 
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -434,6 +436,44 @@ private slots:
         entries.constFirst()->trigger();
         QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kOpenForReadFailed)});
         QVERIFY(app_.recentFiles().files().isEmpty());
+    }
+
+    // Typed changes are kept while the program runs; a start after a crash
+    // offers them, leaving alone what a running program keeps; Save removes
+    // them.
+    void recoveryWrittenOfferedAndRemoved() {
+        const QString label = dir_.filePath("label.txt");
+        QVERIFY(frame_->saveDocument(label));
+        const QByteArray onDisk = fileBytes(label);
+        frame_->codeView()->setPlainText(kRectangle);
+        const QString kept = frame_->recovery().path();
+        QTRY_VERIFY(QFile::exists(kept));
+        QVERIFY(fileBytes(kept).startsWith(QFile::encodeName(label) + '\n'));
+        QVERIFY(fileBytes(kept).contains(kRectangle.toLatin1()));
+
+        const QDir folder(Recovery::folder());
+        QVERIFY(QFile::copy(kept, folder.filePath("1-1.recovery")));
+        QVERIFY(QFile::copy(kept, folder.filePath("2-2.recovery")));
+        QLockFile running(folder.filePath("2-2.lock"));
+        QVERIFY(running.tryLock(0));
+        ModalAnswer recover(QMessageBox::Yes);
+        QVERIFY(startAfresh(app_));
+        frame_ = app_.mainFrame();
+        QCOMPARE(recover.texts(),
+                 QStringList{"Quillset closed without saving the changes to label.txt. "
+                             "Recover them?"});
+        QVERIFY(!QFile::exists(kept));
+        QVERIFY(!QFile::exists(folder.filePath("1-1.recovery")));
+        QVERIFY(QFile::exists(folder.filePath("2-2.recovery")));
+        QCOMPARE(frame_->document().script(), kRectangle + QStringLiteral("\r\n"));
+        QVERIFY(frame_->document().isModified());
+        QCOMPARE(frame_->document().pathName(), label);
+        QCOMPARE(fileBytes(label), onDisk);
+
+        QVERIFY(QFile::exists(frame_->recovery().path()));
+        QVERIFY(frame_->saveDocument(label));
+        QVERIFY(!QFile::exists(frame_->recovery().path()));
+        QVERIFY(QFile::remove(folder.filePath("2-2.recovery")));
     }
 
 private:

@@ -14,12 +14,14 @@ inline bool startAfresh(quillset::CFolioApp& app) {
     return app.InitInstance({"quillset"});
 }
 
-// Starts the application with its settings in a fresh temporary folder, so
-// the user's own settings are never read or written, then runs the suite.
+// Starts the application with its settings and recovery files in a fresh
+// temporary folder, so the user's own are never read or written, then runs
+// the suite.
 #define QUILLSET_GUI_TEST_MAIN(Suite)                                                              \
     int main(int argc, char** argv) {                                                              \
         QTemporaryDir config;                                                                      \
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));                              \
+        qputenv("XDG_STATE_HOME", QFile::encodeName(config.path()));                               \
         quillset::CFolioApp app(argc, argv);                                                       \
         const QString settingsFile =                                                               \
             QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).fileName();           \
