@@ -25,7 +25,11 @@ _quillset_cli() {
         --to)
             mapfile -t COMPREPLY < <(compgen -W "$("$cli" printers 2>/dev/null)" -- "$cur")
             return ;;
-        --band-rows | --print-width | --feed | --copies | --baud | --pages | --tcp)
+        --delimiter)
+            mapfile -t COMPREPLY < <(compgen -W "comma semicolon tab" -- "$cur")
+            return ;;
+        --band-rows | --print-width | --feed | --copies | --baud | --pages | --tcp | --records | \
+            --seq-start | --seq-step)
             return ;;
     esac
 
