@@ -19,8 +19,7 @@ class CMainFrame;
 class CFolioApp {
 public:
     static constexpr const char* kTitle = "Quillset";
-    // Two blanks before the version.
-    static constexpr const char* kWindowTitle = "Quillset  1.0.9";
+    static constexpr const char* kWindowTitle = "Quillset 1.0.9";
     // The name of the desktop entry, the AppStream component and the icon.
     static constexpr const char* kDesktopId = "com.corvane.Quillset";
 

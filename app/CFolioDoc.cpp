@@ -57,7 +57,7 @@ QString CFolioDoc::title() const {
 }
 
 DocumentState CFolioDoc::state() const {
-    return {session_.script(), session_.settings()};
+    return {session_.script(), session_.settings(), session_.printerType()};
 }
 
 void CFolioDoc::stepFinished(const DocumentState& before) {
@@ -132,10 +132,12 @@ void CFolioDoc::editFinished() {
     finishEdit(state());
 }
 
-void CFolioDoc::setPageSettings(const PageSettings& page) {
+void CFolioDoc::setPageSettings(const PageSettings& page, std::optional<int> printerType) {
     const DocumentState before = state();
     session_.settings() = page;
     session_.settings().normalise();
+    if (printerType)
+        session_.setPrinterType(*printerType);
     finishEdit(before);
 }
 
@@ -158,6 +160,7 @@ void CFolioDoc::redo() {
 
 void CFolioDoc::restore(const DocumentState& state) {
     session_.settings() = state.settings;
+    session_.setPrinterType(state.printerType);
     session_.compile(state.script);
     setModified(!history_.atSavedState());
     emit historyChanged();

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 namespace quillset {
 
 class Reporter;
@@ -56,11 +58,13 @@ public:
     // rendered and the document marked modified.
     void editFinished();
 
-    // Page Setup: the new margins and size, normalised, then as editFinished().
-    void setPageSettings(const PageSettings& page);
+    // Page Setup: the new margins and size, normalised, and the printer type
+    // when given, then as editFinished().
+    void setPageSettings(const PageSettings& page, std::optional<int> printerType = {});
 
     // Each Compile, edit and Page Setup is one step. Undo and redo restore
-    // the script and the page settings of a step and compile them; back at
+    // the script, the page settings and the printer type of a step and
+    // compile them; back at
     // the saved state the document is unmodified. New and Open start afresh.
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }

@@ -17,7 +17,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -105,6 +104,10 @@ void CFolioView::setUpTool(Tool tool) {
     else
         editor_.acceptBarcodeSetUp(*prepared);
     document_.markModified();
+    if (editor_.tools().isOn(tool))
+        emit statusMessage(tool == Tool::Text
+                               ? QStringLiteral("Click on the page to place the text")
+                               : QStringLiteral("Click on the page to place the barcode"));
 }
 
 void CFolioView::clearTools() {
@@ -123,15 +126,11 @@ void CFolioView::pageChanged() {
 void CFolioView::listReplaced() {
     autoScrollTimer_.stop();
     editor_.listReplaced();
-    if (!keepTools_)
-        editor_.clearTools();
-    emit toolsChanged();
 }
 
 // Typed script text becomes the page before an edit works on the list, so
 // that the edit and the script the pane then shows include it.
 void CFolioView::bringScriptUpToDate() {
-    const QScopedValueRollback keep(keepTools_, true);
     emit editStarting();
 }
 

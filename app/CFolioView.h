@@ -51,13 +51,13 @@ public:
     // A toolbar tool button: the tool goes on, or off when it was on. Text
     // and Barcode then ask for what they place.
     void chooseTool(Tool tool);
-    // No tool: the script pane took the focus, or Page Setup was confirmed.
+    // No tool: a new or opened document, the script pane took the focus, or
+    // Page Setup was confirmed.
     void clearTools();
 
     // Takes the raster's new picture and repaints.
     void pageChanged();
-    // The document built its list afresh: any drag ends and, unless an edit
-    // of this view asked for the rebuild, no tool remains.
+    // The document built its list afresh: any drag ends; the tool stays.
     void listReplaced();
 
     // Pixels a dot, across and down.
@@ -137,9 +137,6 @@ private:
     QTimer autoScrollTimer_;
     // The pointer's last client position during a drag.
     QPoint dragPointer_;
-    // Set while an edit has the typed script compiled: that rebuild keeps
-    // the tool in hand.
-    bool keepTools_ = false;
 };
 
 } // namespace quillset

@@ -176,16 +176,17 @@ void CMainFrame::createActions() {
         makeAction(this, QStringLiteral("Paste"), QString(),
                    {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     connect(paste, &QAction::triggered, this, toScriptPane(&QPlainTextEdit::paste));
-    auto* printPicture = makeAction(this, QStringLiteral("Print Picture"), QString(),
-                                    {QKeySequence(Qt::CTRL | Qt::Key_P)});
-    connect(printPicture, &QAction::triggered, this, &CMainFrame::printPicture);
+    printPictureAction_ = makeAction(this, QStringLiteral("Print P&icture..."),
+                                     QStringLiteral("Print the page picture on a desktop printer"),
+                                     {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    connect(printPictureAction_, &QAction::triggered, this, &CMainFrame::printPicture);
     auto* nextPane = makeAction(this, QStringLiteral("Next Pane"), QString(),
                                 {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)});
     connect(nextPane, &QAction::triggered, this, &CMainFrame::focusOtherPane);
 
     // Added to the window itself, the shortcuts work with the toolbar hidden.
     addActions({newAction_, openAction_, saveAction_, compileAction_, cut, copy, paste,
-                printPicture, nextPane});
+                printPictureAction_, nextPane});
 }
 
 void CMainFrame::createMenus() {
@@ -197,6 +198,7 @@ void CMainFrame::createMenus() {
     fileMenu_->addAction(exportAction_);
     fileMenu_->addSeparator();
     fileMenu_->addAction(printAction_);
+    fileMenu_->addAction(printPictureAction_);
     fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
     fileMenu_->addAction(exitAction_);
@@ -204,6 +206,10 @@ void CMainFrame::createMenus() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->addAction(undoAction_);
     edit->addAction(redoAction_);
+
+    // The toolbar's tools, so that the keyboard reaches them too.
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->addActions(toolActions_->actions());
 
     QMenu* configure = menuBar()->addMenu(QStringLiteral("&Configure"));
     configure->addAction(printerAction_);
@@ -251,8 +257,10 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     // Hidden by the command texts while they are shown.
     statusBar()->addWidget(new QLabel(QStringLiteral("Ready")), 1);
+    statusBar()->setAccessibleName(QStringLiteral("Status bar"));
+    // No name of its own: screen readers read its text.
     pointerPosition_ = new QLabel(statusBar());
-    pointerPosition_->setAccessibleName(QStringLiteral("Pointer Position"));
+    pointerPosition_->setAccessibleDescription(QStringLiteral("Pointer position"));
     pointerPosition_->setMinimumWidth(
         pointerPosition_->fontMetrics().horizontalAdvance(QStringLiteral("x -00000, y -00000")));
     statusBar()->addPermanentWidget(pointerPosition_);
@@ -288,6 +296,7 @@ void CMainFrame::createPanes() {
     connect(folioView_, &CFolioView::toolsChanged, this,
             [this] { toolActions_->showTools(folioView_->editor().tools()); });
     connect(this, &CMainFrame::pageSetupApplied, folioView_, &CFolioView::clearTools);
+    connect(document_, &CFolioDoc::opened, folioView_, &CFolioView::clearTools);
     connect(folioView_, &CFolioView::statusMessage, statusBar(),
             [this](const QString& text) { statusBar()->showMessage(text); });
     connect(folioView_, &CFolioView::pointerAt, pointerPosition_, [this](QPoint page) {
@@ -387,13 +396,16 @@ void CMainFrame::fileExportImage() {
 void CMainFrame::editUndo() {
     compileTypedText();
     document_->undo();
+    app_.setPrinterType(document_->session().printerType());
 }
 
 void CMainFrame::editRedo() {
     document_->redo();
+    app_.setPrinterType(document_->session().printerType());
 }
 
 bool CMainFrame::exportImage(const QString& path) {
+    compileTypedText();
     MessageBoxReporter reporter(this);
     return document_->exportImage(path, reporter);
 }
@@ -425,9 +437,11 @@ void CMainFrame::pageSetup() {
     PageSettings page = session.settings();
     const int printerType = applyPageSetupFields(page, dialog.fields());
     app_.setPrinterType(printerType);
-    session.setPrinterType(printerType);
-    document_->setPageSettings(page);
+    document_->setPageSettings(page, printerType);
     emit pageSetupApplied();
+    if (const auto note = objectsOutsidePageNote(session.objects(), session.settings()))
+        QMessageBox::information(this, QString::fromLatin1(CFolioApp::kTitle),
+                                 QString::fromStdString(*note));
 }
 
 void CMainFrame::helpTopics() {

@@ -106,6 +106,7 @@ private:
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     QAction* printAction_ = nullptr;
+    QAction* printPictureAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* printerAction_ = nullptr;
     QAction* serialPortAction_ = nullptr;

@@ -48,6 +48,8 @@ void LockKeyIndicators::refresh() {
     for (std::size_t i = 0; i < kIndicators.size(); ++i) {
         const bool on = lockState(kIndicators[i].lockName).value_or(false);
         labels_[i]->setText(on ? QString::fromLatin1(kIndicators[i].text) : QString());
+        labels_[i]->setAccessibleName(QString::fromLatin1(kIndicators[i].lockName) +
+                                      (on ? QStringLiteral(" on") : QStringLiteral(" off")));
     }
 }
 

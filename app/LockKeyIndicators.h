@@ -10,7 +10,8 @@ class QStatusBar;
 namespace quillset {
 
 // "CAP", "NUM" and "SCRL" in the status bar, each shown while its lock is
-// on. Only where the program can read the lock keys (X11); elsewhere there
+// on and named for screen readers by its lock and state ("Caps Lock on").
+// Only where the program can read the lock keys (X11); elsewhere there
 // are no indicators at all.
 class LockKeyIndicators : public QObject {
     Q_OBJECT

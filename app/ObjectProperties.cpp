@@ -20,13 +20,23 @@ bool runDialog(PageObject& object, QWidget* parent, Fill fill, Apply apply) {
     return true;
 }
 
+// OK without a change leaves the rectangle as it is, even one whose corners
+// the script gave in the other order.
+bool editRectangle(PageObject& rectangle, QWidget* parent) {
+    const RectangleFields start = rectangleFieldsOf(rectangle);
+    CRectPropertiesDlg dialog(start, parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.fields() == start)
+        return false;
+    applyRectangleFields(rectangle, dialog.fields());
+    return true;
+}
+
 } // namespace
 
 bool editObjectProperties(PageObject& object, TextRenderer& measurer, QWidget* parent) {
     switch (object.kind) {
     case ObjectKind::Rectangle:
-        return runDialog<CRectPropertiesDlg>(object, parent, rectangleFieldsOf,
-                                             applyRectangleFields);
+        return editRectangle(object, parent);
     case ObjectKind::Text:
         return runDialog<CTextEditDlg>(
             object, parent, textEditFieldsOf,

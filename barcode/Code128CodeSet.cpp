@@ -24,6 +24,9 @@ bool evenDigits(std::string_view data) {
 } // namespace
 
 std::string withCode128CodeSet(Code128CodeSet codeSet, std::string_view plain) {
+    if (plain.empty()) {
+        return {};
+    }
     if (codeSet == Code128CodeSet::Auto) {
         if (beginsWithCodeSet(plain)) {
             return std::string(plain);

@@ -11,7 +11,8 @@ enum class Code128CodeSet { Auto, A, B, C };
 
 // The data as the printer needs it: the code-set character in front of the
 // plain data. Auto takes C for an even number of digits, B otherwise, and
-// leaves data that already begins with a code-set character as it is.
+// leaves data that already begins with a code-set character as it is. No
+// data stays empty.
 std::string withCode128CodeSet(Code128CodeSet codeSet, std::string_view plain);
 
 struct SplitCode128 {

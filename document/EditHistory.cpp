@@ -5,9 +5,9 @@ namespace quillset {
 bool DocumentState::operator==(const DocumentState& other) const {
     const PageSettings& a = settings;
     const PageSettings& b = other.settings;
-    return script == other.script && a.leftMargin == b.leftMargin &&
-           a.topMargin == b.topMargin && a.pageWidth == b.pageWidth &&
-           a.pageHeight == b.pageHeight;
+    return script == other.script && printerType == other.printerType &&
+           a.leftMargin == b.leftMargin && a.topMargin == b.topMargin &&
+           a.pageWidth == b.pageWidth && a.pageHeight == b.pageHeight;
 }
 
 void EditHistory::clear() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PageSettings.h"
+#include "model/PrinterType.h"
 
 #include <cstddef>
 #include <deque>
@@ -10,11 +11,13 @@
 
 namespace quillset {
 
-// What a step of the history restores: the script and the page settings.
-// The objects and the page picture follow from them by compiling.
+// What a step of the history restores: the script, the page settings and
+// the printer type Page Setup chose with them. The objects and the page
+// picture follow from them by compiling.
 struct DocumentState {
     std::string script;
     PageSettings settings;
+    int printerType = kDefaultPrinterType;
 
     bool operator==(const DocumentState& other) const;
 };

@@ -1,9 +1,11 @@
 #include "editor/PageSetupCheck.h"
 
 #include "model/Limits.h"
+#include "model/ObjectList.h"
 #include "model/PageSettings.h"
 #include "model/PrinterType.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace quillset {
@@ -71,6 +73,28 @@ int applyPageSetupFields(PageSettings& s, const PageSetupFields& f) {
     s.pageHeight = static_cast<std::int16_t>(f.setupHeight);
     s.normalise();
     return normalisedPrinterType(f.setupPrinter + kFirstPrinterType);
+}
+
+std::optional<std::string> objectsOutsidePageNote(const ObjectList& list,
+                                                  const PageSettings& page) {
+    int outside = 0;
+    for (int i = 0; i < list.count; ++i) {
+        const PageObject& o = list[i];
+        if (o.kind == ObjectKind::ScriptLine)
+            continue;
+        const bool inside = std::min(o.left, o.right) >= 0 && std::min(o.top, o.bottom) >= 0 &&
+                            std::max(o.left, o.right) < page.pageWidth &&
+                            std::max(o.top, o.bottom) < page.pageHeight;
+        outside += inside ? 0 : 1;
+    }
+    if (outside == 0)
+        return std::nullopt;
+    return outside == 1
+               ? std::string("1 object lies outside the new page, wholly or in part: it is cut "
+                             "off at the page's edges.")
+               : std::to_string(outside) +
+                     " objects lie outside the new page, wholly or in part: they are cut off at "
+                     "the page's edges.";
 }
 
 } // namespace quillset

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillset {
 
+class ObjectList;
 struct PageSettings;
 
 // What the Page Setup dialog shows and hands back, in printer dots.
@@ -36,5 +38,10 @@ std::optional<std::string_view> checkPageSetup(const PageSetupFields& fields);
 // Stores accepted values into the settings and normalises them; returns
 // the printer type chosen.
 int applyPageSetupFields(PageSettings& settings, const PageSetupFields& fields);
+
+// After Page Setup: how many objects the new page does not wholly hold (the
+// drawing cuts them off at its edges), as a note for the user; nothing when
+// it holds them all.
+std::optional<std::string> objectsOutsidePageNote(const ObjectList& list, const PageSettings& page);
 
 } // namespace quillset

@@ -23,6 +23,8 @@ inline constexpr int kHollowStyle = 1;
 // filled.
 inline constexpr int kDefaultHollowBorder = 3;
 
+// The size is in the dots the rectangle covers, both edges included: from
+// 8 to 823 is 816 dots wide.
 RectangleFields rectangleFieldsOf(const PageObject& rectangle);
 
 // Stores the dialog's values. A negative width or height turns the

@@ -20,7 +20,7 @@ namespace quillset {
 CSerialPortDlg::CSerialPortDlg(SerialPort& port, QWidget* parent)
     : QDialog(parent)
     , port_(port) {
-    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowTitle(QStringLiteral("Serial Port"));
 
     auto* baudBox = new QGroupBox(QStringLiteral("Baud Rate"), this);
     auto* baudLayout = new QVBoxLayout(baudBox);

@@ -121,6 +121,7 @@ TEST(BarcodeProperties, StoredDataIsWhatThePrinterNeeds) {
         {"a chosen code set", 1, Code128CodeSet::A, "1234",
          "\x87"
          "1234"},
+        {"no data, no code-set character", 1, Code128CodeSet::B, "", ""},
         {"the 11 digits of a UPC-A get their check digit", 4, Code128CodeSet::Auto, "03600029145",
          "036000291452"},
         {"the 6 of a UPC-E too", 4, Code128CodeSet::Auto, "123456", "1234565"},

@@ -102,14 +102,14 @@ private slots:
         const QString path = dir_.filePath("label.txt");
         writeFile(path, "DrawRectangle(1,2,3,4,1,0);\r\n");
         QVERIFY(app_.InitInstance({"quillset", path}));
-        QCOMPARE(shownTitle(app_.mainFrame()), QStringLiteral("label.txt - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(app_.mainFrame()), QStringLiteral("label.txt - Quillset 1.0.9"));
         QCOMPARE(app_.mainFrame()->document().script(),
                  QStringLiteral("DrawRectangle(1,2,3,4,1,0);\r\n"));
     }
 
     void commandLineWithoutAFileStartsUntitled() {
         QVERIFY(app_.InitInstance({"quillset"}));
-        QCOMPARE(shownTitle(app_.mainFrame()), QStringLiteral("Untitled - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(app_.mainFrame()), QStringLiteral("Untitled - Quillset 1.0.9"));
         QVERIFY(app_.mainFrame()->isVisible());
     }
 

@@ -98,6 +98,31 @@ private slots:
         QVERIFY(!doc.isModified());
     }
 
+    // Once an edit follows an undo past the save, the saved state cannot
+    // come back: the document stays modified, so the exit prompt still comes.
+    void anEditAfterUndoingPastTheSaveStaysModified() {
+        QTemporaryDir dir;
+        CFolioDoc doc(2);
+        NoReporter reporter;
+        doc.compile(kA);
+        QVERIFY(doc.saveDocument(dir.filePath("a.txt"), reporter));
+        doc.undo();
+        doc.compile(kB);
+        doc.undo();
+        doc.redo();
+        QCOMPARE(doc.script(), kB);
+        QVERIFY(doc.isModified());
+    }
+
+    void pageSetupUndoesWithItsPrinterType() {
+        CFolioDoc doc(2);
+        doc.setPageSettings(doc.session().settings(), 4);
+        doc.undo();
+        QCOMPARE(doc.session().printerType(), 2);
+        doc.redo();
+        QCOMPARE(doc.session().printerType(), 4);
+    }
+
     void newAndOpenStartAfresh() {
         QTemporaryDir dir;
         CFolioDoc doc(2);

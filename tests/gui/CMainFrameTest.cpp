@@ -200,7 +200,7 @@ private slots:
         const QString path = dir_.filePath("rect.txt");
         QVERIFY(frame_->saveDocument(path));
         QVERIFY(!frame_->document().isModified());
-        QCOMPARE(shownTitle(frame_), QStringLiteral("rect.txt - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("rect.txt - Quillset 1.0.9"));
         QCOMPARE(fileBytes(path), QByteArray("\x1bP$\x1bPP\r\n"
                                              "BeginPage();\r\n"
                                              "SetMargin(0,0);\r\n"
@@ -218,17 +218,17 @@ private slots:
         frame_->compile();
         const QString path = dir_.filePath("typed.txt");
         QVERIFY(frame_->saveDocument(path));
-        QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt - Quillset 1.0.9"));
 
         typeAtTheEnd(QStringLiteral("DrawText(5,6,1,0,\"typed\");"));
         QVERIFY(frame_->document().isModified());
-        QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt* - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt* - Quillset 1.0.9"));
         QVERIFY(frame_->saveDocument(path));
         QVERIFY(fileBytes(path).contains(
             "DrawRectangle(10,20,50,60,1,0);\r\nDrawText(5,6,1,0,\"typed\");\r\n"));
         QCOMPARE(frame_->document().session().objects().count, 2);
         QVERIFY(!frame_->document().isModified());
-        QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt - Quillset 1.0.9"));
     }
 
     // Print and Page Setup, like Save, work on what the pane shows. Their
@@ -349,10 +349,10 @@ private slots:
                  QStringLiteral("DrawRectangle(1,2,3,4,1,0);\n"));
         QCOMPARE(frame_->document().session().objects().count, 1);
         QVERIFY(!frame_->document().isModified());
-        QCOMPARE(shownTitle(frame_), QStringLiteral("loose.txt - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("loose.txt - Quillset 1.0.9"));
 
         frame_->fileNew();
-        QCOMPARE(shownTitle(frame_), QStringLiteral("Untitled - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("Untitled - Quillset 1.0.9"));
         QCOMPARE(frame_->codeView()->toPlainText(), QString());
         QCOMPARE(frame_->document().session().objects().count, 0);
     }
@@ -372,7 +372,7 @@ private slots:
         }
         QCOMPARE(frame_->document().script(), kRectangle);
         QVERIFY(frame_->document().isModified());
-        QCOMPARE(shownTitle(frame_), QStringLiteral("Untitled* - Quillset  1.0.9"));
+        QCOMPARE(shownTitle(frame_), QStringLiteral("Untitled* - Quillset 1.0.9"));
     }
 
     void savePromptGuardsAModifiedDocument_data() {

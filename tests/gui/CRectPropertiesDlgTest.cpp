@@ -33,8 +33,8 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Properties"));
         QCOMPARE(lineEdit(dialog, "X")->text(), QStringLiteral("10"));
         QCOMPARE(lineEdit(dialog, "Y")->text(), QStringLiteral("20"));
-        QCOMPARE(lineEdit(dialog, "Width")->text(), QStringLiteral("100"));
-        QCOMPARE(lineEdit(dialog, "Height")->text(), QStringLiteral("50"));
+        QCOMPARE(lineEdit(dialog, "Width")->text(), QStringLiteral("101"));
+        QCOMPARE(lineEdit(dialog, "Height")->text(), QStringLiteral("51"));
         QCOMPARE(lineEdit(dialog, "Border Size")->text(), QStringLiteral("0"));
         QVERIFY(button(dialog, "Filled Rectangle")->isChecked());
         QVERIFY(button(dialog, "Black")->isChecked());
@@ -105,7 +105,7 @@ private slots:
         retype(lineEdit(dialog, "Height"), "-40");
         pressOk(dialog);
         applyRectangleFields(o, dialog.fields());
-        QCOMPARE((QList<int>{o.left, o.top, o.right, o.bottom}), (QList<int>{70, 60, 100, 100}));
+        QCOMPARE((QList<int>{o.left, o.top, o.right, o.bottom}), (QList<int>{71, 61, 100, 100}));
     }
 
     void aNumberThatDoesNotReadKeepsTheDialogOpen() {

@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(list(dialog)->count(), 99);
         QCOMPARE(list(dialog)->item(0)->text(), QStringLiteral("COM1"));
         QCOMPARE(list(dialog)->item(98)->text(), QStringLiteral("COM99"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Serial Port"));
     }
 
     void okStoresAndCancelChangesNothing_data() {
