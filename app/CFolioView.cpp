@@ -147,34 +147,32 @@ void CFolioView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CFolioView::mouseMoveEvent(QMouseEvent* event) {
-    const Point client = clientPoint(event->position().toPoint());
-    const ViewMapping view = mapping();
-    const Point page = view.toPage(client);
-    emit pointerAt(QPoint(page.x, page.y));
-    apply(editor_.pointerMoved(client, view));
-    dragPointer_ = event->position().toPoint();
+    pointer_ = event->position().toPoint();
+    followPointer();
     if (editor_.dragging() && !autoScrollTimer_.isActive())
         autoScrollTimer_.start();
 }
 
-void CFolioView::autoScroll() {
-    const QSize size = viewport()->size();
-    const QPoint step(autoScrollStep(dragPointer_.x(), size.width()),
-                      autoScrollStep(dragPointer_.y(), size.height()));
-    const QPoint before = scrollOffset();
-    if (editor_.dragging() && !step.isNull())
-        scrollTo(before + step);
-    if (!editor_.dragging() || step.isNull()) {
-        autoScrollTimer_.stop();
-        return;
-    }
-    if (scrollOffset() == before)
-        return;
-    const Point client = clientPoint(dragPointer_);
+void CFolioView::followPointer() {
+    const Point client = clientPoint(pointer_);
     const ViewMapping view = mapping();
     const Point page = view.toPage(client);
     emit pointerAt(QPoint(page.x, page.y));
     apply(editor_.pointerMoved(client, view));
+}
+
+void CFolioView::autoScroll() {
+    const QSize size = viewport()->size();
+    const QPoint step(autoScrollStep(pointer_.x(), size.width()),
+                      autoScrollStep(pointer_.y(), size.height()));
+    if (!editor_.dragging() || step.isNull()) {
+        autoScrollTimer_.stop();
+        return;
+    }
+    const QPoint before = scrollOffset();
+    scrollTo(before + step);
+    if (scrollOffset() != before)
+        followPointer();
 }
 
 // Qt keeps sending the pointer to the view from the press to the release,

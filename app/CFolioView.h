@@ -1,9 +1,8 @@
 #pragma once
 
+#include "app/PagePainter.h"
 #include "app/ToolSetUp.h"
 #include "editor/PageEditor.h"
-
-#include "app/PagePainter.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -67,7 +66,8 @@ public:
     void setZoom(int zoom);
     void zoomIn();
     void zoomOut();
-    // The largest zoom that shows the whole paper, from its top-left corner.
+    // The largest zoom that shows the whole paper (1x when even that does
+    // not), from its top-left corner.
     void fitPage();
     // Scrolled to the paper's top-left corner: New and Open start there.
     void showTopOfPage();
@@ -115,6 +115,8 @@ private:
     void updateScrollBars();
     QPoint scrollOffset() const;
     void scrollTo(QPoint offset);
+    // The status bar's position and any drag follow the pointer.
+    void followPointer();
     // During a drag: scrolls toward the pointer while it is at the view's
     // edge or beyond, and lets the drag follow.
     void autoScroll();
@@ -135,8 +137,9 @@ private:
     int zoom_ = 1;
     int wheelTurn_ = 0;
     QTimer autoScrollTimer_;
-    // The pointer's last client position during a drag.
-    QPoint dragPointer_;
+    // Where the pointer last was, in client pixels; during a drag also
+    // outside the view.
+    QPoint pointer_;
 };
 
 } // namespace quillset

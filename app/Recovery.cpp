@@ -20,9 +20,14 @@ namespace quillset {
 namespace {
 
 const QString kSuffix = QStringLiteral(".recovery");
+const QString kLockSuffix = QStringLiteral(".lock");
 
 QString lockPathOf(const QString& recoveryFile) {
-    return recoveryFile.chopped(kSuffix.size()) + QStringLiteral(".lock");
+    return recoveryFile.chopped(kSuffix.size()) + kLockSuffix;
+}
+
+QString recoveryPathOf(const QString& lockFile) {
+    return lockFile.chopped(kLockSuffix.size()) + kSuffix;
 }
 
 } // namespace
@@ -101,10 +106,10 @@ void Recovery::offerLeftOver(QWidget* parent) {
     }
     // The locks of programs that ended with nothing to keep.
     const QFileInfoList locks =
-        QDir(folder()).entryInfoList({QStringLiteral("*.lock")}, QDir::Files);
+        QDir(folder()).entryInfoList({QStringLiteral("*") + kLockSuffix}, QDir::Files);
     for (const QFileInfo& lock : locks) {
         const QString path = lock.absoluteFilePath();
-        if (QFileInfo::exists(path.chopped(5) + kSuffix))
+        if (QFileInfo::exists(recoveryPathOf(path)))
             continue;
         QLockFile stale(path);
         stale.setStaleLockTime(0);
