@@ -82,6 +82,7 @@ void CFolioView::setGridOn(bool on) {
 void CFolioView::chooseTool(Tool tool) {
     if (editor_.chooseTool(tool))
         document_.markModified();
+    endPlacingPrompt();
     if (editor_.tools().isOn(tool))
         setUpTool(tool);
     emit toolsChanged();
@@ -104,14 +105,25 @@ void CFolioView::setUpTool(Tool tool) {
     else
         editor_.acceptBarcodeSetUp(*prepared);
     document_.markModified();
-    if (editor_.tools().isOn(tool))
-        emit statusMessage(tool == Tool::Text
-                               ? QStringLiteral("Click on the page to place the text")
-                               : QStringLiteral("Click on the page to place the barcode"));
+    if (!editor_.tools().isOn(tool))
+        return;
+    placingPrompt_ = true;
+    emit statusMessage(tool == Tool::Text
+                           ? QStringLiteral("Click on the page to place the text")
+                           : QStringLiteral("Click on the page to place the barcode"));
+}
+
+// The prompt stands while Text or Barcode waits for its click.
+void CFolioView::endPlacingPrompt() {
+    if (!placingPrompt_ || editor_.tools().isOn(Tool::Text) || editor_.tools().isOn(Tool::Barcode))
+        return;
+    placingPrompt_ = false;
+    emit statusMessage(QString());
 }
 
 void CFolioView::clearTools() {
     editor_.clearTools();
+    endPlacingPrompt();
     emit toolsChanged();
 }
 
@@ -231,18 +243,14 @@ void CFolioView::apply(const EditResult& result) {
         document_.markModified();
     updateFrame(result.oldFrame);
     updateFrame(result.newFrame);
-    switch (result.outcome) {
-    case EditOutcome::Nothing:
-    case EditOutcome::FrameMoved:
+    if (result.outcome == EditOutcome::Nothing || result.outcome == EditOutcome::FrameMoved)
         return;
-    case EditOutcome::EditFinished:
+    endPlacingPrompt();
+    if (result.outcome == EditOutcome::EditFinished)
         document_.editFinished();
-        break;
-    case EditOutcome::Refused:
+    else
         emit statusMessage(QString::fromUtf8(result.message.data(),
                                              static_cast<qsizetype>(result.message.size())));
-        break;
-    }
     emit toolsChanged();
 }
 

@@ -127,6 +127,7 @@ private:
     void apply(const EditResult& result);
     void updateFrame(const std::optional<Rect>& frame);
     void setUpTool(Tool tool);
+    void endPlacingPrompt();
     void zOrder(ZOrderCommand command);
     void properties();
 
@@ -140,6 +141,8 @@ private:
     // Where the pointer last was, in client pixels; during a drag also
     // outside the view.
     QPoint pointer_;
+    // "Click on the page to place ..." stands in the status bar.
+    bool placingPrompt_ = false;
 };
 
 } // namespace quillset

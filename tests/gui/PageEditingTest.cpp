@@ -233,9 +233,13 @@ private slots:
         NextWindow setUp(QDialog::staticMetaObject, kDialogActions[dialog]);
         clickTool(tool);
         QVERIFY(setUp.done());
+        const QString placed = result.isEmpty() ? QString() : tool.mid(5).toLower();
+        QCOMPARE(frame_->statusBar()->currentMessage(),
+                 placed.isEmpty() ? QString() : "Click on the page to place the " + placed);
         drag(pixelOf(QPoint(30, 40)), pixelOf(QPoint(30, 40)));
         QCOMPARE(document().script(), result);
         QCOMPARE(checkedTools(), QStringList());
+        QCOMPARE(frame_->statusBar()->currentMessage(), QString());
     }
 
     // A drag shows only its frame, repainting the old and new frames over
