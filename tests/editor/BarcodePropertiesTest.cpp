@@ -118,9 +118,6 @@ TEST(BarcodeProperties, StoredDataIsWhatThePrinterNeeds) {
         f.typeIndex = c.typeIndex, f.codeSet = c.codeSet, f.data = c.typed;
         EXPECT_EQ(storedBarcodeData(f), c.stored) << c.why;
     }
-    const BarcodeFields opened = barcodeFieldsOf(barcode(2, "\210QS44"));
-    EXPECT_EQ(opened.data, "QS44") << "shown without its code-set character";
-    EXPECT_EQ(opened.codeSet, Code128CodeSet::B);
 }
 
 } // namespace

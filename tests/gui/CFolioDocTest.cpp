@@ -100,8 +100,7 @@ private slots:
         QVERIFY(!doc.isModified());
     }
 
-    // Once an edit follows an undo past the save, the saved state cannot
-    // come back: the document stays modified, so the exit prompt still comes.
+    // An edit after undoing past the save loses the saved state for good.
     void anEditAfterUndoingPastTheSaveStaysModified() {
         QTemporaryDir dir;
         CFolioDoc doc(2);

@@ -22,7 +22,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <algorithm>
 #include <functional>
 
 using namespace quillset;
@@ -386,13 +385,11 @@ private slots:
     }
 
     void pointerPositionInDots() {
-        const QList<QLabel*> labels = frame_->statusBar()->findChildren<QLabel*>();
-        const auto described = std::find_if(labels.begin(), labels.end(), [](QLabel* l) {
-            return l->accessibleDescription() == QStringLiteral("Pointer position");
-        });
-        QVERIFY(described != labels.end());
-        QLabel* position = *described;
-        QVERIFY(position->accessibleName().isEmpty()); // its text is what is read
+        QLabel* position = nullptr;
+        for (QLabel* label : frame_->statusBar()->findChildren<QLabel*>())
+            if (label->accessibleDescription() == QStringLiteral("Pointer position"))
+                position = label;
+        QVERIFY(position && position->accessibleName().isEmpty()); // its text is what is read
         QTest::mouseMove(view_->viewport(), pixelOf(QPoint(120, 48)));
         QCOMPARE(position->text(), QStringLiteral("x 120, y 48"));
         QEvent leave(QEvent::Leave);
