@@ -129,8 +129,13 @@ void CFolioView::clearTools() {
 
 // --- the document -----------------------------------------------------------------
 
+void CFolioView::setShownPage(const PageRaster* page) {
+    shownPage_ = page;
+    pageChanged();
+}
+
 void CFolioView::pageChanged() {
-    pageImage_ = pagePicture(document_.session().raster());
+    pageImage_ = pagePicture(shownPage_ ? *shownPage_ : document_.session().raster());
     updateScrollBars();
     viewport()->update();
 }

@@ -14,6 +14,7 @@ class QPrinter;
 namespace quillset {
 
 class CFolioDoc;
+class PageRaster;
 
 // The page view: the page raster as black dots on white paper inside a frame
 // one dot wide, on grey beyond the paper, with an optional grid of dots every
@@ -56,6 +57,10 @@ public:
 
     // Takes the raster's new picture and repaints.
     void pageChanged();
+    // Shows `page` instead of the document's raster (a record's values
+    // filled in), or the document's own again for nothing. Editing still
+    // works on the document's objects.
+    void setShownPage(const PageRaster* page);
     // The document built its list afresh: any drag ends; the tool stays.
     void listReplaced();
 
@@ -132,6 +137,7 @@ private:
     void properties();
 
     CFolioDoc& document_;
+    const PageRaster* shownPage_ = nullptr;
     PageEditor editor_;
     ToolSetUp setUp_;
     QImage pageImage_;

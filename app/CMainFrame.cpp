@@ -1,5 +1,6 @@
 #include "app/CMainFrame.h"
 
+#include "app/BatchPrinting.h"
 #include "app/CAboutDlg.h"
 #include "app/CCodeView.h"
 #include "app/CFolioApp.h"
@@ -7,6 +8,7 @@
 #include "app/CFolioView.h"
 #include "app/HelpWindow.h"
 #include "app/LockKeyIndicators.h"
+#include "app/MergeData.h"
 #include "app/MessageBoxReporter.h"
 #include "app/PagePrinting.h"
 #include "app/Recovery.h"
@@ -15,6 +17,7 @@
 #include "app/ToolActions.h"
 #include "app/ZoomActions.h"
 #include "app/dialogs/CPageSetupDlg.h"
+#include "merge/MergeSettings.h"
 #include "model/PageSettings.h"
 #include "printer/CSerialPortDlg.h"
 
@@ -106,6 +109,9 @@ void CMainFrame::createActions() {
     printAction_ = makeAction(this, QStringLiteral("&Print"),
                               QStringLiteral("Send the page to the label printer"));
     connect(printAction_, &QAction::triggered, this, &CMainFrame::filePrint);
+    mergeDataAction_ = makeAction(this, QStringLiteral("&Merge Data..."),
+                                  QStringLiteral("Fill the page's fields from a data file"));
+    connect(mergeDataAction_, &QAction::triggered, this, [this] { mergeData_->choose(this); });
     exitAction_ = makeAction(this, QStringLiteral("E&xit"),
                              QStringLiteral("Quit Quillset; asks to save a changed page"));
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
@@ -197,6 +203,7 @@ void CMainFrame::createMenus() {
     fileMenu_->addAction(saveAsAction_);
     fileMenu_->addAction(exportAction_);
     fileMenu_->addSeparator();
+    fileMenu_->addAction(mergeDataAction_);
     fileMenu_->addAction(printAction_);
     fileMenu_->addAction(printPictureAction_);
     fileMenu_->addSeparator();
@@ -305,6 +312,8 @@ void CMainFrame::createPanes() {
     connect(folioView_, &CFolioView::pointerLeft, pointerPosition_, &QLabel::clear);
     zoomActions_->attach(*folioView_, *statusBar());
     connect(document_, &CFolioDoc::opened, folioView_, &CFolioView::showTopOfPage);
+    mergeData_ = new MergeData(*document_, *folioView_, this);
+    mergeData_->addTo(*toolBar_);
 }
 
 void CMainFrame::compile() {
@@ -412,7 +421,11 @@ bool CMainFrame::exportImage(const QString& path) {
 
 void CMainFrame::filePrint() {
     compileTypedText();
-    PagePrinting::print(document_->session(), app_.printer(), app_.serialPort(), this);
+    if (mergeData_->merges())
+        BatchPrinting::print(document_->session(), mergeData_->settings(), mergeData_->records(),
+                             app_.printer(), app_.serialPort(), this);
+    else
+        PagePrinting::print(document_->session(), app_.printer(), app_.serialPort(), this);
 }
 
 void CMainFrame::printPicture() {

@@ -14,6 +14,7 @@ class CFolioDoc;
 class CFolioView;
 class HelpWindow;
 class Recovery;
+class MergeData;
 class ToolActions;
 class ZoomActions;
 
@@ -107,6 +108,7 @@ private:
     QAction* redoAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* printPictureAction_ = nullptr;
+    QAction* mergeDataAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* printerAction_ = nullptr;
     QAction* serialPortAction_ = nullptr;
@@ -119,6 +121,7 @@ private:
     QAction* aboutAction_ = nullptr;
     ToolActions* toolActions_ = nullptr;
     ZoomActions* zoomActions_ = nullptr;
+    MergeData* mergeData_ = nullptr;
     QLabel* pointerPosition_ = nullptr;
 
     QMenu* fileMenu_ = nullptr;

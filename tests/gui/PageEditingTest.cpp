@@ -128,7 +128,8 @@ private slots:
                  QStringLiteral("Grid,|,Draw a white filled rectangle,Draw a black filled rectangle,"
                                 "Draw a white hollow rectangle,Draw a black hollow rectangle,"
                                 "Draw Text,Draw Barcode,|,Move Item,Resize item,Erase Item,"
-                                "Compile (F5),|,About"));
+                                "Compile (F5),|,About,|,First Record,Previous Record,Record,"
+                                "Next Record,Last Record"));
         QCOMPARE(toolButton("Draw Text")->defaultAction()->statusTip(), QStringLiteral("Text"));
         QCOMPARE(toolButton("Resize item")->defaultAction()->statusTip(),
                  QStringLiteral("Click and drag the lower right corner of an item to resize it."));
