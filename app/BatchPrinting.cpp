@@ -96,8 +96,11 @@ bool BatchPrinting::print(const FolioSession& session, MergeSettings settings, i
                                              transmission.get(), &PrintTransmission::cancel);
         const bool sent = transmission->start() && transmission->wait();
         QObject::disconnect(cancel);
-        if (!sent)
+        if (!sent) {
+            window->statusBar()->showMessage(
+                QStringLiteral("Stopped at label %1 of %2.").arg(label).arg(labels));
             return false;
+        }
     }
     progress.setValue(labels);
     if (const auto fault = run.fault()) {
@@ -106,7 +109,7 @@ bool BatchPrinting::print(const FolioSession& session, MergeSettings settings, i
     }
     if (progress.wasCanceled()) {
         window->statusBar()->showMessage(
-            QStringLiteral("Cancelled after %1 of %2 labels.").arg(label).arg(labels));
+            QStringLiteral("Stopped after label %1 of %2.").arg(label).arg(labels));
         return false;
     }
     window->statusBar()->showMessage(QStringLiteral("Printed %1 labels.").arg(label));
