@@ -1,6 +1,7 @@
 #include "app/CCodeView.h"
 
 #include "app/CFolioDoc.h"
+#include "app/LongScriptView.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -10,7 +11,8 @@ namespace quillset {
 
 CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
     : QPlainTextEdit(parent)
-    , document_(document) {
+    , document_(document)
+    , longView_(new LongScriptView(this)) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
@@ -20,21 +22,59 @@ CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAccessibleName(QStringLiteral("Script"));
     connect(this, &QPlainTextEdit::textChanged, this, &CCodeView::textEdited);
+    longView_->hide();
+    connect(longView_, &LongScriptView::focusEntered, this, &CCodeView::focusEntered);
 }
 
 QString CCodeView::text() const {
+    if (long_)
+        return document_.script();
     return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
 // Kept script lines end in a line feed alone, statements in CR LF, and a
 // lone carriage return breaks a line too: in the pane each is one break.
 void CCodeView::showScript() {
+    if (!ScriptRows::editable(document_.session().script())) {
+        showLongScript();
+        return;
+    }
+    if (long_) {
+        long_ = false;
+        setFocusProxy(nullptr);
+        longView_->hide();
+        setReadOnly(false);
+    }
     QString script = document_.script();
     script.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QScopedValueRollback showing(showing_, true);
     setPlainText(script);
     typed_ = false;
+}
+
+// The editor would take many times the script's size and long waits to lay
+// it out; the rows show it at the cost of the screen.
+void CCodeView::showLongScript() {
+    const QScopedValueRollback showing(showing_, true);
+    const bool focused = hasFocus() || longView_->hasFocus();
+    clear();
+    document()->clearUndoRedoStacks();
+    setReadOnly(true);
+    longView_->setScript(document_.session().script());
+    longView_->setGeometry(rect());
+    longView_->show();
+    longView_->raise();
+    setFocusProxy(longView_);
+    if (focused)
+        longView_->setFocus();
+    long_ = true;
+    typed_ = false;
+}
+
+void CCodeView::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    longView_->setGeometry(rect());
 }
 
 QString CCodeView::compileText() {
@@ -66,8 +106,7 @@ bool CCodeView::isUndoKey(const QKeyEvent* event) {
 bool CCodeView::isRedoKey(const QKeyEvent* event) {
     return event->matches(QKeySequence::Redo) ||
            QKeySequence(event->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y) ||
-           QKeySequence(event->keyCombination()) ==
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+           QKeySequence(event->keyCombination()) == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 }
 
 bool CCodeView::event(QEvent* event) {
@@ -109,7 +148,7 @@ void CCodeView::keyPressEvent(QKeyEvent* event) {
 // Every way text arrives from the clipboard ends here: the Paste command,
 // the pane's own Ctrl+V, the X11 selection and drops.
 void CCodeView::insertFromMimeData(const QMimeData* source) {
-    if (!source->hasText())
+    if (long_ || !source->hasText())
         return;
     const int fits = room();
     if (fits <= 0)

@@ -5,6 +5,7 @@
 namespace quillset {
 
 class CFolioDoc;
+class LongScriptView;
 
 // The script pane. Its text and the document's script are two copies kept in
 // step by explicit copies only: the pane shows the script when the document
@@ -21,8 +22,12 @@ public:
 
     // The pane's text with CR LF line ends, as the script holds typed lines.
     QString text() const;
-    // Replaces the pane's text by the document's script.
+    // Replaces the pane's text by the document's script. A script too long
+    // to edit is shown read-only instead (showsLongScript()): the pane's own
+    // text stays empty and text() is the script.
     void showScript();
+    bool showsLongScript() const { return long_; }
+    LongScriptView* longScriptView() const { return longView_; }
 
     // The user changed the text since the pane last showed the script or
     // handed its text to Compile.
@@ -38,12 +43,14 @@ protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
     // Characters that may still be added in place of the selection.
     int room() const;
 
+    void showLongScript();
     void textEdited();
     static bool isUndoKey(const QKeyEvent* event);
     static bool isRedoKey(const QKeyEvent* event);
@@ -52,6 +59,8 @@ private:
     bool typed_ = false;
     // Set while the pane shows the script, which is no typing.
     bool showing_ = false;
+    LongScriptView* longView_;
+    bool long_ = false;
 };
 
 } // namespace quillset

@@ -126,6 +126,15 @@ void CFolioDoc::compile(const QString& paneText) {
     emit pageChanged();
 }
 
+void CFolioDoc::compileScript() {
+    SignalReporter reporter(*this);
+    // Reading the script into itself leaves it as it is.
+    session_.compile(session_.script(), reporter);
+    setModified(true);
+    emit listReplaced();
+    emit pageChanged();
+}
+
 // The objects have changed but the script has not been written again yet, so
 // the script and the settings are still the state before the edit.
 void CFolioDoc::editFinished() {

@@ -52,6 +52,9 @@ public:
     // Compile: `paneText` becomes the script and the page is rebuilt from it.
     // What the user must hear of it (lines past the 500th) comes as warning().
     void compile(const QString& paneText);
+    // Compile of the script as it stands, when the pane shows it read-only.
+    // Nothing changes that undo could take back, so no step is recorded.
+    void compileScript();
 
     // How every change to the objects ends (a graphical edit, z-order,
     // Properties): the script is written again from the objects, the page

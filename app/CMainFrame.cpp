@@ -317,7 +317,10 @@ void CMainFrame::createPanes() {
 }
 
 void CMainFrame::compile() {
-    document_->compile(codeView_->compileText());
+    if (codeView_->showsLongScript())
+        document_->compileScript();
+    else
+        document_->compile(codeView_->compileText());
 }
 
 void CMainFrame::compileTypedText() {

@@ -2,6 +2,8 @@
 
 #include "app/PaneColumns.h"
 
+#include <array>
+
 namespace quillset {
 
 namespace {
@@ -23,14 +25,21 @@ const SpanStyle kStyles[] = {
 } // namespace
 
 ScriptHighlighter::ScriptHighlighter(QTextDocument* document)
-    : QSyntaxHighlighter(document) {
-    for (const SpanStyle& style : kStyles) {
-        QTextCharFormat& format = formats_[static_cast<std::size_t>(style.kind)];
-        format.setForeground(style.colour);
-        if (style.bold)
-            format.setFontWeight(QFont::Bold);
-        format.setProperty(kSpanKindProperty, static_cast<int>(style.kind));
-    }
+    : QSyntaxHighlighter(document) {}
+
+QTextCharFormat ScriptHighlighter::spanFormat(ScriptSpanKind kind) {
+    static const std::array<QTextCharFormat, std::size(kStyles)> formats = [] {
+        std::array<QTextCharFormat, std::size(kStyles)> made;
+        for (const SpanStyle& style : kStyles) {
+            QTextCharFormat& format = made[static_cast<std::size_t>(style.kind)];
+            format.setForeground(style.colour);
+            if (style.bold)
+                format.setFontWeight(QFont::Bold);
+            format.setProperty(kSpanKindProperty, static_cast<int>(style.kind));
+        }
+        return made;
+    }();
+    return formats[static_cast<std::size_t>(kind)];
 }
 
 std::optional<ScriptSpanKind> ScriptHighlighter::spanKind(const QTextFormat& format) {
@@ -58,7 +67,7 @@ void ScriptHighlighter::highlightLine(QStringView line, qsizetype offset) {
         const qsizetype from = utf16Index(line, span.start);
         const qsizetype to = utf16Index(line, span.start + span.length);
         setFormat(static_cast<int>(offset + from), static_cast<int>(to - from),
-                  formats_[static_cast<std::size_t>(span.kind)]);
+                  spanFormat(span.kind));
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
 
-#include <array>
 #include <optional>
 
 namespace quillset {
@@ -21,6 +20,8 @@ public:
     // Which kind of span a character format marks, read back from the
     // property every span format carries.
     static std::optional<ScriptSpanKind> spanKind(const QTextFormat& format);
+    // The style of a kind of span, marked with its kind.
+    static QTextCharFormat spanFormat(ScriptSpanKind kind);
 
 protected:
     void highlightBlock(const QString& text) override;
@@ -29,8 +30,6 @@ private:
     static constexpr int kSpanKindProperty = QTextFormat::UserProperty + 1;
 
     void highlightLine(QStringView line, qsizetype offset);
-
-    std::array<QTextCharFormat, 5> formats_;
 };
 
 } // namespace quillset
