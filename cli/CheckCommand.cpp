@@ -2,9 +2,7 @@
 #include "cli/DocumentIo.h"
 #include "cli/MergeArguments.h"
 #include "cli/StderrReporter.h"
-#include "document/FolioSession.h"
 #include "document/ScriptCheck.h"
-#include "merge/MergeSettings.h"
 
 #include <iostream>
 
@@ -14,15 +12,10 @@ namespace {
 
 // The check Print runs before a batch, alone.
 int checkMergeOnly(const Invocation& invocation) {
-    MergeSettings settings;
-    if (!applyMergeOptions(invocation, settings))
-        return 1;
-    StderrReporter reporter;
-    FolioSession session(invocation.printerType);
-    std::vector<int> fileLines;
-    if (!loadDocument(invocation, session, reporter, &fileLines))
-        return 1;
-    return checkFirst(invocation, session, settings, fileLines, std::cout) ? 0 : 1;
+    MergeDocument document(invocation.printerType);
+    return loadMergeDocument(invocation, document) && checkFirst(invocation, document, std::cout)
+               ? 0
+               : 1;
 }
 
 int run(const Invocation& invocation) {

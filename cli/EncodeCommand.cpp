@@ -3,12 +3,7 @@
 #include "cli/LanguageArguments.h"
 #include "cli/MergeArguments.h"
 #include "cli/StderrReporter.h"
-#include "document/FolioSession.h"
-#include "document/PrinterBytes.h"
-#include "merge/MergeSettings.h"
 #include "printer/engine/PrinterLanguage.h"
-
-#include <iostream>
 
 namespace quillset::cli {
 
@@ -16,21 +11,10 @@ namespace {
 
 int run(const Invocation& invocation) {
     LanguageOptions options;
-    MergeSettings merge;
-    if (!applyLanguageOptions(invocation, options) || !applyMergeOptions(invocation, merge))
+    if (!applyLanguageOptions(invocation, options))
         return 1;
+    const auto bytes = printerBytesOfFile(invocation, options);
     StderrReporter reporter;
-    FolioSession session(invocation.printerType);
-    std::vector<int> fileLines;
-    if (!loadDocument(invocation, session, reporter, &fileLines))
-        return 1;
-    if (!merges(invocation, session))
-        return writeOutput(invocation.value("-o"), printerBytes(session, options), reporter) ? 0
-                                                                                             : 1;
-    merge.copies = std::exchange(options.copies, 1);
-    if (!checkFirst(invocation, session, merge, fileLines, std::cerr))
-        return 1;
-    const auto bytes = mergedPrinterBytes(session, merge, options);
     return bytes && writeOutput(invocation.value("-o"), *bytes, reporter) ? 0 : 1;
 }
 

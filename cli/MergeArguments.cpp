@@ -1,5 +1,7 @@
 #include "cli/MergeArguments.h"
 
+#include "cli/DocumentIo.h"
+#include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
 #include "merge/MergeCheck.h"
@@ -92,6 +94,8 @@ const std::vector<OptionSpec>& mergeOptionSpecs() {
     return options;
 }
 
+namespace {
+
 bool applyMergeOptions(const Invocation& invocation, MergeSettings& settings) {
     settings.dataPath = invocation.value("--data").value_or("");
     settings.csv.header = !invocation.has("--no-header");
@@ -101,13 +105,38 @@ bool applyMergeOptions(const Invocation& invocation, MergeSettings& settings) {
            applyCounter(invocation, "--seq-step", settings.counterStep);
 }
 
+// Every label one after the other, or nothing when the data file stopped
+// reading (said on standard error).
+std::optional<std::string> mergedPrinterBytes(const FolioSession& session,
+                                              const MergeSettings& settings,
+                                              const LanguageOptions& options) {
+    MergeRun run(session, settings);
+    std::string bytes;
+    while (run.next())
+        bytes += printerBytes(run.page(), options);
+    if (const auto fault = run.fault()) {
+        std::cerr << *fault << '\n';
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace
+
+bool loadMergeDocument(const Invocation& invocation, MergeDocument& document) {
+    StderrReporter reporter;
+    return applyMergeOptions(invocation, document.settings) &&
+           loadDocument(invocation, document.session, reporter, &document.fileLines);
+}
+
 bool merges(const Invocation& invocation, const FolioSession& session) {
     return invocation.has("--data") || MergeTemplate(session.script()).hasFields();
 }
 
-bool checkFirst(const Invocation& invocation, const FolioSession& session, MergeSettings& settings,
-                const std::vector<int>& fileLines, std::ostream& out) {
-    const MergeCheck check = checkMerge(session, settings);
+bool checkFirst(const Invocation& invocation, MergeDocument& document, std::ostream& out) {
+    const std::vector<int>& fileLines = document.fileLines;
+    MergeSettings& settings = document.settings;
+    const MergeCheck check = checkMerge(document.session, settings);
     for (MergeProblem problem : check.problems) {
         if (problem.line > 0 && problem.line <= static_cast<int>(fileLines.size()))
             problem.line = fileLines[static_cast<std::size_t>(problem.line - 1)];
@@ -136,18 +165,17 @@ bool checkFirst(const Invocation& invocation, const FolioSession& session, Merge
     return true;
 }
 
-std::optional<std::string> mergedPrinterBytes(const FolioSession& session,
-                                              const MergeSettings& settings,
-                                              const LanguageOptions& options) {
-    MergeRun run(session, settings);
-    std::string bytes;
-    while (run.next())
-        bytes += printerBytes(run.page(), options);
-    if (const auto fault = run.fault()) {
-        std::cerr << *fault << '\n';
+std::optional<std::string> printerBytesOfFile(const Invocation& invocation,
+                                              LanguageOptions options) {
+    MergeDocument document(invocation.printerType);
+    if (!loadMergeDocument(invocation, document))
         return std::nullopt;
-    }
-    return bytes;
+    if (!merges(invocation, document.session))
+        return printerBytes(document.session, options);
+    document.settings.copies = std::exchange(options.copies, 1);
+    if (!checkFirst(invocation, document, std::cerr))
+        return std::nullopt;
+    return mergedPrinterBytes(document.session, document.settings, options);
 }
 
 } // namespace quillset::cli

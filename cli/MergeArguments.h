@@ -8,10 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "document/FolioSession.h"
+#include "merge/MergeSettings.h"
+
 namespace quillset {
-class FolioSession;
 struct LanguageOptions;
-struct MergeSettings;
 } // namespace quillset
 
 namespace quillset::cli {
@@ -20,9 +21,19 @@ namespace quillset::cli {
 // --skip-bad.
 const std::vector<OptionSpec>& mergeOptionSpecs();
 
-// Reads them into `settings` (and `now` for dates); says what is wrong on
-// standard error.
-bool applyMergeOptions(const Invocation& invocation, MergeSettings& settings);
+// FILE opened for a merge: the document, the line of FILE each of its
+// script's lines came from, and the merge's settings from the options.
+struct MergeDocument {
+    explicit MergeDocument(int printerType)
+        : session(printerType) {}
+    FolioSession session;
+    std::vector<int> fileLines;
+    MergeSettings settings;
+};
+
+// Reads the merge options and FILE; false, said on standard error, when
+// either does not read.
+bool loadMergeDocument(const Invocation& invocation, MergeDocument& document);
 
 // Whether the command makes its pages from a merge: --data is given, or the
 // script holds fields (a counter or a date needs no data file; a column
@@ -30,18 +41,16 @@ bool applyMergeOptions(const Invocation& invocation, MergeSettings& settings);
 bool merges(const Invocation& invocation, const FolioSession& session);
 
 // The check before any label is made: each problem one a line on `out`, its
-// line numbers those of FILE (`fileLines[n - 1]` for the script's line n).
-// Returns whether to go on: nothing is wrong, or --skip-bad is given and some
-// records are fine; those with problems then go to the settings' skipped
-// records.
-bool checkFirst(const Invocation& invocation, const FolioSession& session, MergeSettings& settings,
-                const std::vector<int>& fileLines, std::ostream& out);
+// line numbers those of FILE. Returns whether to go on: nothing is wrong, or
+// --skip-bad is given and some records are fine; those with problems then go
+// to the settings' skipped records.
+bool checkFirst(const Invocation& invocation, MergeDocument& document, std::ostream& out);
 
-// The bytes of every label one after the other, in the language of
-// `options` (whose copies the merge has taken over), or nothing when the
-// data file stopped reading (said on standard error).
-std::optional<std::string> mergedPrinterBytes(const FolioSession& session,
-                                              const MergeSettings& settings,
-                                              const LanguageOptions& options);
+// What Print sends for FILE in the language of `options`: its page, or for
+// a merge every label after the check (the merge takes over the copies).
+// Nothing when FILE, an option or the data does not read, or the check
+// stops the batch; the reason is on standard error.
+std::optional<std::string> printerBytesOfFile(const Invocation& invocation,
+                                              LanguageOptions options);
 
 } // namespace quillset::cli

@@ -1,13 +1,9 @@
 #include "cli/Command.h"
-#include "cli/DocumentIo.h"
 #include "cli/InterruptWatch.h"
 #include "cli/LanguageArguments.h"
 #include "cli/MergeArguments.h"
 #include "cli/SerialOptions.h"
 #include "cli/StderrReporter.h"
-#include "document/FolioSession.h"
-#include "document/PrinterBytes.h"
-#include "merge/MergeSettings.h"
 #include "printer/PrintConnection.h"
 #include "printer/PrintTransmission.h"
 #include "printer/PrinterSettings.h"
@@ -81,25 +77,10 @@ int run(const Invocation& invocation) {
         !applyLanguageOptions(invocation, printer.language))
         return 1;
 
-    MergeSettings merge;
-    if (!applyMergeOptions(invocation, merge))
+    std::optional<std::string> bytes = printerBytesOfFile(invocation, printer.language);
+    if (!bytes)
         return 1;
     StderrReporter reporter;
-    FolioSession session(invocation.printerType);
-    std::vector<int> fileLines;
-    if (!loadDocument(invocation, session, reporter, &fileLines))
-        return 1;
-    std::optional<std::string> bytes;
-    if (merges(invocation, session)) {
-        merge.copies = std::exchange(printer.language.copies, 1);
-        if (!checkFirst(invocation, session, merge, fileLines, std::cerr))
-            return 1;
-        bytes = mergedPrinterBytes(session, merge, printer.language);
-        if (!bytes)
-            return 1;
-    } else {
-        bytes = printerBytes(session, printer.language);
-    }
     const std::unique_ptr<PrintTransmission> transmission =
         makeTransmission(target, port.baudRate, std::move(*bytes), reporter);
     const std::string language(languageInfo(printer.language.language).label);

@@ -7,7 +7,6 @@
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
 #include "merge/MergeRun.h"
-#include "merge/MergeSettings.h"
 #include "raster/PbmImage.h"
 
 #include <algorithm>
@@ -72,19 +71,17 @@ bool writeImage(const PageRaster& raster, bool png, const std::string& out, Repo
 }
 
 // One picture per record, named by its number.
-int renderRecords(const Invocation& invocation, const FolioSession& session,
-                  const std::vector<int>& fileLines, const std::string& out, bool png,
+int renderRecords(const Invocation& invocation, const std::string& out, bool png,
                   Reporter& reporter) {
     if (!numberedName(out, 1)) {
         reporter.report("With --data, -o names each picture by its record: write %d (or "
                         "%04d for 0001) in it once, as in out/label-%04d.png.");
         return 1;
     }
-    MergeSettings settings;
-    if (!applyMergeOptions(invocation, settings) ||
-        !checkFirst(invocation, session, settings, fileLines, std::cerr))
+    MergeDocument document(invocation.printerType);
+    if (!loadMergeDocument(invocation, document) || !checkFirst(invocation, document, std::cerr))
         return 1;
-    MergeRun run(session, settings);
+    MergeRun run(document.session, document.settings);
     while (run.next()) {
         if (!writeImage(run.page().raster(), png, *numberedName(out, run.record()), reporter))
             return 1;
@@ -108,12 +105,11 @@ int run(const Invocation& invocation) {
         reporter.report("The output file must end in .png or .pbm.");
         return 1;
     }
-    FolioSession session(invocation.printerType);
-    std::vector<int> fileLines;
-    if (!loadDocument(invocation, session, reporter, &fileLines))
-        return 1;
     if (invocation.has("--data"))
-        return renderRecords(invocation, session, fileLines, *out, png, reporter);
+        return renderRecords(invocation, *out, png, reporter);
+    FolioSession session(invocation.printerType);
+    if (!loadDocument(invocation, session, reporter))
+        return 1;
     return writeImage(session.raster(), png, *out, reporter) ? 0 : 1;
 }
 
