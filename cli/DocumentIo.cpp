@@ -57,13 +57,23 @@ bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter&
 
 bool writeOutput(const std::optional<std::string>& path, std::string_view bytes,
                  Reporter& reporter) {
+    return writeOutputFrom(
+        path, [bytes](const FileAppend& append) { return append(bytes); }, reporter);
+}
+
+bool writeOutputFrom(const std::optional<std::string>& path,
+                     const std::function<bool(const FileAppend&)>& produce, Reporter& reporter) {
     if (path && *path != "-")
-        return writeScriptFile(*path, bytes, reporter);
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
-                    std::fflush(stdout) == 0;
+        return writeFileFrom(*path, produce, reporter);
+    bool written = true;
+    const bool produced = produce([&](std::string_view bytes) {
+        written = written && std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+        return written;
+    });
+    const bool ok = written && std::fflush(stdout) == 0;
     if (!ok)
         reporter.report(kWriteFailed);
-    return ok;
+    return produced && ok;
 }
 
 } // namespace quillset::cli

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "document/ScriptFile.h"
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,5 +34,9 @@ bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter&
 // it is "-".
 bool writeOutput(const std::optional<std::string>& path, std::string_view bytes,
                  Reporter& reporter);
+// The same for bytes made a piece at a time (writeFileFrom); standard output
+// gets each piece as it comes.
+bool writeOutputFrom(const std::optional<std::string>& path,
+                     const std::function<bool(const FileAppend&)>& produce, Reporter& reporter);
 
 } // namespace quillset::cli

@@ -13,9 +13,12 @@ int run(const Invocation& invocation) {
     LanguageOptions options;
     if (!applyLanguageOptions(invocation, options))
         return 1;
-    const auto bytes = printerBytesOfFile(invocation, options);
+    // Label by label into the file: a long batch is never held whole.
     StderrReporter reporter;
-    return bytes && writeOutput(invocation.value("-o"), *bytes, reporter) ? 0 : 1;
+    const auto produce = [&](const FileAppend& append) {
+        return appendPrinterBytesOfFile(invocation, options, append);
+    };
+    return writeOutputFrom(invocation.value("-o"), produce, reporter) ? 0 : 1;
 }
 
 } // namespace

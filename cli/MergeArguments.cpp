@@ -105,20 +105,20 @@ bool applyMergeOptions(const Invocation& invocation, MergeSettings& settings) {
            applyCounter(invocation, "--seq-step", settings.counterStep);
 }
 
-// Every label one after the other, or nothing when the data file stopped
-// reading (said on standard error).
-std::optional<std::string> mergedPrinterBytes(const FolioSession& session,
-                                              const MergeSettings& settings,
-                                              const LanguageOptions& options) {
+// Every label one after the other; false when the data file stopped
+// reading (said on standard error) or `append` failed.
+bool appendMergedPrinterBytes(const FolioSession& session, const MergeSettings& settings,
+                              const LanguageOptions& options, const FileAppend& append) {
     MergeRun run(session, settings);
-    std::string bytes;
-    while (run.next())
-        bytes += printerBytes(run.page(), options);
+    while (run.next()) {
+        if (!append(printerBytes(run.page(), options)))
+            return false;
+    }
     if (const auto fault = run.fault()) {
         std::cerr << *fault << '\n';
-        return std::nullopt;
+        return false;
     }
-    return bytes;
+    return true;
 }
 
 } // namespace
@@ -165,17 +165,16 @@ bool checkFirst(const Invocation& invocation, MergeDocument& document, std::ostr
     return true;
 }
 
-std::optional<std::string> printerBytesOfFile(const Invocation& invocation,
-                                              LanguageOptions options) {
+bool appendPrinterBytesOfFile(const Invocation& invocation, LanguageOptions options,
+                              const FileAppend& append) {
     MergeDocument document(invocation.printerType);
     if (!loadMergeDocument(invocation, document))
-        return std::nullopt;
+        return false;
     if (!merges(invocation, document.session))
-        return printerBytes(document.session, options);
+        return append(printerBytes(document.session, options));
     document.settings.copies = std::exchange(options.copies, 1);
-    if (!checkFirst(invocation, document, std::cerr))
-        return std::nullopt;
-    return mergedPrinterBytes(document.session, document.settings, options);
+    return checkFirst(invocation, document, std::cerr) &&
+           appendMergedPrinterBytes(document.session, document.settings, options, append);
 }
 
 } // namespace quillset::cli

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/FolioSession.h"
+#include "document/ScriptFile.h"
 #include "merge/MergeSettings.h"
 
 namespace quillset {
@@ -46,11 +47,12 @@ bool merges(const Invocation& invocation, const FolioSession& session);
 // to the settings' skipped records.
 bool checkFirst(const Invocation& invocation, MergeDocument& document, std::ostream& out);
 
-// What Print sends for FILE in the language of `options`: its page, or for
-// a merge every label after the check (the merge takes over the copies).
-// Nothing when FILE, an option or the data does not read, or the check
-// stops the batch; the reason is on standard error.
-std::optional<std::string> printerBytesOfFile(const Invocation& invocation,
-                                              LanguageOptions options);
+// What Print sends for FILE in the language of `options`, handed to
+// `append` a label at a time: its page, or for a merge every label after the
+// check (the merge takes over the copies). False when FILE, an option or the
+// data does not read, the check stops the batch (the reason is on standard
+// error) or `append` fails.
+bool appendPrinterBytesOfFile(const Invocation& invocation, LanguageOptions options,
+                              const FileAppend& append);
 
 } // namespace quillset::cli

@@ -77,12 +77,15 @@ int run(const Invocation& invocation) {
         !applyLanguageOptions(invocation, printer.language))
         return 1;
 
-    std::optional<std::string> bytes = printerBytesOfFile(invocation, printer.language);
-    if (!bytes)
+    std::string bytes;
+    if (!appendPrinterBytesOfFile(invocation, printer.language, [&](std::string_view label) {
+            bytes += label;
+            return true;
+        }))
         return 1;
     StderrReporter reporter;
     const std::unique_ptr<PrintTransmission> transmission =
-        makeTransmission(target, port.baudRate, std::move(*bytes), reporter);
+        makeTransmission(target, port.baudRate, std::move(bytes), reporter);
     const std::string language(languageInfo(printer.language.language).label);
     const std::string where =
         printingTo(transmission->target().toStdString(), language, transmission->baudRate());

@@ -51,12 +51,6 @@ File createTemporaryBeside(const fs::path& target, fs::path& tempPath) {
     return nullptr;
 }
 
-bool writeAll(File file, std::string_view bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    const bool flushed = std::fflush(file.get()) == 0;
-    return written && flushed && std::fclose(file.release()) == 0;
-}
-
 bool isWrapperLine(std::string_view line) {
     return line.find(kEscape) != std::string_view::npos ||
            line.find(kEndOfTransmission) != std::string_view::npos;
@@ -171,6 +165,12 @@ bool readScriptFile(const std::string& path, std::string& bytes, Reporter& repor
 }
 
 bool writeScriptFile(const std::string& path, std::string_view bytes, Reporter& reporter) {
+    return writeFileFrom(
+        path, [bytes](const FileAppend& append) { return append(bytes); }, reporter);
+}
+
+bool writeFileFrom(const std::string& path, const std::function<bool(const FileAppend&)>& produce,
+                   Reporter& reporter) {
     std::error_code error;
     // Saving through a link replaces the file it points to, not the link.
     fs::path target = path;
@@ -187,7 +187,14 @@ bool writeScriptFile(const std::string& path, std::string_view bytes, Reporter& 
         return false;
     }
     const fs::file_status old = fs::status(target, error);
-    bool ok = writeAll(std::move(file), bytes);
+    bool written = true;
+    const bool produced = produce([&](std::string_view bytes) {
+        written = written && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+        return written;
+    });
+    const bool flushed = std::fflush(file.get()) == 0;
+    bool ok = produced && written && flushed && std::fclose(file.release()) == 0;
+    file.reset();
     if (ok && fs::exists(old))
         fs::permissions(tempPath, old.permissions(), error);
     if (ok) {
@@ -196,7 +203,8 @@ bool writeScriptFile(const std::string& path, std::string_view bytes, Reporter& 
     }
     if (!ok) {
         fs::remove(tempPath, error);
-        reporter.report(kWriteFailed);
+        if (produced || !written)
+            reporter.report(kWriteFailed);
     }
     return ok;
 }

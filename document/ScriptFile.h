@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -49,5 +50,14 @@ bool readScriptFile(const std::string& path, std::string& bytes, Reporter& repor
 // of it was written, so a failure leaves the old file as it was. Reports
 // kOpenForWriteFailed or kWriteFailed.
 bool writeScriptFile(const std::string& path, std::string_view bytes, Reporter& reporter);
+
+// Appends bytes to a file being written; false once writing failed.
+using FileAppend = std::function<bool(std::string_view)>;
+// The same for bytes made a piece at a time: `produce` hands each piece to
+// the append it is given. The file is put in place only when `produce`
+// returns true and every piece was written; when it gives up of itself the
+// old file stays and nothing is reported (it has said why).
+bool writeFileFrom(const std::string& path, const std::function<bool(const FileAppend&)>& produce,
+                   Reporter& reporter);
 
 } // namespace quillset
