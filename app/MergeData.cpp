@@ -131,9 +131,12 @@ void MergeData::remember() const {
 void MergeData::reload() {
     records_ = 0;
     if (!choice_.path.isEmpty()) {
+        // A file of a million rows takes a moment to count.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
         DataFile data(settings().dataPath, choice_.csv);
         while (data.reader().next())
             ++records_;
+        QApplication::restoreOverrideCursor();
     }
     record_ = records_ > 0 ? 1 : 0;
     refreshPage();

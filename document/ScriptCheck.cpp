@@ -3,6 +3,7 @@
 #include "barcode/BarcodeCheck.h"
 #include "document/ScriptFile.h"
 #include "model/CodePage437.h"
+#include "model/FieldMark.h"
 #include "model/Limits.h"
 #include "model/LooksLikeDrawing.h"
 #include "model/ScriptReader.h"
@@ -15,11 +16,6 @@ namespace {
 
 CheckFinding pastLastObject(int line) {
     return {line, 1, "past the " + std::to_string(kMaxObjects) + "th line, not drawn"};
-}
-
-// Data with a field ("${") is checked label by label once it is filled.
-bool holdsField(std::string_view data) {
-    return data.find("${") != std::string_view::npos;
 }
 
 void checkStatement(std::string_view line, int number, std::vector<CheckFinding>& findings) {

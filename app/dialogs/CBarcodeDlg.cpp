@@ -4,6 +4,7 @@
 #include "app/dialogs/RadioGroup.h"
 #include "barcode/BarcodeCheck.h"
 #include "model/CodePage437.h"
+#include "model/FieldMark.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -154,8 +155,9 @@ void CBarcodeDlg::accept() {
     if (!integerFields({{y_, &f.y}, {x_, &f.x}}))
         return;
     f.codeSet = static_cast<Code128CodeSet>(codeSet_->currentIndex());
-    // Empty data from the Barcode tool cancels the tool: nothing to check.
-    if (!(f.positionReadOnly && f.data.empty())) {
+    // Empty data from the Barcode tool cancels the tool: nothing to check;
+    // data with a field is checked for each label when it is printed.
+    if (!(f.positionReadOnly && f.data.empty()) && !holdsField(f.data)) {
         const auto problem =
             barcodeDataProblem(barcodeTypeForIndex(f.typeIndex), storedBarcodeData(f));
         if (problem && !keepDespite(*problem)) {
