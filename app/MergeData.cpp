@@ -97,7 +97,7 @@ MergeSettings MergeData::settings() const {
 }
 
 bool MergeData::merges() const {
-    return !choice_.path.isEmpty() || MergeTemplate(document_.session().script()).hasFields();
+    return !choice_.path.isEmpty() || MergeTemplate(document_.session().script()).fills();
 }
 
 void MergeData::documentOpened() {

@@ -47,7 +47,7 @@ public:
     // What a print of the data starts from: the file and how it reads.
     MergeSettings settings() const;
     // Whether File > Print makes a batch: there is a data file, or the
-    // script holds fields.
+    // script holds fields or "$${".
     bool merges() const;
 
 private:

@@ -130,7 +130,7 @@ bool loadMergeDocument(const Invocation& invocation, MergeDocument& document) {
 }
 
 bool merges(const Invocation& invocation, const FolioSession& session) {
-    return invocation.has("--data") || MergeTemplate(session.script()).hasFields();
+    return invocation.has("--data") || MergeTemplate(session.script()).fills();
 }
 
 bool checkFirst(const Invocation& invocation, MergeDocument& document, std::ostream& out) {

@@ -37,7 +37,7 @@ struct MergeDocument {
 bool loadMergeDocument(const Invocation& invocation, MergeDocument& document);
 
 // Whether the command makes its pages from a merge: --data is given, or the
-// script holds fields (a counter or a date needs no data file; a column
+// script holds fields or "$${" (a counter or a date needs no data file; a column
 // without one is refused by the check).
 bool merges(const Invocation& invocation, const FolioSession& session);
 

@@ -23,7 +23,8 @@ class MergeTemplate {
 public:
     explicit MergeTemplate(std::string_view script);
 
-    bool hasFields() const { return !fields_.empty(); }
+    // Whether filling changes the script at all: it holds fields or "$${".
+    bool fills() const { return pieces_.size() > 1; }
     const std::vector<PlacedField>& fields() const { return fields_; }
     // Whether any field is of this kind.
     bool uses(FieldKind kind) const;
