@@ -3,8 +3,7 @@
 #include "app/CCodeView.h"
 #include "app/CFolioApp.h"
 #include "app/CFolioDoc.h"
-#include "document/ScriptFile.h"
-#include "model/ScriptGenerator.h"
+#include "document/ScriptFileEncoder.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -76,14 +75,22 @@ void Recovery::write() {
         remove();
         return;
     }
-    const std::string script = scriptPane_.text().toStdString();
+    // Typing not yet compiled is only in the pane; otherwise the document's
+    // script is written as it stands, never copied, however long it is.
+    const std::string typed =
+        scriptPane_.hasTypedText() ? scriptPane_.text().toStdString() : std::string();
+    const std::string_view script =
+        scriptPane_.hasTypedText() ? std::string_view(typed) : document_.session().script();
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))
         return;
     file.write(QFile::encodeName(document_.pathName()) + '\n');
-    const std::string bytes = scriptFileBytes(pageStream(document_.session().settings(), script));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    file.commit();
+    const auto append = [&file](std::string_view piece) {
+        return file.write(piece.data(), static_cast<qint64>(piece.size())) ==
+               static_cast<qint64>(piece.size());
+    };
+    if (appendScriptFile(append, document_.session().settings(), script))
+        file.commit();
 }
 
 void Recovery::remove() {

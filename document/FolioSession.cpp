@@ -3,6 +3,7 @@
 #include "document/Compile.h"
 #include "document/PageRenderer.h"
 #include "document/ScriptFile.h"
+#include "document/ScriptFileEncoder.h"
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
 #include "model/ScriptGenerator.h"
@@ -104,11 +105,22 @@ void FolioSession::openBytes(std::string_view fileBytes, Reporter& reporter) {
 }
 
 std::string FolioSession::fileBytes() const {
-    return scriptFileBytes(pageStream(settings(), script_));
+    std::string bytes;
+    appendScriptFile(
+        [&bytes](std::string_view piece) {
+            bytes += piece;
+            return true;
+        },
+        settings(), script_);
+    return bytes;
 }
 
 bool FolioSession::save(const std::string& path, Reporter& reporter) {
-    if (!writeScriptFile(path, fileBytes(), reporter))
+    // Written as it is converted: a script of any size is never held twice.
+    const auto produce = [this](const FileAppend& append) {
+        return appendScriptFile(append, settings(), script_);
+    };
+    if (!writeFileFrom(path, produce, reporter))
         return false;
     modified_ = false;
     return true;

@@ -1,5 +1,7 @@
 #include "document/ScriptFile.h"
 
+#include "document/ScriptFileEncoder.h"
+
 #include "model/CodePage437.h"
 #include "model/PageSettings.h"
 #include "model/Reporter.h"
@@ -21,16 +23,6 @@ namespace {
 
 constexpr char kEscape = 27;
 constexpr char kEndOfTransmission = 4;
-
-std::string withoutCarriageReturns(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        if (c != '\r')
-            out += c;
-    }
-    return out;
-}
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -136,20 +128,23 @@ LoadedScript loadScript(std::string_view fileBytes, PageSettings& settings) {
 }
 
 std::string scriptFileBytes(std::string_view pageStream) {
-    const std::string cp437 = utf8ToCp437(withoutCarriageReturns(pageStream));
     std::string out;
-    out.reserve(cp437.size() + cp437.size() / 16);
-    for (const char c : cp437) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
+    ScriptFileEncoder encoder([&out](std::string_view piece) {
+        out += piece;
+        return true;
+    });
+    encoder.add(pageStream);
+    encoder.finish();
     return out;
 }
 
 bool readScriptFile(const std::string& path, std::string& bytes, Reporter& reporter) {
     File file(std::fopen(path.c_str(), "rb"));
     std::string read;
+    std::error_code unknownSize;
+    // Grown to the file's size at once, a long file is not copied as it grows.
+    if (const auto size = fs::file_size(path, unknownSize); !unknownSize)
+        read.reserve(static_cast<std::size_t>(size));
     if (file) {
         char buffer[65536];
         std::size_t n;

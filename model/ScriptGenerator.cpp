@@ -104,12 +104,16 @@ std::string pageTrailer() {
 std::string pageStream(const PageSettings& settings, std::string_view script) {
     std::string stream = pageHeader(settings);
     stream += script;
-    // Typed text may end without a line break; EndPage must not be glued to
-    // its last line.
-    if (!script.empty() && script.back() != '\n' && script.back() != '\r')
-        stream += "\r\n";
+    stream += breakBeforeTrailer(script);
     stream += pageTrailer();
     return stream;
+}
+
+// Typed text may end without a line break; EndPage must not be glued to its
+// last line.
+std::string_view breakBeforeTrailer(std::string_view script) {
+    const bool open = !script.empty() && script.back() != '\n' && script.back() != '\r';
+    return open ? "\r\n" : "";
 }
 
 } // namespace quillset

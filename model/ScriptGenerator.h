@@ -27,5 +27,7 @@ std::string pageTrailer();
 // Header, script and trailer; a script whose last line has no line end
 // gets CR LF, so the trailer starts a line of its own.
 std::string pageStream(const PageSettings& settings, std::string_view script);
+// What goes between the script and the trailer: CR LF or nothing.
+std::string_view breakBeforeTrailer(std::string_view script);
 
 } // namespace quillset

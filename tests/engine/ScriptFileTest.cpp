@@ -1,4 +1,5 @@
 #include "document/ScriptFile.h"
+#include "document/ScriptFileEncoder.h"
 
 #include "RecordingReporter.h"
 #include "model/PageSettings.h"
@@ -103,6 +104,31 @@ TEST(ScriptFile, SavedBytes) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(scriptFileBytes(c.stream), c.file) << c.why;
+}
+
+// Save and recovery convert a long script a piece at a time; a cut anywhere,
+// also inside a character or between a lead byte and a carriage return before
+// its continuation, gives the bytes of the whole stream.
+TEST(ScriptFile, SavedBytesInPieces) {
+    // é, CR LF, a full block, é with a CR inside, an emoji, a stray
+    // continuation byte, a lead byte without its continuation, LF.
+    std::string stream, file;
+    for (int i = 0; i < 40'000; ++i) {
+        stream += "\xC3\xA9\r\n\xE2\x96\x88\xC3\r\xA9\xF0\x9F\x98\x80\x80\xC3x\n";
+        file += "\x82\r\n\xDB\x82???x\r\n";
+    }
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{7},
+                                    std::size_t{65'535}, stream.size()}) {
+        std::string out;
+        ScriptFileEncoder encoder([&out](std::string_view bytes) {
+            out += bytes;
+            return true;
+        });
+        for (std::size_t at = 0; at < stream.size(); at += piece)
+            encoder.add(std::string_view(stream).substr(at, piece));
+        encoder.finish();
+        EXPECT_TRUE(out == file) << "in pieces of " << piece; // no diff of megabytes
+    }
 }
 
 class ScriptFileOnDisk : public ::testing::Test {
