@@ -62,9 +62,14 @@ std::vector<CheckFinding> checkPaneScript(std::string_view utf8) {
             break;
         }
         const std::size_t end = utf8.find_first_of("\r\n");
-        line.clear();
-        appendUtf8AsCp437(line, utf8.substr(0, end));
-        checkStatement(line, number, findings);
+        const std::string_view piece = utf8.substr(0, end);
+        // The blanks and the keyword a statement starts with are ASCII, alike
+        // in both codes: only a line that may be one is converted to be read.
+        if (looksLikeDrawing(piece)) {
+            line.clear();
+            appendUtf8AsCp437(line, piece);
+            checkStatement(line, number, findings);
+        }
         if (end == std::string_view::npos)
             break;
         const bool crlf = utf8[end] == '\r' && end + 1 < utf8.size() && utf8[end + 1] == '\n';

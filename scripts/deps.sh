@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillset builds and tests with, when missing.
+# Installs the Debian packages Quillset builds and tests with, when missing;
+# with --packaging also those scripts/package.sh checks the package with.
 # As root it runs apt-get itself; otherwise it prints the line to run.
 set -euo pipefail
 
@@ -11,8 +12,11 @@ packages=(
     libcups2-dev cups socat
     clang libclang-rt-14-dev
     desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
-    dpkg-dev lintian
+    dpkg-dev
 )
+if [ "${1:-}" = --packaging ]; then
+    packages+=(lintian)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

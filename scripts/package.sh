@@ -4,7 +4,7 @@
 # lintian, which fails on errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh --packaging
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 # A packager's build: Debian's flags warn of __DATE__, which About shows.
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLSET_GUI=ON \
