@@ -2,9 +2,10 @@
 // moment the file is opened: the time until the window is usable again (the
 // script pane and the page painted), the longest time the event loop was
 // blocked meanwhile and in the second after ("block_ms", measured by a timer
-// that measures its own lateness), and the most heap memory held beyond an
-// empty window ("heap_MB", every allocation counted, Qt's included; "x_file"
-// is that over the file's size). Then the same for the steps that follow:
+// that measures its own lateness), and the most heap memory held beyond what
+// the window held before the step ("heap_MB", every allocation counted, Qt's
+// included; for Open that is beyond an empty window; "x_file" is that over
+// the file's size). Then the same for the steps that follow:
 // scrolling to the end of the script, Compile, a graphical edit, Undo, Save
 // and Print (to a file).
 //
