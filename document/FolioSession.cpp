@@ -106,12 +106,7 @@ void FolioSession::openBytes(std::string_view fileBytes, Reporter& reporter) {
 
 std::string FolioSession::fileBytes() const {
     std::string bytes;
-    appendScriptFile(
-        [&bytes](std::string_view piece) {
-            bytes += piece;
-            return true;
-        },
-        settings(), script_);
+    appendScriptFile(appendingTo(bytes), settings(), script_);
     return bytes;
 }
 

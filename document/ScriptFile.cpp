@@ -1,7 +1,6 @@
 #include "document/ScriptFile.h"
 
 #include "document/ScriptFileEncoder.h"
-
 #include "model/CodePage437.h"
 #include "model/PageSettings.h"
 #include "model/Reporter.h"
@@ -129,10 +128,7 @@ LoadedScript loadScript(std::string_view fileBytes, PageSettings& settings) {
 
 std::string scriptFileBytes(std::string_view pageStream) {
     std::string out;
-    ScriptFileEncoder encoder([&out](std::string_view piece) {
-        out += piece;
-        return true;
-    });
+    ScriptFileEncoder encoder(appendingTo(out));
     encoder.add(pageStream);
     encoder.finish();
     return out;

@@ -77,6 +77,13 @@ void ScriptFileEncoder::convert(std::size_t end) {
     ok_ = append_(out_);
 }
 
+FileAppend appendingTo(std::string& bytes) {
+    return [&bytes](std::string_view piece) {
+        bytes += piece;
+        return true;
+    };
+}
+
 bool appendScriptFile(const FileAppend& append, const PageSettings& settings,
                       std::string_view script) {
     ScriptFileEncoder encoder(append);

@@ -33,6 +33,9 @@ private:
     bool ok_ = true;
 };
 
+// An append that adds each piece to `bytes`.
+FileAppend appendingTo(std::string& bytes);
+
 // Save's bytes for a page, header, `script` and trailer as pageStream puts
 // them together, handed to `append` a piece at a time.
 bool appendScriptFile(const FileAppend& append, const PageSettings& settings,

@@ -120,10 +120,7 @@ TEST(ScriptFile, SavedBytesInPieces) {
     for (const std::size_t piece : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{7},
                                     std::size_t{65'535}, stream.size()}) {
         std::string out;
-        ScriptFileEncoder encoder([&out](std::string_view bytes) {
-            out += bytes;
-            return true;
-        });
+        ScriptFileEncoder encoder(appendingTo(out));
         for (std::size_t at = 0; at < stream.size(); at += piece)
             encoder.add(std::string_view(stream).substr(at, piece));
         encoder.finish();
