@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QSettings>
 
+#include <malloc.h>
+
 namespace quillset {
 
 namespace {
@@ -18,10 +20,23 @@ QSettings applicationSettings() {
 
 const QString kPrinterTypeKey = QStringLiteral("Settings/PRINTERTYPE");
 
+// Memory the window frees stays with it for the next step, up to this much,
+// instead of going back to the system at once. A huge script passes through
+// buffers of its size at every step, and touching fresh pages costs far more
+// than the work on them: 130 ms for 50 MB on a virtual machine, against 2 ms
+// for memory used before.
+constexpr int kKeptFreeBytes = 256 << 20;
+
+void keepFreedMemory() {
+    mallopt(M_MMAP_THRESHOLD, kKeptFreeBytes);
+    mallopt(M_TRIM_THRESHOLD, kKeptFreeBytes);
+}
+
 } // namespace
 
 CFolioApp::CFolioApp(int& argc, char** argv)
     : application_(argc, argv) {
+    keepFreedMemory();
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/quillset-%1.png").arg(size));

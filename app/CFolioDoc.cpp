@@ -30,7 +30,9 @@ private:
 
 CFolioDoc::CFolioDoc(int printerType, QObject* parent)
     : QObject(parent)
-    , session_(printerType) {}
+    , session_(printerType) {
+    history_.clear(state());
+}
 
 QString CFolioDoc::script() const {
     return QString::fromStdString(session_.script());
@@ -57,7 +59,7 @@ QString CFolioDoc::title() const {
 }
 
 DocumentState CFolioDoc::state() const {
-    return {session_.script(), session_.settings(), session_.printerType()};
+    return {session_.sharedScript(), session_.settings(), session_.printerType()};
 }
 
 void CFolioDoc::stepFinished(const DocumentState& before) {
@@ -67,7 +69,7 @@ void CFolioDoc::stepFinished(const DocumentState& before) {
 }
 
 void CFolioDoc::historyCleared() {
-    history_.clear();
+    history_.clear(state());
     setModified(false);
     emit historyChanged();
 }
@@ -85,19 +87,28 @@ void CFolioDoc::newDocument() {
 bool CFolioDoc::openDocument(const QString& path, Reporter& reporter) {
     if (!session_.open(QFile::encodeName(path).toStdString(), reporter))
         return false;
+    shownOpened(path);
+    return true;
+}
+
+void CFolioDoc::adoptOpened(FolioSession& opened, const QString& path) {
+    session_.adopt(opened);
+    shownOpened(path);
+}
+
+void CFolioDoc::shownOpened(const QString& path) {
     historyCleared();
     setPathName(QFileInfo(path).absoluteFilePath());
     emit listReplaced();
     emit scriptReplaced();
     emit pageChanged();
     emit opened();
-    return true;
 }
 
 void CFolioDoc::recover(std::string_view fileBytes, const QString& path) {
     SignalReporter reporter(*this);
     session_.openBytes(fileBytes, reporter);
-    history_.clear();
+    history_.clear(state());
     history_.markUnsaved();
     setModified(true);
     emit historyChanged();
@@ -129,7 +140,7 @@ void CFolioDoc::compile(const QString& paneText) {
 void CFolioDoc::compileScript() {
     SignalReporter reporter(*this);
     // Reading the script into itself leaves it as it is.
-    session_.compile(session_.script(), reporter);
+    session_.compile(session_.sharedScript(), reporter);
     setModified(true);
     emit listReplaced();
     emit pageChanged();

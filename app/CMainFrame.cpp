@@ -1,5 +1,6 @@
 #include "app/CMainFrame.h"
 
+#include "app/BackgroundOpen.h"
 #include "app/BatchPrinting.h"
 #include "app/CAboutDlg.h"
 #include "app/CCodeView.h"
@@ -329,9 +330,15 @@ void CMainFrame::compileTypedText() {
 }
 
 bool CMainFrame::openDocument(const QString& path) {
+    std::optional<OpenedFile> opened = openInBackground(path, document_->session(), this);
+    if (!opened)
+        return true;
     MessageBoxReporter reporter(this);
-    if (!document_->openDocument(path, reporter))
+    for (const std::string& message : opened->messages)
+        reporter.report(message);
+    if (!opened->session)
         return false;
+    document_->adoptOpened(*opened->session, path);
     app_.recentFiles().add(document_->pathName());
     updateRecentFiles();
     return true;

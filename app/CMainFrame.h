@@ -42,7 +42,8 @@ public:
     void compileTypedText();
 
     // The file commands without their dialogs. Both tell the user of a
-    // failure and return false.
+    // failure and return false. An open the user cancels changes nothing
+    // and is no failure.
     bool openDocument(const QString& path);
     bool saveDocument(const QString& path);
 

@@ -6,8 +6,10 @@
 // the window held before the step ("heap_MB", every allocation counted, Qt's
 // included; for Open that is beyond an empty window; "x_file" is that over
 // the file's size). Then the same for the steps that follow:
-// scrolling to the end of the script, Compile, a graphical edit, Undo, Save
-// and Print (to a file).
+// scrolling to the end of the script, Compile, an edit (a new top margin:
+// the script is written again from the objects, as after a graphical edit,
+// and the step goes into the history), Undo of it, Save and Print (to a
+// file).
 //
 // Runs on any Qt platform: QT_QPA_PLATFORM=offscreen, or an X display
 // (DISPLAY=:99 QT_QPA_PLATFORM=xcb) to include drawing on a real screen.
@@ -17,6 +19,7 @@
 #include "app/CFolioView.h"
 #include "app/CMainFrame.h"
 #include "app/LongScriptView.h"
+#include "model/PageSettings.h"
 #include "tests/support/HostileFiles.h"
 
 #include <benchmark/benchmark.h>
@@ -233,7 +236,11 @@ void registerFile(const std::string& name, const std::string& bytes) {
         QApplication::sendEvent(target, &end);
     });
     step("compile", [frame] { frame->compile(); });
-    step("edit", [frame] { frame->document().editFinished(); });
+    step("edit", [frame] {
+        PageSettings page = frame->document().session().settings();
+        page.topMargin = page.topMargin == 0 ? 8 : 0;
+        frame->document().setPageSettings(page);
+    });
     step("undo", [frame] { frame->editUndo(); });
     step("save", [frame, saved] { frame->saveDocument(saved); });
     step("print", [frame] { frame->filePrint(); });

@@ -9,12 +9,15 @@
 #include "model/ScriptGenerator.h"
 #include "printer/engine/PrintJob.h"
 
+#include <utility>
+
 namespace quillset {
 
 FolioSession::FolioSession(int printerType)
     : printerType_(normalisedPrinterType(printerType))
     , renderer_(std::make_unique<PageRenderer>(printerType_))
-    , objects_(std::make_unique<ObjectList>()) {}
+    , objects_(std::make_unique<ObjectList>())
+    , script_(std::make_shared<const std::string>()) {}
 
 FolioSession::~FolioSession() = default;
 
@@ -31,7 +34,7 @@ const PageRaster& FolioSession::raster() const {
 }
 
 void FolioSession::compileScript() {
-    loadListFromUtf8(*objects_, kept_, script_, renderer_->text());
+    loadListFromUtf8(*objects_, kept_, *script_, renderer_->text());
     render();
 }
 
@@ -46,16 +49,30 @@ void FolioSession::compile(std::string_view paneText, Reporter& reporter) {
 }
 
 void FolioSession::compile(std::string_view paneText) {
-    script_ = paneText;
+    compile(std::make_shared<const std::string>(paneText));
+}
+
+void FolioSession::compile(SharedScript script, Reporter& reporter) {
+    compile(std::move(script));
+    reportKeptLines(reporter);
+}
+
+void FolioSession::compile(SharedScript script) {
+    script_ = std::move(script);
     compileScript();
     modified_ = true;
 }
 
+void FolioSession::setScript(std::string utf8) {
+    script_ = std::make_shared<const std::string>(std::move(utf8));
+}
+
 void FolioSession::regenerate() {
-    // The old script goes first: with a huge kept line it is as large as the
-    // new one, and only the objects are read.
-    std::string().swap(script_);
-    script_ = generateScript(*objects_, kept_);
+    // The old script goes first, unless the edit history keeps it: with a
+    // huge kept line it is as large as the new one, and only the objects
+    // are read.
+    script_ = std::make_shared<const std::string>();
+    script_ = std::make_shared<const std::string>(generateScript(*objects_, kept_));
 }
 
 void FolioSession::render() {
@@ -76,7 +93,7 @@ void FolioSession::updateBounds(PageObject& object) {
 }
 
 void FolioSession::newDocument() {
-    script_.clear();
+    script_ = std::make_shared<const std::string>();
     compileScript();
     modified_ = false;
 }
@@ -93,7 +110,7 @@ void FolioSession::openBytes(std::string_view fileBytes, Reporter& reporter) {
     LoadedScript loaded = loadScript(fileBytes, settings());
     if (loaded.longLines)
         reporter.report(longLineWarning());
-    script_ = std::move(loaded.script);
+    script_ = std::make_shared<const std::string>(std::move(loaded.script));
     compileScript();
     reportKeptLines(reporter);
     regenerate();
@@ -104,16 +121,28 @@ void FolioSession::openBytes(std::string_view fileBytes, Reporter& reporter) {
     modified_ = false;
 }
 
+void FolioSession::adopt(FolioSession& opened) {
+    settings() = opened.settings();
+    printerType_ = opened.printerType_;
+    script_ = std::exchange(opened.script_, std::make_shared<const std::string>());
+    objects_.swap(opened.objects_);
+    opened.objects_->clear();
+    kept_ = std::move(opened.kept_);
+    opened.kept_.clear();
+    render();
+    modified_ = false;
+}
+
 std::string FolioSession::fileBytes() const {
     std::string bytes;
-    appendScriptFile(appendingTo(bytes), settings(), script_);
+    appendScriptFile(appendingTo(bytes), settings(), *script_);
     return bytes;
 }
 
 bool FolioSession::save(const std::string& path, Reporter& reporter) {
     // Written as it is converted: a script of any size is never held twice.
     const auto produce = [this](const FileAppend& append) {
-        return appendScriptFile(append, settings(), script_);
+        return appendScriptFile(append, settings(), *script_);
     };
     if (!writeFileFrom(path, produce, reporter))
         return false;
@@ -122,7 +151,7 @@ bool FolioSession::save(const std::string& path, Reporter& reporter) {
 }
 
 std::string FolioSession::printStream() const {
-    return buildPrintStream(settings(), script_);
+    return buildPrintStream(settings(), *script_);
 }
 
 } // namespace quillset

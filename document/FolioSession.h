@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/SharedScript.h"
 #include "model/KeptLines.h"
 #include "model/PrinterType.h"
 
@@ -35,9 +36,11 @@ public:
     // --- the document -------------------------------------------------------
 
     // The document's script (UTF-8). Save and Print use it as it stands.
-    const std::string& script() const { return script_; }
+    const std::string& script() const { return *script_; }
+    // The same text, for keeping it (the edit history) without a copy.
+    const SharedScript& sharedScript() const { return script_; }
     // Replaces the script without compiling it (paste into the script pane).
-    void setScript(std::string utf8) { script_ = std::move(utf8); }
+    void setScript(std::string utf8);
 
     bool modified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
@@ -58,6 +61,10 @@ public:
     bool open(const std::string& path, Reporter& reporter);
     // The same on a file's bytes already read (standard input, tests).
     void openBytes(std::string_view fileBytes, Reporter& reporter);
+    // Takes over the document `opened` has opened (the script, the objects,
+    // the kept lines and the page settings, not copied) and renders it, as
+    // if this session had opened the file. `opened` is left empty.
+    void adopt(FolioSession& opened);
 
     // File > Save: writes the page stream to `path` in code page 437 with
     // CR LF line ends. The file is replaced only once everything has been
@@ -83,6 +90,10 @@ public:
     // The same where there is no user to tell (the printer's own reading of
     // a stream); the lines past the 500th are kept all the same.
     void compile(std::string_view paneText);
+    // The same on a script that is kept as it is, not copied: the session's
+    // own (a read-only pane) or a state of the edit history.
+    void compile(SharedScript script, Reporter& reporter);
+    void compile(SharedScript script);
 
     // Writes the script again from the object list (after a graphical edit).
     void regenerate();
@@ -122,7 +133,7 @@ private:
     std::unique_ptr<PageRenderer> renderer_;
     std::unique_ptr<ObjectList> objects_;
     KeptLines kept_;
-    std::string script_;
+    SharedScript script_;
     bool modified_ = false;
 };
 

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace quillset {
 namespace {
 
-DocumentState state(const std::string& script, int left = 0) {
-    DocumentState s{script, {}};
+DocumentState state(std::string script, int left = 0) {
+    DocumentState s;
+    s.script = std::make_shared<const std::string>(std::move(script));
     s.settings.leftMargin = static_cast<std::int16_t>(left);
     return s;
 }
@@ -16,6 +18,7 @@ DocumentState state(const std::string& script, int left = 0) {
 // A history with the steps "" -> a -> b -> c.
 EditHistory threeSteps() {
     EditHistory history;
+    history.clear(state(""));
     history.record(state(""), state("a"));
     history.record(state("a"), state("b"));
     history.record(state("b"), state("c"));
@@ -25,15 +28,15 @@ EditHistory threeSteps() {
 TEST(EditHistory, UndoAndRedoWalkTheStates) {
     EditHistory history = threeSteps();
     EXPECT_FALSE(history.canRedo());
-    EXPECT_EQ(history.undo().script, "b");
-    EXPECT_EQ(history.undo().script, "a");
-    EXPECT_EQ(history.redo().script, "b");
-    EXPECT_EQ(history.undo().script, "a");
-    EXPECT_EQ(history.undo().script, "");
+    EXPECT_EQ(*history.undo().script, "b");
+    EXPECT_EQ(*history.undo().script, "a");
+    EXPECT_EQ(*history.redo().script, "b");
+    EXPECT_EQ(*history.undo().script, "a");
+    EXPECT_EQ(*history.undo().script, "");
     EXPECT_FALSE(history.canUndo());
-    EXPECT_EQ(history.redo().script, "a");
-    EXPECT_EQ(history.redo().script, "b");
-    EXPECT_EQ(history.redo().script, "c");
+    EXPECT_EQ(*history.redo().script, "a");
+    EXPECT_EQ(*history.redo().script, "b");
+    EXPECT_EQ(*history.redo().script, "c");
     EXPECT_FALSE(history.canRedo());
 }
 
@@ -43,22 +46,63 @@ TEST(EditHistory, ANewEditDropsWhatWasUndone) {
     history.undo();
     history.record(state("a"), state("x"));
     EXPECT_FALSE(history.canRedo());
-    EXPECT_EQ(history.undo().script, "a");
-    EXPECT_EQ(history.undo().script, "");
+    EXPECT_EQ(*history.undo().script, "a");
+    EXPECT_EQ(*history.undo().script, "");
 }
 
 // A step's "before" is restored even where it differs from the step
-// before's "after" (text changed outside any step).
-TEST(EditHistory, EachStepRestoresItsOwnBefore) {
+// before's "after" (a paste changed the script outside any step), and so is
+// the state before the paste.
+TEST(EditHistory, UndoPassesThroughAPaste) {
     EditHistory history;
+    history.clear(state(""));
     history.record(state(""), state("a"));
-    history.record(state("a typed"), state("b"));
-    EXPECT_EQ(history.undo().script, "a typed");
-    EXPECT_EQ(history.undo().script, "");
+    history.record(state("a pasted"), state("b"));
+    history.record(state("b pasted"), state("b pasted")); // Compile of the paste
+    EXPECT_EQ(*history.undo().script, "b");
+    EXPECT_EQ(*history.undo().script, "a pasted");
+    EXPECT_EQ(*history.undo().script, "a");
+    EXPECT_EQ(*history.undo().script, "");
+    EXPECT_FALSE(history.canUndo());
+}
+
+// Steps keep only what differs; walking back and forth must rebuild every
+// state byte for byte, wherever the change lies.
+TEST(EditHistory, RebuildsEachStateFromWhatDiffers) {
+    const std::string big(1 << 20, 'x');
+    const std::vector<std::string> states = {
+        "", big, "A" + big, "A" + big + "Z", "A" + big.substr(9) + "Z", "AB" + big.substr(9) + "Z",
+        "AB", big, big + big, "",
+    };
+    EditHistory history;
+    history.clear(state(states[0]));
+    for (std::size_t i = 1; i < states.size(); ++i)
+        history.record(state(states[i - 1]), state(states[i]));
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::size_t i = states.size() - 1; i-- > 0;)
+            EXPECT_TRUE(*history.undo().script == states[i]) << "undo to state " << i;
+        for (std::size_t i = 1; i < states.size(); ++i)
+            EXPECT_TRUE(*history.redo().script == states[i]) << "redo to state " << i;
+    }
+}
+
+TEST(EditHistory, HoldsAScriptsWorthOfSteps) {
+    const std::string big(EditHistory::kMinHeldBytes, 'x');
+    EditHistory history;
+    history.clear(state(big));
+    history.record(state(big), state(big + "1"));
+    history.record(state(big + "1"), state(big + "2"));
+    EXPECT_EQ(history.heldBytes(), 1u) << "an edit of a huge script keeps what it changed";
+
+    history.record(state(big + "2"), state("")); // the whole script cleared
+    history.record(state(""), state("short"));
+    EXPECT_EQ(*history.undo().script, "");
+    EXPECT_FALSE(history.canUndo()) << "past the budget the oldest steps go, the newest stays";
 }
 
 TEST(EditHistory, PageSettingsAreState) {
     EditHistory history;
+    history.clear(state("a", 0));
     history.record(state("a", 0), state("a", 8));
     ASSERT_TRUE(history.canUndo());
     EXPECT_EQ(history.undo().settings.leftMargin, 0);
@@ -102,13 +146,14 @@ TEST(EditHistory, SavedStateFollowsUndoAndRedo) {
 
 TEST(EditHistory, KeepsTheNewestSteps) {
     EditHistory history;
+    history.clear(state("0"));
     const int edits = static_cast<int>(EditHistory::kMaxSteps) + 5;
     for (int i = 0; i < edits; ++i)
         history.record(state(std::to_string(i)), state(std::to_string(i + 1)));
     int undone = 0;
     std::string last;
     while (history.canUndo()) {
-        last = history.undo().script;
+        last = *history.undo().script;
         ++undone;
     }
     EXPECT_EQ(undone, static_cast<int>(EditHistory::kMaxSteps));
@@ -119,7 +164,7 @@ TEST(EditHistory, KeepsTheNewestSteps) {
 TEST(EditHistory, ClearForgetsEverything) {
     EditHistory history = threeSteps();
     history.undo();
-    history.clear();
+    history.clear(state("b"));
     EXPECT_FALSE(history.canUndo());
     EXPECT_FALSE(history.canRedo());
     EXPECT_TRUE(history.atSavedState());

@@ -46,6 +46,30 @@ TEST(FolioSession, SavesTheWorkedPage) {
         << "for ASCII with CR LF the file is the print stream";
 }
 
+// A file opened by another session (on a worker thread) must become the
+// same document as one opened in place, kept lines and page included.
+TEST(FolioSession, AdoptsADocumentOpenedElsewhere) {
+    std::string file = kHeader576 + "SetMargin(16,4);\r\nDrawText(5,5,1,0,\"Hi\");\r\n";
+    for (int i = 0; i < 510; ++i)
+        file += "DrawRectangle(1,2,3,4,1,0);\r\n";
+    file += kTrailer;
+    RecordingReporter reporter;
+    FolioSession inPlace(3);
+    inPlace.openBytes(file, reporter);
+    FolioSession elsewhere(3);
+    elsewhere.openBytes(file, reporter);
+    FolioSession adopting(3);
+    adopting.compile("DrawRectangle(0,0,99,99,1,0);");
+    adopting.adopt(elsewhere);
+
+    EXPECT_EQ(adopting.script(), inPlace.script());
+    EXPECT_EQ(adopting.keptLines().count(), 11u);
+    EXPECT_EQ(adopting.settings().leftMargin, 16);
+    EXPECT_EQ(pageBits(adopting), pageBits(inPlace));
+    EXPECT_FALSE(adopting.modified());
+    EXPECT_EQ(elsewhere.objects().count, 0) << "the objects moved, not copied";
+}
+
 TEST(FolioSession, OpensTheWorkedFile) {
     FolioSession session(2);
     RecordingReporter reporter;
