@@ -70,7 +70,7 @@ std::optional<OpenedFile> openInBackground(const QString& path, const FolioSessi
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (!job->done) {
         QProgressDialog dialog(parent);
-        dialog.setWindowTitle(QStringLiteral("Open"));
+        dialog.setWindowTitle(QStringLiteral("Opening"));
         dialog.setAccessibleName(QStringLiteral("Opening"));
         auto* label = new QLabel(
             QStringLiteral("Opening %1...").arg(QFileInfo(path).fileName()), &dialog);

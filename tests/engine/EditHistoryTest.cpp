@@ -70,9 +70,10 @@ TEST(EditHistory, UndoPassesThroughAPaste) {
 // state byte for byte, wherever the change lies.
 TEST(EditHistory, RebuildsEachStateFromWhatDiffers) {
     const std::string big(1 << 20, 'x');
+    const std::string cut = big.substr(9);
+    const std::string a = "A";
     const std::vector<std::string> states = {
-        "", big, "A" + big, "A" + big + "Z", "A" + big.substr(9) + "Z", "AB" + big.substr(9) + "Z",
-        "AB", big, big + big, "",
+        "", big, a + big, a + big + "Z", a + cut + "Z", a + "B" + cut + "Z", "AB", big, big + big, "",
     };
     EditHistory history;
     history.clear(state(states[0]));
