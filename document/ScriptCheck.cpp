@@ -64,8 +64,11 @@ std::vector<CheckFinding> checkPaneScript(std::string_view utf8) {
         const std::size_t end = utf8.find_first_of("\r\n");
         const std::string_view piece = utf8.substr(0, end);
         // The blanks and the keyword a statement starts with are ASCII, alike
-        // in both codes: only a line that may be one is converted to be read.
-        if (looksLikeDrawing(piece)) {
+        // in both codes: only a line that may be one is converted to be read,
+        // and an ASCII line, however long, is read where it stands.
+        if (looksLikeDrawing(piece) && isAscii(piece)) {
+            checkStatement(piece, number, findings);
+        } else if (looksLikeDrawing(piece)) {
             line.clear();
             appendUtf8AsCp437(line, piece);
             checkStatement(line, number, findings);

@@ -85,6 +85,10 @@ char unicodeToCp437(std::int32_t code) {
 
 } // namespace
 
+bool isAscii(std::string_view text) {
+    return asciiRun(text, 0) == text.size();
+}
+
 char32_t cp437ToUnicode(unsigned char byte) {
     return byte < 0x80 ? char32_t{byte} : char32_t{kUpperHalf[byte - 0x80]};
 }

@@ -18,6 +18,8 @@ void appendUtf8AsCp437(std::string& out, std::string_view utf8);
 std::string cp437ToUtf8(std::string_view cp437);
 // The same appended to `out`, which grows only once, to the exact size.
 void appendCp437AsUtf8(std::string& out, std::string_view cp437);
+// Whether every byte is below 128: the text is then the same in both.
+bool isAscii(std::string_view text);
 // How many bytes the UTF-8 of `cp437` takes.
 std::size_t utf8Size(std::string_view cp437);
 
