@@ -84,19 +84,8 @@ void CFolioDoc::newDocument() {
     emit opened();
 }
 
-bool CFolioDoc::openDocument(const QString& path, Reporter& reporter) {
-    if (!session_.open(QFile::encodeName(path).toStdString(), reporter))
-        return false;
-    shownOpened(path);
-    return true;
-}
-
-void CFolioDoc::adoptOpened(FolioSession& opened, const QString& path) {
-    session_.adopt(opened);
-    shownOpened(path);
-}
-
-void CFolioDoc::shownOpened(const QString& path) {
+void CFolioDoc::adoptOpened(FolioSession& loaded, const QString& path) {
+    session_.adopt(loaded);
     historyCleared();
     setPathName(QFileInfo(path).absoluteFilePath());
     emit listReplaced();

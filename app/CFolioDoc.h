@@ -39,11 +39,9 @@ public:
     QString title() const;
 
     void newDocument();
-    // On failure the reporter has told the user and the document is unchanged.
-    bool openDocument(const QString& path, Reporter& reporter);
-    // Open of a file another session has read (on a worker thread): the
-    // document takes over what `opened` holds, as openDocument() would.
-    void adoptOpened(FolioSession& opened, const QString& path);
+    // Open: the document takes over what `loaded` holds, the session that
+    // read the file `path` (on a worker thread), and starts its history.
+    void adoptOpened(FolioSession& loaded, const QString& path);
     // A recovered document: the page stream `fileBytes` opened as if from
     // the file `path` (empty for a new document), but modified, so that the
     // file on disk stays as it is until the user saves.
@@ -106,7 +104,6 @@ private:
     void stepFinished(const DocumentState& before);
     void finishEdit(const DocumentState& before);
     void historyCleared();
-    void shownOpened(const QString& path);
     void restore(const DocumentState& state);
     void setPathName(const QString& path);
 

@@ -71,7 +71,7 @@ void FolioSession::regenerate() {
     // The old script goes first, unless the edit history keeps it: with a
     // huge kept line it is as large as the new one, and only the objects
     // are read.
-    script_ = std::make_shared<const std::string>();
+    script_.reset();
     script_ = std::make_shared<const std::string>(generateScript(*objects_, kept_));
 }
 

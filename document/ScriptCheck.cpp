@@ -66,12 +66,14 @@ std::vector<CheckFinding> checkPaneScript(std::string_view utf8) {
         // The blanks and the keyword a statement starts with are ASCII, alike
         // in both codes: only a line that may be one is converted to be read,
         // and an ASCII line, however long, is read where it stands.
-        if (looksLikeDrawing(piece) && isAscii(piece)) {
-            checkStatement(piece, number, findings);
-        } else if (looksLikeDrawing(piece)) {
-            line.clear();
-            appendUtf8AsCp437(line, piece);
-            checkStatement(line, number, findings);
+        if (looksLikeDrawing(piece)) {
+            if (isAscii(piece)) {
+                checkStatement(piece, number, findings);
+            } else {
+                line.clear();
+                appendUtf8AsCp437(line, piece);
+                checkStatement(line, number, findings);
+            }
         }
         if (end == std::string_view::npos)
             break;

@@ -5,6 +5,7 @@
 #include "model/PageSettings.h"
 #include "model/Reporter.h"
 
+#include <QFile>
 #include <QSignalSpy>
 
 using namespace quillset;
@@ -122,7 +123,9 @@ private slots:
         doc.compile(kA);
         QVERIFY(doc.saveDocument(dir.filePath("a.txt"), reporter));
         doc.compile(kB);
-        QVERIFY(doc.openDocument(dir.filePath("a.txt"), reporter));
+        FolioSession opened(2);
+        QVERIFY(opened.open(QFile::encodeName(dir.filePath("a.txt")).toStdString(), reporter));
+        doc.adoptOpened(opened, dir.filePath("a.txt"));
         QVERIFY(!doc.canUndo());
         QVERIFY(!doc.canRedo());
         doc.compile(kB);
