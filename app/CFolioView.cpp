@@ -56,7 +56,7 @@ int autoScrollStep(int at, int length) {
 CFolioView::CFolioView(CFolioDoc& document, QWidget* parent)
     : QAbstractScrollArea(parent)
     , document_(document)
-    , editor_(document.session().objects(), document.session().renderer().text()) {
+    , editor_(document.session()) {
     setAccessibleName(QStringLiteral("Page"));
     QPalette beyond = viewport()->palette();
     beyond.setColor(QPalette::Base, kBeyondPaper);

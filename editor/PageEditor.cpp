@@ -2,6 +2,8 @@
 
 #include "barcode/BarcodeGeometry.h"
 #include "document/Compile.h"
+#include "document/FolioSession.h"
+#include "document/PageRenderer.h"
 #include "editor/EditorMessages.h"
 #include "editor/HitTest.h"
 #include "editor/PlaceByAngle.h"
@@ -45,9 +47,20 @@ void setBounds(PageObject& o, const Rect& box) {
 
 } // namespace
 
-PageEditor::PageEditor(ObjectList& list, TextRenderer& measurer)
-    : list_(list),
-      measurer_(measurer) {}
+PageEditor::PageEditor(FolioSession& session)
+    : session_(session) {}
+
+ObjectList& PageEditor::list() {
+    return session_.objects();
+}
+
+const ObjectList& PageEditor::list() const {
+    return session_.objects();
+}
+
+TextRenderer& PageEditor::measurer() {
+    return session_.renderer().text();
+}
 
 bool PageEditor::chooseTool(Tool tool) {
     tools_.select(tool);
@@ -126,7 +139,7 @@ EditResult PageEditor::press(Point client, const ViewMapping& view) {
 }
 
 EditResult PageEditor::pressRectangleTool(Tool tool, Point page) {
-    if (list_.full())
+    if (list().full())
         return refuseFull();
     for (const RectangleStyle& style : kRectangleStyles) {
         if (style.tool == tool) {
@@ -141,27 +154,27 @@ EditResult PageEditor::pressRectangleTool(Tool tool, Point page) {
 }
 
 EditResult PageEditor::pressMove(Point page) {
-    dragObject_ = quillset::hitTest(list_, page);
+    dragObject_ = quillset::hitTest(list(), page);
     if (dragObject_ < 0)
         return {};
-    const Rect bounds = boundsOf(list_[dragObject_]);
+    const Rect bounds = boundsOf(list()[dragObject_]);
     grabOffset_ = page - bounds.topLeft();
     drag_ = Drag::Move;
     return showFrame(bounds);
 }
 
 EditResult PageEditor::pressResize(Point page) {
-    dragObject_ = quillset::hitTest(list_, page);
-    if (dragObject_ < 0 || list_[dragObject_].kind != ObjectKind::Rectangle)
+    dragObject_ = quillset::hitTest(list(), page);
+    if (dragObject_ < 0 || list()[dragObject_].kind != ObjectKind::Rectangle)
         return {};
-    const ResizeGrip grip = gripForResize(boundsOf(list_[dragObject_]), page);
+    const ResizeGrip grip = gripForResize(boundsOf(list()[dragObject_]), page);
     anchor_ = grip.anchor;
     drag_ = Drag::Resize;
     return showFrame(grip.frame);
 }
 
 EditResult PageEditor::pressPlace(Tool tool, Point page) {
-    if (list_.full()) {
+    if (list().full()) {
         tools_.clear();
         return refuseFull();
     }
@@ -172,9 +185,9 @@ EditResult PageEditor::pressPlace(Tool tool, Point page) {
     // the pointer by that origin.
     Rect shape;
     if (tool == Tool::Text) {
-        measurer_.measureTextBlock(o.angle, o.styled);
+        measurer().measureTextBlock(o.angle, o.styled);
         const TextBox box =
-            TextBounds(0, 0, o.angle, measurer_.textExtentY, measurer_.textExtentX);
+            TextBounds(0, 0, o.angle, measurer().textExtentY, measurer().textExtentX);
         shape = {box.left, box.top, box.right, box.bottom};
     } else {
         const int extent =
@@ -190,9 +203,9 @@ EditResult PageEditor::pressPlace(Tool tool, Point page) {
 }
 
 EditResult PageEditor::pressErase(Point page) {
-    dragObject_ = quillset::hitTest(list_, page);
+    dragObject_ = quillset::hitTest(list(), page);
     if (dragObject_ >= 0)
-        list_.remove(dragObject_);
+        list().remove(dragObject_);
     EditResult result;
     result.outcome = EditOutcome::EditFinished;
     return result;
@@ -237,7 +250,7 @@ EditResult PageEditor::release(Point client, const ViewMapping& view) {
 }
 
 EditResult PageEditor::releaseRubberBand(Point page) {
-    if (list_.full())
+    if (list().full())
         return refuseFull();
     const Point end = gridOn_ ? onGrid(page) : page;
     PageObject o;
@@ -247,7 +260,7 @@ EditResult PageEditor::releaseRubberBand(Point page) {
     o.y = o.top;
     o.colour = newColour_;
     o.border = newBorder_;
-    list_.append(o);
+    list().append(o);
     return endDrag(EditOutcome::EditFinished);
 }
 
@@ -283,11 +296,11 @@ EditResult PageEditor::releaseResize(Point page) {
 EditResult PageEditor::releasePlace() {
     const bool text = drag_ == Drag::PlaceText;
     tools_.clear();
-    if (list_.full())
+    if (list().full())
         return refuseFull();
-    list_.append(text ? preparedText_ : preparedBarcode_);
-    dragObject_ = list_.count - 1;
-    PageObject& o = list_[dragObject_];
+    list().append(text ? preparedText_ : preparedBarcode_);
+    dragObject_ = list().count - 1;
+    PageObject& o = list()[dragObject_];
     placeAt(o, placeByAngle(*frame_, o.angle, gridOn_));
     return endDrag(EditOutcome::EditFinished);
 }
@@ -300,7 +313,7 @@ void PageEditor::placeAt(PageObject& o, Point origin) {
         o.barcodeY = origin.y;
         setBarcodeBounds(o);
     } else {
-        setTextBounds(o, measurer_);
+        setTextBounds(o, measurer());
     }
 }
 
@@ -313,9 +326,9 @@ EditResult PageEditor::cancelDrag() {
 }
 
 PageObject* PageEditor::draggedObject() {
-    if (dragObject_ < 0 || dragObject_ >= list_.count)
+    if (dragObject_ < 0 || dragObject_ >= list().count)
         return nullptr;
-    return &list_[dragObject_];
+    return &list()[dragObject_];
 }
 
 EditResult PageEditor::showFrame(std::optional<Rect> next) {
@@ -349,10 +362,10 @@ bool PageEditor::contextMenuAt(Point client, const ViewMapping& view) {
 
 EditResult PageEditor::zOrder(ZOrderCommand command) {
     tools_.clear();
-    if (menuObject_ < 0 || menuObject_ >= list_.count)
+    if (menuObject_ < 0 || menuObject_ >= list().count)
         return {};
     EditResult result;
-    result.message = applyZOrder(list_, menuObject_, command);
+    result.message = applyZOrder(list(), menuObject_, command);
     if (result.message.empty()) {
         result.outcome = EditOutcome::EditFinished;
         result.markModified = true;
@@ -365,7 +378,7 @@ EditResult PageEditor::zOrder(ZOrderCommand command) {
 // --- other --------------------------------------------------------------------
 
 int PageEditor::hitTest(Point client, const ViewMapping& view) const {
-    return quillset::hitTest(list_, view.toPage(client));
+    return quillset::hitTest(list(), view.toPage(client));
 }
 
 void PageEditor::listReplaced() {

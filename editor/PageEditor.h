@@ -12,12 +12,16 @@
 
 namespace quillset {
 
+class FolioSession;
 class ObjectList;
 class TextRenderer;
 
 // The page view's editing state over the document's object list: the tool,
 // the grid switch, one drag at a time and the object under the last right
 // click. Objects are named by their index in the list only.
+//
+// The list is asked of the session at every step, never kept: Open hands the
+// session the list a worker read, and the one before it is freed.
 //
 // The view passes each mouse event's client point with the view mapping of
 // that moment; the editor turns it into page dots at once and works in them
@@ -30,9 +34,9 @@ public:
     // Thickness of the drag frame the view draws, in screen pixels.
     static constexpr int kFrameThickness = 3;
 
-    // `measurer` measures texts for their frames and bounds. Both must
-    // outlive the editor.
-    PageEditor(ObjectList& list, TextRenderer& measurer);
+    // Edits `session`'s objects and measures texts with its renderer. The
+    // session must outlive the editor.
+    explicit PageEditor(FolioSession& session);
     virtual ~PageEditor() = default;
     PageEditor(const PageEditor&) = delete;
     PageEditor& operator=(const PageEditor&) = delete;
@@ -124,8 +128,11 @@ private:
     // A full list refuses a new object; any drag ends.
     EditResult refuseFull();
 
-    ObjectList& list_;
-    TextRenderer& measurer_;
+    ObjectList& list();
+    const ObjectList& list() const;
+    TextRenderer& measurer();
+
+    FolioSession& session_;
     ToolSet tools_;
     bool gridOn_ = false;
     int menuObject_ = -1;

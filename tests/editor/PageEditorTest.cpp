@@ -1,12 +1,10 @@
 #include "editor/PageEditor.h"
 
+#include "document/FolioSession.h"
 #include "model/ObjectList.h"
-#include "raster/PrinterFont.h"
-#include "raster/TextRenderer.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string_view>
 
 namespace quillset {
@@ -60,7 +58,7 @@ protected:
     // Places `o` as Compile would, at its x, y (or barcodeX, barcodeY).
     int add(PageObject o) {
         if (o.kind == ObjectKind::Text || o.kind == ObjectKind::Barcode) {
-            PageEditor placer(*list, measurer);
+            PageEditor placer(session);
             placer.chooseTool(o.kind == ObjectKind::Text ? Tool::Text : Tool::Barcode);
             if (o.kind == ObjectKind::Text)
                 placer.acceptTextSetUp(o);
@@ -91,10 +89,9 @@ protected:
         return editor.release(to, view);
     }
 
-    std::unique_ptr<ObjectList> list = std::make_unique<ObjectList>();
-    FontTable fonts;
-    TextRenderer measurer{fonts};
-    PageEditor editor{*list, measurer};
+    FolioSession session;
+    ObjectList* list = &session.objects();
+    PageEditor editor{session};
 };
 
 TEST_F(PageEditorTest, RubberBandMakesARectangle) {
@@ -505,6 +502,38 @@ TEST_F(PageEditorTest, AReplacedListEndsTheDrag) {
     EXPECT_EQ(editor.menuObject(), -1);
     EXPECT_EQ(editor.release({50, 50}, {}).outcome, EditOutcome::Nothing);
     EXPECT_EQ(editor.zOrder(ZOrderCommand::BringToTop).outcome, EditOutcome::Nothing);
+}
+
+// Open on the worker thread hands the session another list and frees the
+// one before: the editor must draw, move and erase in the one it has now.
+TEST(PageEditorAfterOpen, EditsTheListTheSessionHoldsNow) {
+    FolioSession session;
+    PageEditor editor{session};
+    {
+        FolioSession opened;
+        opened.compile("DrawRectangle(0,0,10,10,1,0);");
+        session.adopt(opened);
+    }
+    editor.listReplaced();
+    const ObjectList& list = session.objects();
+    ASSERT_EQ(list.count, 1);
+
+    editor.chooseTool(Tool::BlackFilled);
+    editor.press({20, 20}, {});
+    editor.release({30, 30}, {});
+    ASSERT_EQ(list.count, 2) << "drawn into the adopted list";
+    EXPECT_EQ(boundsOf(list[1]), (Rect{20, 20, 30, 30}));
+
+    editor.chooseTool(Tool::Move);
+    editor.press({5, 5}, {});
+    editor.pointerMoved({45, 5}, {});
+    editor.release({45, 5}, {});
+    EXPECT_EQ(boundsOf(list[0]), (Rect{40, 0, 50, 10}));
+
+    editor.chooseTool(Tool::Erase);
+    editor.press({25, 25}, {});
+    editor.release({25, 25}, {});
+    EXPECT_EQ(list.count, 1);
 }
 
 } // namespace

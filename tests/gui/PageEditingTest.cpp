@@ -445,6 +445,30 @@ private slots:
         QCOMPARE(list[1].bottom, view_->mapping().toPage({below.x(), below.y()}).y);
     }
 
+    // Open hands the document the object list a worker thread read and
+    // frees the one before: drawing, moving and erasing after it work on the
+    // opened page, as after a start with a file or a recent file.
+    void editsAfterAnOpenThroughTheWorker() {
+        setScript(QStringLiteral("DrawRectangle(10,20,50,60,1,0);"));
+        const QString path = dir_.filePath("opened.txt");
+        QVERIFY(frame_->saveDocument(path));
+        frame_->document().newDocument();
+        for (int open = 0; open < 3; ++open) {
+            QVERIFY(frame_->openDocument(path));
+            clickTool("Draw a black filled rectangle");
+            drag(pixelOf(QPoint(100, 100)), pixelOf(QPoint(120, 110)));
+            clickTool("Move Item");
+            drag(pixelOf(QPoint(12, 22)), pixelOf(QPoint(22, 32)));
+            QCOMPARE(document().script(), QStringLiteral("DrawRectangle(20,30,60,70,1,0);\r\n"
+                                                         "DrawRectangle(100,100,120,110,1,0);\r\n"));
+            clickTool("Erase Item");
+            drag(pixelOf(QPoint(110, 105)), pixelOf(QPoint(110, 105)));
+            QCOMPARE(document().script(), QStringLiteral("DrawRectangle(20,30,60,70,1,0);\r\n"));
+            QCOMPARE(document().session().objects().count, 1);
+            clickTool("Erase Item");
+        }
+    }
+
 private:
     // Collects what the view repaints.
     class PaintRecorder : public QObject {
