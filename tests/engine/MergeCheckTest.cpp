@@ -41,13 +41,16 @@ TEST(MergeCheck, NamesRecordAndLine) {
           "${date:FORMAT} and ${time:FORMAT})"}},
         {"too long with its values; a character the printer lacks",
          "DrawText(0,0,1,0,\"Dear ${name}, hello\");",
-         {"record 2, line 1: the text is 202 characters long with its values; 199 fit",
-          "record 3, line 1: '\xC5\x91' in ${name} is not in the printer's character set; "
-          "it would print as '?'"}},
+         {"record 2 (quillset-merge-check.csv line 3): ${name} makes the text 202 characters "
+          "long; 199 fit",
+          "record 3 (quillset-merge-check.csv line 4): ${name} holds 'Zo\xC5\x91': '\xC5\x91' is "
+          "not in the printer's character set"}},
         {"barcode data its symbology cannot draw",
          "DrawBarcode(0,0,0,1,4,40,\"${code}\");",
-         {"record 2, line 1: UPC/EAN takes 7, 8, 12 or 13 digits, the last the check digit",
-          "record 3, line 1: UPC/EAN takes 7, 8, 12 or 13 digits, the last the check digit"}},
+         {"record 2 (quillset-merge-check.csv line 3): ${code} holds '9': UPC/EAN takes 7, 8, "
+          "12 or 13 digits, the last the check digit",
+          "record 3 (quillset-merge-check.csv line 4): ${code} holds '4': UPC/EAN takes 7, 8, "
+          "12 or 13 digits, the last the check digit"}},
     };
     for (const auto& c : cases) {
         Merge merge(c.script, csv);
