@@ -101,9 +101,10 @@ void LabelCheck::checkCharacters(const MergeTemplate::FieldLine& line, const Fil
 // The field most to blame for a line too long: the one with the longest value.
 std::string LabelCheck::longestField(const MergeTemplate::FieldLine& line,
                                      const Filled& filled) const {
-    const auto longest = std::max_element(
-        line.fields.begin(), line.fields.end(),
-        [&](std::size_t a, std::size_t b) { return filled[a].size() < filled[b].size(); });
+    const auto longest =
+        std::max_element(line.fields.begin(), line.fields.end(), [&](std::size_t a, std::size_t b) {
+            return filled[a].size() < filled[b].size();
+        });
     return script_.fields()[*longest].field.source;
 }
 
@@ -146,12 +147,11 @@ void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& f
         int pos = 0;
         const bool barcode = ScriptReader().readKeyword(cp437_, pos) == Keyword::DrawBarcode;
         if (std::strcmp(reader.failure.reason, "string too long") == 0)
-            addOnce(reasons,
-                    longestField(line, filled) +
-                        (barcode ? " makes the barcode data " : " makes the text ") +
-                        std::to_string(
-                            literalItems(cp437_, static_cast<std::size_t>(reader.text.openQuote))) +
-                        " characters long; " + std::to_string(kMaxFieldChars) + " fit");
+            addOnce(reasons, longestField(line, filled) +
+                                 (barcode ? " makes the barcode data " : " makes the text ") +
+                                 std::to_string(literalItems(
+                                     cp437_, static_cast<std::size_t>(reader.text.openQuote))) +
+                                 " characters long; " + std::to_string(kMaxFieldChars) + " fit");
         else
             addOnce(reasons, "with its values line " + std::to_string(line.line) +
                                  " does not read (" + reader.failure.reason + ")");

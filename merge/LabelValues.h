@@ -33,9 +33,7 @@ public:
     // Field `field` of the last of(): as the data file holds it, and the
     // characters replaced in it.
     std::string_view given(std::size_t field) const { return given_[field]; }
-    const std::vector<NearCharacter>& replaced(std::size_t field) const {
-        return replaced_[field];
-    }
+    const std::vector<NearCharacter>& replaced(std::size_t field) const { return replaced_[field]; }
     NearCharacters& nearCharacters() { return near_; }
 
 private:

@@ -74,12 +74,13 @@ std::string rowShapeProblem(const CsvReader& reader, std::size_t expected, bool 
     const std::size_t count = reader.fieldCount();
     if (count == expected)
         return {};
-    std::string reason = std::to_string(count) + (count == 1 ? " field" : " fields") +
-                         " where " + (header ? "the header has " : "record 1 has ") +
-                         std::to_string(expected) + "; ";
+    std::string reason = std::to_string(count) + (count == 1 ? " field" : " fields") + " where " +
+                         (header ? "the header has " : "record 1 has ") + std::to_string(expected) +
+                         "; ";
     if (count > expected) {
         const std::size_t extra = count - expected;
-        return reason + (extra == 1 ? "the last has" : "the last " + std::to_string(extra) + " have") +
+        return reason +
+               (extra == 1 ? "the last has" : "the last " + std::to_string(extra) + " have") +
                " no column (a value with " + delimiterName(reader.delimiter()) +
                " in it needs quotes)";
     }

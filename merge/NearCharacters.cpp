@@ -33,8 +33,8 @@ std::string transliterated(std::string_view character) {
     static std::mutex mutex;
     static const std::unique_ptr<icu::Transliterator> transliterator = [] {
         UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::Transliterator> made(icu::Transliterator::createInstance(
-            "Any-Latin; Latin-ASCII", UTRANS_FORWARD, status));
+        std::unique_ptr<icu::Transliterator> made(
+            icu::Transliterator::createInstance("Any-Latin; Latin-ASCII", UTRANS_FORWARD, status));
         return U_SUCCESS(status) ? std::move(made) : nullptr;
     }();
     if (!transliterator)

@@ -26,7 +26,8 @@ struct Merge {
 };
 
 TEST(MergeCheck, NamesRecordAndLine) {
-    const std::string csv = "name,code\nAnn,5901234123457\n" + std::string(190, 'x') + ",9\nZo\xC5\x91,4\n";
+    const std::string csv =
+        "name,code\nAnn,5901234123457\n" + std::string(190, 'x') + ",9\nZo\xC5\x91,4\n";
     const struct {
         const char* why;
         std::string script;
@@ -102,7 +103,9 @@ TEST(MergeCheck, EachRowAndItsProblem) {
          "${name} holds '\xC5\x81ukasz': '\xC5\x81' is not in the printer's character set", ""},
         {"... printed as the nearest", "\xC5\x81ukasz;QS1;x", true, "",
          "${name}: '\xC5\x81' printed as 'L'"},
-        {"code page 437 has \xC3\xA9, \xC3\xBC and \xC3\xB1", "Jos\xC3\xA9 M\xC3\xBCller Pe\xC3\xB1" "a;QS1;x",
+        {"code page 437 has \xC3\xA9, \xC3\xBC and \xC3\xB1",
+         "Jos\xC3\xA9 M\xC3\xBCller Pe\xC3\xB1"
+         "a;QS1;x",
          true, "", ""},
         {"Code 128 has no \xC3\xA9", "Ann;QS\xC3\xA9;x", true,
          "${tracking} holds 'QS\xC3\xA9': '\xC3\xA9' is not in Code 128", ""},
@@ -117,8 +120,7 @@ TEST(MergeCheck, EachRowAndItsProblem) {
         {"the longest value is to blame", "Ann;QS1;" + std::string(196, 'x'), false,
          "${address} makes the text 200 characters long; 199 fit", ""},
         {"199 fit", "Ann;QS1;" + std::string(195, 'x'), false, "", ""},
-        {"a line break in a value is no row's end", "Ann;QS1;\"1 Main St\r\nBath\"", false, "",
-         ""},
+        {"a line break in a value is no row's end", "Ann;QS1;\"1 Main St\r\nBath\"", false, "", ""},
     };
     for (const auto& c : cases) {
         Merge merge(script, header + c.row + "\r\n");
@@ -149,30 +151,35 @@ TEST(MergeCheck, RowsOfAFileWithoutHeader) {
 // ${seq} of each label against the numbers worked out by hand: a record left
 // out takes none, every copy takes one.
 TEST(MergeCheck, NumbersTheLabelsPrinted) {
-    const struct {
-        const char* why;
+    struct Batch {
         int first, last, copies;
         long long start, step;
+    };
+    const struct {
+        Batch batch;
         std::vector<int> skipped;
         std::vector<std::string> labels;
+        const char* why;
     } cases[] = {
-        {"one each", 1, 5, 1, 1, 1, {}, {"r1 1", "r2 2", "r3 3", "r4 4", "r5 5"}},
-        {"a range starts at the start",
-         2, 4, 2, 100, 10, {},
-         {"r2 100", "r2 110", "r3 120", "r3 130", "r4 140", "r4 150"}},
-        {"records left out take no number", 1, 5, 1, 1, 1, {2, 4}, {"r1 1", "r3 2", "r5 3"}},
-        {"the first of the range left out", 3, 5, 1, 0, 1, {3}, {"r4 0", "r5 1"}},
-        {"copies, a step down past zero and a record left out",
-         2, 5, 3, 7, -2, {3},
-         {"r2 7", "r2 5", "r2 3", "r4 1", "r4 -1", "r4 -3", "r5 -5", "r5 -7", "r5 -9"}},
+        {{1, 5, 1, 1, 1}, {}, {"r1 1", "r2 2", "r3 3", "r4 4", "r5 5"}, "one each"},
+        {{2, 4, 2, 100, 10},
+         {},
+         {"r2 100", "r2 110", "r3 120", "r3 130", "r4 140", "r4 150"},
+         "a range starts at the start"},
+        {{1, 5, 1, 1, 1}, {2, 4}, {"r1 1", "r3 2", "r5 3"}, "records left out take no number"},
+        {{3, 5, 1, 0, 1}, {3}, {"r4 0", "r5 1"}, "the first of the range left out"},
+        {{2, 5, 3, 7, -2},
+         {3},
+         {"r2 7", "r2 5", "r2 3", "r4 1", "r4 -1", "r4 -3", "r5 -5", "r5 -7", "r5 -9"},
+         "copies, a step down past zero and a record left out"},
     };
     for (const auto& c : cases) {
         Merge merge("DrawText(0,0,1,0,\"${id} ${seq}\");", "id\nr1\nr2\nr3\nr4\nr5\n");
-        merge.settings.firstRecord = c.first;
-        merge.settings.lastRecord = c.last;
-        merge.settings.copies = c.copies;
-        merge.settings.counterStart = c.start;
-        merge.settings.counterStep = c.step;
+        merge.settings.firstRecord = c.batch.first;
+        merge.settings.lastRecord = c.batch.last;
+        merge.settings.copies = c.batch.copies;
+        merge.settings.counterStart = c.batch.start;
+        merge.settings.counterStep = c.batch.step;
         merge.settings.skippedRecords = c.skipped;
         std::vector<std::string> labels;
         MergeRun run(merge.document, merge.settings);
