@@ -58,8 +58,9 @@ bool acceptCheck(const MergeCheck& check, bool replaceMissing, QMainWindow* wind
     box.setDetailedText(list);
     QString hint;
     if (check.nearAvailable && !replaceMissing)
-        hint = QStringLiteral("\n\nThe printer has characters near some that it lacks: "
-                              "\u201cPrint the nearest character\u201d prints them.");
+        hint = QStringLiteral("\n\nThe printer has characters near some that it lacks: with "
+                              "\u201cPrint the nearest character\u201d checked in Print they "
+                              "print as those.");
     QPushButton* print = nullptr;
     if (check.problems.empty()) {
         box.setIcon(QMessageBox::Information);
