@@ -18,7 +18,6 @@
 #include "app/ToolActions.h"
 #include "app/ZoomActions.h"
 #include "app/dialogs/CPageSetupDlg.h"
-#include "merge/MergeSettings.h"
 #include "model/PageSettings.h"
 #include "printer/CSerialPortDlg.h"
 
@@ -432,8 +431,8 @@ bool CMainFrame::exportImage(const QString& path) {
 void CMainFrame::filePrint() {
     compileTypedText();
     if (mergeData_->merges())
-        BatchPrinting::print(document_->session(), mergeData_->settings(), mergeData_->records(),
-                             app_.printer(), app_.serialPort(), this);
+        BatchPrinting::print(document_->session(), *mergeData_, app_.printer(), app_.serialPort(),
+                             this);
     else
         PagePrinting::print(document_->session(), app_.printer(), app_.serialPort(), this);
 }

@@ -23,9 +23,44 @@ namespace quillset {
 namespace {
 
 // One settings key per document path; the path itself may hold slashes.
-QString settingsKey(const QString& documentPath) {
-    return QStringLiteral("MergeData/") +
+QString settingsKey(const QString& group, const QString& documentPath) {
+    return group + QLatin1Char('/') +
            QString::fromLatin1(documentPath.toUtf8().toBase64(QByteArray::Base64UrlEncoding));
+}
+
+const QString kDataGroup = QStringLiteral("MergeData");
+const QString kPrintGroup = QStringLiteral("PrintRecords");
+
+QString flag(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// All, first, last, start, step, go on, next (empty: no print yet).
+QStringList printChoiceList(const BatchPrintChoice& choice) {
+    return {flag(choice.allRecords),
+            QString::number(choice.firstRecord),
+            QString::number(choice.lastRecord),
+            QString::number(choice.counterStart),
+            QString::number(choice.counterStep),
+            flag(choice.goOn),
+            choice.nextCounter ? QString::number(*choice.nextCounter) : QString()};
+}
+
+BatchPrintChoice printChoiceOf(const QStringList& list) {
+    BatchPrintChoice choice;
+    if (list.size() != 7)
+        return choice;
+    choice.allRecords = list[0] == QLatin1String("1");
+    choice.firstRecord = std::max(list[1].toInt(), 1);
+    choice.lastRecord = std::max(list[2].toInt(), 1);
+    choice.counterStart = list[3].toInt();
+    choice.counterStep = list[4].toInt();
+    choice.goOn = list[5] == QLatin1String("1");
+    bool number = false;
+    const long long next = list[6].toLongLong(&number);
+    if (number)
+        choice.nextCounter = next;
+    return choice;
 }
 
 QSettings settingsStore() {
@@ -88,10 +123,24 @@ void MergeData::setChoice(const MergeDataChoice& choice) {
     reload();
 }
 
+void MergeData::setReplaceMissing(bool replace) {
+    if (choice_.replaceMissing == replace)
+        return;
+    choice_.replaceMissing = replace;
+    remember();
+    refreshPage();
+}
+
+void MergeData::setPrintChoice(const BatchPrintChoice& choice) {
+    printChoice_ = choice;
+    remember();
+}
+
 MergeSettings MergeData::settings() const {
     MergeSettings settings;
     settings.dataPath = QFile::encodeName(choice_.path).toStdString();
     settings.csv = choice_.csv;
+    settings.replaceMissing = choice_.replaceMissing;
     settings.now = std::time(nullptr);
     return settings;
 }
@@ -102,30 +151,41 @@ bool MergeData::merges() const {
 
 void MergeData::documentOpened() {
     choice_ = {};
-    if (!document_.pathName().isEmpty()) {
-        const QStringList stored =
-            settingsStore().value(settingsKey(document_.pathName())).toStringList();
-        if (stored.size() == 3) {
+    printChoice_ = {};
+    const QString path = document_.pathName();
+    if (!path.isEmpty()) {
+        const QSettings store = settingsStore();
+        // Path, header, delimiter and, since the nearest characters, whether
+        // they print.
+        const QStringList stored = store.value(settingsKey(kDataGroup, path)).toStringList();
+        if (stored.size() == 3 || stored.size() == 4) {
             choice_.path = stored[0];
             choice_.csv.header = stored[1] == QLatin1String("1");
             choice_.csv.delimiter = static_cast<char>(stored[2].toInt());
+            choice_.replaceMissing = stored.size() == 4 && stored[3] == QLatin1String("1");
         }
+        printChoice_ = printChoiceOf(store.value(settingsKey(kPrintGroup, path)).toStringList());
     }
     reload();
 }
 
 void MergeData::remember() const {
-    if (document_.pathName().isEmpty())
+    const QString path = document_.pathName();
+    if (path.isEmpty())
         return;
     QSettings store = settingsStore();
-    const QString key = settingsKey(document_.pathName());
+    const QString key = settingsKey(kDataGroup, path);
     if (choice_.path.isEmpty())
         store.remove(key);
     else
-        store.setValue(key,
-                       QStringList{choice_.path,
-                                   choice_.csv.header ? QStringLiteral("1") : QStringLiteral("0"),
-                                   QString::number(choice_.csv.delimiter)});
+        store.setValue(key, QStringList{choice_.path, flag(choice_.csv.header),
+                                        QString::number(choice_.csv.delimiter),
+                                        flag(choice_.replaceMissing)});
+    const QString printKey = settingsKey(kPrintGroup, path);
+    if (printChoice_ == BatchPrintChoice())
+        store.remove(printKey);
+    else
+        store.setValue(printKey, printChoiceList(printChoice_));
 }
 
 void MergeData::reload() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dialogs/CBatchPrintDlg.h"
 #include "app/dialogs/CMergeDataDlg.h"
 
 #include <QObject>
@@ -21,9 +22,10 @@ struct MergeSettings;
 // The document's data file and the record the page view shows: File > Merge
 // Data..., and the record bar on the toolbar ("Record 3 of 120" with first,
 // previous, next and last). With data the page view shows the page filled
-// with the record's values; the script pane keeps the fields. The choice is
-// remembered in the settings by the document's path, so the script file
-// stays as the printer reads it.
+// with the record's values; the script pane keeps the fields. The choice,
+// and what the last File > Print of the data chose, are remembered in the
+// settings by the document's path, so the script file stays as the printer
+// reads it.
 class MergeData : public QObject {
     Q_OBJECT
 public:
@@ -38,13 +40,19 @@ public:
     // The data file, or none.
     const MergeDataChoice& choice() const { return choice_; }
     void setChoice(const MergeDataChoice& choice);
+    // The same file, with or without the nearest characters.
+    void setReplaceMissing(bool replace);
+
+    const BatchPrintChoice& printChoice() const { return printChoice_; }
+    void setPrintChoice(const BatchPrintChoice& choice);
 
     int records() const { return records_; }
     int record() const { return record_; }
     // Shows record `number` (from 1), clamped to the records there are.
     void showRecord(int number);
 
-    // What a print of the data starts from: the file and how it reads.
+    // What a print of the data starts from: the file, how it reads and
+    // whether the nearest characters print.
     MergeSettings settings() const;
     // Whether File > Print makes a batch: there is a data file, or the
     // script holds fields or "$${".
@@ -62,6 +70,7 @@ private:
     CFolioDoc& document_;
     CFolioView& view_;
     MergeDataChoice choice_;
+    BatchPrintChoice printChoice_;
     int records_ = 0;
     int record_ = 0;
     std::unique_ptr<MergeRun> shown_;

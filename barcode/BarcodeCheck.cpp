@@ -14,7 +14,7 @@ namespace quillset {
 
 namespace {
 
-using Problem = std::optional<std::string>;
+using Problem = std::optional<BarcodeDataFault>;
 
 constexpr unsigned char kFnc1 = 134;
 constexpr unsigned char kCodeSetA = 135;
@@ -43,16 +43,21 @@ std::string characterName(unsigned char c) {
     return "CHR$(" + std::to_string(c) + ")";
 }
 
-// The distinct bytes of `data` that `draws` refuses, named, in the order
-// they first appear.
+// The distinct bytes of `data` that `draws` refuses, in the order they
+// first appear.
 template <class Draws> std::string refused(std::string_view data, Draws draws) {
-    std::string seen;
-    std::string names;
+    std::string bytes;
     for (const char c : data) {
-        if (draws(byteOf(c)) || seen.find(c) != std::string::npos) {
-            continue;
+        if (!draws(byteOf(c)) && bytes.find(c) == std::string::npos) {
+            bytes += c;
         }
-        seen += c;
+    }
+    return bytes;
+}
+
+std::string namesOf(std::string_view bytes) {
+    std::string names;
+    for (const char c : bytes) {
         names += (names.empty() ? "" : ", ") + characterName(byteOf(c));
     }
     return names;
@@ -63,13 +68,16 @@ Problem undrawable(const std::string& symbology, std::string_view data, Draws dr
     const std::string lower =
         refused(data, [&](unsigned char c) { return !isLower(c) || draws(c); });
     if (!lower.empty()) {
-        return symbology + " has no lower-case letters: " + lower;
+        return symbology + " has no lower-case letters: " + namesOf(lower);
     }
-    const std::string other = refused(data, draws);
-    if (!other.empty()) {
-        return symbology + " cannot draw " + other;
+    std::string other = refused(data, draws);
+    if (other.empty()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    BarcodeDataFault fault(symbology + " cannot draw " + namesOf(other));
+    fault.refused = std::move(other);
+    fault.lackedBy = symbology;
+    return fault;
 }
 
 // A cell with bars stands for the byte; a blank cell draws a gap instead.
@@ -95,9 +103,14 @@ Problem code128RunProblem(int codeSet, std::string_view run) {
     const char name = static_cast<char>('A' + codeSet);
     const std::string symbology = std::string("Code 128 code set ") + name;
     const unsigned char last = codeSet == 0 ? 95 : codeSet == 1 ? 127 : 0;
-    const Problem problem = undrawable(symbology, run, [&](unsigned char c) {
+    Problem problem = undrawable(symbology, run, [&](unsigned char c) {
         return c == kFnc1 || (codeSet == 2 ? isDigit(c) : c >= ' ' && c <= last);
     });
+    if (problem && std::ranges::none_of(problem->refused, [](char c) {
+            return byteOf(c) >= ' ' && byteOf(c) <= 127;
+        })) {
+        problem->lackedBy = "Code 128";
+    }
     if (problem || codeSet != 2) {
         return problem;
     }
@@ -245,6 +258,13 @@ Problem symbologyProblem(int barcodeType, std::string_view data) {
 } // namespace
 
 std::optional<std::string> barcodeDataProblem(int barcodeType, std::string_view data) {
+    if (auto fault = barcodeDataFault(barcodeType, data)) {
+        return std::move(fault->reason);
+    }
+    return std::nullopt;
+}
+
+std::optional<BarcodeDataFault> barcodeDataFault(int barcodeType, std::string_view data) {
     if (data.empty()) {
         return "The barcode has no data";
     }

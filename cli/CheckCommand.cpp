@@ -44,6 +44,8 @@ const Command checkCommand = {
      {"--delimiter", "D", "comma, semicolon, tab or a character (default: found from line 1)"},
      {"--no-header", "", "DATA's first line is a record: fields are ${1}, ${2}, ..."},
      {"--records", "A-B", "only records A to B (counted from 1 after the header)"},
+     {"--replace-missing", "",
+      "with --data: the nearest character the printer has stands for one it lacks, as a note"},
      {"--as-pane", "", "with --data: compile FILE (UTF-8) as typed into the script pane"}},
     run,
 };

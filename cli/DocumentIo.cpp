@@ -22,26 +22,7 @@ bool readInput(const std::string& file, std::string& bytes, Reporter& reporter) 
     return true;
 }
 
-namespace {
-
-std::vector<int> scriptLinesOfFile(std::string_view bytes) {
-    std::vector<int> lines;
-    std::string line;
-    for (int number = 1; !bytes.empty(); ++number) {
-        const std::size_t end = bytes.find('\n');
-        line.assign(bytes.substr(0, end));
-        std::erase(line, '\r');
-        if (goesToScript(line))
-            lines.push_back(number);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-    }
-    return lines;
-}
-
-} // namespace
-
-bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter& reporter,
-                  std::vector<int>* fileLines) {
+bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter& reporter) {
     std::string bytes;
     if (!readInput(invocation.positionals.front(), bytes, reporter))
         return false;
@@ -50,8 +31,6 @@ bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter&
         return true;
     }
     session.openBytes(bytes, reporter);
-    if (fileLines)
-        *fileLines = scriptLinesOfFile(bytes);
     return true;
 }
 

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quillset {
 class FolioSession;
@@ -23,12 +22,8 @@ bool readInput(const std::string& file, std::string& bytes, Reporter& reporter);
 
 // Brings the command's FILE into the session: as File > Open does (a script
 // file in code page 437), or with --as-pane as UTF-8 text typed into the
-// script pane and compiled. `fileLines`, when given, gets the line of FILE
-// each line of the document's script came from (Open leaves out the
-// printer's wrapper and the page statements); with --as-pane it stays empty,
-// as every line is its own.
-bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter& reporter,
-                  std::vector<int>* fileLines = nullptr);
+// script pane and compiled.
+bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter& reporter);
 
 // Writes `bytes` to the file, or to standard output when there is no file or
 // it is "-".

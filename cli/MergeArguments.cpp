@@ -90,6 +90,8 @@ const std::vector<OptionSpec>& mergeOptionSpecs() {
         {"--seq-start", "N", "${seq} of the first label (default 1)"},
         {"--seq-step", "N", "how much ${seq} grows from label to label (default 1)"},
         {"--skip-bad", "", "leave out the records with problems instead of stopping"},
+        {"--replace-missing", "",
+         "print the nearest character the printer has for one it lacks (Ł as L)"},
     };
     return options;
 }
@@ -99,6 +101,7 @@ namespace {
 bool applyMergeOptions(const Invocation& invocation, MergeSettings& settings) {
     settings.dataPath = invocation.value("--data").value_or("");
     settings.csv.header = !invocation.has("--no-header");
+    settings.replaceMissing = invocation.has("--replace-missing");
     settings.now = std::time(nullptr);
     return applyDelimiter(invocation, settings) && applyRecords(invocation, settings) &&
            applyCounter(invocation, "--seq-start", settings.counterStart) &&
@@ -121,12 +124,18 @@ bool appendMergedPrinterBytes(const FolioSession& session, const MergeSettings& 
     return true;
 }
 
+void tellOfReplacing(const MergeCheck& check) {
+    if (check.nearAvailable)
+        std::cerr << "--replace-missing prints the nearest character the printer has for one it "
+                     "lacks.\n";
+}
+
 } // namespace
 
 bool loadMergeDocument(const Invocation& invocation, MergeDocument& document) {
     StderrReporter reporter;
     return applyMergeOptions(invocation, document.settings) &&
-           loadDocument(invocation, document.session, reporter, &document.fileLines);
+           loadDocument(invocation, document.session, reporter);
 }
 
 bool merges(const Invocation& invocation, const FolioSession& session) {
@@ -134,16 +143,12 @@ bool merges(const Invocation& invocation, const FolioSession& session) {
 }
 
 bool checkFirst(const Invocation& invocation, MergeDocument& document, std::ostream& out) {
-    const std::vector<int>& fileLines = document.fileLines;
     MergeSettings& settings = document.settings;
     const MergeCheck check = checkMerge(document.session, settings);
-    for (MergeProblem problem : check.problems) {
-        if (problem.line > 0 && problem.line <= static_cast<int>(fileLines.size()))
-            problem.line = fileLines[static_cast<std::size_t>(problem.line - 1)];
+    for (const MergeProblem& problem : check.problems)
         out << problem.text() << '\n';
-    }
     for (const std::string& note : check.notes)
-        std::cerr << "Note: " << note << '\n';
+        out << "Note: " << note << '\n';
     if (check.records == 0 && !check.unreadable) {
         std::cerr << "No record to print: the data file holds no record in the range chosen.\n";
         return false;
@@ -158,10 +163,12 @@ bool checkFirst(const Invocation& invocation, MergeDocument& document, std::ostr
             std::cerr << " in " << bad << " of " << check.records
                       << " records: nothing is made (--skip-bad leaves those records out)";
         std::cerr << ".\n";
+        tellOfReplacing(check);
         return false;
     }
     settings.skippedRecords = check.badRecords();
     std::cerr << bad << " of " << check.records << " records left out for their problems.\n";
+    tellOfReplacing(check);
     return true;
 }
 

@@ -19,16 +19,15 @@ struct LanguageOptions;
 namespace quillset::cli {
 
 // --data, --delimiter, --no-header, --records, --seq-start, --seq-step,
-// --skip-bad.
+// --skip-bad, --replace-missing.
 const std::vector<OptionSpec>& mergeOptionSpecs();
 
-// FILE opened for a merge: the document, the line of FILE each of its
-// script's lines came from, and the merge's settings from the options.
+// FILE opened for a merge: the document and the merge's settings from the
+// options.
 struct MergeDocument {
     explicit MergeDocument(int printerType)
         : session(printerType) {}
     FolioSession session;
-    std::vector<int> fileLines;
     MergeSettings settings;
 };
 
@@ -41,8 +40,9 @@ bool loadMergeDocument(const Invocation& invocation, MergeDocument& document);
 // without one is refused by the check).
 bool merges(const Invocation& invocation, const FolioSession& session);
 
-// The check before any label is made: each problem one a line on `out`, its
-// line numbers those of FILE. Returns whether to go on: nothing is wrong, or
+// The check before any label is made: each problem, then each note, one a
+// line on `out`, lines of the script numbered as the script pane numbers
+// them. Returns whether to go on: nothing is wrong, or
 // --skip-bad is given and some records are fine; those with problems then go
 // to the settings' skipped records.
 bool checkFirst(const Invocation& invocation, MergeDocument& document, std::ostream& out);

@@ -30,7 +30,10 @@ LabelValues::LabelValues(const MergeTemplate& script, const std::vector<std::str
     , settings_(settings)
     , columns_(script.fields().size(), -1)
     , fixed_(script.fields().size())
-    , values_(script.fields().size()) {
+    , values_(script.fields().size())
+    , given_(script.fields().size())
+    , replacedText_(script.fields().size())
+    , replaced_(script.fields().size()) {
     for (std::size_t i = 0; i < script.fields().size(); ++i) {
         const Field& field = script.fields()[i].field;
         if (field.kind == FieldKind::Position) {
@@ -58,6 +61,11 @@ const std::vector<std::string_view>& LabelValues::of(const CsvReader* record, lo
         } else {
             values_[i] = fixed_[i];
         }
+        given_[i] = values_[i];
+        replaced_[i].clear();
+        if (settings_.replaceMissing && columns_[i] >= 0 &&
+            near_.replace(values_[i], replacedText_[i], replaced_[i]))
+            values_[i] = replacedText_[i];
     }
     return values_;
 }

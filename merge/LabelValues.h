@@ -1,6 +1,7 @@
 #pragma once
 
 #include "merge/MergeTemplate.h"
+#include "merge/NearCharacters.h"
 
 #include <ctime>
 #include <string>
@@ -24,10 +25,16 @@ public:
     // does not name, or a field that reads no column.
     int columnOf(std::size_t field) const { return columns_[field]; }
 
-    // The values for label `label` (counted from 0 over the chosen records,
-    // copies included) of the record `record` holds; null `record` gives
-    // every column empty.
+    // The values for label `label` (counted from 0 over the labels printed)
+    // of the record `record` holds; null `record` gives every column empty.
+    // With the settings' replaceMissing a column's characters that the
+    // printer lacks are replaced by the nearest it has.
     const std::vector<std::string_view>& of(const CsvReader* record, long long label);
+    // Field `field` of the last of(): as the data file holds it, and the
+    // characters replaced in it.
+    std::string_view given(std::size_t field) const { return given_[field]; }
+    const std::vector<NearCharacter>& replaced(std::size_t field) const { return replaced_[field]; }
+    NearCharacters& nearCharacters() { return near_; }
 
 private:
     const MergeTemplate& script_;
@@ -35,6 +42,10 @@ private:
     std::vector<int> columns_;
     std::vector<std::string> fixed_; // dates, times and the counter, per field
     std::vector<std::string_view> values_;
+    std::vector<std::string_view> given_;
+    std::vector<std::string> replacedText_;
+    std::vector<std::vector<NearCharacter>> replaced_;
+    NearCharacters near_;
 };
 
 // The counter as ${seq:000} writes it: at least `width` digits.

@@ -1,16 +1,12 @@
 #include "merge/MergeCheck.h"
 
-#include "barcode/BarcodeCheck.h"
 #include "document/FolioSession.h"
 #include "merge/DataFile.h"
+#include "merge/LabelCheck.h"
 #include "merge/LabelValues.h"
 #include "merge/MergeTemplate.h"
-#include "model/CodePage437.h"
-#include "model/Limits.h"
-#include "model/ScriptReader.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 namespace quillset {
@@ -24,28 +20,8 @@ std::string joined(const std::vector<std::string>& names) {
     return text;
 }
 
-// Built by appending: GCC 12 at -O3 warns falsely about `"'" + std::string`.
-std::string lackedCharacter(std::string_view character, std::string_view field) {
-    std::string reason = "'";
-    reason.append(character).append("' in ").append(field);
-    reason.append(" is not in the printer's character set; it would print as '?'");
-    return reason;
-}
-
-// The items the reader takes from a literal before its closing quote: each
-// character, backslashes included, and each style tag as one.
-int literalItems(std::string_view line, std::size_t open) {
-    int items = 0;
-    bool escape = false;
-    for (std::size_t p = open + 1; p < line.size(); ++p, ++items) {
-        const char c = line[p];
-        if (c == '"' && !escape)
-            break;
-        if (c == '<' && !escape)
-            p = std::min(line.find('>', p), line.size() - 1);
-        escape = c == '\\' && !escape;
-    }
-    return items;
+std::string linePlace(int line) {
+    return "line " + std::to_string(line);
 }
 
 // What the script asks of its fields that no data can give.
@@ -73,7 +49,7 @@ void checkFields(const MergeTemplate& script, const LabelValues& values, const D
                   " (columns: " + joined(data->reader().columns()) + ")";
         }
         if (!why.empty())
-            problems.push_back({0, line, field.source + why});
+            problems.push_back({0, linePlace(line), field.source + why});
     }
 }
 
@@ -82,78 +58,89 @@ void checkPositions(const MergeTemplate& script, const DataFile& data, std::size
                     std::vector<MergeProblem>& problems) {
     for (const auto& [field, line] : script.fields()) {
         if (field.kind == FieldKind::Position && static_cast<std::size_t>(field.position) > columns)
-            problems.push_back({0, line,
+            problems.push_back({0, linePlace(line),
                                 field.source + " is no column of " + data.name() + " (it has " +
                                     std::to_string(columns) + " columns)"});
     }
 }
 
-class LineChecker {
-public:
-    explicit LineChecker(const MergeTemplate& script)
-        : script_(script) {}
+std::string delimiterName(char delimiter) {
+    return delimiter == '\t' ? std::string("a tab") : "'" + std::string(1, delimiter) + "'";
+}
 
-    void check(int record, const std::vector<std::string_view>& values,
-               std::vector<MergeProblem>& problems) {
-        for (const MergeTemplate::FieldLine& line : script_.fieldLines())
-            checkLine(record, line, values, problems);
+// A row with fewer fields than the header would print blanks; one with
+// more has split a value at a delimiter that should have been quoted.
+std::string rowShapeProblem(const CsvReader& reader, std::size_t expected, bool header) {
+    const std::size_t count = reader.fieldCount();
+    if (count == expected)
+        return {};
+    std::string reason = std::to_string(count) + (count == 1 ? " field" : " fields") + " where " +
+                         (header ? "the header has " : "record 1 has ") + std::to_string(expected) +
+                         "; ";
+    if (count > expected) {
+        const std::size_t extra = count - expected;
+        return reason +
+               (extra == 1 ? "the last has" : "the last " + std::to_string(extra) + " have") +
+               " no column (a value with " + delimiterName(reader.delimiter()) +
+               " in it needs quotes)";
+    }
+    std::vector<std::string> missing;
+    for (std::size_t i = count; i < expected; ++i)
+        missing.push_back(header ? reader.columns()[i] : "${" + std::to_string(i + 1) + "}");
+    return reason + joined(missing) + (missing.size() == 1 ? " is missing" : " are missing");
+}
+
+// Each chosen record, numbered as its labels will print.
+class RecordCheck {
+public:
+    RecordCheck(const MergeTemplate& script, LabelValues& values, const MergeSettings& settings,
+                MergeCheck& result)
+        : values_(values)
+        , labels_(script, values, settings.replaceMissing)
+        , copies_(settings.copies)
+        , copiesChecked_(script.uses(FieldKind::Counter) ? settings.copies : 1)
+        , result_(result) {}
+
+    // `shape`: why the record's row does not fit, or empty. Its labels are
+    // checked when `fieldsFilled`: once a field cannot be filled, every
+    // label would show that.
+    void check(const CsvReader* record, const std::string& place, const std::string& shape,
+               bool fieldsFilled) {
+        ++result_.records;
+        const int number = record ? record->record() : 1;
+        reasons_.clear();
+        if (!shape.empty())
+            reasons_.push_back(shape);
+        // A copy's counter may make it fail where the first did not.
+        for (int copy = 0; fieldsFilled && reasons_.empty() && copy < copiesChecked_; ++copy)
+            labels_.check(values_.of(record, printed_ + copy), reasons_);
+        result_.nearAvailable = result_.nearAvailable || labels_.nearAvailable();
+        for (std::string& reason : reasons_)
+            result_.problems.push_back({number, place, std::move(reason)});
+        if (!reasons_.empty() || !fieldsFilled)
+            return;
+        printed_ += copies_;
+        notes_.clear();
+        labels_.noteReplacements(notes_);
+        for (const std::string& note : notes_)
+            result_.notes.push_back(place.empty() ? note : place + ": " + note);
     }
 
 private:
-    void add(std::vector<MergeProblem>& problems, int record, int line, std::string reason) {
-        MergeProblem problem{record, line, std::move(reason)};
-        if (std::find(problems.begin(), problems.end(), problem) == problems.end())
-            problems.push_back(std::move(problem));
-    }
-
-    void checkLine(int record, const MergeTemplate::FieldLine& line,
-                   const std::vector<std::string_view>& values,
-                   std::vector<MergeProblem>& problems) {
-        const int where = line.line;
-        for (const std::size_t field : line.fields) {
-            for (const std::string_view c : charactersCp437Lacks(values[field]))
-                add(problems, record, where,
-                    lackedCharacter(c, script_.fields()[field].field.source));
-        }
-        script_.fillLine(line, values, utf8_);
-        cp437_.clear();
-        appendUtf8AsCp437(cp437_, utf8_);
-        ScriptReader reader;
-        const Keyword keyword = reader.readDrawingStatement(cp437_);
-        if (keyword == Keyword::None) {
-            int pos = 0;
-            const bool barcode = ScriptReader().readKeyword(cp437_, pos) == Keyword::DrawBarcode;
-            if (std::strcmp(reader.failure.reason, "string too long") == 0)
-                add(problems, record, where,
-                    std::string(barcode ? "the barcode data is " : "the text is ") +
-                        std::to_string(
-                            literalItems(cp437_, static_cast<std::size_t>(reader.text.openQuote))) +
-                        " characters long with its values; " + std::to_string(kMaxFieldChars) +
-                        " fit");
-            else
-                add(problems, record, where,
-                    std::string("with its values the line does not read (") +
-                        reader.failure.reason + ")");
-        } else if (keyword == Keyword::DrawBarcode) {
-            if (const auto problem = barcodeDataProblem(reader.args[4], reader.text.text()))
-                add(problems, record, where, *problem);
-        }
-    }
-
-    const MergeTemplate& script_;
-    std::string utf8_;
-    std::string cp437_;
+    LabelValues& values_;
+    LabelCheck labels_;
+    int copies_;
+    int copiesChecked_;
+    MergeCheck& result_;
+    long long printed_ = 0; // the labels before this record
+    std::vector<std::string> reasons_;
+    std::vector<std::string> notes_;
 };
 
 } // namespace
 
 std::string MergeProblem::text() const {
-    std::string where;
-    if (record > 0)
-        where = "record " + std::to_string(record) + ", ";
-    if (line > 0)
-        where += "line " + std::to_string(line) + ": ";
-    return where + reason;
+    return place.empty() ? reason : place + ": " + reason;
 }
 
 std::vector<int> MergeCheck::badRecords() const {
@@ -179,51 +166,36 @@ MergeCheck checkMerge(const FolioSession& document, const MergeSettings& setting
     if (!settings.dataPath.empty()) {
         data = std::make_unique<DataFile>(settings.dataPath, settings.csv);
         if (!data->opened()) {
-            result.problems.push_back({0, 0, *data->fault()});
+            result.problems.push_back({0, {}, *data->fault()});
             result.unreadable = true;
             return result;
         }
     }
     LabelValues values(script, data ? data->reader().columns() : kNoColumns, settings);
     checkFields(script, values, data.get(), settings.csv, result.problems);
-    LineChecker lines(script);
-    const int copiesChecked = script.uses(FieldKind::Counter) ? settings.copies : 1;
+    RecordCheck records(script, values, settings, result);
     bool fieldsFilled = result.problems.empty();
-    // Once a field cannot be filled, every label would show that; the
-    // labels are checked when the fields are right.
-    const auto checkRecord = [&](const CsvReader* record, int number) {
-        ++result.records;
-        for (int copy = 0; fieldsFilled && copy < copiesChecked; ++copy) {
-            const long long label =
-                static_cast<long long>(number - settings.firstRecord) * settings.copies + copy;
-            lines.check(number, values.of(record, label), result.problems);
-        }
-    };
     if (!data) {
-        checkRecord(nullptr, 1);
+        records.check(nullptr, {}, {}, fieldsFilled);
         return result;
     }
     CsvReader& reader = data->reader();
-    const std::size_t headerColumns = reader.columns().size();
-    bool noted = false;
+    std::size_t expected = reader.columns().size();
     while (reader.next() && reader.record() <= settings.lastRecord) {
         if (reader.record() == 1 && !settings.csv.header) {
-            checkPositions(script, *data, reader.fieldCount(), result.problems);
+            expected = reader.fieldCount();
+            checkPositions(script, *data, expected, result.problems);
             fieldsFilled = result.problems.empty();
         }
         if (reader.record() < settings.firstRecord)
             continue;
-        if (settings.csv.header && reader.fieldCount() > headerColumns &&
-            !std::exchange(noted, true))
-            result.notes.push_back(
-                "record " + std::to_string(reader.record()) + " (line " +
-                std::to_string(reader.line()) + " of " + data->name() + ") has " +
-                std::to_string(reader.fieldCount()) + " fields where the header names " +
-                std::to_string(headerColumns) + "; the fields past the last column are left out");
-        checkRecord(&reader, reader.record());
+        const std::string place = "record " + std::to_string(reader.record()) + " (" +
+                                  data->name() + " line " + std::to_string(reader.line()) + ")";
+        records.check(&reader, place, rowShapeProblem(reader, expected, settings.csv.header),
+                      fieldsFilled);
     }
     if (const auto fault = data->fault()) {
-        result.problems.push_back({0, 0, *fault});
+        result.problems.push_back({0, {}, *fault});
         result.unreadable = true;
     }
     return result;

@@ -47,25 +47,25 @@ bool MergeRun::nextRecord() {
 }
 
 void MergeRun::makePage() {
-    const long long label =
-        static_cast<long long>(record_ - std::min(settings_.firstRecord, record_)) *
-            settings_.copies +
-        copy_;
-    script_.fill(values_->of(data_ ? &data_->reader() : nullptr, label), text_);
+    script_.fill(values_->of(data_ ? &data_->reader() : nullptr, label_), text_);
     page_->compile(text_);
 }
 
 bool MergeRun::next() {
     if (started_ && copy_ + 1 < settings_.copies) {
         ++copy_;
+        ++label_;
         // Without a counter every copy is the same page.
         if (script_.uses(FieldKind::Counter))
             makePage();
         return true;
     }
     copy_ = 0;
+    const bool first = !started_;
     if (!nextRecord())
         return false;
+    if (!first)
+        ++label_;
     started_ = true;
     makePage();
     return true;

@@ -50,6 +50,7 @@ private:
     std::size_t skipped_ = 0; // the next of settings_.skippedRecords
     int record_ = 0;
     int copy_ = 0;
+    long long label_ = 0; // counted from 0 over the labels made
     bool started_ = false;
 };
 

@@ -16,13 +16,17 @@ struct MergeSettings {
     int firstRecord = 1; // the chosen records, numbered from 1 after the header
     int lastRecord = std::numeric_limits<int>::max();
     int copies = 1;
-    // ${seq} of the n-th label of the chosen records (n from 0, copies
-    // counted) is counterStart + n * counterStep. A record left out keeps its
-    // numbers, so each label carries the number the check saw.
+    // ${seq} of the n-th label printed (n from 0, copies counted) is
+    // counterStart + n * counterStep: a record left out takes no number.
     long long counterStart = 1;
     long long counterStep = 1;
-    std::time_t now = 0;             // the moment ${date} and ${time} show
+    // The moment the batch starts, which ${date} and ${time} show on every
+    // label of it.
+    std::time_t now = 0;
     std::vector<int> skippedRecords; // ascending
+    // A character of a value that the printer lacks prints as the nearest it
+    // has (NearCharacters); without this the record is a problem.
+    bool replaceMissing = false;
 };
 
 } // namespace quillset

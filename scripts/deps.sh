@@ -8,7 +8,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libpng-dev libzxing-dev libzint-dev libdeflate-dev
+    libpng-dev libzxing-dev libzint-dev libdeflate-dev libicu-dev
     libcups2-dev cups socat
     clang libclang-rt-14-dev
     desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <optional>
+
+class QCheckBox;
 class QRadioButton;
 class QSpinBox;
 
@@ -9,14 +12,35 @@ namespace quillset {
 
 struct MergeSettings;
 
+// What the Print dialog of a page with data keeps for the document.
+struct BatchPrintChoice {
+    bool allRecords = true;
+    int firstRecord = 1;
+    int lastRecord = 1;
+    int counterStart = 1;
+    int counterStep = 1;
+    // Whether ${seq} goes on from the last print, and the number of the
+    // label after the last it printed.
+    bool goOn = true;
+    std::optional<long long> nextCounter;
+
+    bool operator==(const BatchPrintChoice&) const = default;
+};
+
 // File > Print for a page with data: all records or a range of them, the
-// copies of each, and where the counter starts and how it steps.
+// copies of each (Configure > Printer's Copies), where the counter starts
+// (or going on from the last print) and how it steps, and whether
+// characters the printer lacks print as the nearest it has.
 class CBatchPrintDlg : public QDialog {
     Q_OBJECT
 public:
     // `records`: how many the data file holds (0 without one: no range).
-    CBatchPrintDlg(int records, QWidget* parent = nullptr);
+    CBatchPrintDlg(int records, const BatchPrintChoice& start, int copies, bool replaceMissing,
+                   QWidget* parent = nullptr);
 
+    BatchPrintChoice choice() const;
+    int copies() const;
+    bool replaceMissing() const;
     // Writes the choice into `settings`.
     void applyTo(MergeSettings& settings) const;
 
@@ -26,7 +50,10 @@ private:
     QSpinBox* to_ = nullptr;
     QSpinBox* copies_ = nullptr;
     QSpinBox* counterStart_ = nullptr;
+    QCheckBox* goOn_ = nullptr;
     QSpinBox* counterStep_ = nullptr;
+    QCheckBox* replaceMissing_ = nullptr;
+    std::optional<long long> nextCounter_;
 };
 
 } // namespace quillset

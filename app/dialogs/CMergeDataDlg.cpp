@@ -36,6 +36,15 @@ QString text(std::string_view utf8) {
 
 } // namespace
 
+QCheckBox* replaceMissingBox(QWidget* parent) {
+    auto* box = new QCheckBox(
+        QStringLiteral("Print the &nearest character where the printer lacks one (\u0141 as L)"),
+        parent);
+    box->setAccessibleName(QStringLiteral("Print the nearest character"));
+    box->setToolTip(QStringLiteral("The check before printing lists each character replaced"));
+    return box;
+}
+
 CMergeDataDlg::CMergeDataDlg(const MergeDataChoice& start, QWidget* parent)
     : QDialog(parent)
     , choice_(start) {
@@ -61,6 +70,9 @@ CMergeDataDlg::CMergeDataDlg(const MergeDataChoice& start, QWidget* parent)
             delimiter_->setCurrentIndex(delimiter_->count() - 1);
     }
 
+    replaceMissing_ = replaceMissingBox(this);
+    replaceMissing_->setChecked(start.replaceMissing);
+
     preview_ = new QTableWidget(this);
     preview_->setAccessibleName(QStringLiteral("Columns and first records"));
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -80,6 +92,7 @@ CMergeDataDlg::CMergeDataDlg(const MergeDataChoice& start, QWidget* parent)
     form->addRow(QStringLiteral("File:"), file);
     form->addRow(QString(), header_);
     form->addRow(QStringLiteral("&Delimiter:"), delimiter_);
+    form->addRow(QString(), replaceMissing_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(preview_, 1);
@@ -104,6 +117,7 @@ MergeDataChoice CMergeDataDlg::shownChoice() const {
     shown.path = path_->text().trimmed();
     shown.csv.header = header_->isChecked();
     shown.csv.delimiter = kDelimiters[std::max(delimiter_->currentIndex(), 0)].delimiter;
+    shown.replaceMissing = replaceMissing_->isChecked();
     return shown;
 }
 

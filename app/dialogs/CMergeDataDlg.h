@@ -17,11 +17,18 @@ namespace quillset {
 struct MergeDataChoice {
     QString path; // empty: no data
     CsvOptions csv;
+    // A character the printer lacks prints as the nearest it has.
+    bool replaceMissing = false;
 };
+
+// The check box of MergeDataChoice::replaceMissing, as the Merge Data and
+// the Print dialogs show it.
+QCheckBox* replaceMissingBox(QWidget* parent);
 
 // File > Merge Data...: the data file, whether its first line names the
 // columns and which delimiter it uses, with its columns and first records
-// shown as they will be read. OK takes the file, "No Data" clears it.
+// shown as they will be read, and whether characters the printer lacks print
+// as the nearest it has. OK takes the file, "No Data" clears it.
 class CMergeDataDlg : public QDialog {
     Q_OBJECT
 public:
@@ -42,6 +49,7 @@ private:
     QLineEdit* path_ = nullptr;
     QCheckBox* header_ = nullptr;
     QComboBox* delimiter_ = nullptr;
+    QCheckBox* replaceMissing_ = nullptr;
     QTableWidget* preview_ = nullptr;
     QLabel* status_ = nullptr;
 };

@@ -302,7 +302,8 @@ TEST_F(Cli, RendersOneLabelPerRecord) {
     file("data.csv", "name,ean\nA,5901234123457\nB,5901234123458\nC,4006381333931\n");
     const Outcome bad = run("check label.txt --data data.csv");
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.out, "record 2, line 3: EAN-13 check digit should be 7, not 8\n");
+    EXPECT_EQ(bad.out, "record 2 (data.csv line 3): ${2} holds '5901234123458': EAN-13 check "
+                       "digit should be 7, not 8\n");
     EXPECT_EQ(run("render label.txt --data data.csv -o 'q-%d.pbm'").status, 1);
     EXPECT_FALSE(fs::exists(dir / "q-1.pbm")) << "nothing is made from a batch with problems";
     EXPECT_EQ(run("render label.txt --data data.csv -o 'q-%d.pbm' --skip-bad").status, 0);

@@ -69,12 +69,52 @@ TEST(CsvReader, ReadsRecords) {
          {"a", "b"},
          {{"", ""}}},
         {"blanks around header names go", " a , b\n1,2", {}, {"a", "b"}, {{"1", "2"}}},
+        // The shapes of real exports.
+        {"CR LF after a quoted field ends the record, the CR no part of it",
+         "\xEF\xBB\xBF\"name\";\"city\"\r\n\"Ann\";\"Bath\"\r\n\"Bob\";Leeds\r\n",
+         {},
+         {"name", "city"},
+         {{"Ann", "Bath"}, {"Bob", "Leeds"}}},
+        {"the last column of a file without a header, with and without a final break",
+         "1;2;3\r\n4;5;\"6\"\r\n7;8;9",
+         {0, false},
+         {},
+         {{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}}},
+        {"an empty last field before CR LF", "a;b\r\n1;\r\n", {}, {"a", "b"}, {{"1", ""}}},
+        {"CR alone ends lines", "a,b\r1,2\r3,4", {}, {"a", "b"}, {{"1", "2"}, {"3", "4"}}},
+        {"a quoted field with a CR LF inside, then a CR LF",
+         "a;b\r\n\"x\r\ny\";z\r\n",
+         {},
+         {"a", "b"},
+         {{"x\ny", "z"}}},
     };
     for (const auto& c : cases) {
         const Read read = readAll(c.bytes, c.options);
         EXPECT_EQ(read.columns, c.columns) << c.why;
         EXPECT_EQ(read.records, c.records) << c.why;
         EXPECT_EQ(read.fault, "") << c.why;
+    }
+}
+
+// Messages name the line a record starts on in the file.
+TEST(CsvReader, CountsTheLinesOfRecords) {
+    const struct {
+        const char* why;
+        std::string bytes;
+        std::vector<int> lines;
+    } cases[] = {
+        {"one line each after the header", "a\r\n1\r\n2\r\n", {2, 3}},
+        {"a CR LF inside quotes takes a line", "a;b\r\n\"1\r\n1\";x\r\n2;y\r\n", {2, 4}},
+        {"empty lines count, though they are no records", "a\n\n1\n\r\n\n2\n", {3, 6}},
+        {"CR alone", "a\r1\r\"2\r2\"\r3", {2, 3, 5}},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.bytes);
+        CsvReader reader(in, {});
+        std::vector<int> lines;
+        while (reader.next())
+            lines.push_back(reader.line());
+        EXPECT_EQ(lines, c.lines) << c.why;
     }
 }
 

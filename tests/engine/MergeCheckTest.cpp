@@ -26,7 +26,8 @@ struct Merge {
 };
 
 TEST(MergeCheck, NamesRecordAndLine) {
-    const std::string csv = "name,code\nAnn,5901234123457\n" + std::string(190, 'x') + ",9\nZo\xC5\x91,4\n";
+    const std::string csv =
+        "name,code\nAnn,5901234123457\n" + std::string(190, 'x') + ",9\nZo\xC5\x91,4\n";
     const struct {
         const char* why;
         std::string script;
@@ -41,13 +42,16 @@ TEST(MergeCheck, NamesRecordAndLine) {
           "${date:FORMAT} and ${time:FORMAT})"}},
         {"too long with its values; a character the printer lacks",
          "DrawText(0,0,1,0,\"Dear ${name}, hello\");",
-         {"record 2, line 1: the text is 202 characters long with its values; 199 fit",
-          "record 3, line 1: '\xC5\x91' in ${name} is not in the printer's character set; "
-          "it would print as '?'"}},
+         {"record 2 (quillset-merge-check.csv line 3): ${name} makes the text 202 characters "
+          "long; 199 fit",
+          "record 3 (quillset-merge-check.csv line 4): ${name} holds 'Zo\xC5\x91': '\xC5\x91' is "
+          "not in the printer's character set"}},
         {"barcode data its symbology cannot draw",
          "DrawBarcode(0,0,0,1,4,40,\"${code}\");",
-         {"record 2, line 1: UPC/EAN takes 7, 8, 12 or 13 digits, the last the check digit",
-          "record 3, line 1: UPC/EAN takes 7, 8, 12 or 13 digits, the last the check digit"}},
+         {"record 2 (quillset-merge-check.csv line 3): ${code} holds '9': UPC/EAN takes 7, 8, "
+          "12 or 13 digits, the last the check digit",
+          "record 3 (quillset-merge-check.csv line 4): ${code} holds '4': UPC/EAN takes 7, 8, "
+          "12 or 13 digits, the last the check digit"}},
     };
     for (const auto& c : cases) {
         Merge merge(c.script, csv);
@@ -58,6 +62,148 @@ TEST(MergeCheck, NamesRecordAndLine) {
         EXPECT_EQ(texts, c.problems) << c.why;
         EXPECT_EQ(check.records, 3) << c.why;
     }
+}
+
+std::vector<std::string> textsOf(const MergeCheck& check) {
+    std::vector<std::string> texts;
+    for (const MergeProblem& p : check.problems)
+        texts.push_back(p.text());
+    return texts;
+}
+
+// One row under the header "name;tracking;address" and what the check says
+// of it, with and without the nearest characters.
+TEST(MergeCheck, EachRowAndItsProblem) {
+    const std::string script = "DrawText(0,0,1,0,\"${name} ${address}\");\n"
+                               "DrawBarcode(0,40,0,1,2,40,\"\xC3\xAA${tracking}\");\n";
+    const std::string header = "name;tracking;address\r\n";
+    const struct {
+        const char* why;
+        std::string row;
+        bool replace;
+        std::string problem; // after "record 1 (quillset-merge-check.csv line 2): "
+        std::string note;
+    } cases[] = {
+        {"all three fields", "Ann;QS1;1 Main St", false, "", ""},
+        {"a short row would print blanks", "Ann;QS1", false,
+         "2 fields where the header has 3; address is missing", ""},
+        {"one field of three", "Ann", false,
+         "1 field where the header has 3; tracking, address are missing", ""},
+        {"a long row has split a value", "Ann;QS1;1 Main St;Bath", false,
+         "4 fields where the header has 3; the last has no column (a value with ';' in it needs "
+         "quotes)",
+         ""},
+        {"two fields too many", "Ann;QS1;1;Main St;Bath", false,
+         "5 fields where the header has 3; the last 2 have no column (a value with ';' in it "
+         "needs quotes)",
+         ""},
+        {"an empty last field is a field", "Ann;QS1;", false, "", ""},
+        {"a quoted delimiter splits nothing", "\"Ann; Bob\";QS1;x", false, "", ""},
+        {"a character the printer lacks", "\xC5\x81ukasz;QS1;x", false,
+         "${name} holds '\xC5\x81ukasz': '\xC5\x81' is not in the printer's character set", ""},
+        {"... printed as the nearest", "\xC5\x81ukasz;QS1;x", true, "",
+         "${name}: '\xC5\x81' printed as 'L'"},
+        {"code page 437 has \xC3\xA9, \xC3\xBC and \xC3\xB1",
+         "Jos\xC3\xA9 M\xC3\xBCller Pe\xC3\xB1"
+         "a;QS1;x",
+         true, "", ""},
+        {"Code 128 has no \xC3\xA9", "Ann;QS\xC3\xA9;x", true,
+         "${tracking} holds 'QS\xC3\xA9': '\xC3\xA9' is not in Code 128", ""},
+        {"a barcode's character the printer lacks", "Ann;QS\xC5\x81;x", false,
+         "${tracking} holds 'QS\xC5\x81': '\xC5\x81' is not in the printer's character set", ""},
+        {"... printed as one Code 128 has", "Ann;QS\xC5\x81;x", true, "",
+         "${tracking}: '\xC5\x81' printed as 'L'"},
+        {"nothing near", "Ann \xF0\x9F\x98\x80;QS1;x", true,
+         "${name} holds 'Ann \xF0\x9F\x98\x80': '\xF0\x9F\x98\x80' is not in the printer's "
+         "character set, nor anything near",
+         ""},
+        {"the longest value is to blame", "Ann;QS1;" + std::string(196, 'x'), false,
+         "${address} makes the text 200 characters long; 199 fit", ""},
+        {"199 fit", "Ann;QS1;" + std::string(195, 'x'), false, "", ""},
+        {"a line break in a value is no row's end", "Ann;QS1;\"1 Main St\r\nBath\"", false, "", ""},
+    };
+    for (const auto& c : cases) {
+        Merge merge(script, header + c.row + "\r\n");
+        merge.settings.replaceMissing = c.replace;
+        const MergeCheck check = checkMerge(merge.document, merge.settings);
+        const std::string place = "record 1 (quillset-merge-check.csv line 2): ";
+        EXPECT_EQ(textsOf(check),
+                  c.problem.empty() ? std::vector<std::string>{} : std::vector{place + c.problem})
+            << c.why;
+        EXPECT_EQ(check.notes,
+                  c.note.empty() ? std::vector<std::string>{} : std::vector{place + c.note})
+            << c.why;
+    }
+}
+
+// A file without a header has the columns of its first record.
+TEST(MergeCheck, RowsOfAFileWithoutHeader) {
+    Merge merge("DrawText(0,0,1,0,\"${1} ${3}\");", "a,b,c\nd,e\nf,g,h,i\n");
+    merge.settings.csv.header = false;
+    EXPECT_EQ(textsOf(checkMerge(merge.document, merge.settings)),
+              (std::vector<std::string>{
+                  "record 2 (quillset-merge-check.csv line 2): 2 fields where record 1 has 3; "
+                  "${3} is missing",
+                  "record 3 (quillset-merge-check.csv line 3): 4 fields where record 1 has 3; the "
+                  "last has no column (a value with ',' in it needs quotes)"}));
+}
+
+// ${seq} of each label against the numbers worked out by hand: a record left
+// out takes none, every copy takes one.
+TEST(MergeCheck, NumbersTheLabelsPrinted) {
+    struct Batch {
+        int first, last, copies;
+        long long start, step;
+    };
+    const struct {
+        Batch batch;
+        std::vector<int> skipped;
+        std::vector<std::string> labels;
+        const char* why;
+    } cases[] = {
+        {{1, 5, 1, 1, 1}, {}, {"r1 1", "r2 2", "r3 3", "r4 4", "r5 5"}, "one each"},
+        {{2, 4, 2, 100, 10},
+         {},
+         {"r2 100", "r2 110", "r3 120", "r3 130", "r4 140", "r4 150"},
+         "a range starts at the start"},
+        {{1, 5, 1, 1, 1}, {2, 4}, {"r1 1", "r3 2", "r5 3"}, "records left out take no number"},
+        {{3, 5, 1, 0, 1}, {3}, {"r4 0", "r5 1"}, "the first of the range left out"},
+        {{2, 5, 3, 7, -2},
+         {3},
+         {"r2 7", "r2 5", "r2 3", "r4 1", "r4 -1", "r4 -3", "r5 -5", "r5 -7", "r5 -9"},
+         "copies, a step down past zero and a record left out"},
+    };
+    for (const auto& c : cases) {
+        Merge merge("DrawText(0,0,1,0,\"${id} ${seq}\");", "id\nr1\nr2\nr3\nr4\nr5\n");
+        merge.settings.firstRecord = c.batch.first;
+        merge.settings.lastRecord = c.batch.last;
+        merge.settings.copies = c.batch.copies;
+        merge.settings.counterStart = c.batch.start;
+        merge.settings.counterStep = c.batch.step;
+        merge.settings.skippedRecords = c.skipped;
+        std::vector<std::string> labels;
+        MergeRun run(merge.document, merge.settings);
+        while (run.next())
+            labels.push_back(run.page().script());
+        std::vector<std::string> byHand;
+        for (const std::string& label : c.labels)
+            byHand.push_back("DrawText(0,0,1,0,\"" + label + "\");");
+        EXPECT_EQ(labels, byHand) << c.why;
+    }
+}
+
+// The check numbers the labels as they print without the bad records: here
+// the 9 that record 2 prints fits where a 10 would not.
+TEST(MergeCheck, ChecksTheNumbersThatPrint) {
+    const std::string pad(198, 'x');
+    Merge merge("DrawText(0,0,1,0,\"${pad}${seq}\");", "pad,more\nshort\n" + pad + ",y\n");
+    merge.settings.counterStart = 9;
+    const MergeCheck check = checkMerge(merge.document, merge.settings);
+    EXPECT_EQ(check.badRecords(), std::vector<int>{1});
+    merge.settings.skippedRecords = check.badRecords();
+    MergeRun run(merge.document, merge.settings);
+    ASSERT_TRUE(run.next());
+    EXPECT_EQ(run.page().script(), "DrawText(0,0,1,0,\"" + pad + "9\");");
 }
 
 // A value that would close the literal or start a style prints as itself:

@@ -3,7 +3,10 @@
 #include "app/CFolioView.h"
 #include "app/CMainFrame.h"
 #include "app/MergeData.h"
+#include "app/dialogs/CBatchPrintDlg.h"
+#include "merge/MergeSettings.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -51,6 +54,49 @@ private slots:
         QCOMPARE(page->grab().toImage(), fields);
         QVERIFY(frame->openDocument(label));
         QVERIFY(merge->choice().path.isEmpty());
+    }
+
+    // The nearest characters and what Print chose come back with the
+    // document; the Print dialog starts from them and goes on after the last
+    // print unless told not to.
+    void printChoiceIsKept() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString label = dir.filePath(QStringLiteral("label.txt"));
+        const QString data = dir.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
+        writeFile(data, "name\nAnn\nBob\nCy\n");
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(frame->openDocument(label));
+        auto* merge = frame->findChild<MergeData*>();
+        merge->setChoice({data, {}, true});
+        BatchPrintChoice chosen;
+        chosen.allRecords = false;
+        chosen.firstRecord = 2;
+        chosen.lastRecord = 3;
+        chosen.counterStart = 5;
+        chosen.counterStep = 2;
+        chosen.nextCounter = 41;
+        merge->setPrintChoice(chosen);
+
+        QVERIFY(frame->openDocument(label));
+        QVERIFY(merge->choice().replaceMissing);
+        QVERIFY(merge->printChoice() == chosen);
+        CBatchPrintDlg dialog(merge->records(), merge->printChoice(), 4,
+                              merge->choice().replaceMissing);
+        MergeSettings settings;
+        dialog.applyTo(settings);
+        QCOMPARE(settings.firstRecord, 2);
+        QCOMPARE(settings.lastRecord, 3);
+        QCOMPARE(settings.copies, 4);
+        QCOMPARE(settings.counterStart, 41);
+        QCOMPARE(settings.counterStep, 2);
+        QVERIFY(settings.replaceMissing);
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+            if (box->accessibleName() == QStringLiteral("Go on from the last print"))
+                box->setChecked(false);
+        dialog.applyTo(settings);
+        QCOMPARE(settings.counterStart, 5);
     }
 
 private:

@@ -145,6 +145,45 @@ TEST_F(ListenCommandTest, PrintedExamplesComeOutAsRenderDrawsThemDotForDot) {
     }
 }
 
+// A batch with a short row left out and a character the printer lacks
+// printed as the nearest it has: the pages that arrive are those of the
+// scripts written by hand, numbered without the record left out.
+TEST_F(ListenCommandTest, PrintedBatchComesOutAsTheScriptsWrittenByHand) {
+    const QByteArray head = "SetPageSize(384,80);\r\n";
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    ASSERT_TRUE(write("label.txt", head + "DrawText(8,8,1,0,\"${name} ${seq:00}\");\r\n"));
+    ASSERT_TRUE(
+        write("data.csv", "name;city\r\nAnn;Bath\r\nBob\r\n\xC5\x81ucja P\xC3\xA9rez;Leeds\r\n"));
+    Cable cable(printerSide, listenerSide);
+    QProcess listen;
+    ASSERT_TRUE(startListen(listen, {"--pages", "2"}))
+        << listen.readAllStandardError().toStdString();
+
+    QProcess print;
+    print.start(kCli, {"print", dir.filePath("label.txt"), "--data", dir.filePath("data.csv"),
+                       "--skip-bad", "--replace-missing", "--seq-start", "7", "--port",
+                       QString::fromStdString(printerSide.slavePath()), "--baud", "115200"});
+    ASSERT_TRUE(print.waitForFinished(20000));
+    EXPECT_EQ(print.exitCode(), 0);
+    EXPECT_EQ(print.readAllStandardError().toStdString(),
+              "record 2 (data.csv line 3): 1 field where the header has 2; city is missing\n"
+              "Note: record 3 (data.csv line 4): ${name}: '\xC5\x81' printed as 'L'\n"
+              "1 of 3 records left out for their problems.\n");
+    ASSERT_TRUE(listen.waitForFinished(30000)) << "listen stops after --pages";
+
+    const QByteArray byHand[] = {"DrawText(8,8,1,0,\"Ann 07\");\r\n",
+                                 "DrawText(8,8,1,0,\"Lucja P\x82rez 08\");\r\n"};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(write("hand.txt", head + byHand[i]));
+        EXPECT_TRUE(fileBytes(page(i + 1, "png")) ==
+                    fileBytes(render(dir.filePath("hand.txt"), "hand.png")))
+            << byHand[i].toStdString();
+    }
+}
+
 // A print cancelled part way leaves the start of a page on the line; the
 // next print starts a new one, which is the page that comes out.
 TEST_F(ListenCommandTest, UnfinishedPagesAreDroppedAndCtrlCStops) {

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "merge/MergeTemplate.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillset {
+
+class LabelValues;
+
+// One label's lines with fields, filled with its values as Compile will
+// read them. Each problem is said in the user's words, naming the field and
+// what it holds: "${tracking} holds 'QSé': 'é' is not in Code 128",
+// "${address} makes the text 275 characters long; 199 fit".
+class LabelCheck {
+public:
+    LabelCheck(const MergeTemplate& script, LabelValues& values, bool replaceMissing);
+
+    // Checks the label's `filled` values (LabelValues::of, last called): a
+    // literal past 199 characters, barcode data its symbology cannot draw,
+    // characters the printer lacks. Each problem once, appended to `reasons`.
+    void check(const std::vector<std::string_view>& filled, std::vector<std::string>& reasons);
+    // The characters the values printed as their nearest, one text per
+    // field appended to `notes`: "${name}: 'Ł' printed as 'L'".
+    void noteReplacements(std::vector<std::string>& notes) const;
+    // Whether a character that a problem named has a near one the printer
+    // has: the replacement choice would print it.
+    bool nearAvailable() const { return nearAvailable_; }
+
+private:
+    using Filled = std::vector<std::string_view>;
+    void checkLine(const MergeTemplate::FieldLine& line, const Filled& filled,
+                   std::vector<std::string>& reasons);
+    void checkCharacters(const MergeTemplate::FieldLine& line, const Filled& filled,
+                         std::vector<std::string>& reasons);
+    std::string longestField(const MergeTemplate::FieldLine& line, const Filled& filled) const;
+    std::string barcodeReason(const MergeTemplate::FieldLine& line, const Filled& filled,
+                              int barcodeType, std::string_view data) const;
+    std::string holds(std::size_t field) const;
+
+    const MergeTemplate& script_;
+    LabelValues& values_;
+    bool replaceMissing_;
+    bool nearAvailable_ = false;
+    std::string utf8_;
+    std::string cp437_;
+};
+
+} // namespace quillset
