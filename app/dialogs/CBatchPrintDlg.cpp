@@ -1,7 +1,7 @@
 #include "app/dialogs/CBatchPrintDlg.h"
 
+#include "language/LanguageOptions.h"
 #include "merge/MergeSettings.h"
-#include "printer/engine/PrinterLanguage.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
