@@ -18,8 +18,8 @@
 #include "app/ToolActions.h"
 #include "app/ZoomActions.h"
 #include "app/dialogs/CPageSetupDlg.h"
+#include "app/dialogs/CSerialPortDlg.h"
 #include "model/PageSettings.h"
-#include "printer/CSerialPortDlg.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,17 +1,18 @@
 #include "app/PagePrinting.h"
 
 #include "app/MessageBoxReporter.h"
+#include "app/dialogs/CPrintProgressDlg.h"
+#include "app/dialogs/CPrinterDlg.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
-#include "printer/CPrintProgressDlg.h"
-#include "printer/CPrinterDlg.h"
+#include "language/PrinterLanguage.h"
 #include "printer/PrintConnection.h"
+#include "printer/PrintSummary.h"
 #include "printer/PrintTransmission.h"
 #include "printer/PrinterDiscovery.h"
 #include "printer/PrinterSettings.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
-#include "printer/engine/PrintSummary.h"
 
 #include <QApplication>
 #include <QMainWindow>

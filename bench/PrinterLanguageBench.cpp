@@ -9,10 +9,10 @@
 #include "document/FolioSession.h"
 #include "document/PageRenderer.h"
 #include "document/PrinterBytes.h"
+#include "language/EscPosEncoder.h"
+#include "language/ZplEncoder.h"
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
-#include "printer/engine/EscPosEncoder.h"
-#include "printer/engine/ZplEncoder.h"
 
 #include <benchmark/benchmark.h>
 

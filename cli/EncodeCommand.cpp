@@ -3,7 +3,7 @@
 #include "cli/LanguageArguments.h"
 #include "cli/MergeArguments.h"
 #include "cli/StderrReporter.h"
-#include "printer/engine/PrinterLanguage.h"
+#include "language/PrinterLanguage.h"
 
 namespace quillset::cli {
 

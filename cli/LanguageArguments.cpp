@@ -1,7 +1,7 @@
 #include "cli/LanguageArguments.h"
 
+#include "language/PrinterLanguage.h"
 #include "model/Limits.h"
-#include "printer/engine/PrinterLanguage.h"
 
 #include <iostream>
 #include <string>

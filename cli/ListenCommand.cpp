@@ -4,9 +4,9 @@
 #include "cli/SerialOptions.h"
 #include "cli/StderrReporter.h"
 #include "cli/VirtualPrinter.h"
+#include "language/PrinterLanguage.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
-#include "printer/engine/PrinterLanguage.h"
 
 #include <QCoreApplication>
 

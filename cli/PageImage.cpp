@@ -1,7 +1,7 @@
 #include "cli/PageImage.h"
 
+#include "language/DotPicture.h"
 #include "model/PrinterType.h"
-#include "printer/engine/DotPicture.h"
 
 #include <png.h>
 

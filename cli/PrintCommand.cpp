@@ -4,13 +4,14 @@
 #include "cli/MergeArguments.h"
 #include "cli/SerialOptions.h"
 #include "cli/StderrReporter.h"
+#include "language/PrinterLanguage.h"
 #include "printer/PrintConnection.h"
+#include "printer/PrintProgress.h"
+#include "printer/PrintSummary.h"
 #include "printer/PrintTransmission.h"
 #include "printer/PrinterSettings.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
-#include "printer/engine/PrintProgress.h"
-#include "printer/engine/PrintSummary.h"
 
 #include <QCoreApplication>
 

@@ -5,10 +5,10 @@
 #include "document/FolioSession.h"
 #include "document/PageStreamInterpreter.h"
 #include "document/PrinterBytes.h"
+#include "model/GroupedCount.h"
 #include "model/Reporter.h"
+#include "printer/PortFailure.h"
 #include "printer/SerialLine.h"
-#include "printer/engine/PortFailure.h"
-#include "printer/engine/PrintProgress.h"
 
 #include <QTcpSocket>
 
@@ -50,10 +50,8 @@ bool isFifoOrFile(const QString& device) {
 VirtualPrinter::VirtualPrinter(Options options, Reporter& reporter)
     : options_(std::move(options))
     , reporter_(reporter) {
-    if (options_.language == PrinterLanguage::EscPos)
-        rasterReader_ = makeEscPosReader();
-    else if (options_.language == PrinterLanguage::Zpl)
-        rasterReader_ = makeZplReader();
+    if (const auto makeReader = languageInfo(options_.language).makeReader)
+        rasterReader_ = makeReader();
     quiet_.setSingleShot(true);
     quiet_.setInterval(kQuietMs);
     connect(&quiet_, &QTimer::timeout, this, &VirtualPrinter::paused);
@@ -123,7 +121,7 @@ int VirtualPrinter::run() {
 }
 
 void VirtualPrinter::stop() {
-    if (options_.language == PrinterLanguage::Script) {
+    if (!rasterReader_) {
         if (const std::size_t pending = scriptReader_.pendingBytes())
             reporter_.report(droppedMessage(pending));
     } else {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "printer/engine/LanguageReader.h"
-#include "printer/engine/PageStreamReader.h"
-#include "printer/engine/PrinterLanguage.h"
+#include "language/LanguageReader.h"
+#include "language/PageStreamReader.h"
+#include "language/PrinterLanguage.h"
 
 #include <QEventLoop>
 #include <QObject>

@@ -6,7 +6,7 @@ file(GLOB_RECURSE sources
     ${SOURCE_DIR}/document/*.h ${SOURCE_DIR}/document/*.cpp
     ${SOURCE_DIR}/editor/*.h ${SOURCE_DIR}/editor/*.cpp
     ${SOURCE_DIR}/merge/*.h ${SOURCE_DIR}/merge/*.cpp
-    ${SOURCE_DIR}/printer/engine/*.h ${SOURCE_DIR}/printer/engine/*.cpp)
+    ${SOURCE_DIR}/language/*.h ${SOURCE_DIR}/language/*.cpp)
 set(offenders "")
 foreach(file IN LISTS sources)
     file(STRINGS ${file} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")

@@ -4,10 +4,10 @@
 #include "document/PageRenderer.h"
 #include "document/ScriptFile.h"
 #include "document/ScriptFileEncoder.h"
+#include "language/PrintJob.h"
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
 #include "model/ScriptGenerator.h"
-#include "printer/engine/PrintJob.h"
 
 #include <utility>
 

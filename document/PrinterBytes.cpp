@@ -1,8 +1,8 @@
 #include "document/PrinterBytes.h"
 
 #include "document/FolioSession.h"
-#include "printer/engine/EscPosEncoder.h"
-#include "printer/engine/ZplEncoder.h"
+#include "language/PageToSend.h"
+#include "language/PrinterLanguage.h"
 #include "raster/PageRaster.h"
 
 #include <algorithm>
@@ -16,16 +16,23 @@ DotPictureView dotPictureOf(const PageRaster& raster) {
     return {raster.bits.data(), rowBytes * 8, height, rowBytes};
 }
 
+namespace {
+
+class SessionPage : public PageToSend {
+public:
+    explicit SessionPage(const FolioSession& session)
+        : session_(session) {}
+    DotPictureView picture() const override { return dotPictureOf(session_.raster()); }
+    std::string stream() const override { return session_.printStream(); }
+
+private:
+    const FolioSession& session_;
+};
+
+} // namespace
+
 std::string printerBytes(const FolioSession& session, const LanguageOptions& options) {
-    switch (options.language) {
-    case PrinterLanguage::EscPos:
-        return encodeEscPos(dotPictureOf(session.raster()), options);
-    case PrinterLanguage::Zpl:
-        return encodeZpl(dotPictureOf(session.raster()), options);
-    case PrinterLanguage::Script:
-        break;
-    }
-    return pageCopies(session.printStream(), options.copies);
+    return encodePage(SessionPage(session), options);
 }
 
 } // namespace quillset

@@ -1,6 +1,6 @@
 #include "printer/CupsTransmission.h"
 
-#include "printer/engine/PortFailure.h"
+#include "printer/PortFailure.h"
 
 #include <cups/cups.h>
 

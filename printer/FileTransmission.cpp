@@ -1,6 +1,6 @@
 #include "printer/FileTransmission.h"
 
-#include "printer/engine/PortFailure.h"
+#include "printer/PortFailure.h"
 
 #include <QSocketNotifier>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "printer/PrintTarget.h"
 #include "printer/PrintTransmission.h"
-#include "printer/engine/PrintTarget.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "printer/PrintTransmission.h"
 
 #include "model/Reporter.h"
-#include "printer/engine/PortFailure.h"
-#include "printer/engine/PrintProgress.h"
+#include "printer/PortFailure.h"
+#include "printer/PrintProgress.h"
 
 #include <QEventLoop>
 

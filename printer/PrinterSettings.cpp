@@ -1,5 +1,6 @@
 #include "printer/PrinterSettings.h"
 
+#include "language/PrinterLanguage.h"
 #include "model/Limits.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printer/engine/PrintTarget.h"
-#include "printer/engine/PrinterLanguage.h"
+#include "language/LanguageOptions.h"
+#include "printer/PrintTarget.h"
 
 #include <QString>
 

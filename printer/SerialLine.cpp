@@ -1,7 +1,7 @@
 #include "printer/SerialLine.h"
 
 #include "model/Reporter.h"
-#include "printer/engine/PortFailure.h"
+#include "printer/PortFailure.h"
 
 #include <QFile>
 #include <QSerialPort>

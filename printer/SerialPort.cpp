@@ -1,7 +1,5 @@
 #include "printer/SerialPort.h"
 
-#include "printer/SerialTransmission.h"
-
 #include <algorithm>
 #include <array>
 
@@ -48,11 +46,6 @@ int SerialPort::portIndex(const QString& name) {
 
 QString SerialPort::portNameAtIndex(int index) {
     return QStringLiteral("COM%1").arg(std::clamp(index, 0, kPortCount - 1) + 1);
-}
-
-bool SerialPort::Transmit(std::string_view bytes, Reporter& reporter) const {
-    SerialTransmission transmission(*this, std::string(bytes), reporter);
-    return transmission.start() && transmission.wait();
 }
 
 } // namespace quillset

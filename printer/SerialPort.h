@@ -7,7 +7,6 @@
 
 namespace quillset {
 
-class Reporter;
 
 // The printer's serial connection: the two user settings and one
 // transmission. The device is open only while Transmit runs; the line is
@@ -49,15 +48,6 @@ public:
     // The port name as read from the settings: anything that is not exactly
     // one of COM1..COM99 becomes COM1.
     void setPortNameFromText(const QString& text) { portName = portNameAtIndex(portIndex(text)); }
-
-    // --- transmission -------------------------------------------------------
-
-    // Sends `bytes` as a SerialTransmission does and waits in a local event
-    // loop until it ends. Failures go to `reporter`, in this order: "Com port
-    // could not be opened." or "Com port could not be configured.", then
-    // "Serial transmission error.", each of the first two with the device and
-    // the system's reason under it. Returns whether every byte was sent.
-    bool Transmit(std::string_view bytes, Reporter& reporter) const;
 };
 
 } // namespace quillset

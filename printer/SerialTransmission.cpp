@@ -1,11 +1,11 @@
 #include "printer/SerialTransmission.h"
 
 #include "model/Reporter.h"
+#include "printer/PortFailure.h"
+#include "printer/PrintProgress.h"
 #include "printer/SerialLine.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
-#include "printer/engine/PortFailure.h"
-#include "printer/engine/PrintProgress.h"
 
 #include <algorithm>
 
@@ -124,6 +124,11 @@ void SerialTransmission::closeConnection(State state) {
 
 const char* SerialTransmission::failureHeadline() const {
     return kTransmissionError;
+}
+
+bool Transmit(const SerialPort& port, std::string_view bytes, Reporter& reporter) {
+    SerialTransmission transmission(port, std::string(bytes), reporter);
+    return transmission.start() && transmission.wait();
 }
 
 } // namespace quillset

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quillset {
 
@@ -66,5 +67,12 @@ private:
     qint64 handed_ = 0;  // given to the serial port object
     qint64 written_ = 0; // of which the device has taken
 };
+
+// Sends `bytes` as a SerialTransmission does and waits in a local event
+// loop until it ends. Failures go to `reporter`, in this order: "Com port
+// could not be opened." or "Com port could not be configured.", then
+// "Serial transmission error.", each of the first two with the device and
+// the system's reason under it. Returns whether every byte was sent.
+bool Transmit(const SerialPort& port, std::string_view bytes, Reporter& reporter);
 
 } // namespace quillset

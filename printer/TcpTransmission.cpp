@@ -1,6 +1,6 @@
 #include "printer/TcpTransmission.h"
 
-#include "printer/engine/PortFailure.h"
+#include "printer/PortFailure.h"
 
 #include <algorithm>
 

@@ -70,8 +70,23 @@ int cellHeight(const PrinterFont& font, std::uint8_t attribute) {
     return (attribute & attr::kDoubleHeight) ? 2 * cell : cell;
 }
 
-std::int16_t difference(int a, int b) {
-    return static_cast<std::int16_t>(a - b);
+// The directions of a text at each angle: along its lines, as the pen
+// advances, and across them, from one line to the next. Any other angle
+// is drawn as 0.
+struct TextDirections {
+    int alongX, alongY;
+    int acrossX, acrossY;
+};
+
+constexpr TextDirections kDirections[] = {
+    {1, 0, 0, 1},
+    {0, -1, 1, 0},
+    {-1, 0, 0, -1},
+    {0, 1, -1, 0},
+};
+
+const TextDirections& directionsAt(int angle) {
+    return kDirections[angle >= 1 && angle <= 3 ? angle : 0];
 }
 
 } // namespace
@@ -109,20 +124,9 @@ void TextRenderer::drawWide(PageRaster& raster, int penX, int penY, std::uint8_t
 }
 
 void TextRenderer::advancePen(int& penX, int& penY, int width, int angle) {
-    switch (angle) {
-    case 1:
-        penY -= width;
-        break;
-    case 2:
-        penX -= width;
-        break;
-    case 3:
-        penY += width;
-        break;
-    default:
-        penX += width;
-        break;
-    }
+    const TextDirections& d = directionsAt(angle);
+    penX += d.alongX * width;
+    penY += d.alongY * width;
 }
 
 void TextRenderer::DrawTextLine(PageRaster& raster, int& penX, int& penY, std::int16_t colour,
@@ -144,6 +148,8 @@ std::int16_t TextRenderer::LineHeight(const StyledText& text, int pos) const {
 
 void TextRenderer::DrawTextBlock(PageRaster& raster, int x, int y, std::int16_t colour, int angle,
                                  const StyledText& text) {
+    const TextDirections& d = directionsAt(angle);
+    const bool upright = d.alongX == 0;
     int penX = x;
     int penY = y;
     textExtentX = 0;
@@ -151,36 +157,19 @@ void TextRenderer::DrawTextBlock(PageRaster& raster, int x, int y, std::int16_t 
     int pos = 0;
     for (int line = 0; line < kMaxLines; ++line) {
         const int h = LineHeight(text, pos);
-        switch (angle) {
-        case 1:
-            penX += h;
+        penX += d.acrossX * h;
+        penY += d.acrossY * h;
+        if (upright)
             penY = y;
-            DrawTextLine(raster, penX, penY, colour, angle, text, pos);
-            textExtentY = std::max<std::int32_t>(textExtentY, difference(y, penY));
-            textExtentX += h;
-            break;
-        case 2:
-            penY -= h;
+        else
             penX = x;
-            DrawTextLine(raster, penX, penY, colour, angle, text, pos);
-            textExtentX = std::max<std::int32_t>(textExtentX, difference(x, penX));
-            textExtentY += h;
-            break;
-        case 3:
-            penX -= h;
-            penY = y;
-            DrawTextLine(raster, penX, penY, colour, angle, text, pos);
-            textExtentY = std::max<std::int32_t>(textExtentY, difference(penY, y));
-            textExtentX += h;
-            break;
-        default:
-            penY += h;
-            penX = x;
-            DrawTextLine(raster, penX, penY, colour, angle, text, pos);
-            textExtentX = std::max<std::int32_t>(textExtentX, difference(penX, x));
-            textExtentY += h;
-            break;
-        }
+        DrawTextLine(raster, penX, penY, colour, angle, text, pos);
+        // The line's length, kept in 16 bits as the printer keeps it.
+        const auto length =
+            static_cast<std::int16_t>(d.alongX * (penX - x) + d.alongY * (penY - y));
+        std::int32_t& along = upright ? textExtentY : textExtentX;
+        along = std::max<std::int32_t>(along, length);
+        (upright ? textExtentX : textExtentY) += h;
         if (charAt(text, pos) == 0) {
             break;
         }

@@ -1,8 +1,8 @@
 #include "app/dialogs/CBatchPrintDlg.h"
 
 #include "app/dialogs/CMergeDataDlg.h"
+#include "language/LanguageOptions.h"
 #include "merge/MergeSettings.h"
-#include "printer/engine/PrinterLanguage.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "printer/engine/PrintJob.h"
+#include "language/PrintJob.h"
 
 #include "model/PageSettings.h"
 

@@ -1,11 +1,11 @@
 #include "RecordingReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
-#include "printer/engine/EscPosEncoder.h"
-#include "printer/engine/LanguageReader.h"
-#include "printer/engine/ZplAsciiHex.h"
-#include "printer/engine/ZplEncoder.h"
-#include "printer/engine/ZplZ64.h"
+#include "language/EscPosEncoder.h"
+#include "language/LanguageReader.h"
+#include "language/ZplAsciiHex.h"
+#include "language/ZplEncoder.h"
+#include "language/ZplZ64.h"
 
 #include <gtest/gtest.h>
 

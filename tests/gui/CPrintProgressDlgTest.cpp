@@ -2,11 +2,11 @@
 
 #include "PseudoTerminal.h"
 #include "app/MessageBoxReporter.h"
-#include "printer/CPrintProgressDlg.h"
+#include "app/dialogs/CPrintProgressDlg.h"
+#include "printer/PrintProgress.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
 #include "printer/SerialTransmission.h"
-#include "printer/engine/PrintProgress.h"
 #include "tests/engine/RecordingReporter.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 
-#include "printer/CPrinterDlg.h"
+#include "app/dialogs/CPrinterDlg.h"
 #include "printer/PrinterSettings.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "GuiTestMain.h"
 
-#include "printer/CSerialPortDlg.h"
+#include "app/dialogs/CSerialPortDlg.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
 

@@ -2,7 +2,7 @@
 #include "printer/FileTransmission.h"
 #include "printer/TcpTransmission.h"
 
-#include "printer/engine/PrintProgress.h"
+#include "printer/PrintProgress.h"
 #include "tests/engine/RecordingReporter.h"
 
 #include <QElapsedTimer>

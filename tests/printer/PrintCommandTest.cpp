@@ -2,8 +2,8 @@
 
 #include "PseudoTerminal.h"
 #include "document/FolioSession.h"
+#include "model/GroupedCount.h"
 #include "printer/SerialSettings.h"
-#include "printer/engine/PrintProgress.h"
 #include "tests/engine/RecordingReporter.h"
 
 #include <QFile>

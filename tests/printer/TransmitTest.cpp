@@ -2,10 +2,10 @@
 #include "printer/SerialTransmission.h"
 
 #include "PseudoTerminal.h"
+#include "language/PrintJob.h"
 #include "model/PageSettings.h"
+#include "printer/PrintProgress.h"
 #include "printer/SerialSettings.h"
-#include "printer/engine/PrintJob.h"
-#include "printer/engine/PrintProgress.h"
 #include "tests/engine/RecordingReporter.h"
 
 #include <QElapsedTimer>
@@ -108,7 +108,7 @@ TEST_F(TransmitTest, EveryByteArrivesUnchanged) {
         std::string received;
         // The bytes go out at the line's pace: 40 KB take 3.8 s at 115200 bit/s.
         std::thread reader([&] { received = pty.read(c.bytes.size(), 30s); });
-        EXPECT_TRUE(port.Transmit(c.bytes, reporter)) << c.name;
+        EXPECT_TRUE(Transmit(port, c.bytes, reporter)) << c.name;
         reader.join();
         EXPECT_EQ(reporter.messages, Messages{}) << c.name;
         EXPECT_EQ(received.size(), c.bytes.size()) << c.name << ": " << c.why;
@@ -137,7 +137,7 @@ TEST_F(TransmitTest, ConfiguresTheLine8N2WithoutFlowControl) {
             }
             pty.resumeOutput();
         });
-        EXPECT_TRUE(port.Transmit(printStream(), reporter)) << rate;
+        EXPECT_TRUE(Transmit(port, printStream(), reporter)) << rate;
         watcher.join();
         EXPECT_TRUE(seen) << rate << " bit/s, 8 data bits, no parity, 2 stop bits, no flow control";
         EXPECT_EQ(pty.read(printStream().size(), 2s), printStream()) << rate;
@@ -149,7 +149,7 @@ TEST_F(TransmitTest, RateWithoutStandardSpeedIsAccepted) {
     port.baudRate = 14400;
     std::string received;
     std::thread reader([&] { received = pty.read(printStream().size(), 5s); });
-    EXPECT_TRUE(port.Transmit(printStream(), reporter));
+    EXPECT_TRUE(Transmit(port, printStream(), reporter));
     reader.join();
     EXPECT_EQ(reporter.messages, Messages{});
     EXPECT_EQ(received, printStream());
@@ -186,7 +186,7 @@ TEST_F(TransmitTest, FailuresReportTheirMessagesInOrder) {
         port.portName = c.portName;
         port.baudRate = c.baudRate;
         RecordingReporter messages;
-        EXPECT_FALSE(port.Transmit(printStream(), messages)) << c.name;
+        EXPECT_FALSE(Transmit(port, printStream(), messages)) << c.name;
         EXPECT_EQ(messages.messages, c.messages) << c.name;
     }
     EXPECT_TRUE(pty.slaveIsFree()) << "a failed configuration closes the port";
@@ -201,10 +201,10 @@ TEST_F(TransmitTest, StalledDeviceEndsAfterTheBoundAsAnError) {
     std::thread other([&] {
         std::this_thread::sleep_for(300ms);
         RecordingReporter second;
-        SerialPort(port).Transmit("x", second);
+        Transmit(SerialPort(port), "x", second);
         whileOpen = second.messages;
     });
-    EXPECT_FALSE(port.Transmit(bytes, reporter));
+    EXPECT_FALSE(Transmit(port, bytes, reporter));
     const qint64 elapsed = clock.elapsed();
     other.join();
     pty.resumeOutput();
@@ -230,7 +230,7 @@ TEST_F(TransmitTest, DeviceLostPartWayIsAnError) {
     });
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(port.Transmit(bytes, reporter));
+    EXPECT_FALSE(Transmit(port, bytes, reporter));
     unplug.join();
     EXPECT_EQ(reporter.messages,
               Messages{withDetail(kTransmissionError, pty.slavePath() + ": Input/output error")});

@@ -1,4 +1,4 @@
-#include "printer/engine/SentPicture.h"
+#include "language/SentPicture.h"
 
 #include <cstring>
 

@@ -1,5 +1,6 @@
-#include "printer/engine/PrintProgress.h"
-#include "printer/engine/PortFailure.h"
+#include "model/GroupedCount.h"
+#include "printer/PortFailure.h"
+#include "printer/PrintProgress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "printer/engine/ReadProblems.h"
+#include "language/ReadProblems.h"
 
-#include "printer/engine/PrintProgress.h"
+#include "model/GroupedCount.h"
 
 namespace quillset {
 
@@ -31,6 +31,19 @@ std::string byteName(std::uint8_t byte) {
         return std::string(1, static_cast<char>(byte));
     constexpr char digits[] = "0123456789ABCDEF";
     return std::string("0x") + digits[byte >> 4] + digits[byte & 0x0F];
+}
+
+void ReadProblems::reportStray(ReadOutcome& outcome, std::string_view one,
+                               std::string_view several) {
+    if (strayCount_ == 0)
+        return;
+    std::string reason = "skipped ";
+    if (strayCount_ == 1)
+        reason.append("a byte ").append(one);
+    else
+        reason.append(groupedCount(strayCount_)).append(" bytes ").append(several);
+    add(outcome, strayAt_, reason);
+    strayCount_ = 0;
 }
 
 } // namespace quillset

@@ -1,6 +1,6 @@
-#include "printer/engine/LanguageReader.h"
-#include "printer/engine/PrintProgress.h"
-#include "printer/engine/ReadProblems.h"
+#include "language/LanguageReader.h"
+#include "language/ReadProblems.h"
+#include "model/GroupedCount.h"
 
 #include <algorithm>
 #include <cstring>
@@ -104,8 +104,6 @@ private:
     std::uint64_t skip_ = 0; // bytes of a refused band still to drop
     std::vector<Band> page_;
     int pageRows_ = 0;
-    std::uint64_t strayAt_ = 0;
-    std::uint64_t strayCount_ = 0;
     ReadProblems problems_;
 };
 
@@ -145,8 +143,7 @@ void EscPosReader::takeCommandByte(std::uint8_t byte, ReadOutcome& out) {
         if (byte == '\n' || byte == '\r')
             return;
         if (byte != kEsc && byte != kGs) {
-            if (strayCount_++ == 0)
-                strayAt_ = offset_;
+            problems_.countStray(offset_);
             return;
         }
         reportStray(out);
@@ -237,13 +234,7 @@ void EscPosReader::givePage(ReadOutcome& out) {
 }
 
 void EscPosReader::reportStray(ReadOutcome& out) {
-    if (strayCount_ == 0)
-        return;
-    problems_.add(out, strayAt_,
-                  strayCount_ == 1
-                      ? "skipped a byte that is no command"
-                      : "skipped " + groupedCount(strayCount_) + " bytes that are no command");
-    strayCount_ = 0;
+    problems_.reportStray(out, "that is no command", "that are no command");
 }
 
 ReadOutcome EscPosReader::finish() {

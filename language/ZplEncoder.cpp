@@ -1,8 +1,8 @@
-#include "printer/engine/ZplEncoder.h"
+#include "language/ZplEncoder.h"
 
-#include "printer/engine/SentPicture.h"
-#include "printer/engine/ZplAsciiHex.h"
-#include "printer/engine/ZplZ64.h"
+#include "language/SentPicture.h"
+#include "language/ZplAsciiHex.h"
+#include "language/ZplZ64.h"
 
 #include <algorithm>
 

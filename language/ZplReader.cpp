@@ -1,9 +1,9 @@
-#include "printer/engine/LanguageReader.h"
-#include "printer/engine/PrintProgress.h"
-#include "printer/engine/PrinterLanguage.h"
-#include "printer/engine/ReadProblems.h"
-#include "printer/engine/ZplAsciiHex.h"
-#include "printer/engine/ZplZ64.h"
+#include "language/LanguageOptions.h"
+#include "language/LanguageReader.h"
+#include "language/ReadProblems.h"
+#include "language/ZplAsciiHex.h"
+#include "language/ZplZ64.h"
+#include "model/GroupedCount.h"
 
 #include <algorithm>
 #include <cctype>
@@ -106,8 +106,6 @@ private:
     std::vector<Field> fields_;
     std::size_t fieldBytes_ = 0;
 
-    std::uint64_t strayAt_ = 0;
-    std::uint64_t strayCount_ = 0;
     ReadProblems problems_;
 };
 
@@ -132,8 +130,8 @@ ReadOutcome ZplReader::feed(std::string_view bytes) {
         } else if (command_.empty()) {
             const std::size_t end = nextCommand(i);
             for (; i < end; ++i) {
-                if (!isSpace(bytes[i]) && strayCount_++ == 0)
-                    strayAt_ = base + i;
+                if (!isSpace(bytes[i]))
+                    problems_.countStray(base + i);
             }
         } else if (command_.size() < 3) {
             command_ += c;
@@ -377,13 +375,7 @@ void ZplReader::endLabel(ReadOutcome& out) {
 }
 
 void ZplReader::reportStray(ReadOutcome& out) {
-    if (strayCount_ == 0)
-        return;
-    problems_.add(out, strayAt_,
-                  strayCount_ == 1
-                      ? "skipped a byte outside any command"
-                      : "skipped " + groupedCount(strayCount_) + " bytes outside any command");
-    strayCount_ = 0;
+    problems_.reportStray(out, "outside any command", "outside any command");
 }
 
 ReadOutcome ZplReader::finish() {

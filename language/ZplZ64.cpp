@@ -1,4 +1,4 @@
-#include "printer/engine/ZplZ64.h"
+#include "language/ZplZ64.h"
 
 #include <libdeflate.h>
 

@@ -1,4 +1,4 @@
-#include "printer/engine/PortFailure.h"
+#include "printer/PortFailure.h"
 
 #include <cerrno>
 #include <system_error>

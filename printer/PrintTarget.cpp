@@ -1,4 +1,4 @@
-#include "printer/engine/PrintTarget.h"
+#include "printer/PrintTarget.h"
 
 #include <charconv>
 

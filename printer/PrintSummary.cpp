@@ -1,6 +1,6 @@
-#include "printer/engine/PrintSummary.h"
+#include "printer/PrintSummary.h"
 
-#include "printer/engine/PrintProgress.h"
+#include "model/GroupedCount.h"
 
 namespace quillset {
 

@@ -1,4 +1,4 @@
-#include "printer/engine/DotPicture.h"
+#include "language/DotPicture.h"
 
 #include <cstring>
 

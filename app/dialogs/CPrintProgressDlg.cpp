@@ -1,8 +1,8 @@
-#include "printer/CPrintProgressDlg.h"
+#include "app/dialogs/CPrintProgressDlg.h"
 
+#include "printer/PrintProgress.h"
+#include "printer/PrintSummary.h"
 #include "printer/PrintTransmission.h"
-#include "printer/engine/PrintProgress.h"
-#include "printer/engine/PrintSummary.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

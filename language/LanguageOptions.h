@@ -40,22 +40,6 @@ struct LanguageOptions {
     bool operator==(const LanguageOptions&) const = default;
 };
 
-struct LanguageInfo {
-    PrinterLanguage language;
-    std::string_view name;  // on the command line and in the settings: "escpos"
-    std::string_view label; // for people: "ESC/POS"
-};
-
-inline constexpr LanguageInfo kLanguages[] = {
-    {PrinterLanguage::Script, "script", "Script"},
-    {PrinterLanguage::EscPos, "escpos", "ESC/POS"},
-    {PrinterLanguage::Zpl, "zpl", "ZPL"},
-};
-
-const LanguageInfo& languageInfo(PrinterLanguage language);
-// The language of a name from kLanguages, compared exactly.
-std::optional<PrinterLanguage> languageNamed(std::string_view name);
-
 // The bytes of one page, once per copy (clamped to 1..kMaxCopies), for the
 // languages that have no copy count of their own.
 std::string pageCopies(std::string page, int copies);

@@ -14,9 +14,6 @@ std::uint64_t lineBytes(std::uint32_t baudRate, std::int64_t milliseconds);
 // Milliseconds the line needs for `bytes` at `baudRate`, rounded up.
 std::int64_t lineMilliseconds(std::uint64_t bytes, std::uint32_t baudRate);
 
-// A count with a comma between thousands: "25,118".
-std::string groupedCount(std::uint64_t count);
-
 // What a print shows while it runs: "10,240 of 25,118 bytes, 14 s left",
 // the time being what the rest takes on the line at `baudRate`; a rate of 0
 // leaves the time out.

@@ -1,4 +1,6 @@
-#include "printer/engine/PrintProgress.h"
+#include "printer/PrintProgress.h"
+
+#include "model/GroupedCount.h"
 
 namespace quillset {
 
@@ -13,13 +15,6 @@ std::int64_t lineMilliseconds(std::uint64_t bytes, std::uint32_t baudRate) {
         return 0;
     const std::uint64_t bits = bytes * kBitsPerByte * 1000u;
     return static_cast<std::int64_t>((bits + baudRate - 1) / baudRate);
-}
-
-std::string groupedCount(std::uint64_t count) {
-    std::string digits = std::to_string(count);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, 1, ',');
-    return digits;
 }
 
 std::string progressText(std::uint64_t sent, std::uint64_t total) {

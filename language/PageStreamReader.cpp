@@ -1,4 +1,4 @@
-#include "printer/engine/PageStreamReader.h"
+#include "language/PageStreamReader.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "printer/CSerialPortDlg.h"
+#include "app/dialogs/CSerialPortDlg.h"
 
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"

@@ -1,6 +1,6 @@
-#include "printer/engine/EscPosEncoder.h"
+#include "language/EscPosEncoder.h"
 
-#include "printer/engine/SentPicture.h"
+#include "language/SentPicture.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "printer/engine/ZplAsciiHex.h"
+#include "language/ZplAsciiHex.h"
 
 #include <algorithm>
 #include <array>

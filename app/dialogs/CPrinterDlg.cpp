@@ -1,5 +1,6 @@
-#include "printer/CPrinterDlg.h"
+#include "app/dialogs/CPrinterDlg.h"
 
+#include "language/PrinterLanguage.h"
 #include "model/Limits.h"
 #include "printer/PrinterDiscovery.h"
 #include "printer/SerialSettings.h"
@@ -175,13 +176,13 @@ QWidget* CPrinterDlg::makeLanguageBox(const LanguageOptions& language) {
 }
 
 void CPrinterDlg::showLanguageOptions() {
-    const auto language = static_cast<PrinterLanguage>(language_->currentData().toInt());
-    const bool escPos = language == PrinterLanguage::EscPos;
-    printWidth_->setEnabled(language != PrinterLanguage::Script);
-    bandRows_->setEnabled(escPos);
-    feedLines_->setEnabled(escPos);
-    cut_->setEnabled(escPos);
-    compression_->setEnabled(language == PrinterLanguage::Zpl);
+    const LanguageFeatures takes =
+        languageInfo(static_cast<PrinterLanguage>(language_->currentData().toInt())).takes;
+    printWidth_->setEnabled(takes.printWidth);
+    bandRows_->setEnabled(takes.bands);
+    feedLines_->setEnabled(takes.feedAndCut);
+    cut_->setEnabled(takes.feedAndCut);
+    compression_->setEnabled(takes.zplCompression);
 }
 
 PrinterSettings CPrinterDlg::printer() const {

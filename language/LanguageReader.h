@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/engine/DotPicture.h"
+#include "language/DotPicture.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printer/engine/DotPicture.h"
-#include "printer/engine/PrinterLanguage.h"
+#include "language/DotPicture.h"
+#include "language/LanguageOptions.h"
 
 #include <string>
 
