@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillset {
@@ -99,6 +100,57 @@ TEST(EditHistory, HoldsAScriptsWorthOfSteps) {
     history.record(state(""), state("short"));
     EXPECT_EQ(*history.undo().script, "");
     EXPECT_FALSE(history.canUndo()) << "past the budget the oldest steps go, the newest stays";
+}
+
+// A new edit after undoing drops the undone steps, and with them their bytes:
+// the count is what the kept steps hold, worked out by hand for each case.
+TEST(EditHistory, CountsOnlyTheBytesOfTheKeptSteps) {
+    // "<" undoes, ">" redoes, "paste:" replaces the script outside any step;
+    // any other entry is an edit from the script as it stands to that text.
+    const struct {
+        const char* why;
+        std::string start;
+        std::vector<std::string> steps;
+        std::size_t heldBytes;
+    } cases[] = {
+        {"an undone replacement goes; the new cut holds \" world\"",
+         "hello world",
+         {"hello there", "<", "hello"},
+         6},
+        {"two undone insertions go; \"def\" and \"c\" stay",
+         "abcdef",
+         {"abc", "abcXY", "abcXYZ", "<", "<", "ab"},
+         4},
+        {"undone and redone, then the undone \"xyz\" goes; \"abc\" stays",
+         "abc",
+         {"", "xyz", "<", "<", ">", "q"},
+         3},
+        {"undone to the start, then a replacement holding \"a\"",
+         "abc",
+         {"abcd", "abcde", "<", "<", "xbc"},
+         1},
+        {"a paste after undoing drops the undone step too; \"a\" and \"c\" stay",
+         "abc",
+         {"abcd", "<", "paste:xbc", "xb"},
+         2},
+    };
+    for (const auto& c : cases) {
+        EditHistory history;
+        history.clear(state(c.start));
+        std::string present = c.start;
+        for (const std::string& step : c.steps) {
+            if (step == "<")
+                present = *history.undo().script;
+            else if (step == ">")
+                present = *history.redo().script;
+            else if (step.starts_with("paste:"))
+                present = step.substr(6);
+            else
+                history.record(state(std::exchange(present, step)), state(step));
+        }
+        EXPECT_FALSE(history.canRedo()) << c.why;
+        EXPECT_EQ(history.heldBytes(), c.heldBytes) << c.why;
+    }
 }
 
 TEST(EditHistory, PageSettingsAreState) {

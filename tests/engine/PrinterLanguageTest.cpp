@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -113,6 +114,18 @@ TEST(PrinterLanguage, AsciiHexRows) {
          2,
          "0F0F:I01"},
         {"512 F's: 419 at most per count", std::vector<std::uint8_t>(256, 0xFF), 256, "zYFjSF"},
+        {"a row unlike the one above only in its last byte is written out; one like it is not",
+         {0x12, 0x34, 0x56, 0x12, 0x34, 0x57, 0x12, 0x34, 0x57},
+         3,
+         "123456123457:"},
+        {"only the last byte differs, where the row above ends in zeros",
+         {0xAB, 0x00, 0xAB, 0x01},
+         2,
+         "AB,AB01"},
+        {"only the last digit differs, after a run of zeros",
+         {0xF0, 0x00, 0x00, 0xF0, 0x00, 0x01},
+         3,
+         "F,FJ01"},
     };
     for (const auto& c : cases) {
         std::vector<std::uint8_t> rows = c.rows;
@@ -183,6 +196,55 @@ TEST(PrinterLanguage, Z64CheckValues) {
             << c.why;
         EXPECT_EQ(crc16(c.bytes), c.crc) << c.why;
     }
+}
+
+// The CRC as it is defined: the message shifted in a bit at a time, most
+// significant first, the polynomial added whenever a one falls out.
+std::uint16_t crc16BitByBit(std::string_view text) {
+    unsigned crc = 0;
+    for (const char c : text) {
+        for (int bit = 7; bit >= 0; --bit) {
+            const unsigned out = ((crc >> 15) ^ (static_cast<unsigned char>(c) >> bit)) & 1;
+            crc = (crc << 1) & 0xFFFF;
+            if (out)
+                crc ^= 0x1021;
+        }
+    }
+    return static_cast<std::uint16_t>(crc);
+}
+
+TEST(PrinterLanguage, Z64CrcOfLongFields) {
+    ASSERT_EQ(crc16BitByBit("123456789"), 0x31C3) << "the bitwise CRC is the published one";
+    const struct {
+        const char* why;
+        std::size_t length;
+    } cases[] = {
+        {"eight bytes, one block and nothing left", 8},
+        {"two blocks: the second starts from the first's CRC", 16},
+        {"two blocks and one byte left", 17},
+        {"two blocks and seven left", 23},
+        {"three blocks", 24},
+        {"a field of a few kilobytes", 4099},
+    };
+    for (const auto& c : cases) {
+        std::string text(c.length, '\0');
+        for (std::size_t i = 0; i < text.size(); ++i)
+            text[i] = static_cast<char>(i * 37 + 11);
+        EXPECT_EQ(crc16(text), crc16BitByBit(text)) << c.why;
+    }
+
+    // The CRC a ZPL field carries is that of its base64 text.
+    std::vector<std::uint8_t> image(300);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<std::uint8_t>(i * i + 7 * i);
+    std::string field;
+    appendZ64(field, image.data(), image.size());
+    const std::size_t colon = field.rfind(':');
+    const std::string text = field.substr(5, colon - 5);
+    ASSERT_GT(text.size(), 16u);
+    char crc[5];
+    std::snprintf(crc, sizeof crc, "%04X", crc16BitByBit(text));
+    EXPECT_EQ(field.substr(colon + 1), crc);
 }
 
 TEST(PrinterLanguage, ZplIsAFractionOfPlainHex) {

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSplitter>
 
 #include <sys/resource.h>
@@ -474,6 +475,49 @@ private slots:
         QVERIFY(frame_->saveDocument(label));
         QVERIFY(!QFile::exists(frame_->recovery().path()));
         QVERIFY(QFile::remove(folder.filePath("2-2.recovery")));
+    }
+
+    // Discard deletes each left-over file and leaves the document the user
+    // opened as it is on disk; nothing of the discarded text is written again
+    // or offered at the next start.
+    void recoveryDiscardedKeepsTheOpenedDocument() {
+        const QString label = dir_.filePath("discard.txt");
+        frame_->codeView()->setPlainText(kRectangle);
+        QVERIFY(frame_->saveDocument(label));
+        const QByteArray onDisk = fileBytes(label);
+        const QString discarded = QStringLiteral("DrawRectangle(70,80,90,100,1,0);");
+        frame_->codeView()->setPlainText(discarded);
+        const QString kept = frame_->recovery().path();
+        QTRY_VERIFY(fileBytes(kept).contains(discarded.toLatin1()));
+        const QDir folder(Recovery::folder());
+        // Should Discard leave them, the next start would wait for an answer.
+        const auto leftOver = qScopeGuard([&folder] {
+            QFile::remove(folder.filePath("1-1.recovery"));
+            QFile::remove(folder.filePath("2-2.recovery"));
+        });
+        QVERIFY(QFile::copy(kept, folder.filePath("1-1.recovery")));
+        QVERIFY(QFile::copy(kept, folder.filePath("2-2.recovery")));
+        {
+            ModalAnswer discard(QMessageBox::Discard);
+            QVERIFY(startAfresh(app_, label));
+            frame_ = app_.mainFrame();
+            const QString question = QStringLiteral(
+                "Quillset closed without saving the changes to discard.txt. Recover them?");
+            QCOMPARE(discard.texts(), QStringList({question, question}));
+        }
+        QCOMPARE(folder.entryList({"*.recovery"}), QStringList());
+        QCOMPARE(frame_->document().pathName(), label);
+        QCOMPARE(frame_->document().script(), kRectangle + QStringLiteral("\r\n"));
+        QVERIFY(!frame_->document().isModified());
+        QVERIFY(!frame_->codeView()->toPlainText().contains(discarded));
+        QCOMPARE(fileBytes(label), onDisk);
+        QTest::qWait(2 * Recovery::kAfterStep);
+        QCOMPARE(folder.entryList({"*.recovery"}), QStringList());
+
+        ModalAnswer none;
+        QVERIFY(startAfresh(app_));
+        frame_ = app_.mainFrame();
+        QVERIFY(none.texts().isEmpty());
     }
 
 private:

@@ -8,10 +8,14 @@
 
 #include <cstdio>
 
-// Each test case starts from default settings and a fresh main window.
-inline bool startAfresh(quillset::CFolioApp& app) {
+// Each test case starts from default settings and a fresh main window, with
+// the file `path` open when one is given.
+inline bool startAfresh(quillset::CFolioApp& app, const QString& path = {}) {
     QSettings(QStringLiteral("Corvane"), QStringLiteral("Quillset")).clear();
-    return app.InitInstance({"quillset"});
+    QStringList arguments{QStringLiteral("quillset")};
+    if (!path.isEmpty())
+        arguments << path;
+    return app.InitInstance(arguments);
 }
 
 // Starts the application with its settings and recovery files in a fresh

@@ -70,6 +70,39 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(joined(shown)), lineFeeds);
     }
 
+    // A line of more than 10,000 bytes makes the script too long to edit,
+    // whether the script ends with it or with a break after it.
+    void longLastLineTurnsThePaneReadOnly_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<bool>("readOnly");
+        const QByteArray under(9'999, 'x');
+        const QByteArray at(10'000, 'x');
+        const QByteArray over(10'001, 'x');
+        const QByteArray first = "DrawRectangle(1,2,3,4,1,0);\r\n";
+        const QByteArray e = "\xc3\xa9";
+        QTest::newRow("the only line, at the limit") << at << false;
+        QTest::newRow("the only line, one past") << over << true;
+        QTest::newRow("last, no break after it, one under") << first + under << false;
+        QTest::newRow("last, no break after it, at the limit") << first + at << false;
+        QTest::newRow("last, no break after it, one past") << first + over << true;
+        QTest::newRow("last, CR LF after it, at the limit") << first + at + "\r\n" << false;
+        QTest::newRow("last, CR LF after it, one past") << first + over + "\r\n" << true;
+        QTest::newRow("last, a lone LF after it, one past") << first + over + "\n" << true;
+        QTest::newRow("bytes, not characters: 5,000 two-byte ones")
+            << first + e.repeated(5'000) << false;
+        QTest::newRow("bytes, not characters: 5,000 two-byte ones and one more byte")
+            << first + e.repeated(5'000) + 'x' << true;
+    }
+    void longLastLineTurnsThePaneReadOnly() {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, readOnly);
+        CCodeView* pane = app_.mainFrame()->codeView();
+        app_.mainFrame()->document().setScript(QString::fromUtf8(script));
+        pane->showScript();
+        QCOMPARE(pane->showsLongScript(), readOnly);
+        QCOMPARE(pane->isReadOnly(), readOnly);
+    }
+
     // The file is a million canonical statements, so Save gives it back as
     // it came, and the command line's Open and Save agree.
     void aMillionLinesOpenCompileAndSaveUnchanged() {
