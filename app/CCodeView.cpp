@@ -61,7 +61,7 @@ void CCodeView::showLongScript() {
     clear();
     document()->clearUndoRedoStacks();
     setReadOnly(true);
-    longView_->setScript(document_.session().script());
+    longView_->setScript(document_.session().sharedScript());
     longView_->setGeometry(rect());
     longView_->show();
     longView_->raise();

@@ -57,10 +57,11 @@ LongScriptView::LongScriptView(QWidget* parent)
     viewport()->setBackgroundRole(QPalette::Base);
 }
 
-void LongScriptView::setScript(std::string_view script) {
-    rows_ = ScriptRows(script);
+void LongScriptView::setScript(SharedScript script) {
+    script_ = std::move(script);
+    rows_ = ScriptRows(*script_);
     spans_.clear();
-    findings_ = checkPaneScript(script);
+    findings_ = checkPaneScript(*script_);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     updateScrollBars();

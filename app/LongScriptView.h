@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ScriptRows.h"
+#include "document/SharedScript.h"
 #include "document/ScriptCheck.h"
 #include "model/ScriptSpans.h"
 
@@ -28,8 +29,9 @@ public:
 
     explicit LongScriptView(QWidget* parent = nullptr);
 
-    // Shows `script`, which must outlive its showing unchanged.
-    void setScript(std::string_view script);
+    // Shows `script`, held while it is shown: the document may replace its
+    // own before the pane is told.
+    void setScript(SharedScript script);
     const ScriptRows& rows() const { return rows_; }
     // The first row on screen.
     std::size_t firstRow() const;
@@ -56,6 +58,7 @@ private:
     void layOut(QTextLayout& layout, const ScriptRows::Row& row);
 
     QLabel* notice_;
+    SharedScript script_;
     ScriptRows rows_;
     // By line number; the one past the 500th stands for every later line.
     std::vector<CheckFinding> findings_;
