@@ -37,15 +37,15 @@ void checkStatement(std::string_view line, int number, std::vector<CheckFinding>
 std::vector<CheckFinding> checkScript(std::string_view fileBytes) {
     std::vector<CheckFinding> findings;
     int number = 0;
-    int scriptLines = 0;
     std::string line;
     while (!fileBytes.empty()) {
-        ++number;
         const std::size_t end = fileBytes.find('\n');
         line.assign(fileBytes.substr(0, end));
         fileBytes.remove_prefix(end == std::string_view::npos ? fileBytes.size() : end + 1);
         std::erase(line, '\r');
-        if (goesToScript(line) && ++scriptLines > kMaxObjects)
+        if (!goesToScript(line))
+            continue;
+        if (++number > kMaxObjects)
             findings.push_back(pastLastObject(number));
         else
             checkStatement(line, number, findings);

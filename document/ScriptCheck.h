@@ -19,9 +19,10 @@ struct CheckFinding {
 // given (column of the opening quote, barcodeDataProblem's reason); and
 // every script line past the 500th, which Compile keeps apart ("past the
 // 500th line, not drawn", column 1). A line counts as a
-// drawing statement when it looksLikeDrawing(). Lines are counted as Open
-// reads them: each ends at a line feed, and the printer's wrapper lines and
-// the page statements are not script lines.
+// drawing statement when it looksLikeDrawing(). Lines are numbered as the
+// script pane numbers them after Open: each ends at a line feed, and the
+// printer's wrapper lines and the page statements, which Open takes out of
+// the script, are not counted.
 std::vector<CheckFinding> checkScript(std::string_view fileBytes);
 
 // The same for the script pane's text (UTF-8), read as Compile reads it:

@@ -208,7 +208,8 @@ TEST_F(Cli, ObjectsAsJson) {
 }
 
 // 502 statements between the printer's wrapper lines, which are not script
-// lines: the 501st statement stands on line 505 of the file.
+// lines: the 501st statement stands on line 505 of the file and on line 501
+// of the script pane, as check names it.
 TEST_F(Cli, LinesPastTheFiveHundredth) {
     std::string body;
     for (int i = 1; i <= 502; ++i)
@@ -232,8 +233,8 @@ TEST_F(Cli, LinesPastTheFiveHundredth) {
 
     const Outcome check = run("check long.txt");
     EXPECT_EQ(check.status, 1);
-    EXPECT_EQ(check.out, "505:1: past the 500th line, not drawn\n"
-                         "506:1: past the 500th line, not drawn\n");
+    EXPECT_EQ(check.out, "501:1: past the 500th line, not drawn\n"
+                         "502:1: past the 500th line, not drawn\n");
 
     ASSERT_EQ(run("save long.txt saved.txt").status, 0);
     EXPECT_EQ(readAll(dir / "saved.txt"), readAll(dir / "long.txt")) << "every line saved back";
@@ -271,7 +272,8 @@ TEST_F(Cli, Check) {
                      "4:1: unknown statement\n"
                      "5:33: expected ')'\n"
                      "6:20: unknown tag\n"
-                     "8:26: EAN-13 check digit should be 7, not 1\n");
+                     "7:26: EAN-13 check digit should be 7, not 1\n")
+        << "SetMargin is taken out of the script, so the pane's line 7";
 }
 
 // Each record's picture is the page of the script with its values written in
