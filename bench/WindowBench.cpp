@@ -13,12 +13,12 @@
 //
 // Runs on any Qt platform: QT_QPA_PLATFORM=offscreen, or an X display
 // (DISPLAY=:99 QT_QPA_PLATFORM=xcb) to include drawing on a real screen.
-#include "app/CCodeView.h"
-#include "app/CFolioApp.h"
-#include "app/CFolioDoc.h"
-#include "app/CFolioView.h"
-#include "app/CMainFrame.h"
-#include "app/LongScriptView.h"
+#include "app/pageview/CFolioView.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/scriptpane/LongScriptView.h"
+#include "app/shell/CFolioApp.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "model/PageSettings.h"
 #include "tests/support/HostileFiles.h"
 

@@ -1,6 +1,6 @@
 #include "GuiTestMain.h"
 
-#include "app/CFolioDoc.h"
+#include "app/shell/CFolioDoc.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 #include "model/Reporter.h"

@@ -2,11 +2,11 @@
 #include "ModalAnswer.h"
 #include "ShownTitle.h"
 
-#include "app/CCodeView.h"
-#include "app/CFolioDoc.h"
-#include "app/CFolioView.h"
-#include "app/CMainFrame.h"
-#include "app/Recovery.h"
+#include "app/pageview/CFolioView.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/Recovery.h"
 #include "document/ScriptFile.h"
 #include "model/ObjectList.h"
 

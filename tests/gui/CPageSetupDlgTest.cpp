@@ -2,9 +2,9 @@
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 
-#include "app/CFolioDoc.h"
-#include "app/CMainFrame.h"
 #include "app/dialogs/CPageSetupDlg.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "model/PageSettings.h"
 
 #include <QLabel>

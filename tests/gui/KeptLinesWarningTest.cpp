@@ -1,9 +1,9 @@
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 
-#include "app/CCodeView.h"
-#include "app/CFolioDoc.h"
-#include "app/CMainFrame.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "document/Compile.h"
 #include "document/ScriptFile.h"
 

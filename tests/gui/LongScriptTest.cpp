@@ -1,10 +1,10 @@
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 
-#include "app/CCodeView.h"
-#include "app/CFolioDoc.h"
-#include "app/CMainFrame.h"
-#include "app/LongScriptView.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/scriptpane/LongScriptView.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 
 #include <QFile>
 #include <QProcess>

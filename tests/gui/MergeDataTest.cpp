@@ -1,9 +1,9 @@
 #include "GuiTestMain.h"
 
-#include "app/CFolioView.h"
-#include "app/CMainFrame.h"
-#include "app/MergeData.h"
+#include "app/commands/MergeData.h"
 #include "app/dialogs/CBatchPrintDlg.h"
+#include "app/pageview/CFolioView.h"
+#include "app/shell/CMainFrame.h"
 #include "merge/MergeSettings.h"
 
 #include <QCheckBox>

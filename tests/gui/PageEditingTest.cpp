@@ -1,11 +1,11 @@
 #include "DialogDriver.h"
 #include "GuiTestMain.h"
 
-#include "app/CCodeView.h"
-#include "app/CFolioDoc.h"
-#include "app/CFolioView.h"
-#include "app/CMainFrame.h"
-#include "app/DragFrame.h"
+#include "app/pageview/CFolioView.h"
+#include "app/pageview/DragFrame.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 
