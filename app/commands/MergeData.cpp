@@ -88,9 +88,7 @@ MergeData::MergeData(CFolioDoc& document, CFolioView& view, QObject* parent)
                        [this] { return record_ + 1; });
     last_ = makeAction(QStyle::SP_MediaSkipForward, QStringLiteral("Last Record"),
                        [this] { return records_; });
-    connect(&document, &CFolioDoc::opened, this, &MergeData::documentOpened);
-    connect(&document, &CFolioDoc::pageChanged, this, &MergeData::refreshPage);
-    connect(&document, &CFolioDoc::titleChanged, this, &MergeData::remember);
+    connect(&document, &CFolioDoc::changed, this, &MergeData::documentChanged);
 }
 
 MergeData::~MergeData() = default;
@@ -147,6 +145,19 @@ MergeSettings MergeData::settings() const {
 
 bool MergeData::merges() const {
     return !choice_.path.isEmpty() || MergeTemplate(document_.session().script()).fills();
+}
+
+// An opened document brings its own choice; a document saved under a new
+// name takes this one there.
+void MergeData::documentChanged(CFolioDoc::Changes what) {
+    if (what & CFolioDoc::Change::Opened) {
+        documentOpened();
+        return;
+    }
+    if (what & CFolioDoc::Change::Title)
+        remember();
+    if (what & CFolioDoc::Change::Page)
+        refreshPage();
 }
 
 void MergeData::documentOpened() {

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/dialogs/CMergeDataDlg.h"
+#include "app/shell/CFolioDoc.h"
 
 #include <QObject>
 
@@ -14,7 +15,6 @@ class QWidget;
 
 namespace quillset {
 
-class CFolioDoc;
 class CFolioView;
 class MergeRun;
 struct MergeSettings;
@@ -59,6 +59,7 @@ public:
     bool merges() const;
 
 private:
+    void documentChanged(CFolioDoc::Changes what);
     void documentOpened();
     void remember() const;
     // Counts the records and shows the first.

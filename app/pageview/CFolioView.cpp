@@ -5,7 +5,6 @@
 #include "app/pageview/ObjectMenu.h"
 #include "app/pageview/ObjectProperties.h"
 #include "app/pageview/PagePicture.h"
-#include "app/shell/CFolioDoc.h"
 #include "document/PageRenderer.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
@@ -67,6 +66,7 @@ CFolioView::CFolioView(CFolioDoc& document, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     autoScrollTimer_.setInterval(kAutoScrollInterval);
     connect(&autoScrollTimer_, &QTimer::timeout, this, &CFolioView::autoScroll);
+    connect(&document_, &CFolioDoc::changed, this, &CFolioView::documentChanged);
     pageChanged();
     showTopOfPage();
 }
@@ -140,15 +140,23 @@ void CFolioView::pageChanged() {
     viewport()->update();
 }
 
-void CFolioView::listReplaced() {
-    autoScrollTimer_.stop();
-    editor_.listReplaced();
+void CFolioView::documentChanged(CFolioDoc::Changes what) {
+    if (what & CFolioDoc::Change::List) {
+        autoScrollTimer_.stop();
+        editor_.listReplaced();
+    }
+    if (what & CFolioDoc::Change::Page)
+        pageChanged();
+    if (what & CFolioDoc::Change::Opened) {
+        clearTools();
+        showTopOfPage();
+    }
 }
 
 // Typed script text becomes the page before an edit works on the list, so
 // that the edit and the script the pane then shows include it.
 void CFolioView::bringScriptUpToDate() {
-    emit editStarting();
+    document_.upToDate();
 }
 
 // --- mouse and keys ---------------------------------------------------------------
@@ -244,7 +252,8 @@ bool CFolioView::viewportEvent(QEvent* event) {
 }
 
 void CFolioView::apply(const EditResult& result) {
-    if (result.markModified)
+    // A finished edit marks the document itself.
+    if (result.markModified && result.outcome != EditOutcome::EditFinished)
         document_.markModified();
     updateFrame(result.oldFrame);
     updateFrame(result.newFrame);
@@ -302,7 +311,6 @@ void CFolioView::properties() {
         return;
     if (!editObjectProperties(list[index], document_.session().renderer().text(), this))
         return;
-    document_.markModified();
     document_.editFinished();
     clearTools();
 }

@@ -2,6 +2,7 @@
 
 #include "app/pageview/PagePainter.h"
 #include "app/pageview/ToolSetUp.h"
+#include "app/shell/CFolioDoc.h"
 #include "editor/PageEditor.h"
 
 #include <QAbstractScrollArea>
@@ -13,7 +14,6 @@ class QPrinter;
 
 namespace quillset {
 
-class CFolioDoc;
 class PageRaster;
 
 // The page view: the page raster as black dots on white paper inside a frame
@@ -55,14 +55,10 @@ public:
     // Page Setup was confirmed.
     void clearTools();
 
-    // Takes the raster's new picture and repaints.
-    void pageChanged();
     // Shows `page` instead of the document's raster (a record's values
     // filled in), or the document's own again for nothing. Editing still
     // works on the document's objects.
     void setShownPage(const PageRaster* page);
-    // The document built its list afresh: any drag ends; the tool stays.
-    void listReplaced();
 
     // Pixels a dot, across and down.
     int zoom() const { return zoom_; }
@@ -92,9 +88,6 @@ public:
     void printPage(QPrinter& printer) const;
 
 signals:
-    // An edit is about to work on the list: what was typed into the script
-    // pane must become the page first. Connect directly.
-    void editStarting();
     // The tool set may have changed.
     void toolsChanged();
     // The pointer's position in page dots while it is over the view.
@@ -126,6 +119,11 @@ private:
     // edge or beyond, and lets the drag follow.
     void autoScroll();
 
+    // A built list ends any drag (the tool stays); a new picture is shown;
+    // a new or opened document starts with no tool, at its top.
+    void documentChanged(CFolioDoc::Changes what);
+    // Takes the raster's new picture and repaints.
+    void pageChanged();
     void bringScriptUpToDate();
     // Does what an editor call asks of the view: mark, repaint the frame,
     // end the edit or tell why nothing happened.

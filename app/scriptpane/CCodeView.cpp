@@ -24,6 +24,12 @@ CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
     connect(this, &QPlainTextEdit::textChanged, this, &CCodeView::textEdited);
     longView_->hide();
     connect(longView_, &LongScriptView::focusEntered, this, &CCodeView::focusEntered);
+    connect(&document_, &CFolioDoc::changed, this, [this](CFolioDoc::Changes what) {
+        if (what & CFolioDoc::Change::Script)
+            showScript();
+    });
+    document_.setTypedText(this);
+    connect(this, &QObject::destroyed, &document_, [&document] { document.setTypedText(nullptr); });
 }
 
 QString CCodeView::text() const {
@@ -85,6 +91,12 @@ QString CCodeView::compileText() {
     return text();
 }
 
+std::optional<QString> CCodeView::takeTypedText() {
+    if (!typed_)
+        return std::nullopt;
+    return compileText();
+}
+
 void CCodeView::textEdited() {
     if (showing_)
         return;
@@ -122,10 +134,13 @@ bool CCodeView::event(QEvent* event) {
 
 void CCodeView::keyPressEvent(QKeyEvent* event) {
     if (isUndoKey(event)) {
-        if (document()->isUndoAvailable())
+        if (document()->isUndoAvailable()) {
             undo();
-        else
+        } else {
+            // All typing has been taken back: the pane shows the script.
+            typed_ = false;
             document_.undo();
+        }
         return;
     }
     if (isRedoKey(event)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/shell/TypedText.h"
+
 #include <QPlainTextEdit>
 
 namespace quillset {
@@ -11,9 +13,9 @@ class LongScriptView;
 // step by explicit copies only: the pane shows the script when the document
 // replaces it, and its text goes back into the script at Compile and after a
 // paste. Typing marks the document modified; what was typed reaches the
-// script when it is compiled, which Save, Print and every edit of the page
-// do first (hasTypedText()).
-class CCodeView : public QPlainTextEdit {
+// script when it is compiled, which the document does before every
+// operation (takeTypedText()).
+class CCodeView : public QPlainTextEdit, public TypedText {
     Q_OBJECT
 public:
     static constexpr int kTextLimit = 0x80FFFF;
@@ -34,6 +36,7 @@ public:
     bool hasTypedText() const { return typed_; }
     // text() for Compile: from now on nothing counts as typed.
     QString compileText();
+    std::optional<QString> takeTypedText() override;
 
 signals:
     // The page view drops its drawing tool when the user turns to the script.

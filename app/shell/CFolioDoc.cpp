@@ -1,6 +1,7 @@
 #include "app/shell/CFolioDoc.h"
 
 #include "app/pageview/PagePicture.h"
+#include "app/shell/TypedText.h"
 #include "document/ScriptFile.h"
 #include "model/PageSettings.h"
 #include "model/Reporter.h"
@@ -26,12 +27,24 @@ private:
     CFolioDoc& document_;
 };
 
+using Change = CFolioDoc::Change;
+
+// What New, Open and Recover change: everything the views show.
+constexpr CFolioDoc::Changes kReplaced = {Change::History, Change::Title, Change::List,
+                                          Change::Script,  Change::Page,  Change::Opened};
+
 } // namespace
 
 CFolioDoc::CFolioDoc(int printerType, QObject* parent)
     : QObject(parent)
     , session_(printerType) {
     history_.clear(state());
+}
+
+FolioSession& CFolioDoc::upToDate() {
+    const bool wasModified = isModified();
+    tell(compileTyped(), wasModified);
+    return session_;
 }
 
 QString CFolioDoc::script() const {
@@ -43,15 +56,9 @@ void CFolioDoc::setScript(const QString& script) {
 }
 
 void CFolioDoc::markModified() {
-    setModified(true);
-}
-
-void CFolioDoc::setModified(bool modified) {
-    session_.setModified(modified);
-    if (modified == modifiedShown_)
-        return;
-    modifiedShown_ = modified;
-    emit modifiedChanged(modified);
+    const bool wasModified = isModified();
+    session_.setModified(true);
+    tell({}, wasModified);
 }
 
 QString CFolioDoc::title() const {
@@ -62,123 +69,136 @@ DocumentState CFolioDoc::state() const {
     return {session_.sharedScript(), session_.settings(), session_.printerType()};
 }
 
-void CFolioDoc::stepFinished(const DocumentState& before) {
+CFolioDoc::Changes CFolioDoc::stepFinished(const DocumentState& before) {
     history_.record(before, state());
-    setModified(true);
-    emit historyChanged();
+    session_.setModified(true);
+    return Change::History;
 }
 
-void CFolioDoc::historyCleared() {
+void CFolioDoc::clearHistory() {
     history_.clear(state());
-    setModified(false);
-    emit historyChanged();
+    session_.setModified(false);
+}
+
+CFolioDoc::Changes CFolioDoc::replaced(const QString& path) {
+    pathName_ = path;
+    return kReplaced;
 }
 
 void CFolioDoc::newDocument() {
+    const bool wasModified = isModified();
     session_.newDocument();
-    historyCleared();
-    setPathName(QString());
-    emit listReplaced();
-    emit scriptReplaced();
-    emit pageChanged();
-    emit opened();
+    clearHistory();
+    tell(replaced(QString()), wasModified);
 }
 
 void CFolioDoc::adoptOpened(FolioSession& loaded, const QString& path) {
+    const bool wasModified = isModified();
     session_.adopt(loaded);
-    historyCleared();
-    setPathName(QFileInfo(path).absoluteFilePath());
-    emit listReplaced();
-    emit scriptReplaced();
-    emit pageChanged();
-    emit opened();
+    clearHistory();
+    tell(replaced(QFileInfo(path).absoluteFilePath()), wasModified);
 }
 
 void CFolioDoc::recover(std::string_view fileBytes, const QString& path) {
+    const bool wasModified = isModified();
     SignalReporter reporter(*this);
     session_.openBytes(fileBytes, reporter);
     history_.clear(state());
     history_.markUnsaved();
-    setModified(true);
-    emit historyChanged();
-    setPathName(path);
-    emit listReplaced();
-    emit scriptReplaced();
-    emit pageChanged();
-    emit opened();
+    session_.setModified(true);
+    tell(replaced(path), wasModified);
 }
 
 bool CFolioDoc::saveDocument(const QString& path, Reporter& reporter) {
-    if (!session_.save(QFile::encodeName(path).toStdString(), reporter))
-        return false;
-    history_.markSaved();
-    setModified(false);
-    setPathName(QFileInfo(path).absoluteFilePath());
-    return true;
+    const bool wasModified = isModified();
+    Changes what = compileTyped();
+    const bool saved = session_.save(QFile::encodeName(path).toStdString(), reporter);
+    if (saved) {
+        history_.markSaved();
+        pathName_ = QFileInfo(path).absoluteFilePath();
+        what |= Change::Title;
+    }
+    tell(what, wasModified);
+    return saved;
 }
 
 void CFolioDoc::compile(const QString& paneText) {
+    const bool wasModified = isModified();
+    tell(compileText(paneText), wasModified);
+}
+
+CFolioDoc::Changes CFolioDoc::compileText(const QString& paneText) {
     const DocumentState before = state();
     SignalReporter reporter(*this);
     session_.compile(paneText.toStdString(), reporter);
-    stepFinished(before);
-    emit listReplaced();
-    emit pageChanged();
+    return stepFinished(before) | Change::List | Change::Page;
+}
+
+CFolioDoc::Changes CFolioDoc::compileTyped() {
+    if (!typed_)
+        return {};
+    const std::optional<QString> typed = typed_->takeTypedText();
+    return typed ? compileText(*typed) : Changes();
 }
 
 void CFolioDoc::compileScript() {
+    const bool wasModified = isModified();
     SignalReporter reporter(*this);
     // Reading the script into itself leaves it as it is.
     session_.compile(session_.sharedScript(), reporter);
-    setModified(true);
-    emit listReplaced();
-    emit pageChanged();
+    session_.setModified(true);
+    tell({Change::List, Change::Page}, wasModified);
 }
 
 // The objects have changed but the script has not been written again yet, so
 // the script and the settings are still the state before the edit.
 void CFolioDoc::editFinished() {
-    finishEdit(state());
+    const bool wasModified = isModified();
+    tell(finishEdit(state()), wasModified);
 }
 
 void CFolioDoc::setPageSettings(const PageSettings& page, std::optional<int> printerType) {
+    const bool wasModified = isModified();
+    Changes what = compileTyped();
     const DocumentState before = state();
     session_.settings() = page;
     session_.settings().normalise();
     if (printerType)
         session_.setPrinterType(*printerType);
-    finishEdit(before);
+    tell(what | finishEdit(before), wasModified);
 }
 
-void CFolioDoc::finishEdit(const DocumentState& before) {
+CFolioDoc::Changes CFolioDoc::finishEdit(const DocumentState& before) {
     session_.editFinished();
-    stepFinished(before);
-    emit scriptReplaced();
-    emit pageChanged();
+    return stepFinished(before) | Change::Script | Change::Page;
 }
 
 void CFolioDoc::undo() {
+    const bool wasModified = isModified();
+    Changes what = compileTyped();
     if (history_.canUndo())
-        restore(history_.undo());
+        what |= restore(history_.undo());
+    tell(what, wasModified);
 }
 
 void CFolioDoc::redo() {
+    const bool wasModified = isModified();
+    Changes what = compileTyped();
     if (history_.canRedo())
-        restore(history_.redo());
+        what |= restore(history_.redo());
+    tell(what, wasModified);
 }
 
-void CFolioDoc::restore(const DocumentState& state) {
+CFolioDoc::Changes CFolioDoc::restore(const DocumentState& state) {
     session_.settings() = state.settings;
     session_.setPrinterType(state.printerType);
     session_.compile(state.script);
-    setModified(!history_.atSavedState());
-    emit historyChanged();
-    emit listReplaced();
-    emit scriptReplaced();
-    emit pageChanged();
+    session_.setModified(!history_.atSavedState());
+    return {Change::History, Change::List, Change::Script, Change::Page};
 }
 
-bool CFolioDoc::exportImage(const QString& path, Reporter& reporter) const {
+bool CFolioDoc::exportImage(const QString& path, Reporter& reporter) {
+    upToDate();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         reporter.report(kOpenForWriteFailed);
@@ -191,9 +211,11 @@ bool CFolioDoc::exportImage(const QString& path, Reporter& reporter) const {
     return true;
 }
 
-void CFolioDoc::setPathName(const QString& path) {
-    pathName_ = path;
-    emit titleChanged();
+void CFolioDoc::tell(Changes what, bool wasModified) {
+    if (isModified() != wasModified)
+        what |= Change::Modified;
+    if (what)
+        emit changed(what);
 }
 
 } // namespace quillset

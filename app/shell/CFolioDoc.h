@@ -11,20 +11,49 @@
 namespace quillset {
 
 class Reporter;
+class TypedText;
 struct PageSettings;
 
 // The one document: the page's script with its objects and raster (held by
-// the engine's FolioSession), the file it came from and the modified flag.
-// Every change to the page goes through it, and it tells the views once per
-// change; the views ask it for what to show and never render themselves.
+// the engine's FolioSession, which also holds the modified flag), the file
+// it came from and the history. Every change to the page goes through it,
+// and at the end of each operation it tells the views once what changed;
+// the views ask it for what to show and never render themselves.
 class CFolioDoc : public QObject {
     Q_OBJECT
 public:
+    enum class Change {
+        // The script was replaced from outside the script pane (New, Open,
+        // an edit, undo): the pane shows it again.
+        Script = 0x01,
+        // The object list was built afresh from a script (New, Open,
+        // Compile, undo, redo): its indices name other objects now.
+        List = 0x02,
+        // The raster holds a new picture of the page.
+        Page = 0x04,
+        // A new, opened or recovered document: the views show its beginning.
+        Opened = 0x08,
+        // The file's path, and with it the title.
+        Title = 0x10,
+        Modified = 0x20,
+        // A step was recorded, undone or redone, or the history began anew.
+        History = 0x40,
+    };
+    Q_DECLARE_FLAGS(Changes, Change)
+    Q_FLAG(Changes)
+
     explicit CFolioDoc(int printerType, QObject* parent = nullptr);
 
     // Read access for the views; changes go through the verbs below.
     FolioSession& session() { return session_; }
     const FolioSession& session() const { return session_; }
+    // The session once what was typed into the script pane is compiled:
+    // what a command prints, sets up or edits is what the pane shows.
+    FolioSession& upToDate();
+
+    // Where typing waits before it becomes the script: the script pane. It
+    // lives as long as the document, or tells it when it goes.
+    void setTypedText(TypedText* typed) { typed_ = typed; }
 
     QString script() const;
     // The script pane's text after a paste; the page is not compiled.
@@ -68,8 +97,8 @@ public:
 
     // Each Compile, edit and Page Setup is one step. Undo and redo restore
     // the script, the page settings and the printer type of a step and
-    // compile them; back at
-    // the saved state the document is unmodified. New and Open start afresh.
+    // compile them; back at the saved state the document is unmodified. New
+    // and Open start afresh.
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
     void undo();
@@ -77,41 +106,34 @@ public:
 
     // File > Export Image: the page as a PNG picture, one pixel per dot.
     // A failed write leaves an existing file as it was.
-    bool exportImage(const QString& path, Reporter& reporter) const;
+    bool exportImage(const QString& path, Reporter& reporter);
 
 signals:
-    // The script was replaced from outside the script pane (New, Open, an
-    // edit); the pane shows it again.
-    void scriptReplaced();
-    // The raster holds a new picture of the page.
-    void pageChanged();
-    // The object list was built afresh from a script (New, Open, Compile,
-    // undo, redo): its indices name other objects now. Comes before
-    // pageChanged().
-    void listReplaced();
-    // A new or opened document: the views show its beginning. Comes last.
-    void opened();
-    void titleChanged();
-    void modifiedChanged(bool modified);
-    // Undo or redo became possible or impossible.
-    void historyChanged();
+    // Once at the end of each operation that changed anything.
+    void changed(CFolioDoc::Changes what);
     // A message for the user from an operation that went on anyway.
     void warning(const QString& message);
 
 private:
-    void setModified(bool modified);
+    // Compiles what was typed, a step of its own.
+    Changes compileTyped();
+    Changes compileText(const QString& paneText);
     DocumentState state() const;
-    void stepFinished(const DocumentState& before);
-    void finishEdit(const DocumentState& before);
-    void historyCleared();
-    void restore(const DocumentState& state);
-    void setPathName(const QString& path);
+    Changes stepFinished(const DocumentState& before);
+    Changes finishEdit(const DocumentState& before);
+    void clearHistory();
+    Changes restore(const DocumentState& state);
+    Changes replaced(const QString& path);
+    // Tells the views; the modified flag counts as changed when it is not
+    // what it was when the operation began.
+    void tell(Changes what, bool wasModified);
 
     FolioSession session_;
     EditHistory history_;
     QString pathName_;
-    // What the views were last told of the modified flag.
-    bool modifiedShown_ = false;
+    TypedText* typed_ = nullptr;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(CFolioDoc::Changes)
 
 } // namespace quillset

@@ -65,9 +65,8 @@ CMainFrame::CMainFrame(CFolioApp& app, QWidget* parent)
     createToolBar();
     createStatusBar();
     createPanes();
-    connect(document_, &CFolioDoc::titleChanged, this, &CMainFrame::updateTitle);
-    connect(document_, &CFolioDoc::modifiedChanged, this, &QWidget::setWindowModified);
-    updateTitle();
+    connect(document_, &CFolioDoc::changed, this, &CMainFrame::documentChanged);
+    documentChanged(CFolioDoc::Change::Title | CFolioDoc::Change::History);
     updateRecentFiles();
     resize(880, 720);
     folioView_->setFocus();
@@ -100,12 +99,6 @@ void CMainFrame::createActions() {
         this, QStringLiteral("&Redo"), QStringLiteral("Make the change taken back again"),
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(redoAction_, &QAction::triggered, this, &CMainFrame::editRedo);
-    const auto showHistory = [this] {
-        undoAction_->setEnabled(document_->canUndo());
-        redoAction_->setEnabled(document_->canRedo());
-    };
-    connect(document_, &CFolioDoc::historyChanged, this, showHistory);
-    showHistory();
     printAction_ = makeAction(this, QStringLiteral("&Print"),
                               QStringLiteral("Send the page to the label printer"));
     connect(printAction_, &QAction::triggered, this, &CMainFrame::filePrint);
@@ -287,8 +280,6 @@ void CMainFrame::createPanes() {
     splitter_->setSizes({400, 200});
     setCentralWidget(splitter_);
 
-    connect(document_, &CFolioDoc::pageChanged, folioView_, &CFolioView::pageChanged);
-    connect(document_, &CFolioDoc::scriptReplaced, codeView_, &CCodeView::showScript);
     connect(document_, &CFolioDoc::warning, this, [this](const QString& message) {
         MessageBoxReporter(this).report(message.toStdString());
     });
@@ -297,13 +288,10 @@ void CMainFrame::createPanes() {
                                     new QKeyEvent(QEvent::KeyPress, kDropToolKey, Qt::NoModifier));
     });
 
-    connect(document_, &CFolioDoc::listReplaced, folioView_, &CFolioView::listReplaced);
-    connect(folioView_, &CFolioView::editStarting, this, &CMainFrame::compileTypedText);
     connect(toolActions_, &ToolActions::toolChosen, folioView_, &CFolioView::chooseTool);
     connect(folioView_, &CFolioView::toolsChanged, this,
             [this] { toolActions_->showTools(folioView_->editor().tools()); });
     connect(this, &CMainFrame::pageSetupApplied, folioView_, &CFolioView::clearTools);
-    connect(document_, &CFolioDoc::opened, folioView_, &CFolioView::clearTools);
     connect(folioView_, &CFolioView::statusMessage, statusBar(),
             [this](const QString& text) { statusBar()->showMessage(text); });
     connect(folioView_, &CFolioView::pointerAt, pointerPosition_, [this](QPoint page) {
@@ -311,7 +299,6 @@ void CMainFrame::createPanes() {
     });
     connect(folioView_, &CFolioView::pointerLeft, pointerPosition_, &QLabel::clear);
     zoomActions_->attach(*folioView_, *statusBar());
-    connect(document_, &CFolioDoc::opened, folioView_, &CFolioView::showTopOfPage);
     mergeData_ = new MergeData(*document_, *folioView_, this);
     mergeData_->addTo(*toolBar_);
 }
@@ -321,11 +308,6 @@ void CMainFrame::compile() {
         document_->compileScript();
     else
         document_->compile(codeView_->compileText());
-}
-
-void CMainFrame::compileTypedText() {
-    if (codeView_->hasTypedText())
-        compile();
 }
 
 bool CMainFrame::openDocument(const QString& path) {
@@ -344,7 +326,6 @@ bool CMainFrame::openDocument(const QString& path) {
 }
 
 bool CMainFrame::saveDocument(const QString& path) {
-    compileTypedText();
     MessageBoxReporter reporter(this);
     if (!document_->saveDocument(path, reporter))
         return false;
@@ -412,7 +393,6 @@ void CMainFrame::fileExportImage() {
 }
 
 void CMainFrame::editUndo() {
-    compileTypedText();
     document_->undo();
     app_.setPrinterType(document_->session().printerType());
 }
@@ -423,18 +403,16 @@ void CMainFrame::editRedo() {
 }
 
 bool CMainFrame::exportImage(const QString& path) {
-    compileTypedText();
     MessageBoxReporter reporter(this);
     return document_->exportImage(path, reporter);
 }
 
 void CMainFrame::filePrint() {
-    compileTypedText();
+    const FolioSession& session = document_->upToDate();
     if (mergeData_->merges())
-        BatchPrinting::print(document_->session(), *mergeData_, app_.printer(), app_.serialPort(),
-                             this);
+        BatchPrinting::print(session, *mergeData_, app_.printer(), app_.serialPort(), this);
     else
-        PagePrinting::print(document_->session(), app_.printer(), app_.serialPort(), this);
+        PagePrinting::print(session, app_.printer(), app_.serialPort(), this);
 }
 
 void CMainFrame::printPicture() {
@@ -451,8 +429,7 @@ void CMainFrame::serialPortSettings() {
 }
 
 void CMainFrame::pageSetup() {
-    compileTypedText();
-    FolioSession& session = document_->session();
+    FolioSession& session = document_->upToDate();
     CPageSetupDlg dialog(pageSetupFieldsOf(session.settings(), app_.printerType()), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -486,9 +463,16 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void CMainFrame::updateTitle() {
-    setWindowTitle(document_->title() + QStringLiteral("[*] - ") +
-                   QString::fromLatin1(CFolioApp::kWindowTitle));
+void CMainFrame::documentChanged(CFolioDoc::Changes what) {
+    if (what & CFolioDoc::Change::Title)
+        setWindowTitle(document_->title() + QStringLiteral("[*] - ") +
+                       QString::fromLatin1(CFolioApp::kWindowTitle));
+    if (what & CFolioDoc::Change::Modified)
+        setWindowModified(document_->isModified());
+    if (what & CFolioDoc::Change::History) {
+        undoAction_->setEnabled(document_->canUndo());
+        redoAction_->setEnabled(document_->canRedo());
+    }
 }
 
 void CMainFrame::updateRecentFiles() {

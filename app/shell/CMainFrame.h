@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/shell/CFolioDoc.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -10,7 +12,6 @@ namespace quillset {
 
 class CCodeView;
 class CFolioApp;
-class CFolioDoc;
 class CFolioView;
 class HelpWindow;
 class Recovery;
@@ -37,9 +38,6 @@ public:
 
     // Compile: the script pane's text becomes the script and the page.
     void compile();
-    // Compile when the script pane holds typed text: what the pane shows is
-    // what is saved, printed and edited.
-    void compileTypedText();
 
     // The file commands without their dialogs. Both tell the user of a
     // failure and return false. An open the user cancels changes nothing
@@ -87,7 +85,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void createPanes();
-    void updateTitle();
+    void documentChanged(CFolioDoc::Changes what);
     void updateRecentFiles();
     void openRecentFile(const QString& path);
     void focusOtherPane();

@@ -46,9 +46,12 @@ Recovery::Recovery(CFolioDoc& document, CCodeView& scriptPane, QObject* parent)
 
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &Recovery::write);
-    connect(&document_, &CFolioDoc::historyChanged, this, [this] { schedule(kAfterStep); });
-    connect(&document_, &CFolioDoc::modifiedChanged, this,
-            [this](bool modified) { modified ? schedule(kAfterStep) : remove(); });
+    connect(&document_, &CFolioDoc::changed, this, [this](CFolioDoc::Changes what) {
+        if (what & CFolioDoc::Change::Modified)
+            document_.isModified() ? schedule(kAfterStep) : remove();
+        if (what & CFolioDoc::Change::History)
+            schedule(kAfterStep);
+    });
     connect(&scriptPane_, &QPlainTextEdit::textChanged, this, [this] { schedule(kWhileTyping); });
 }
 

@@ -159,6 +159,33 @@ private slots:
         QCOMPARE(frame_->document().session().objects().count, 2);
     }
 
+    // Typing after an undo is a change of its own: redo, from the menu or
+    // the keys, has nothing left to bring back and keeps what was typed.
+    void redoAfterTypingKeepsTheTyping_data() {
+        QTest::addColumn<bool>("key");
+        QTest::newRow("Edit > Redo") << false;
+        QTest::newRow("Ctrl+Y in the pane") << true;
+    }
+    void redoAfterTypingKeepsTheTyping() {
+        QFETCH(bool, key);
+        CCodeView* pane = frame_->codeView();
+        pane->setPlainText(kRectangle);
+        frame_->compile();
+        frame_->editUndo();
+        QVERIFY(frame_->document().canRedo());
+        const QString typed = QStringLiteral("DrawText(1,2,1,0,\"x\");");
+        typeAtTheEnd(typed);
+        if (key)
+            QTest::keyClick(pane, Qt::Key_Y, Qt::ControlModifier);
+        else
+            frame_->editRedo();
+        QCOMPARE(pane->toPlainText(), typed);
+        QCOMPARE(frame_->document().script(), typed);
+        QVERIFY(!frame_->document().canRedo());
+        frame_->editUndo();
+        QCOMPARE(pane->toPlainText(), QString());
+    }
+
     void paneRefusesTextBeyondItsLimit() {
         CCodeView* pane = frame_->codeView();
         const QString line = QString(999, QLatin1Char('x')) + QLatin1Char('\n');
@@ -234,10 +261,13 @@ private slots:
 
     // Print and Page Setup, like Save, work on what the pane shows. Their
     // dialogs and messages are answered; the compile comes before them.
+    // Export and Redo (with nothing to redo) take the typing the same way.
     void commandsCompileTypedTextFirst_data() {
         QTest::addColumn<int>("command");
         QTest::newRow("Print") << 0;
         QTest::newRow("Page Setup") << 1;
+        QTest::newRow("Export Image") << 2;
+        QTest::newRow("Redo") << 3;
     }
     void commandsCompileTypedTextFirst() {
         QFETCH(int, command);
@@ -246,8 +276,12 @@ private slots:
         ModalAnswer answer;
         if (command == 0)
             frame_->filePrint();
-        else
+        else if (command == 1)
             frame_->pageSetup();
+        else if (command == 2)
+            QVERIFY(frame_->exportImage(dir_.filePath("typed.png")));
+        else
+            frame_->editRedo();
         QCOMPARE(frame_->document().script(), kRectangle);
         QCOMPARE(frame_->document().session().objects().count, 1);
         QVERIFY(!frame_->codeView()->hasTypedText());

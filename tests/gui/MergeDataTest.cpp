@@ -56,6 +56,36 @@ private slots:
         QVERIFY(merge->choice().path.isEmpty());
     }
 
+    // Opening another document neither takes this one's data file along nor
+    // writes it over the other's choice.
+    void eachDocumentKeepsItsOwnChoice() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("first.txt"));
+        const QString second = dir.filePath(QStringLiteral("second.txt"));
+        const QString firstData = dir.filePath(QStringLiteral("first.csv"));
+        const QString secondData = dir.filePath(QStringLiteral("second.csv"));
+        writeFile(first, "DrawText(0,0,1,0,\"${name}\");\r\n");
+        writeFile(second, "DrawText(0,0,1,0,\"${city}\");\r\n");
+        writeFile(firstData, "name\nAnn\n");
+        writeFile(secondData, "city\nOslo\nRiga\n");
+        CMainFrame* frame = app_.mainFrame();
+        auto* merge = frame->findChild<MergeData*>();
+
+        QVERIFY(frame->openDocument(first));
+        merge->setChoice({firstData, {}});
+        QVERIFY(frame->openDocument(second));
+        QVERIFY(merge->choice().path.isEmpty());
+        QCOMPARE(merge->records(), 0);
+        merge->setChoice({secondData, {}});
+        QVERIFY(frame->openDocument(first));
+        QCOMPARE(merge->choice().path, firstData);
+        QCOMPARE(merge->records(), 1);
+        QVERIFY(frame->openDocument(second));
+        QCOMPARE(merge->choice().path, secondData);
+        QCOMPARE(merge->records(), 2);
+    }
+
     // The nearest characters and what Print chose come back with the
     // document; the Print dialog starts from them and goes on after the last
     // print unless told not to.

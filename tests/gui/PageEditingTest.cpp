@@ -1,4 +1,5 @@
 #include "DialogDriver.h"
+#include "ChangeCounter.h"
 #include "GuiTestMain.h"
 
 #include "app/pageview/CFolioView.h"
@@ -15,7 +16,6 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
@@ -250,8 +250,8 @@ private slots:
         clickTool("Move Item");
         QTest::qWait(20);
         const QImage before = view_->viewport()->grab().toImage();
-        QSignalSpy renders(&document(), &CFolioDoc::pageChanged);
-        QSignalSpy scripts(&document(), &CFolioDoc::scriptReplaced);
+        ChangeCounter renders(document(), CFolioDoc::Change::Page);
+        ChangeCounter scripts(document(), CFolioDoc::Change::Script);
         PaintRecorder painted(view_->viewport());
 
         QWidget* port = view_->viewport();
@@ -377,7 +377,7 @@ private slots:
     void fullPageSaysSoInTheStatusBar() {
         setScript(QStringLiteral("DrawRectangle(0,0,1,1,1,0);\n").repeated(kMaxObjects));
         clickTool("Draw a black filled rectangle");
-        QSignalSpy renders(&document(), &CFolioDoc::pageChanged);
+        ChangeCounter renders(document(), CFolioDoc::Change::Page);
         drag(pixelOf(QPoint(10, 20)), pixelOf(QPoint(50, 60)));
         QCOMPARE(frame_->statusBar()->currentMessage(),
                  QStringLiteral("The page holds 500 objects; no more can be added."));
