@@ -1,5 +1,6 @@
 #include "app/shell/CFolioApp.h"
 
+#include "app/commands/FileCommands.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/Recovery.h"
 #include "printer/SerialSettings.h"
@@ -59,7 +60,7 @@ int CFolioApp::run() {
 bool CFolioApp::InitInstance(const QStringList& arguments) {
     loadSettings();
     mainFrame_ = std::make_unique<CMainFrame>(*this);
-    if (arguments.size() > 1 && !mainFrame_->openDocument(arguments.at(1))) {
+    if (arguments.size() > 1 && !mainFrame_->fileCommands().openDocument(arguments.at(1))) {
         mainFrame_.reset();
         return false;
     }

@@ -2,6 +2,7 @@
 #include "ModalAnswer.h"
 #include "ShownTitle.h"
 
+#include "app/commands/FileCommands.h"
 #include "app/pageview/CFolioView.h"
 #include "app/scriptpane/CCodeView.h"
 #include "app/shell/CFolioDoc.h"
@@ -226,7 +227,7 @@ private slots:
         frame_->codeView()->setPlainText(kRectangle);
         frame_->compile();
         const QString path = dir_.filePath("rect.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         QVERIFY(!frame_->document().isModified());
         QCOMPARE(shownTitle(frame_), QStringLiteral("rect.txt - Quillset 1.0.9"));
         QCOMPARE(fileBytes(path), QByteArray("\x1bP$\x1bPP\r\n"
@@ -245,13 +246,13 @@ private slots:
         frame_->codeView()->setPlainText(kRectangle);
         frame_->compile();
         const QString path = dir_.filePath("typed.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt - Quillset 1.0.9"));
 
         typeAtTheEnd(QStringLiteral("DrawText(5,6,1,0,\"typed\");"));
         QVERIFY(frame_->document().isModified());
         QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt* - Quillset 1.0.9"));
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         QVERIFY(fileBytes(path).contains(
             "DrawRectangle(10,20,50,60,1,0);\r\nDrawText(5,6,1,0,\"typed\");\r\n"));
         QCOMPARE(frame_->document().session().objects().count, 2);
@@ -279,7 +280,7 @@ private slots:
         else if (command == 1)
             frame_->pageSetup();
         else if (command == 2)
-            QVERIFY(frame_->exportImage(dir_.filePath("typed.png")));
+            QVERIFY(frame_->fileCommands().exportImage(dir_.filePath("typed.png")));
         else
             frame_->editRedo();
         QCOMPARE(frame_->document().script(), kRectangle);
@@ -293,7 +294,7 @@ private slots:
         frame_->codeView()->setPlainText(kRectangle);
         frame_->compile();
         const QString path = dir_.filePath("kept.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         const auto permissions =
             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
         QVERIFY(QFile::setPermissions(path, permissions));
@@ -302,7 +303,7 @@ private slots:
 
         frame_->codeView()->setPlainText(QStringLiteral("DrawRectangle(1,2,3,4,1,0);"));
         frame_->compile();
-        QVERIFY(frame_->saveDocument(link));
+        QVERIFY(frame_->fileCommands().saveDocument(link));
         QVERIFY(QFileInfo(link).isSymLink());
         QVERIFY(fileBytes(path).contains("DrawRectangle(1,2,3,4,1,0);"));
         QCOMPARE(QFile::permissions(path), permissions);
@@ -313,7 +314,7 @@ private slots:
         frame_->compile();
         QTemporaryDir dir;
         const QString path = dir.filePath("old.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         const QByteArray old = fileBytes(path);
 
         frame_->codeView()->setPlainText(QStringLiteral("DrawText(0,0,0,1,\"%1\");")
@@ -326,7 +327,7 @@ private slots:
         rlimit small = oldLimit;
         small.rlim_cur = 16;
         ::setrlimit(RLIMIT_FSIZE, &small);
-        const bool saved = frame_->saveDocument(path);
+        const bool saved = frame_->fileCommands().saveDocument(path);
         ::setrlimit(RLIMIT_FSIZE, &oldLimit);
         std::signal(SIGXFSZ, oldHandler);
 
@@ -349,9 +350,9 @@ private slots:
                    "DrawBarcode(20,120,0,0,2,40,\"\x88"
                    "ABC123\");\r\n");
         file.close();
-        QVERIFY(frame_->openDocument(script));
+        QVERIFY(frame_->fileCommands().openDocument(script));
         const QString exported = dir_.filePath("export.png");
-        QVERIFY(frame_->exportImage(exported));
+        QVERIFY(frame_->fileCommands().exportImage(exported));
 
         const QString rendered = dir_.filePath("rendered.png");
         QProcess cli;
@@ -379,14 +380,14 @@ private slots:
         file.close();
 
         frame_->codeView()->setPlainText("left over");
-        QVERIFY(frame_->openDocument(path));
+        QVERIFY(frame_->fileCommands().openDocument(path));
         QCOMPARE(frame_->codeView()->toPlainText(),
                  QStringLiteral("DrawRectangle(1,2,3,4,1,0);\n"));
         QCOMPARE(frame_->document().session().objects().count, 1);
         QVERIFY(!frame_->document().isModified());
         QCOMPARE(shownTitle(frame_), QStringLiteral("loose.txt - Quillset 1.0.9"));
 
-        frame_->fileNew();
+        frame_->fileCommands().fileNew();
         QCOMPARE(shownTitle(frame_), QStringLiteral("Untitled - Quillset 1.0.9"));
         QCOMPARE(frame_->codeView()->toPlainText(), QString());
         QCOMPARE(frame_->document().session().objects().count, 0);
@@ -397,12 +398,12 @@ private slots:
         frame_->compile();
         {
             ModalAnswer answer;
-            QVERIFY(!frame_->openDocument(dir_.filePath("missing.txt")));
+            QVERIFY(!frame_->fileCommands().openDocument(dir_.filePath("missing.txt")));
             QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kOpenForReadFailed)});
         }
         {
             ModalAnswer answer;
-            QVERIFY(!frame_->saveDocument(dir_.filePath("no/such/folder/x.txt")));
+            QVERIFY(!frame_->fileCommands().saveDocument(dir_.filePath("no/such/folder/x.txt")));
             QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kOpenForWriteFailed)});
         }
         QCOMPARE(frame_->document().script(), kRectangle);
@@ -424,12 +425,12 @@ private slots:
         QFETCH(bool, saved);
         const QString path = dir_.filePath("prompt.txt");
         QFile::remove(path);
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         frame_->codeView()->setPlainText(kRectangle);
         frame_->compile();
 
         ModalAnswer answer(static_cast<QMessageBox::StandardButton>(button));
-        frame_->fileNew();
+        frame_->fileCommands().fileNew();
         QCOMPARE(answer.texts(), QStringList{"Save changes to prompt.txt?"});
         QCOMPARE(frame_->document().script().isEmpty(), replaced);
         QCOMPARE(fileBytes(path).contains(kRectangle.toLatin1()), saved);
@@ -437,7 +438,7 @@ private slots:
 
     void unmodifiedDocumentIsReplacedWithoutAsking() {
         ModalAnswer answer;
-        frame_->fileNew();
+        frame_->fileCommands().fileNew();
         QVERIFY(answer.texts().isEmpty());
     }
 
@@ -460,7 +461,7 @@ private slots:
 
     void recentFileThatCannotBeOpenedLeavesTheList() {
         const QString path = dir_.filePath("recent.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         QVERIFY(QFile::remove(path));
         QList<QAction*> entries;
         for (QAction* action : frame_->menuBar()->actions().constFirst()->menu()->actions())
@@ -478,7 +479,7 @@ private slots:
     // them.
     void recoveryWrittenOfferedAndRemoved() {
         const QString label = dir_.filePath("label.txt");
-        QVERIFY(frame_->saveDocument(label));
+        QVERIFY(frame_->fileCommands().saveDocument(label));
         const QByteArray onDisk = fileBytes(label);
         frame_->codeView()->setPlainText(kRectangle);
         const QString kept = frame_->recovery().path();
@@ -506,7 +507,7 @@ private slots:
         QCOMPARE(fileBytes(label), onDisk);
 
         QVERIFY(QFile::exists(frame_->recovery().path()));
-        QVERIFY(frame_->saveDocument(label));
+        QVERIFY(frame_->fileCommands().saveDocument(label));
         QVERIFY(!QFile::exists(frame_->recovery().path()));
         QVERIFY(QFile::remove(folder.filePath("2-2.recovery")));
     }
@@ -517,7 +518,7 @@ private slots:
     void recoveryDiscardedKeepsTheOpenedDocument() {
         const QString label = dir_.filePath("discard.txt");
         frame_->codeView()->setPlainText(kRectangle);
-        QVERIFY(frame_->saveDocument(label));
+        QVERIFY(frame_->fileCommands().saveDocument(label));
         const QByteArray onDisk = fileBytes(label);
         const QString discarded = QStringLiteral("DrawRectangle(70,80,90,100,1,0);");
         frame_->codeView()->setPlainText(discarded);

@@ -1,5 +1,6 @@
 #include "GuiTestMain.h"
 
+#include "app/commands/FileCommands.h"
 #include "app/commands/MergeData.h"
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/pageview/CFolioView.h"
@@ -29,7 +30,7 @@ private slots:
         writeFile(label, "DrawText(0,0,1,0,\"<W=2>${name}\");\r\n");
         writeFile(data, "name\nAnn\nBob\n");
         CMainFrame* frame = app_.mainFrame();
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         auto* merge = frame->findChild<MergeData*>();
         QWidget* page = frame->folioView()->viewport();
         const QImage fields = page->grab().toImage();
@@ -47,12 +48,12 @@ private slots:
         QVERIFY(page->grab().toImage() != ann);
         QVERIFY(ann != fields);
 
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         QCOMPARE(merge->choice().path, data);
         QCOMPARE(merge->records(), 2);
         merge->setChoice({});
         QCOMPARE(page->grab().toImage(), fields);
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         QVERIFY(merge->choice().path.isEmpty());
     }
 
@@ -72,16 +73,16 @@ private slots:
         CMainFrame* frame = app_.mainFrame();
         auto* merge = frame->findChild<MergeData*>();
 
-        QVERIFY(frame->openDocument(first));
+        QVERIFY(frame->fileCommands().openDocument(first));
         merge->setChoice({firstData, {}});
-        QVERIFY(frame->openDocument(second));
+        QVERIFY(frame->fileCommands().openDocument(second));
         QVERIFY(merge->choice().path.isEmpty());
         QCOMPARE(merge->records(), 0);
         merge->setChoice({secondData, {}});
-        QVERIFY(frame->openDocument(first));
+        QVERIFY(frame->fileCommands().openDocument(first));
         QCOMPARE(merge->choice().path, firstData);
         QCOMPARE(merge->records(), 1);
-        QVERIFY(frame->openDocument(second));
+        QVERIFY(frame->fileCommands().openDocument(second));
         QCOMPARE(merge->choice().path, secondData);
         QCOMPARE(merge->records(), 2);
     }
@@ -97,7 +98,7 @@ private slots:
         writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
         writeFile(data, "name\nAnn\nBob\nCy\n");
         CMainFrame* frame = app_.mainFrame();
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         auto* merge = frame->findChild<MergeData*>();
         merge->setChoice({data, {}, true});
         BatchPrintChoice chosen;
@@ -109,7 +110,7 @@ private slots:
         chosen.nextCounter = 41;
         merge->setPrintChoice(chosen);
 
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         QVERIFY(merge->choice().replaceMissing);
         QVERIFY(merge->printChoice() == chosen);
         CBatchPrintDlg dialog(merge->records(), merge->printChoice(), 4,

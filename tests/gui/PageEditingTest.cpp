@@ -1,7 +1,8 @@
-#include "DialogDriver.h"
 #include "ChangeCounter.h"
+#include "DialogDriver.h"
 #include "GuiTestMain.h"
 
+#include "app/commands/FileCommands.h"
 #include "app/pageview/CFolioView.h"
 #include "app/pageview/DragFrame.h"
 #include "app/scriptpane/CCodeView.h"
@@ -300,7 +301,7 @@ private slots:
         QFETCH(QString, order);
         QFETCH(QString, message);
         setScript(objectsInOrder(QStringLiteral("ABCD")));
-        QVERIFY(frame_->saveDocument(dir_.filePath("order.txt")));
+        QVERIFY(frame_->fileCommands().saveDocument(dir_.filePath("order.txt")));
         clickTool("Move Item");
         QStringList items;
         NextWindow menu(QMenu::staticMetaObject, [&](QWidget* popup) {
@@ -451,10 +452,10 @@ private slots:
     void editsAfterAnOpenThroughTheWorker() {
         setScript(QStringLiteral("DrawRectangle(10,20,50,60,1,0);"));
         const QString path = dir_.filePath("opened.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         frame_->document().newDocument();
         for (int open = 0; open < 3; ++open) {
-            QVERIFY(frame_->openDocument(path));
+            QVERIFY(frame_->fileCommands().openDocument(path));
             clickTool("Draw a black filled rectangle");
             drag(pixelOf(QPoint(100, 100)), pixelOf(QPoint(120, 110)));
             clickTool("Move Item");
