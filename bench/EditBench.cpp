@@ -12,8 +12,8 @@
 // the page and overlapping. The parts are timed apart as well, each with its
 // heap allocations per iteration; rendering makes none.
 
-#include "app/PagePainter.h"
-#include "app/PagePicture.h"
+#include "app/pageview/PagePainter.h"
+#include "app/pageview/PagePicture.h"
 #include "bench/support/AllocationCount.h"
 #include "document/FolioSession.h"
 #include "editor/ViewMapping.h"

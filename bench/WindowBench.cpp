@@ -13,12 +13,13 @@
 //
 // Runs on any Qt platform: QT_QPA_PLATFORM=offscreen, or an X display
 // (DISPLAY=:99 QT_QPA_PLATFORM=xcb) to include drawing on a real screen.
-#include "app/CCodeView.h"
-#include "app/CFolioApp.h"
-#include "app/CFolioDoc.h"
-#include "app/CFolioView.h"
-#include "app/CMainFrame.h"
-#include "app/LongScriptView.h"
+#include "app/commands/FileCommands.h"
+#include "app/pageview/CFolioView.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/scriptpane/LongScriptView.h"
+#include "app/shell/CFolioApp.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "model/PageSettings.h"
 #include "tests/support/HostileFiles.h"
 
@@ -227,7 +228,7 @@ void registerFile(const std::string& name, const std::string& bytes) {
             ->Unit(benchmark::kMillisecond);
     };
     step("new", [frame] { frame->document().newDocument(); });
-    step("open", [frame, path] { frame->openDocument(path); });
+    step("open", [frame, path] { frame->fileCommands().openDocument(path); });
     step("scroll_to_end", [frame] {
         QWidget* target = frame->codeView();
         if (frame->codeView()->showsLongScript())
@@ -242,7 +243,7 @@ void registerFile(const std::string& name, const std::string& bytes) {
         frame->document().setPageSettings(page);
     });
     step("undo", [frame] { frame->editUndo(); });
-    step("save", [frame, saved] { frame->saveDocument(saved); });
+    step("save", [frame, saved] { frame->fileCommands().saveDocument(saved); });
     step("print", [frame] { frame->filePrint(); });
 }
 

@@ -1,8 +1,8 @@
 #include "app/dialogs/CTextEditDlg.h"
 
-#include "app/CFolioApp.h"
 #include "app/dialogs/DialogFields.h"
 #include "app/dialogs/RadioGroup.h"
+#include "app/shell/CFolioApp.h"
 #include "editor/TextEditContent.h"
 #include "model/CodePage437.h"
 

@@ -1,6 +1,6 @@
 #include "app/dialogs/DialogFields.h"
 
-#include "app/CFolioApp.h"
+#include "app/shell/CFolioApp.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

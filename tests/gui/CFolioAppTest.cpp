@@ -1,10 +1,10 @@
 #include "GuiTestMain.h"
-#include "ShownTitle.h"
 #include "ModalAnswer.h"
+#include "ShownTitle.h"
 
-#include "app/CAboutDlg.h"
-#include "app/CFolioDoc.h"
-#include "app/CMainFrame.h"
+#include "app/dialogs/CAboutDlg.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "document/ScriptFile.h"
 
 #include <QFile>

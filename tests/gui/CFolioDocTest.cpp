@@ -1,12 +1,14 @@
+#include "ChangeCounter.h"
 #include "GuiTestMain.h"
 
-#include "app/CFolioDoc.h"
+#include "app/shell/CFolioDoc.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 #include "model/Reporter.h"
 
 #include <QFile>
-#include <QSignalSpy>
+
+#include <functional>
 
 using namespace quillset;
 
@@ -43,8 +45,8 @@ private slots:
         page.leftMargin = 16;
         doc.setPageSettings(page, 4);
 
-        QSignalSpy pages(&doc, &CFolioDoc::pageChanged);
-        QSignalSpy scripts(&doc, &CFolioDoc::scriptReplaced);
+        ChangeCounter pages(doc, CFolioDoc::Change::Page);
+        ChangeCounter scripts(doc, CFolioDoc::Change::Script);
         doc.undo();
         QCOMPARE(doc.session().settings().leftMargin, std::int16_t(0));
         QCOMPARE(doc.session().printerType(), 2);
@@ -114,6 +116,59 @@ private slots:
         doc.redo();
         QCOMPARE(doc.script(), kB);
         QVERIFY(doc.isModified());
+    }
+
+    // Each operation tells the views once, and of all it changed; one that
+    // changes nothing tells nothing.
+    void eachOperationTellsOnceWhatChanged() {
+        using C = CFolioDoc::Change;
+        QTemporaryDir dir;
+        NoReporter reporter;
+        CFolioDoc doc(2);
+        QList<CFolioDoc::Changes> told;
+        connect(&doc, &CFolioDoc::changed, &doc,
+                [&told](CFolioDoc::Changes what) { told.append(what); });
+        struct Case {
+            const char* why;
+            std::function<void()> operation;
+            CFolioDoc::Changes changes;
+        };
+        const Case cases[] = {
+            {"Compile builds the list and the page, a step that marks the document",
+             [&] { doc.compile(kA); }, C::List | C::Page | C::History | C::Modified},
+            {"marking a modified document again is no change", [&] { doc.markModified(); }, {}},
+            {"an edit writes the script again and draws the page",
+             [&] {
+                 doc.session().objects()[0].left = 3;
+                 doc.editFinished();
+             },
+             C::Script | C::Page | C::History},
+            {"Page Setup is an edit",
+             [&] {
+                 PageSettings page = doc.session().settings();
+                 page.leftMargin = 8;
+                 doc.setPageSettings(page);
+             },
+             C::Script | C::Page | C::History},
+            {"undo compiles a whole state; still not the saved one", [&] { doc.undo(); },
+             C::History | C::List | C::Script | C::Page},
+            {"Save names the document and clears the mark",
+             [&] { QVERIFY(doc.saveDocument(dir.filePath("a.txt"), reporter)); },
+             C::Title | C::Modified},
+            {"a read-only Compile records no step but marks", [&] { doc.compileScript(); },
+             C::List | C::Page | C::Modified},
+            {"New replaces everything the views show", [&] { doc.newDocument(); },
+             C::History | C::Title | C::List | C::Script | C::Page | C::Opened | C::Modified},
+            {"marking an unmodified document", [&] { doc.markModified(); }, C::Modified},
+            {"undo with no step to take back", [&] { doc.undo(); }, {}},
+        };
+        for (const Case& c : cases) {
+            told.clear();
+            c.operation();
+            const QList<CFolioDoc::Changes> expected =
+                c.changes ? QList<CFolioDoc::Changes>{c.changes} : QList<CFolioDoc::Changes>();
+            QVERIFY2(told == expected, c.why);
+        }
     }
 
     void newAndOpenStartAfresh() {

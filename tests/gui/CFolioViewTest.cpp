@@ -1,8 +1,8 @@
 #include "GuiTestMain.h"
 
-#include "app/CFolioDoc.h"
-#include "app/CFolioView.h"
-#include "app/CMainFrame.h"
+#include "app/pageview/CFolioView.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "model/PageSettings.h"
 
 #include <QFile>

@@ -2,11 +2,12 @@
 #include "ModalAnswer.h"
 #include "ShownTitle.h"
 
-#include "app/CCodeView.h"
-#include "app/CFolioDoc.h"
-#include "app/CFolioView.h"
-#include "app/CMainFrame.h"
-#include "app/Recovery.h"
+#include "app/commands/FileCommands.h"
+#include "app/pageview/CFolioView.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/Recovery.h"
 #include "document/ScriptFile.h"
 #include "model/ObjectList.h"
 
@@ -159,6 +160,33 @@ private slots:
         QCOMPARE(frame_->document().session().objects().count, 2);
     }
 
+    // Typing after an undo is a change of its own: redo, from the menu or
+    // the keys, has nothing left to bring back and keeps what was typed.
+    void redoAfterTypingKeepsTheTyping_data() {
+        QTest::addColumn<bool>("key");
+        QTest::newRow("Edit > Redo") << false;
+        QTest::newRow("Ctrl+Y in the pane") << true;
+    }
+    void redoAfterTypingKeepsTheTyping() {
+        QFETCH(bool, key);
+        CCodeView* pane = frame_->codeView();
+        pane->setPlainText(kRectangle);
+        frame_->compile();
+        frame_->editUndo();
+        QVERIFY(frame_->document().canRedo());
+        const QString typed = QStringLiteral("DrawText(1,2,1,0,\"x\");");
+        typeAtTheEnd(typed);
+        if (key)
+            QTest::keyClick(pane, Qt::Key_Y, Qt::ControlModifier);
+        else
+            frame_->editRedo();
+        QCOMPARE(pane->toPlainText(), typed);
+        QCOMPARE(frame_->document().script(), typed);
+        QVERIFY(!frame_->document().canRedo());
+        frame_->editUndo();
+        QCOMPARE(pane->toPlainText(), QString());
+    }
+
     void paneRefusesTextBeyondItsLimit() {
         CCodeView* pane = frame_->codeView();
         const QString line = QString(999, QLatin1Char('x')) + QLatin1Char('\n');
@@ -199,7 +227,7 @@ private slots:
         frame_->codeView()->setPlainText(kRectangle);
         frame_->compile();
         const QString path = dir_.filePath("rect.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         QVERIFY(!frame_->document().isModified());
         QCOMPARE(shownTitle(frame_), QStringLiteral("rect.txt - Quillset 1.0.9"));
         QCOMPARE(fileBytes(path), QByteArray("\x1bP$\x1bPP\r\n"
@@ -218,13 +246,13 @@ private slots:
         frame_->codeView()->setPlainText(kRectangle);
         frame_->compile();
         const QString path = dir_.filePath("typed.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt - Quillset 1.0.9"));
 
         typeAtTheEnd(QStringLiteral("DrawText(5,6,1,0,\"typed\");"));
         QVERIFY(frame_->document().isModified());
         QCOMPARE(shownTitle(frame_), QStringLiteral("typed.txt* - Quillset 1.0.9"));
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         QVERIFY(fileBytes(path).contains(
             "DrawRectangle(10,20,50,60,1,0);\r\nDrawText(5,6,1,0,\"typed\");\r\n"));
         QCOMPARE(frame_->document().session().objects().count, 2);
@@ -234,10 +262,13 @@ private slots:
 
     // Print and Page Setup, like Save, work on what the pane shows. Their
     // dialogs and messages are answered; the compile comes before them.
+    // Export and Redo (with nothing to redo) take the typing the same way.
     void commandsCompileTypedTextFirst_data() {
         QTest::addColumn<int>("command");
         QTest::newRow("Print") << 0;
         QTest::newRow("Page Setup") << 1;
+        QTest::newRow("Export Image") << 2;
+        QTest::newRow("Redo") << 3;
     }
     void commandsCompileTypedTextFirst() {
         QFETCH(int, command);
@@ -246,8 +277,12 @@ private slots:
         ModalAnswer answer;
         if (command == 0)
             frame_->filePrint();
-        else
+        else if (command == 1)
             frame_->pageSetup();
+        else if (command == 2)
+            QVERIFY(frame_->fileCommands().exportImage(dir_.filePath("typed.png")));
+        else
+            frame_->editRedo();
         QCOMPARE(frame_->document().script(), kRectangle);
         QCOMPARE(frame_->document().session().objects().count, 1);
         QVERIFY(!frame_->codeView()->hasTypedText());
@@ -259,7 +294,7 @@ private slots:
         frame_->codeView()->setPlainText(kRectangle);
         frame_->compile();
         const QString path = dir_.filePath("kept.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         const auto permissions =
             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
         QVERIFY(QFile::setPermissions(path, permissions));
@@ -268,7 +303,7 @@ private slots:
 
         frame_->codeView()->setPlainText(QStringLiteral("DrawRectangle(1,2,3,4,1,0);"));
         frame_->compile();
-        QVERIFY(frame_->saveDocument(link));
+        QVERIFY(frame_->fileCommands().saveDocument(link));
         QVERIFY(QFileInfo(link).isSymLink());
         QVERIFY(fileBytes(path).contains("DrawRectangle(1,2,3,4,1,0);"));
         QCOMPARE(QFile::permissions(path), permissions);
@@ -279,7 +314,7 @@ private slots:
         frame_->compile();
         QTemporaryDir dir;
         const QString path = dir.filePath("old.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         const QByteArray old = fileBytes(path);
 
         frame_->codeView()->setPlainText(QStringLiteral("DrawText(0,0,0,1,\"%1\");")
@@ -292,7 +327,7 @@ private slots:
         rlimit small = oldLimit;
         small.rlim_cur = 16;
         ::setrlimit(RLIMIT_FSIZE, &small);
-        const bool saved = frame_->saveDocument(path);
+        const bool saved = frame_->fileCommands().saveDocument(path);
         ::setrlimit(RLIMIT_FSIZE, &oldLimit);
         std::signal(SIGXFSZ, oldHandler);
 
@@ -315,9 +350,9 @@ private slots:
                    "DrawBarcode(20,120,0,0,2,40,\"\x88"
                    "ABC123\");\r\n");
         file.close();
-        QVERIFY(frame_->openDocument(script));
+        QVERIFY(frame_->fileCommands().openDocument(script));
         const QString exported = dir_.filePath("export.png");
-        QVERIFY(frame_->exportImage(exported));
+        QVERIFY(frame_->fileCommands().exportImage(exported));
 
         const QString rendered = dir_.filePath("rendered.png");
         QProcess cli;
@@ -345,14 +380,14 @@ private slots:
         file.close();
 
         frame_->codeView()->setPlainText("left over");
-        QVERIFY(frame_->openDocument(path));
+        QVERIFY(frame_->fileCommands().openDocument(path));
         QCOMPARE(frame_->codeView()->toPlainText(),
                  QStringLiteral("DrawRectangle(1,2,3,4,1,0);\n"));
         QCOMPARE(frame_->document().session().objects().count, 1);
         QVERIFY(!frame_->document().isModified());
         QCOMPARE(shownTitle(frame_), QStringLiteral("loose.txt - Quillset 1.0.9"));
 
-        frame_->fileNew();
+        frame_->fileCommands().fileNew();
         QCOMPARE(shownTitle(frame_), QStringLiteral("Untitled - Quillset 1.0.9"));
         QCOMPARE(frame_->codeView()->toPlainText(), QString());
         QCOMPARE(frame_->document().session().objects().count, 0);
@@ -363,12 +398,12 @@ private slots:
         frame_->compile();
         {
             ModalAnswer answer;
-            QVERIFY(!frame_->openDocument(dir_.filePath("missing.txt")));
+            QVERIFY(!frame_->fileCommands().openDocument(dir_.filePath("missing.txt")));
             QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kOpenForReadFailed)});
         }
         {
             ModalAnswer answer;
-            QVERIFY(!frame_->saveDocument(dir_.filePath("no/such/folder/x.txt")));
+            QVERIFY(!frame_->fileCommands().saveDocument(dir_.filePath("no/such/folder/x.txt")));
             QCOMPARE(answer.texts(), QStringList{QString::fromLatin1(kOpenForWriteFailed)});
         }
         QCOMPARE(frame_->document().script(), kRectangle);
@@ -390,12 +425,12 @@ private slots:
         QFETCH(bool, saved);
         const QString path = dir_.filePath("prompt.txt");
         QFile::remove(path);
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         frame_->codeView()->setPlainText(kRectangle);
         frame_->compile();
 
         ModalAnswer answer(static_cast<QMessageBox::StandardButton>(button));
-        frame_->fileNew();
+        frame_->fileCommands().fileNew();
         QCOMPARE(answer.texts(), QStringList{"Save changes to prompt.txt?"});
         QCOMPARE(frame_->document().script().isEmpty(), replaced);
         QCOMPARE(fileBytes(path).contains(kRectangle.toLatin1()), saved);
@@ -403,7 +438,7 @@ private slots:
 
     void unmodifiedDocumentIsReplacedWithoutAsking() {
         ModalAnswer answer;
-        frame_->fileNew();
+        frame_->fileCommands().fileNew();
         QVERIFY(answer.texts().isEmpty());
     }
 
@@ -426,7 +461,7 @@ private slots:
 
     void recentFileThatCannotBeOpenedLeavesTheList() {
         const QString path = dir_.filePath("recent.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         QVERIFY(QFile::remove(path));
         QList<QAction*> entries;
         for (QAction* action : frame_->menuBar()->actions().constFirst()->menu()->actions())
@@ -444,7 +479,7 @@ private slots:
     // them.
     void recoveryWrittenOfferedAndRemoved() {
         const QString label = dir_.filePath("label.txt");
-        QVERIFY(frame_->saveDocument(label));
+        QVERIFY(frame_->fileCommands().saveDocument(label));
         const QByteArray onDisk = fileBytes(label);
         frame_->codeView()->setPlainText(kRectangle);
         const QString kept = frame_->recovery().path();
@@ -472,7 +507,7 @@ private slots:
         QCOMPARE(fileBytes(label), onDisk);
 
         QVERIFY(QFile::exists(frame_->recovery().path()));
-        QVERIFY(frame_->saveDocument(label));
+        QVERIFY(frame_->fileCommands().saveDocument(label));
         QVERIFY(!QFile::exists(frame_->recovery().path()));
         QVERIFY(QFile::remove(folder.filePath("2-2.recovery")));
     }
@@ -483,7 +518,7 @@ private slots:
     void recoveryDiscardedKeepsTheOpenedDocument() {
         const QString label = dir_.filePath("discard.txt");
         frame_->codeView()->setPlainText(kRectangle);
-        QVERIFY(frame_->saveDocument(label));
+        QVERIFY(frame_->fileCommands().saveDocument(label));
         const QByteArray onDisk = fileBytes(label);
         const QString discarded = QStringLiteral("DrawRectangle(70,80,90,100,1,0);");
         frame_->codeView()->setPlainText(discarded);

@@ -2,9 +2,10 @@
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 
-#include "app/CFolioDoc.h"
-#include "app/CMainFrame.h"
+#include "app/commands/FileCommands.h"
 #include "app/dialogs/CPageSetupDlg.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "model/PageSettings.h"
 
 #include <QLabel>
@@ -192,7 +193,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("page.txt"));
-        QVERIFY(frame->saveDocument(path));
+        QVERIFY(frame->fileCommands().saveDocument(path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("SetMargin(8,0);"));

@@ -1,8 +1,8 @@
 #include "GuiTestMain.h"
 
 #include "PseudoTerminal.h"
-#include "app/MessageBoxReporter.h"
 #include "app/dialogs/CPrintProgressDlg.h"
+#include "app/dialogs/MessageBoxReporter.h"
 #include "printer/PrintProgress.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CFolioApp.h"
+#include "app/shell/CFolioApp.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

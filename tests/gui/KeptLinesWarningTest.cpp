@@ -1,9 +1,10 @@
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 
-#include "app/CCodeView.h"
-#include "app/CFolioDoc.h"
-#include "app/CMainFrame.h"
+#include "app/commands/FileCommands.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "document/Compile.h"
 #include "document/ScriptFile.h"
 
@@ -73,14 +74,14 @@ private slots:
         file.close();
 
         ModalAnswer answer;
-        QVERIFY(frame_->openDocument(path));
+        QVERIFY(frame_->fileCommands().openDocument(path));
         QCOMPARE(answer.texts(), (QStringList{QString::fromStdString(longLineWarning()),
                                               QString::fromStdString(keptLinesWarning())}));
         QVERIFY(frame_->codeView()->toPlainText().contains(
             QStringLiteral("DrawRectangle(0,0,9,600,1,0);")));
 
         const QString saved = dir_.filePath("saved.txt");
-        QVERIFY(frame_->saveDocument(saved));
+        QVERIFY(frame_->fileCommands().saveDocument(saved));
         QCOMPARE(fileBytes(saved), script);
     }
 

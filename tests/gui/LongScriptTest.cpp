@@ -1,10 +1,11 @@
 #include "GuiTestMain.h"
 #include "ModalAnswer.h"
 
-#include "app/CCodeView.h"
-#include "app/CFolioDoc.h"
-#include "app/CMainFrame.h"
-#include "app/LongScriptView.h"
+#include "app/commands/FileCommands.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/scriptpane/LongScriptView.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 
 #include <QFile>
 #include <QProcess>
@@ -118,14 +119,14 @@ private slots:
 
         CMainFrame* frame = app_.mainFrame();
         ModalAnswer answer;
-        QVERIFY(frame->openDocument(path));
+        QVERIFY(frame->fileCommands().openDocument(path));
         CCodeView* pane = frame->codeView();
         QVERIFY(pane->showsLongScript());
         QVERIFY(pane->isReadOnly());
         QCOMPARE(pane->longScriptView()->rows().count(), std::size_t(1'000'001));
         frame->compile();
         const QString saved = dir.filePath("saved.txt");
-        QVERIFY(frame->saveDocument(saved));
+        QVERIFY(frame->fileCommands().saveDocument(saved));
         QVERIFY(fileBytes(saved) == bytes);
 
 #ifdef QUILLSET_CLI

@@ -1,9 +1,10 @@
 #include "GuiTestMain.h"
 
-#include "app/CFolioView.h"
-#include "app/CMainFrame.h"
-#include "app/MergeData.h"
+#include "app/commands/FileCommands.h"
+#include "app/commands/MergeData.h"
 #include "app/dialogs/CBatchPrintDlg.h"
+#include "app/pageview/CFolioView.h"
+#include "app/shell/CMainFrame.h"
 #include "merge/MergeSettings.h"
 
 #include <QCheckBox>
@@ -29,7 +30,7 @@ private slots:
         writeFile(label, "DrawText(0,0,1,0,\"<W=2>${name}\");\r\n");
         writeFile(data, "name\nAnn\nBob\n");
         CMainFrame* frame = app_.mainFrame();
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         auto* merge = frame->findChild<MergeData*>();
         QWidget* page = frame->folioView()->viewport();
         const QImage fields = page->grab().toImage();
@@ -47,13 +48,43 @@ private slots:
         QVERIFY(page->grab().toImage() != ann);
         QVERIFY(ann != fields);
 
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         QCOMPARE(merge->choice().path, data);
         QCOMPARE(merge->records(), 2);
         merge->setChoice({});
         QCOMPARE(page->grab().toImage(), fields);
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         QVERIFY(merge->choice().path.isEmpty());
+    }
+
+    // Opening another document neither takes this one's data file along nor
+    // writes it over the other's choice.
+    void eachDocumentKeepsItsOwnChoice() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("first.txt"));
+        const QString second = dir.filePath(QStringLiteral("second.txt"));
+        const QString firstData = dir.filePath(QStringLiteral("first.csv"));
+        const QString secondData = dir.filePath(QStringLiteral("second.csv"));
+        writeFile(first, "DrawText(0,0,1,0,\"${name}\");\r\n");
+        writeFile(second, "DrawText(0,0,1,0,\"${city}\");\r\n");
+        writeFile(firstData, "name\nAnn\n");
+        writeFile(secondData, "city\nOslo\nRiga\n");
+        CMainFrame* frame = app_.mainFrame();
+        auto* merge = frame->findChild<MergeData*>();
+
+        QVERIFY(frame->fileCommands().openDocument(first));
+        merge->setChoice({firstData, {}});
+        QVERIFY(frame->fileCommands().openDocument(second));
+        QVERIFY(merge->choice().path.isEmpty());
+        QCOMPARE(merge->records(), 0);
+        merge->setChoice({secondData, {}});
+        QVERIFY(frame->fileCommands().openDocument(first));
+        QCOMPARE(merge->choice().path, firstData);
+        QCOMPARE(merge->records(), 1);
+        QVERIFY(frame->fileCommands().openDocument(second));
+        QCOMPARE(merge->choice().path, secondData);
+        QCOMPARE(merge->records(), 2);
     }
 
     // The nearest characters and what Print chose come back with the
@@ -67,7 +98,7 @@ private slots:
         writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
         writeFile(data, "name\nAnn\nBob\nCy\n");
         CMainFrame* frame = app_.mainFrame();
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         auto* merge = frame->findChild<MergeData*>();
         merge->setChoice({data, {}, true});
         BatchPrintChoice chosen;
@@ -79,7 +110,7 @@ private slots:
         chosen.nextCounter = 41;
         merge->setPrintChoice(chosen);
 
-        QVERIFY(frame->openDocument(label));
+        QVERIFY(frame->fileCommands().openDocument(label));
         QVERIFY(merge->choice().replaceMissing);
         QVERIFY(merge->printChoice() == chosen);
         CBatchPrintDlg dialog(merge->records(), merge->printChoice(), 4,

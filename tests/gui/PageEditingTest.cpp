@@ -1,11 +1,13 @@
+#include "ChangeCounter.h"
 #include "DialogDriver.h"
 #include "GuiTestMain.h"
 
-#include "app/CCodeView.h"
-#include "app/CFolioDoc.h"
-#include "app/CFolioView.h"
-#include "app/CMainFrame.h"
-#include "app/DragFrame.h"
+#include "app/commands/FileCommands.h"
+#include "app/pageview/CFolioView.h"
+#include "app/pageview/DragFrame.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/shell/CFolioDoc.h"
+#include "app/shell/CMainFrame.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 
@@ -15,7 +17,6 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
@@ -250,8 +251,8 @@ private slots:
         clickTool("Move Item");
         QTest::qWait(20);
         const QImage before = view_->viewport()->grab().toImage();
-        QSignalSpy renders(&document(), &CFolioDoc::pageChanged);
-        QSignalSpy scripts(&document(), &CFolioDoc::scriptReplaced);
+        ChangeCounter renders(document(), CFolioDoc::Change::Page);
+        ChangeCounter scripts(document(), CFolioDoc::Change::Script);
         PaintRecorder painted(view_->viewport());
 
         QWidget* port = view_->viewport();
@@ -300,7 +301,7 @@ private slots:
         QFETCH(QString, order);
         QFETCH(QString, message);
         setScript(objectsInOrder(QStringLiteral("ABCD")));
-        QVERIFY(frame_->saveDocument(dir_.filePath("order.txt")));
+        QVERIFY(frame_->fileCommands().saveDocument(dir_.filePath("order.txt")));
         clickTool("Move Item");
         QStringList items;
         NextWindow menu(QMenu::staticMetaObject, [&](QWidget* popup) {
@@ -377,7 +378,7 @@ private slots:
     void fullPageSaysSoInTheStatusBar() {
         setScript(QStringLiteral("DrawRectangle(0,0,1,1,1,0);\n").repeated(kMaxObjects));
         clickTool("Draw a black filled rectangle");
-        QSignalSpy renders(&document(), &CFolioDoc::pageChanged);
+        ChangeCounter renders(document(), CFolioDoc::Change::Page);
         drag(pixelOf(QPoint(10, 20)), pixelOf(QPoint(50, 60)));
         QCOMPARE(frame_->statusBar()->currentMessage(),
                  QStringLiteral("The page holds 500 objects; no more can be added."));
@@ -451,10 +452,10 @@ private slots:
     void editsAfterAnOpenThroughTheWorker() {
         setScript(QStringLiteral("DrawRectangle(10,20,50,60,1,0);"));
         const QString path = dir_.filePath("opened.txt");
-        QVERIFY(frame_->saveDocument(path));
+        QVERIFY(frame_->fileCommands().saveDocument(path));
         frame_->document().newDocument();
         for (int open = 0; open < 3; ++open) {
-            QVERIFY(frame_->openDocument(path));
+            QVERIFY(frame_->fileCommands().openDocument(path));
             clickTool("Draw a black filled rectangle");
             drag(pixelOf(QPoint(100, 100)), pixelOf(QPoint(120, 110)));
             clickTool("Move Item");

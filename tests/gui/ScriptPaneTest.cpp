@@ -1,9 +1,9 @@
 #include "GuiTestMain.h"
 
-#include "app/CCodeView.h"
-#include "app/CMainFrame.h"
-#include "app/ScriptDiagnostics.h"
-#include "app/ScriptHighlighter.h"
+#include "app/scriptpane/CCodeView.h"
+#include "app/scriptpane/ScriptDiagnostics.h"
+#include "app/scriptpane/ScriptHighlighter.h"
+#include "app/shell/CMainFrame.h"
 
 #include <QStatusBar>
 #include <QTextBlock>

@@ -1,0 +1,178 @@
+#include "app/commands/BatchPrinting.h"
+
+#include "app/commands/MergeData.h"
+#include "app/dialogs/CBatchPrintDlg.h"
+#include "app/dialogs/MessageBoxReporter.h"
+#include "document/FolioSession.h"
+#include "document/PrinterBytes.h"
+#include "merge/MergeCheck.h"
+#include "merge/MergeRun.h"
+#include "printer/PrintConnection.h"
+#include "printer/PrinterSettings.h"
+#include "printer/SerialPort.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStatusBar>
+
+#include <ctime>
+
+namespace quillset {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Print");
+
+MergeCheck checkWithWaitCursor(const FolioSession& session, const MergeSettings& settings) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    MergeCheck check = checkMerge(session, settings);
+    QApplication::restoreOverrideCursor();
+    return check;
+}
+
+QString lines(const std::vector<std::string>& texts) {
+    QString list;
+    for (const std::string& text : texts)
+        list += QString::fromStdString(text) + QLatin1Char('\n');
+    return list;
+}
+
+// Shows the problems and the characters replaced; whether to print the
+// records without problems.
+bool acceptCheck(const MergeCheck& check, bool replaceMissing, QMainWindow* window) {
+    std::vector<std::string> problems;
+    for (const MergeProblem& problem : check.problems)
+        problems.push_back(problem.text());
+    QString list = lines(problems);
+    if (!check.notes.empty())
+        list += (list.isEmpty() ? QString() : QStringLiteral("\n")) +
+                QStringLiteral("Printed as the nearest character the printer has:\n") +
+                lines(check.notes);
+    const auto bad = static_cast<int>(check.badRecords().size());
+    QMessageBox box(QMessageBox::Warning, kTitle, QString(), QMessageBox::NoButton, window);
+    box.setAccessibleName(QStringLiteral("Problems before printing"));
+    box.setDetailedText(list);
+    QString hint;
+    if (check.nearAvailable && !replaceMissing)
+        hint = QStringLiteral("\n\nThe printer has characters near some that it lacks: with "
+                              "\u201cPrint the nearest character\u201d checked in Print they "
+                              "print as those.");
+    QPushButton* print = nullptr;
+    if (check.problems.empty()) {
+        box.setIcon(QMessageBox::Information);
+        box.setText(QStringLiteral("Some characters print as the nearest the printer has:\n\n%1")
+                        .arg(list.left(1500)));
+        print = box.addButton(QStringLiteral("Print"), QMessageBox::AcceptRole);
+        print->setAccessibleName(QStringLiteral("Print"));
+        box.addButton(QMessageBox::Cancel);
+    } else if (check.printable()) {
+        box.setText(QStringLiteral("%1 of %2 records would not print as they should:\n\n%3%4")
+                        .arg(bad)
+                        .arg(check.records)
+                        .arg(list.left(1500), hint));
+        print = box.addButton(QStringLiteral("Print the Others"), QMessageBox::AcceptRole);
+        print->setAccessibleName(QStringLiteral("Print the Others"));
+        box.addButton(QMessageBox::Cancel);
+    } else {
+        box.setText(QStringLiteral("Nothing can be printed:\n\n%1%2").arg(list.left(1500), hint));
+        box.addButton(QMessageBox::Ok);
+    }
+    box.exec();
+    return print && box.clickedButton() == print;
+}
+
+// Asks for the records, copies and counter, and keeps the answer: for the
+// document, and the copies as the printer's. Nothing when cancelled.
+std::optional<MergeSettings> askForBatch(MergeData& data, PrinterSettings& printer,
+                                         QMainWindow* window) {
+    CBatchPrintDlg dialog(data.records(), data.printChoice(), printer.language.copies,
+                          data.choice().replaceMissing, window);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    data.setPrintChoice(dialog.choice());
+    data.setReplaceMissing(dialog.replaceMissing());
+    if (dialog.copies() != printer.language.copies) {
+        printer.language.copies = dialog.copies();
+        savePrinterSettings(printer);
+    }
+    MergeSettings settings = data.settings();
+    dialog.applyTo(settings);
+    // Every label of the batch shows the moment Print was pressed.
+    settings.now = std::time(nullptr);
+    return settings;
+}
+
+} // namespace
+
+bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterSettings& printer,
+                          const SerialPort& serial, QMainWindow* window) {
+    std::optional<MergeSettings> asked = askForBatch(data, printer, window);
+    if (!asked)
+        return false;
+    MergeSettings& settings = *asked;
+    const MergeCheck check = checkWithWaitCursor(session, settings);
+    if (!check.problems.empty() || !check.notes.empty()) {
+        if (!acceptCheck(check, settings.replaceMissing, window))
+            return false;
+        settings.skippedRecords = check.badRecords();
+    } else if (check.records == 0) {
+        QMessageBox::warning(window, kTitle, QStringLiteral("The data file holds no record."));
+        return false;
+    }
+    const int labels =
+        (check.records - static_cast<int>(settings.skippedRecords.size())) * settings.copies;
+    QProgressDialog progress(QString(), QStringLiteral("Cancel"), 0, labels, window);
+    progress.setWindowTitle(QStringLiteral("Printing"));
+    progress.setAccessibleName(QStringLiteral("Printing"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+
+    LanguageOptions options = printer.language;
+    options.copies = 1;
+    MergeRun run(session, settings);
+    MessageBoxReporter reporter(window);
+    int label = 0;
+    long long sent = 0;
+    // However the batch ends, the next print may go on after its last label.
+    const auto remember = qScopeGuard([&] {
+        if (sent == 0)
+            return;
+        BatchPrintChoice choice = data.printChoice();
+        choice.nextCounter = settings.counterStart + sent * settings.counterStep;
+        data.setPrintChoice(choice);
+    });
+    while (!progress.wasCanceled() && run.next()) {
+        progress.setLabelText(QStringLiteral("Label %1 of %2").arg(++label).arg(labels));
+        progress.setValue(label - 1);
+        const std::unique_ptr<PrintTransmission> transmission = makeTransmission(
+            printer.target(serial), serial.baudRate, printerBytes(run.page(), options), reporter);
+        const auto cancel = QObject::connect(&progress, &QProgressDialog::canceled,
+                                             transmission.get(), &PrintTransmission::cancel);
+        const bool delivered = transmission->start() && transmission->wait();
+        QObject::disconnect(cancel);
+        if (!delivered) {
+            window->statusBar()->showMessage(
+                QStringLiteral("Stopped at label %1 of %2.").arg(label).arg(labels));
+            return false;
+        }
+        ++sent;
+    }
+    progress.setValue(labels);
+    if (const auto fault = run.fault()) {
+        reporter.report(*fault);
+        return false;
+    }
+    if (progress.wasCanceled()) {
+        window->statusBar()->showMessage(
+            QStringLiteral("Stopped after label %1 of %2.").arg(label).arg(labels));
+        return false;
+    }
+    window->statusBar()->showMessage(QStringLiteral("Printed %1 labels.").arg(label));
+    return true;
+}
+
+} // namespace quillset

@@ -1,0 +1,251 @@
+#include "app/commands/MergeData.h"
+
+#include "app/pageview/CFolioView.h"
+#include "app/shell/CFolioDoc.h"
+#include "merge/DataFile.h"
+#include "merge/MergeRun.h"
+#include "merge/MergeSettings.h"
+#include "merge/MergeTemplate.h"
+#include "printer/SerialSettings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QStyle>
+#include <QToolBar>
+
+#include <ctime>
+
+namespace quillset {
+
+namespace {
+
+// One settings key per document path; the path itself may hold slashes.
+QString settingsKey(const QString& group, const QString& documentPath) {
+    return group + QLatin1Char('/') +
+           QString::fromLatin1(documentPath.toUtf8().toBase64(QByteArray::Base64UrlEncoding));
+}
+
+const QString kDataGroup = QStringLiteral("MergeData");
+const QString kPrintGroup = QStringLiteral("PrintRecords");
+
+QString flag(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// All, first, last, start, step, go on, next (empty: no print yet).
+QStringList printChoiceList(const BatchPrintChoice& choice) {
+    return {flag(choice.allRecords),
+            QString::number(choice.firstRecord),
+            QString::number(choice.lastRecord),
+            QString::number(choice.counterStart),
+            QString::number(choice.counterStep),
+            flag(choice.goOn),
+            choice.nextCounter ? QString::number(*choice.nextCounter) : QString()};
+}
+
+BatchPrintChoice printChoiceOf(const QStringList& list) {
+    BatchPrintChoice choice;
+    if (list.size() != 7)
+        return choice;
+    choice.allRecords = list[0] == QLatin1String("1");
+    choice.firstRecord = std::max(list[1].toInt(), 1);
+    choice.lastRecord = std::max(list[2].toInt(), 1);
+    choice.counterStart = list[3].toInt();
+    choice.counterStep = list[4].toInt();
+    choice.goOn = list[5] == QLatin1String("1");
+    bool number = false;
+    const long long next = list[6].toLongLong(&number);
+    if (number)
+        choice.nextCounter = next;
+    return choice;
+}
+
+QSettings settingsStore() {
+    return QSettings(kSettingsOrganisation, kSettingsApplication);
+}
+
+} // namespace
+
+MergeData::MergeData(CFolioDoc& document, CFolioView& view, QObject* parent)
+    : QObject(parent)
+    , document_(document)
+    , view_(view) {
+    const auto makeAction = [this](QStyle::StandardPixmap icon, const QString& text, auto target) {
+        auto* action = new QAction(QApplication::style()->standardIcon(icon), text, this);
+        action->setToolTip(text);
+        action->setStatusTip(QStringLiteral("Show the %1 in the page view").arg(text.toLower()));
+        connect(action, &QAction::triggered, this, [this, target] { showRecord(target()); });
+        return action;
+    };
+    first_ =
+        makeAction(QStyle::SP_MediaSkipBackward, QStringLiteral("First Record"), [] { return 1; });
+    previous_ = makeAction(QStyle::SP_MediaSeekBackward, QStringLiteral("Previous Record"),
+                           [this] { return record_ - 1; });
+    next_ = makeAction(QStyle::SP_MediaSeekForward, QStringLiteral("Next Record"),
+                       [this] { return record_ + 1; });
+    last_ = makeAction(QStyle::SP_MediaSkipForward, QStringLiteral("Last Record"),
+                       [this] { return records_; });
+    connect(&document, &CFolioDoc::changed, this, &MergeData::documentChanged);
+}
+
+MergeData::~MergeData() = default;
+
+void MergeData::addTo(QToolBar& toolBar) {
+    barSeparator_ = toolBar.addSeparator();
+    for (QAction* action : {first_, previous_})
+        toolBar.addAction(action);
+    label_ = new QLabel(&toolBar);
+    label_->setAccessibleName(QStringLiteral("Record"));
+    label_->setContentsMargins(6, 0, 6, 0);
+    labelAction_ = toolBar.addWidget(label_);
+    labelAction_->setToolTip(label_->accessibleName());
+    for (QAction* action : {next_, last_})
+        toolBar.addAction(action);
+    for (QAction* action : {first_, previous_, next_, last_})
+        toolBar.widgetForAction(action)->setAccessibleName(action->toolTip());
+    updateBar();
+}
+
+void MergeData::choose(QWidget* parent) {
+    CMergeDataDlg dialog(choice_, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        setChoice(dialog.choice());
+}
+
+void MergeData::setChoice(const MergeDataChoice& choice) {
+    choice_ = choice;
+    remember();
+    reload();
+}
+
+void MergeData::setReplaceMissing(bool replace) {
+    if (choice_.replaceMissing == replace)
+        return;
+    choice_.replaceMissing = replace;
+    remember();
+    refreshPage();
+}
+
+void MergeData::setPrintChoice(const BatchPrintChoice& choice) {
+    printChoice_ = choice;
+    remember();
+}
+
+MergeSettings MergeData::settings() const {
+    MergeSettings settings;
+    settings.dataPath = QFile::encodeName(choice_.path).toStdString();
+    settings.csv = choice_.csv;
+    settings.replaceMissing = choice_.replaceMissing;
+    settings.now = std::time(nullptr);
+    return settings;
+}
+
+bool MergeData::merges() const {
+    return !choice_.path.isEmpty() || MergeTemplate(document_.session().script()).fills();
+}
+
+// An opened document brings its own choice; a document saved under a new
+// name takes this one there.
+void MergeData::documentChanged(CFolioDoc::Changes what) {
+    if (what & CFolioDoc::Change::Opened) {
+        documentOpened();
+        return;
+    }
+    if (what & CFolioDoc::Change::Title)
+        remember();
+    if (what & CFolioDoc::Change::Page)
+        refreshPage();
+}
+
+void MergeData::documentOpened() {
+    choice_ = {};
+    printChoice_ = {};
+    const QString path = document_.pathName();
+    if (!path.isEmpty()) {
+        const QSettings store = settingsStore();
+        // Path, header, delimiter and, since the nearest characters, whether
+        // they print.
+        const QStringList stored = store.value(settingsKey(kDataGroup, path)).toStringList();
+        if (stored.size() == 3 || stored.size() == 4) {
+            choice_.path = stored[0];
+            choice_.csv.header = stored[1] == QLatin1String("1");
+            choice_.csv.delimiter = static_cast<char>(stored[2].toInt());
+            choice_.replaceMissing = stored.size() == 4 && stored[3] == QLatin1String("1");
+        }
+        printChoice_ = printChoiceOf(store.value(settingsKey(kPrintGroup, path)).toStringList());
+    }
+    reload();
+}
+
+void MergeData::remember() const {
+    const QString path = document_.pathName();
+    if (path.isEmpty())
+        return;
+    QSettings store = settingsStore();
+    const QString key = settingsKey(kDataGroup, path);
+    if (choice_.path.isEmpty())
+        store.remove(key);
+    else
+        store.setValue(key, QStringList{choice_.path, flag(choice_.csv.header),
+                                        QString::number(choice_.csv.delimiter),
+                                        flag(choice_.replaceMissing)});
+    const QString printKey = settingsKey(kPrintGroup, path);
+    if (printChoice_ == BatchPrintChoice())
+        store.remove(printKey);
+    else
+        store.setValue(printKey, printChoiceList(printChoice_));
+}
+
+void MergeData::reload() {
+    records_ = 0;
+    if (!choice_.path.isEmpty()) {
+        // A file of a million rows takes a moment to count.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        DataFile data(settings().dataPath, choice_.csv);
+        while (data.reader().next())
+            ++records_;
+        QApplication::restoreOverrideCursor();
+    }
+    record_ = records_ > 0 ? 1 : 0;
+    refreshPage();
+}
+
+void MergeData::showRecord(int number) {
+    if (records_ == 0)
+        return;
+    record_ = std::clamp(number, 1, records_);
+    refreshPage();
+}
+
+void MergeData::refreshPage() {
+    std::unique_ptr<MergeRun> run;
+    if (record_ > 0) {
+        MergeSettings settings = this->settings();
+        settings.firstRecord = settings.lastRecord = record_;
+        run = std::make_unique<MergeRun>(document_.session(), settings);
+        if (!run->next())
+            run.reset();
+    }
+    shown_ = std::move(run);
+    view_.setShownPage(shown_ ? &shown_->page().raster() : nullptr);
+    updateBar();
+}
+
+void MergeData::updateBar() {
+    if (!label_)
+        return;
+    const bool data = !choice_.path.isEmpty();
+    for (QAction* action : {barSeparator_, first_, previous_, next_, last_, labelAction_})
+        action->setVisible(data);
+    label_->setText(records_ > 0 ? QStringLiteral("Record %1 of %2").arg(record_).arg(records_)
+                                 : QStringLiteral("No records"));
+    first_->setEnabled(record_ > 1);
+    previous_->setEnabled(record_ > 1);
+    next_->setEnabled(record_ < records_);
+    last_->setEnabled(record_ < records_);
+}
+
+} // namespace quillset

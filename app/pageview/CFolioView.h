@@ -1,0 +1,152 @@
+#pragma once
+
+#include "app/pageview/PagePainter.h"
+#include "app/pageview/ToolSetUp.h"
+#include "app/shell/CFolioDoc.h"
+#include "editor/PageEditor.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QTimer>
+
+class QPainter;
+class QPrinter;
+
+namespace quillset {
+
+class PageRaster;
+
+// The page view: the page raster as black dots on white paper inside a frame
+// one dot wide, on grey beyond the paper, with an optional grid of dots every
+// ten dots. A dot is a sharp square of zoom x zoom pixels, whole factors 1 to
+// 8. The paper's top-left corner is at (0, 0), so the page itself starts at
+// its margins. The picture is the raster as the last render left it;
+// painting never renders.
+//
+// It is also the page editor: it turns the mouse, the keys and the context
+// menu into calls on its PageEditor, paints the drag frame over the picture,
+// and ends every change of the list with the document's editFinished(). A
+// drag that reaches the view's edge scrolls the view.
+class CFolioView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    static inline const QColor kGridColour = PagePainter::kGridColour;
+    static inline const QColor kBeyondPaper{160, 160, 160};
+    // Grey pixels around the paper, so that its edges show at every scroll
+    // position.
+    static constexpr int kGap = 16;
+    static constexpr int kMinZoom = 1;
+    static constexpr int kMaxZoom = 8;
+    // The label printer's resolution: 8 dots per millimetre.
+    static constexpr double kDotsPerInch = 8 * 25.4;
+
+    explicit CFolioView(CFolioDoc& document, QWidget* parent = nullptr);
+
+    const PageEditor& editor() const { return editor_; }
+
+    // The grid also snaps what the tools place.
+    bool gridOn() const { return editor_.gridOn(); }
+    void setGridOn(bool on);
+
+    // A toolbar tool button: the tool goes on, or off when it was on. Text
+    // and Barcode then ask for what they place.
+    void chooseTool(Tool tool);
+    // No tool: a new or opened document, the script pane took the focus, or
+    // Page Setup was confirmed.
+    void clearTools();
+
+    // Shows `page` instead of the document's raster (a record's values
+    // filled in), or the document's own again for nothing. Editing still
+    // works on the document's objects.
+    void setShownPage(const PageRaster* page);
+
+    // Pixels a dot, across and down.
+    int zoom() const { return zoom_; }
+    // The dot under the client pixel `around` stays where it is.
+    void setZoom(int zoom, QPoint around);
+    void setZoom(int zoom);
+    void zoomIn();
+    void zoomOut();
+    // The largest zoom that shows the whole paper (1x when even that does
+    // not), from its top-left corner.
+    void fitPage();
+    // Scrolled to the paper's top-left corner: New and Open start there.
+    void showTopOfPage();
+
+    // Where the page lies in the view now.
+    ViewMapping mapping() const;
+
+    // The paper in dots, up to and with the page's frame: what the scroll
+    // range covers, with kGap pixels of grey around it.
+    QSize paperSize() const;
+
+    // Draws the frame, the page and the grid, clipped to `area` in paper
+    // dots. Serves the screen and the host's printers alike.
+    void OnDraw(QPainter& painter, const QRect& area) const;
+
+    // The page picture through the host's printer system, life-size.
+    void printPage(QPrinter& printer) const;
+
+signals:
+    // The tool set may have changed.
+    void toolsChanged();
+    // The pointer's position in page dots while it is over the view.
+    void pointerAt(QPoint page);
+    void pointerLeft();
+    // A short note for the status bar.
+    void statusMessage(const QString& text);
+    void zoomChanged(int zoom);
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void updateScrollBars();
+    QPoint scrollOffset() const;
+    void scrollTo(QPoint offset);
+    // The status bar's position and any drag follow the pointer.
+    void followPointer();
+    // During a drag: scrolls toward the pointer while it is at the view's
+    // edge or beyond, and lets the drag follow.
+    void autoScroll();
+
+    // A built list ends any drag (the tool stays); a new picture is shown;
+    // a new or opened document starts with no tool, at its top.
+    void documentChanged(CFolioDoc::Changes what);
+    // Takes the raster's new picture and repaints.
+    void pageChanged();
+    void bringScriptUpToDate();
+    // Does what an editor call asks of the view: mark, repaint the frame,
+    // end the edit or tell why nothing happened.
+    void apply(const EditResult& result);
+    void updateFrame(const std::optional<Rect>& frame);
+    void setUpTool(Tool tool);
+    void endPlacingPrompt();
+    void zOrder(ZOrderCommand command);
+    void properties();
+
+    CFolioDoc& document_;
+    const PageRaster* shownPage_ = nullptr;
+    PageEditor editor_;
+    ToolSetUp setUp_;
+    QImage pageImage_;
+    int zoom_ = 1;
+    int wheelTurn_ = 0;
+    QTimer autoScrollTimer_;
+    // Where the pointer last was, in client pixels; during a drag also
+    // outside the view.
+    QPoint pointer_;
+    // "Click on the page to place ..." stands in the status bar.
+    bool placingPrompt_ = false;
+};
+
+} // namespace quillset

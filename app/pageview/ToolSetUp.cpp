@@ -1,0 +1,50 @@
+#include "app/pageview/ToolSetUp.h"
+
+#include "app/dialogs/CBarcodeDlg.h"
+#include "app/dialogs/CTextEditDlg.h"
+#include "model/PageObject.h"
+
+namespace quillset {
+
+namespace {
+
+constexpr int kFirstBarcodeHeight = 25;
+
+} // namespace
+
+ToolSetUp::ToolSetUp() {
+    barcode_.typeIndex = 0;
+    barcode_.height = kFirstBarcodeHeight;
+}
+
+std::optional<PageObject> ToolSetUp::text(TextRenderer& measurer, QWidget* parent) {
+    text_.angle = 0;
+    text_.colour = 1;
+    text_.styled = StyledText();
+    text_.literal.clear();
+    text_.newObject = 1;
+    CTextEditDlg dialog(text_, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    text_ = dialog.fields();
+    PageObject prepared;
+    applyTextEditFields(prepared, text_, measurer);
+    return prepared;
+}
+
+std::optional<PageObject> ToolSetUp::barcode(QWidget* parent) {
+    barcode_.data.clear();
+    barcode_.codeSet = Code128CodeSet::Auto;
+    barcode_.angleIndex = 0;
+    barcode_.positionReadOnly = true;
+    CBarcodeDlg dialog(barcode_, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    barcode_ = dialog.fields();
+    PageObject prepared;
+    prepared.kind = ObjectKind::Barcode;
+    applyBarcodeFields(prepared, barcode_);
+    return prepared;
+}
+
+} // namespace quillset
