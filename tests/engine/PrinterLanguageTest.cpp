@@ -3,6 +3,7 @@
 #include "document/PrinterBytes.h"
 #include "language/EscPosEncoder.h"
 #include "language/LanguageReader.h"
+#include "language/PrinterLanguage.h"
 #include "language/ZplAsciiHex.h"
 #include "language/ZplEncoder.h"
 #include "language/ZplZ64.h"
@@ -39,7 +40,7 @@ std::vector<Example> openExamples() {
 }
 
 ReadOutcome readBack(PrinterLanguage language, std::string_view bytes, std::size_t piece) {
-    auto reader = language == PrinterLanguage::EscPos ? makeEscPosReader() : makeZplReader();
+    auto reader = languageInfo(language).makeReader();
     ReadOutcome all;
     auto take = [&all](ReadOutcome outcome) {
         for (auto& page : outcome.pages)
@@ -91,8 +92,8 @@ TEST(PrinterLanguage, ExamplesReadBackDotForDot) {
                 << example.name << ", " << c.why << ": " << outcome.problems.front();
             ASSERT_EQ(outcome.pages.size(), static_cast<std::size_t>(c.options.copies))
                 << example.name << ", " << c.why;
-            for (const DotPicture& read : outcome.pages)
-                EXPECT_TRUE(sameDots(read.view(), page)) << example.name << ", " << c.why;
+            for (const PrintedPage& read : outcome.pages)
+                EXPECT_TRUE(sameDots(read.picture.view(), page)) << example.name << ", " << c.why;
         }
     }
 }
