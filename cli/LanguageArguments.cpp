@@ -60,7 +60,7 @@ bool applySetting(const Invocation& invocation, std::string_view option,
     int value = 0;
     if (!invocation.has(option))
         return true;
-    if (!applyNumber(invocation, option, 0, 999, value))
+    if (!applyNumber(invocation, option, 0, kMaxLabelSetting, value))
         return false;
     into = value;
     return true;
@@ -127,7 +127,7 @@ bool applyLanguageOptions(const Invocation& invocation, LanguageOptions& options
         !applyNumber(invocation, "--copies", 1, kMaxCopies, options.copies) ||
         !applySetting(invocation, "--darkness", options.darkness) ||
         !applySetting(invocation, "--speed", options.speed) ||
-        !applyNumber(invocation, "--gap", 0, 999, options.gapMm))
+        !applyNumber(invocation, "--gap", 0, kMaxLabelSetting, options.gapMm))
         return false;
     if (invocation.has("--gap") && !invocation.has("--media") &&
         options.media == LabelMedia::Unset && languageInfo(options.language).takes.gapMm.taken())

@@ -19,6 +19,9 @@ inline constexpr int kMaxBandRows = 256;
 inline constexpr int kMaxFeedLines = 255;
 inline constexpr int kMaxCopies = 9999;
 inline constexpr int kDefaultGapMm = 3;
+// Above every language's darkness, speed and gap: what the command line and
+// the settings take before the language's own range is checked.
+inline constexpr int kMaxLabelSetting = 99;
 
 // What a label printer feeds: labels with a gap between them, labels with a
 // black mark on the back, or continuous paper. Unset leaves the printer's
