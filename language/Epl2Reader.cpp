@@ -31,7 +31,7 @@ private:
     void commaTaken(std::string_view line, ReadOutcome& out) override;
     void dataTaken(std::vector<std::uint8_t> data, ReadOutcome& out) override;
     void ended(ReadOutcome& out) override;
-    std::size_t heldBytes() const override { return image_.bytes(); }
+    std::size_t heldBytes() const override { return unprinted_ ? image_.bytes() : 0; }
 
     void formLength(std::string_view params, ReadOutcome& out);
     void print(std::string_view params, ReadOutcome& out);
@@ -181,10 +181,6 @@ void Epl2Reader::graphicHeader(const std::vector<std::string_view>& parts, ReadO
         return;
     }
     graphic_ = {referenceX_ + *x, referenceY_ + *y, *rowBytes, *rows};
-    if (!unprinted_) {
-        unprinted_ = true;
-        drawnAt_ = lineAt();
-    }
     expectData(static_cast<std::size_t>(bytes), "GW");
 }
 
@@ -194,6 +190,10 @@ void Epl2Reader::dataTaken(std::vector<std::uint8_t> data, ReadOutcome&) {
     std::transform(data.begin(), data.end(), picture.bits.begin(),
                    [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
     image_.draw(graphic_.x, graphic_.y, std::move(picture), LabelImage::Mode::Overwrite);
+    if (!unprinted_) {
+        unprinted_ = true;
+        drawnAt_ = lineAt();
+    }
 }
 
 void Epl2Reader::ended(ReadOutcome& out) {

@@ -63,7 +63,7 @@ private:
     void commaTaken(std::string_view line, ReadOutcome& out) override;
     void dataTaken(std::vector<std::uint8_t> data, ReadOutcome& out) override;
     void ended(ReadOutcome& out) override;
-    std::size_t heldBytes() const override { return image_.bytes(); }
+    std::size_t heldBytes() const override { return unprinted_ ? image_.bytes() : 0; }
 
     void size(std::string_view params, ReadOutcome& out);
     void media(std::string_view word, std::string_view params, ReadOutcome& out);
@@ -229,10 +229,6 @@ std::optional<TsplReader::Bitmap> TsplReader::bitmapHeader(
     constexpr LabelImage::Mode kModes[] = {LabelImage::Mode::Overwrite, LabelImage::Mode::Or,
                                            LabelImage::Mode::Xor};
     const Bitmap bitmap{referenceX_ + *x, referenceY_ + *y, *rowBytes, *rows, kModes[*mode]};
-    if (!unprinted_) {
-        unprinted_ = true;
-        drawnAt_ = lineAt();
-    }
     expectData(static_cast<std::size_t>(bytes), "BITMAP");
     return bitmap;
 }
@@ -243,6 +239,10 @@ void TsplReader::dataTaken(std::vector<std::uint8_t> data, ReadOutcome&) {
     std::transform(data.begin(), data.end(), picture.bits.begin(),
                    [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
     image_.draw(bitmap_.x, bitmap_.y, std::move(picture), bitmap_.mode);
+    if (!unprinted_) {
+        unprinted_ = true;
+        drawnAt_ = lineAt();
+    }
 }
 
 void TsplReader::ended(ReadOutcome& out) {
