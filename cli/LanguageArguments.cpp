@@ -15,7 +15,8 @@ const std::vector<OptionSpec>& languageOptionSpecs() {
     static const std::vector<OptionSpec> options = {
         {"--language", "L", languageNames()},
         {"--band-rows", "N", "ESC/POS: rows per picture band, 1 to 256 (default 256)"},
-        {"--print-width", "N", "escpos, zpl: send the picture's left N dots (default: all of it)"},
+        {"--print-width", "N",
+         "escpos, zpl, tspl, epl2: send the picture's left N dots (default: all of it)"},
         {"--feed", "N", "ESC/POS: lines to feed after the page, 0 to 255 (default 0)"},
         {"--cut", "", "ESC/POS: cut the paper after the page"},
         {"--zpl-compression", "C", "ZPL: ascii (every printer, default) or z64 (newer printers)"},
