@@ -45,9 +45,10 @@ std::string encodeTspl(const DotPictureView& picture, const LanguageOptions& opt
     if (options.speed)
         out += "SPEED " + std::to_string(*options.speed) + "\r\n";
     out += "CLS\r\n";
-    // TSPL prints a 0 bit and leaves a 1 white, the other way round from the
-    // page's picture: every byte goes out inverted, and the bits past the
-    // width, cleared in the picture, are white.
+    // BITMAP's data is the label's image buffer as TSPL defines it, a 1 bit
+    // white and a 0 bit printed: the other way round from the page's
+    // picture, so every byte goes out inverted, and the bits past the width,
+    // cleared in the picture, go out white.
     for (const RowBand& band : inkBands(sent, kMaxBandBytes)) {
         out += "BITMAP 0," + std::to_string(band.top) + "," + std::to_string(rowBytes) + "," +
                std::to_string(band.rows) + ",0,";

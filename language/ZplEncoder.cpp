@@ -41,7 +41,8 @@ std::string encodeZpl(const DotPictureView& picture, const LanguageOptions& opti
     if (options.speed)
         out += "^PR" + std::to_string(*options.speed);
     out += "^PW" + std::to_string(sent.width) + "^LL" + std::to_string(sent.height) + "^LH0,0";
-    // A set bit prints in ^GF, as in the page's picture.
+    // ^GF's data prints a 1 bit and leaves a 0 white, as ZPL defines it and
+    // as the page's picture holds it: the bytes go out as they are.
     const int fieldRows = std::max(1, kMaxGraphicFieldBytes / std::max(rowBytes, 1));
     for (int top = 0; top < sent.height; top += fieldRows) {
         const int rows = std::min(fieldRows, sent.height - top);
