@@ -56,8 +56,7 @@ bool applyNumber(const Invocation& invocation, std::string_view option, int low,
 
 // A whole number for one of the label settings; its range is the
 // language's, checked once the language is known.
-bool applySetting(const Invocation& invocation, std::string_view option,
-                  std::optional<int>& into) {
+bool applySetting(const Invocation& invocation, std::string_view option, std::optional<int>& into) {
     int value = 0;
     if (!invocation.has(option))
         return true;
@@ -86,8 +85,8 @@ bool checkSettings(const Invocation& invocation, const LanguageOptions& options)
         if (invocation.has(setting.option))
             std::cerr << setting.option << ' ' << setting.value << ": ";
         else
-            std::cerr << "The saved printer's " << setting.option.substr(2) << ' '
-                      << setting.value << " (Configure > Printer): ";
+            std::cerr << "The saved printer's " << setting.option.substr(2) << ' ' << setting.value
+                      << " (Configure > Printer): ";
     }
     std::cerr << refusal->text << ".\n";
     return false;

@@ -44,9 +44,7 @@ protected:
     // The rest of the line is dropped unread.
     void dropLine();
 
-    void problem(ReadOutcome& out, std::string_view reason) {
-        problems_.add(out, lineAt_, reason);
-    }
+    void problem(ReadOutcome& out, std::string_view reason) { problems_.add(out, lineAt_, reason); }
     ReadProblems& problems() { return problems_; }
     std::uint64_t lineAt() const { return lineAt_; }
 

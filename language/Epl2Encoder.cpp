@@ -36,8 +36,8 @@ std::string encodeEpl2(const DotPictureView& picture, const LanguageOptions& opt
     const int rowBytes = sent.rowBytes();
 
     // The line end first ends whatever an earlier job left unfinished.
-    std::string out = "\r\nN\r\nq" + std::to_string(sent.width) + "\r\n" +
-                      lengthLine(sent.height, options);
+    std::string out =
+        "\r\nN\r\nq" + std::to_string(sent.width) + "\r\n" + lengthLine(sent.height, options);
     if (options.darkness)
         out += "D" + std::to_string(*options.darkness) + "\r\n";
     if (options.speed)

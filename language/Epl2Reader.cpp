@@ -139,8 +139,8 @@ void Epl2Reader::print(std::string_view params, ReadOutcome& out) {
         return;
     }
     giveCopies(out, {std::move(label), settings_.text()},
-               static_cast<std::uint64_t>(*sets) * static_cast<std::uint64_t>(*copies),
-               problems(), lineAt());
+               static_cast<std::uint64_t>(*sets) * static_cast<std::uint64_t>(*copies), problems(),
+               lineAt());
 }
 
 void Epl2Reader::commaTaken(std::string_view line, ReadOutcome& out) {

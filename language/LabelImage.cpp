@@ -60,8 +60,8 @@ DotPicture LabelImage::compose(int width, int height) const {
             static_cast<std::uint8_t>(0xFF00 >> (picture.width % 8 == 0 ? 8 : picture.width % 8));
         const int shift = drawn.x % 8;
         for (int y = 0; y < picture.height && drawn.y + y < height; ++y) {
-            const std::uint8_t* from =
-                picture.bits.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rowBytes);
+            const std::uint8_t* from = picture.bits.data() + static_cast<std::size_t>(y) *
+                                                                 static_cast<std::size_t>(rowBytes);
             std::uint8_t* to = label.row(drawn.y + y);
             for (int b = 0; b < rowBytes; ++b) {
                 const int at = drawn.x / 8 + b;

@@ -19,7 +19,7 @@ constexpr int kMaxBitmapRowBytes = kMaxReadDots / 8;
 // Commands that leave the picture as it is: settings of the printer and the
 // media's movement, as drivers send them around a label.
 constexpr std::array<std::string_view, 13> kTolerated = {
-    "OFFSET", "SHIFT", "SET",    "CODEPAGE",  "COUNTRY", "FEED",  "FORMFEED",
+    "OFFSET", "SHIFT",    "SET",    "CODEPAGE",  "COUNTRY", "FEED", "FORMFEED",
     "HOME",   "BACKFEED", "BACKUP", "LIMITFEED", "SOUND",   "CUT"};
 
 std::string upper(std::string_view text) {
@@ -36,8 +36,8 @@ std::optional<double> lengthInDots(std::string_view text) {
     double scale = 25.4 * kDotsPerMm;
     for (const auto& [unit, dots] : {std::pair<std::string_view, double>{"mm", kDotsPerMm},
                                      std::pair<std::string_view, double>{"dot", 1}}) {
-        if (text.size() > unit.size() && upper(text.substr(text.size() - unit.size())) ==
-                                             upper(unit)) {
+        if (text.size() > unit.size() &&
+            upper(text.substr(text.size() - unit.size())) == upper(unit)) {
             text.remove_suffix(unit.size());
             scale = dots;
             break;
@@ -167,8 +167,8 @@ void TsplReader::print(std::string_view params, ReadOutcome& out) {
     const auto sets = wholeParameter(parts[0], kMaxCopies);
     const auto copies = parts.size() > 1 ? wholeParameter(parts[1], kMaxCopies) : 1;
     if (!sets || !copies || *sets == 0 || *copies == 0) {
-        problem(out, "PRINT " + shownText(params) + " refused: 1 to " +
-                         groupedCount(kMaxCopies) + " labels and copies");
+        problem(out, "PRINT " + shownText(params) + " refused: 1 to " + groupedCount(kMaxCopies) +
+                         " labels and copies");
         return;
     }
     unprinted_ = false;
@@ -178,8 +178,8 @@ void TsplReader::print(std::string_view params, ReadOutcome& out) {
         return;
     }
     giveCopies(out, {std::move(label), settings_.text()},
-               static_cast<std::uint64_t>(*sets) * static_cast<std::uint64_t>(*copies),
-               problems(), lineAt());
+               static_cast<std::uint64_t>(*sets) * static_cast<std::uint64_t>(*copies), problems(),
+               lineAt());
 }
 
 void TsplReader::commaTaken(std::string_view line, ReadOutcome& out) {
@@ -195,8 +195,8 @@ void TsplReader::commaTaken(std::string_view line, ReadOutcome& out) {
         bitmap_ = *bitmap;
 }
 
-std::optional<TsplReader::Bitmap> TsplReader::bitmapHeader(
-    const std::vector<std::string_view>& parts, ReadOutcome& out) {
+std::optional<TsplReader::Bitmap>
+TsplReader::bitmapHeader(const std::vector<std::string_view>& parts, ReadOutcome& out) {
     const auto x = wholeParameter(parts[0], kMaxReadDots);
     const auto y = wholeParameter(parts[1], kMaxReadDots);
     const auto rowBytes = wholeParameter(parts[2], 1 << 20);
@@ -207,7 +207,8 @@ std::optional<TsplReader::Bitmap> TsplReader::bitmapHeader(
         dropLine();
         return std::nullopt;
     }
-    const std::uint64_t bytes = static_cast<std::uint64_t>(*rowBytes) * static_cast<std::uint64_t>(*rows);
+    const std::uint64_t bytes =
+        static_cast<std::uint64_t>(*rowBytes) * static_cast<std::uint64_t>(*rows);
     if (*rowBytes > kMaxBitmapRowBytes || *rows > kMaxReadDots) {
         problem(out, "BITMAP of " + groupedCount(static_cast<std::uint64_t>(*rowBytes) * 8) +
                          " x " + groupedCount(static_cast<std::uint64_t>(*rows)) +

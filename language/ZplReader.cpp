@@ -244,15 +244,18 @@ void ZplReader::setting(std::string_view name, std::string_view params, ReadOutc
             problem(out, shown + " refused: a darkness of " + (relative ? "-30" : "0") + " to 30");
             return;
         }
-        settings_.darkness = "darkness " + std::string(negative ? "-" : relative ? "+" : "") +
+        settings_.darkness = "darkness " +
+                             std::string(negative   ? "-"
+                                         : relative ? "+"
+                                                    : "") +
                              std::to_string(*darkness);
     } else if (name == "PR") {
         // Inches a second, or the letters A to E for 2, 3, 4, 6 and 8.
         static constexpr std::string_view kLetters = "ABCDE";
         static constexpr int kLetterSpeeds[] = {2, 3, 4, 6, 8};
-        const std::size_t letter =
-            value.size() == 1 ? kLetters.find(static_cast<char>(std::toupper(value[0])))
-                              : std::string_view::npos;
+        const std::size_t letter = value.size() == 1
+                                       ? kLetters.find(static_cast<char>(std::toupper(value[0])))
+                                       : std::string_view::npos;
         const std::optional<std::int64_t> speed =
             letter != std::string_view::npos ? kLetterSpeeds[letter] : number(value);
         if (!speed || *speed < 1 || *speed > 14) {
@@ -356,8 +359,8 @@ void ZplReader::endLabel(ReadOutcome& out) {
     DotPicture label = image_.compose(width_, length_);
     image_.clear();
     if (!label.bits.empty())
-        giveCopies(out, {std::move(label), settings_.text()},
-                   static_cast<std::uint64_t>(copies_), problems_, commandAt_);
+        giveCopies(out, {std::move(label), settings_.text()}, static_cast<std::uint64_t>(copies_),
+                   problems_, commandAt_);
 }
 
 void ZplReader::reportStray(ReadOutcome& out) {

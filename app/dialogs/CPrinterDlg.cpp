@@ -60,9 +60,8 @@ QString rangeLabel(const QString& label, const SettingRange& range) {
     if (!range.taken())
         return label + ':';
     const QString word = text(range.word);
-    const QString own = QString(label).remove('&').compare(word, Qt::CaseInsensitive) == 0
-                            ? QString()
-                            : word + ' ';
+    const QString own =
+        QString(label).remove('&').compare(word, Qt::CaseInsensitive) == 0 ? QString() : word + ' ';
     return QStringLiteral("%1 (%2%3 to %4%5):")
         .arg(label, own)
         .arg(range.low)
@@ -208,9 +207,9 @@ QWidget* CPrinterDlg::makeLanguageBox(const LanguageOptions& language) {
 }
 
 void CPrinterDlg::addLabelSettings(QFormLayout* form, const LanguageOptions& language) {
-    darkness_ = addField(form, QStringLiteral("D&arkness:"),
-                         makeSpin(-1, highestOf(&LanguageFeatures::darkness),
-                                  language.darkness.value_or(-1)));
+    darkness_ = addField(
+        form, QStringLiteral("D&arkness:"),
+        makeSpin(-1, highestOf(&LanguageFeatures::darkness), language.darkness.value_or(-1)));
     darkness_->setSpecialValueText(kPrinterSetting);
     speed_ = addField(form, QStringLiteral("&Speed:"),
                       makeSpin(0, highestOf(&LanguageFeatures::speed), language.speed.value_or(0)));

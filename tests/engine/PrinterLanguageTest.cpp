@@ -1,3 +1,4 @@
+#include "language/PrinterLanguage.h"
 #include "RecordingReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
@@ -5,7 +6,6 @@
 #include "language/LabelImage.h"
 #include "language/LanguageReader.h"
 #include "language/PageToSend.h"
-#include "language/PrinterLanguage.h"
 #include "language/ZplAsciiHex.h"
 #include "language/ZplEncoder.h"
 #include "language/ZplZ64.h"
@@ -73,7 +73,7 @@ TEST(PrinterLanguage, ExamplesReadBackDotForDot) {
     const struct {
         const char* why;
         LanguageOptions options;
-        std::size_t piece; // bytes the reader gets at a time
+        std::size_t piece;    // bytes the reader gets at a time
         std::string settings; // as each page tells them
     } cases[] = {
         {"ESC/POS in whole bands", {.language = PrinterLanguage::EscPos}, 1 << 20, ""},
@@ -91,10 +91,7 @@ TEST(PrinterLanguage, ExamplesReadBackDotForDot) {
          13,
          ""},
         {"ZPL with every setting",
-         {.language = PrinterLanguage::Zpl,
-          .darkness = 30,
-          .speed = 6,
-          .media = LabelMedia::Mark},
+         {.language = PrinterLanguage::Zpl, .darkness = 30, .speed = 6, .media = LabelMedia::Mark},
          101,
          "darkness 30, speed 6, black mark"},
         {"TSPL with every setting, a byte at a time, two copies",
@@ -235,10 +232,7 @@ TEST(PrinterLanguage, SmallPicturesByteForByte) {
          "SIZE 1.5 mm,0.375 mm\r\nGAP 3 mm,0 mm\r\nDIRECTION 0,0\r\nDENSITY 8\r\nSPEED 4\r\n"
          "CLS\r\nBITMAP 0,0,2,2,0,\x00\xFF\x00\xFF\r\nPRINT 1,2\r\n"s},
         {"TSPL: black marks of 5 mm, the darkness 0 sent",
-         {.language = PrinterLanguage::Tspl,
-          .darkness = 0,
-          .media = LabelMedia::Mark,
-          .gapMm = 5},
+         {.language = PrinterLanguage::Tspl, .darkness = 0, .media = LabelMedia::Mark, .gapMm = 5},
          "SIZE 2 mm,0.375 mm\r\nBLINE 5 mm,0 mm\r\nDIRECTION 0,0\r\nDENSITY 0\r\nCLS\r\n"
          "BITMAP 0,0,2,2,0,\x00\xF0\x00\xF0\r\nPRINT 1,1\r\n"s},
         {"TSPL: continuous paper is a gap of 0",
@@ -278,8 +272,8 @@ TEST(PrinterLanguage, LabelBitmapsSkipWhiteRowsAndSplit) {
     const std::string tspl =
         encodePage(PictureOnly({bits.data(), 832, 420, 104}), {.language = PrinterLanguage::Tspl});
     // 32,768 bytes take 315 rows of 104.
-    for (const char* band : {"BITMAP 0,0,104,315,0,", "BITMAP 0,315,104,85,0,",
-                             "BITMAP 0,410,104,10,0,"})
+    for (const char* band :
+         {"BITMAP 0,0,104,315,0,", "BITMAP 0,315,104,85,0,", "BITMAP 0,410,104,10,0,"})
         EXPECT_NE(tspl.find(band), std::string::npos) << band;
     EXPECT_EQ(tspl.size(), 104u * 410 + 123) << "only the black rows and the commands";
 }
@@ -424,11 +418,10 @@ TEST(PrinterLanguage, ReaderFaults) {
         {"TSPL label too big", PrinterLanguage::Tspl, "SIZE 999 mm,10 mm\r\n", 0,
          "byte 0: SIZE of 7,992 x 80 dots refused: at most 4,096 each way"},
         {"TSPL bitmap too wide: its data skipped, not read as commands", PrinterLanguage::Tspl,
-         "BITMAP 0,0,9999,2,0," + std::string(19998, '\n') + "SIZE 1 mm,1 mm\r\nPRINT 1\r\n",
-         1, "byte 0: BITMAP of 79,992 x 2 dots refused: at most 4,096 each way"},
-        {"TSPL copies past the limit", PrinterLanguage::Tspl,
-         "SIZE 1 mm,1 mm\r\nPRINT 99999\r\n", 0,
-         "byte 16: PRINT 99999 refused: 1 to 9,999 labels and copies"},
+         "BITMAP 0,0,9999,2,0," + std::string(19998, '\n') + "SIZE 1 mm,1 mm\r\nPRINT 1\r\n", 1,
+         "byte 0: BITMAP of 79,992 x 2 dots refused: at most 4,096 each way"},
+        {"TSPL copies past the limit", PrinterLanguage::Tspl, "SIZE 1 mm,1 mm\r\nPRINT 99999\r\n",
+         0, "byte 16: PRINT 99999 refused: 1 to 9,999 labels and copies"},
         {"TSPL drawn, never printed", PrinterLanguage::Tspl,
          "SIZE 1 mm,1 mm\r\nBITMAP 0,0,1,1,0,\x00\r\n"s, 0,
          "byte 16: BITMAP without PRINT: the label is not printed"},
@@ -436,8 +429,8 @@ TEST(PrinterLanguage, ReaderFaults) {
          "byte 0: line longer than 4,096 bytes skipped"},
         {"EPL2 command it does not read, the label still printed", PrinterLanguage::Epl2,
          "N\nq8\nQ1,24\nA10,10,0,1,1,1,N,\"X\"\nP1\n", 1, "byte 11: unknown command A1"},
-        {"EPL2 graphic too wide", PrinterLanguage::Epl2, "GW0,0,600,1," + std::string(600, 'x'),
-         0, "byte 0: GW of 4,800 x 1 dots refused: at most 4,096 each way"},
+        {"EPL2 graphic too wide", PrinterLanguage::Epl2, "GW0,0,600,1," + std::string(600, 'x'), 0,
+         "byte 0: GW of 4,800 x 1 dots refused: at most 4,096 each way"},
         {"EPL2 print of nothing", PrinterLanguage::Epl2, "N\r\nP1\r\n", 0,
          "byte 3: P without q and Q or a picture: nothing to print"},
     };
@@ -527,11 +520,14 @@ TEST(PrinterLanguage, LabelImageModes) {
     };
     for (const auto& c : cases) {
         LabelImage image;
-        ASSERT_TRUE(image.draw(0, 0, [] {
-            DotPicture black(16, 1);
-            black.bits = {0xFF, 0xFF};
-            return black;
-        }(), LabelImage::Mode::Or));
+        ASSERT_TRUE(image.draw(
+            0, 0,
+            [] {
+                DotPicture black(16, 1);
+                black.bits = {0xFF, 0xFF};
+                return black;
+            }(),
+            LabelImage::Mode::Or));
         // 1111 0000 from dot x on.
         ASSERT_TRUE(image.draw(c.x, 0, picture(0xF0), c.mode));
         const DotPicture label = image.compose(14, 1);

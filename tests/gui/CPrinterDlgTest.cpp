@@ -105,12 +105,12 @@ private slots:
             << int(PrinterLanguage::EscPos) << 20 << QStringList{} << "";
         QTest::newRow("ZPL: darkness to 30, the gap sensed")
             << int(PrinterLanguage::Zpl) << 20 << QStringList{"Darkness", "Speed", "Media"} << "";
-        QTest::newRow("TSPL density") << int(PrinterLanguage::Tspl) << 20 << all
-                                      << "TSPL density is 0 to 15.";
+        QTest::newRow("TSPL density")
+            << int(PrinterLanguage::Tspl) << 20 << all << "TSPL density is 0 to 15.";
         QTest::newRow("TSPL gap") << int(PrinterLanguage::Tspl) << 8 << all
                                   << "TSPL gap is 1 to 25 mm.";
-        QTest::newRow("EPL2 speed") << int(PrinterLanguage::Epl2) << 8 << all
-                                    << "EPL2 speed is 1 to 6.";
+        QTest::newRow("EPL2 speed")
+            << int(PrinterLanguage::Epl2) << 8 << all << "EPL2 speed is 1 to 6.";
     }
     void labelSettingsFollowTheLanguage() {
         QFETCH(int, language);
