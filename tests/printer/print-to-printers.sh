@@ -37,7 +37,7 @@ listen() {
     "$cli" listen "$@" -o "$dir" --pbm --pages "${#names[@]}" > "$dir/out" 2> "$dir/err" &
     pids+=($!)
     for _ in $(seq 100); do
-        grep -q "Listening on" "$dir/err" && return 0
+        grep -qs "Listening on" "$dir/err" && return 0
         sleep 0.1
     done
     fail "listen $* did not start: $(cat "$dir/err")"
