@@ -29,7 +29,6 @@ public:
     // kMaxLabelImageBytes.
     bool draw(int x, int y, DotPicture picture, Mode mode);
     void clear();
-    bool empty() const { return drawn_.empty(); }
     std::size_t bytes() const { return bytes_; }
 
     // The label of `width` x `height` dots, what falls outside it cut off; a
