@@ -88,8 +88,12 @@ void exampleBytes(benchmark::State& state, const std::string& path) {
     const struct {
         const char* counter;
         LanguageOptions options;
-    } languages[] = {
-        {"script", {}}, {"escpos", kEscPos}, {"zpl_ascii", kZplAscii}, {"zpl_z64", kZplZ64}};
+    } languages[] = {{"script", {}},
+                     {"escpos", kEscPos},
+                     {"zpl_ascii", kZplAscii},
+                     {"zpl_z64", kZplZ64},
+                     {"tspl", {.language = PrinterLanguage::Tspl}},
+                     {"epl2", {.language = PrinterLanguage::Epl2}}};
     for (auto _ : state) {
         for (const auto& language : languages)
             benchmark::DoNotOptimize(printerBytes(session, language.options).size());

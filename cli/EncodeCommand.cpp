@@ -25,7 +25,7 @@ int run(const Invocation& invocation) {
 
 const Command encodeCommand = {
     "encode",
-    "FILE --language script|escpos|zpl [options] [-o OUT]",
+    "FILE --language L [options] [-o OUT]",
     "Open FILE and write the bytes Print sends in the printer's language; with --data every "
     "record's label in one stream.",
     1,

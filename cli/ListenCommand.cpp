@@ -18,6 +18,12 @@ namespace quillset::cli {
 
 namespace {
 
+std::string_view languageHelp() {
+    static const std::string help =
+        "the printer's language, script by default: " + std::string(languageNames());
+    return help;
+}
+
 int run(const Invocation& invocation) {
     QtArguments qt;
     QCoreApplication application(qt.argc, qt.argv);
@@ -81,7 +87,7 @@ const Command listenCommand = {
     0,
     {{"--port", "DEVICE", "the serial device, FIFO or file to read, or COM1..COM99"},
      {"--tcp", "PORT", "accept print jobs on 127.0.0.1:PORT instead"},
-     {"--language", "L", "the printer's language: script (default), escpos or zpl"},
+     {"--language", "L", languageHelp()},
      {"--baud", "N", "line speed in bit/s (default: the saved rate)"},
      {"-o", "DIR", "the folder for the pages, made if missing"},
      {"--pbm", "", "write each page as PBM too"},

@@ -199,7 +199,8 @@ void VirtualPrinter::received(std::string_view bytes) {
         }
         FolioSession session(options_.printerType);
         interpretPageStream(session, piece.bytes);
-        if (!printPicture(dotPictureOf(session.raster()), groupedCount(piece.bytes.size())))
+        if (!printPicture(dotPictureOf(session.raster()),
+                          groupedCount(piece.bytes.size()) + " bytes received"))
             return;
     }
 }
@@ -212,13 +213,13 @@ void VirtualPrinter::paused() {
 void VirtualPrinter::takeOutcome(ReadOutcome outcome) {
     for (const std::string& problem : outcome.problems)
         reporter_.report(problem);
-    for (const DotPicture& page : outcome.pages) {
-        if (ended_ || !printPicture(page.view(), {}))
+    for (const PrintedPage& page : outcome.pages) {
+        if (ended_ || !printPicture(page.picture.view(), page.settings))
             return;
     }
 }
 
-bool VirtualPrinter::printPicture(const DotPictureView& picture, const std::string& received) {
+bool VirtualPrinter::printPicture(const DotPictureView& picture, const std::string& more) {
     ++printed_;
     const std::filesystem::path png = options_.folder / pageName(printed_, "png");
     const std::string image = pngImage(picture);
@@ -233,8 +234,8 @@ bool VirtualPrinter::printPicture(const DotPictureView& picture, const std::stri
         return false;
     }
     std::cout << png.string() << ": " << picture.width << " x " << picture.height << " dots";
-    if (!received.empty())
-        std::cout << ", " << received << " bytes received";
+    if (!more.empty())
+        std::cout << ", " << more;
     std::cout << '\n' << std::flush;
     if (options_.pages > 0 && printed_ >= options_.pages)
         end(0);

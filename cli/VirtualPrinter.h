@@ -26,8 +26,9 @@ namespace quillset::cli {
 // device, a FIFO or file, or the network connections it accepts, draws each
 // page as a printer of its language would, and writes it as
 // DIR/page-0001.png (and .pbm), numbered from 1, replacing files of those
-// names. One line per page goes to standard output; what it cannot read goes
-// to the reporter with its offset.
+// names. One line per page goes to standard output, with the settings a
+// label printer received for it; what it cannot read goes to the reporter
+// with its offset.
 class VirtualPrinter : public QObject {
 public:
     struct Options {
@@ -66,7 +67,9 @@ private:
     // raster language is printed as it stands.
     void paused();
     void takeOutcome(ReadOutcome outcome);
-    bool printPicture(const DotPictureView& picture, const std::string& received);
+    // `more` follows the size on the page's line: the settings it was printed
+    // with, or the bytes received.
+    bool printPicture(const DotPictureView& picture, const std::string& more);
     void end(int status);
 
     Options options_;

@@ -28,6 +28,8 @@ std::string encodeEscPos(const DotPictureView& picture, const LanguageOptions& o
         page += std::string_view("\x1D\x76\x30\x00", 4);
         appendLowHigh(page, rowBytes);
         appendLowHigh(page, rows);
+        // GS v 0 prints a 1 bit and leaves a 0 white, as ESC/POS defines it
+        // and as the page's picture holds it: the bytes go out as they are.
         page.append(reinterpret_cast<const char*>(sent.view().row(top)),
                     static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(rows));
     }

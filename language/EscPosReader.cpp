@@ -228,7 +228,7 @@ void EscPosReader::givePage(ReadOutcome& out) {
                         static_cast<std::size_t>(band.rowBytes));
         top += band.rows;
     }
-    out.pages.push_back(std::move(picture));
+    out.pages.push_back({std::move(picture), {}});
     page_.clear();
     pageRows_ = 0;
 }

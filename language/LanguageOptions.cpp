@@ -16,6 +16,28 @@ std::optional<ZplCompression> zplCompressionNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::string_view labelMediaName(LabelMedia media) {
+    switch (media) {
+    case LabelMedia::Unset:
+        return "";
+    case LabelMedia::Gap:
+        return "gap";
+    case LabelMedia::Mark:
+        return "mark";
+    case LabelMedia::Continuous:
+        return "continuous";
+    }
+    return "";
+}
+
+std::optional<LabelMedia> labelMediaNamed(std::string_view name) {
+    for (const LabelMedia media : {LabelMedia::Gap, LabelMedia::Mark, LabelMedia::Continuous}) {
+        if (labelMediaName(media) == name)
+            return media;
+    }
+    return std::nullopt;
+}
+
 std::string pageCopies(std::string page, int copies) {
     copies = std::clamp(copies, 1, kMaxCopies);
     if (copies == 1)

@@ -1,6 +1,8 @@
+#include "language/LabelImage.h"
 #include "language/LanguageOptions.h"
 #include "language/LanguageReader.h"
 #include "language/ReadProblems.h"
+#include "language/ReceivedSettings.h"
 #include "language/ZplAsciiHex.h"
 #include "language/ZplZ64.h"
 #include "model/GroupedCount.h"
@@ -17,9 +19,6 @@ namespace {
 // The largest command held: a ^GFA of the largest picture in plain hex, with
 // room for line ends.
 constexpr std::size_t kMaxCommandBytes = 16u << 20;
-// The most a label's fields and the copies of its page may take.
-constexpr std::size_t kMaxLabelBytes = 32u << 20;
-constexpr std::size_t kMaxCopyBytes = 64u << 20;
 constexpr int kMaxRowBytes = kMaxReadDots / 8;
 
 bool isSpace(char c) {
@@ -67,16 +66,12 @@ class ZplReader final : public LanguageReader {
 public:
     ReadOutcome feed(std::string_view bytes) override;
     ReadOutcome finish() override;
-    std::size_t pendingBytes() const override { return command_.size() + fieldBytes_; }
+    std::size_t pendingBytes() const override { return command_.size() + image_.bytes(); }
 
 private:
-    struct Field {
-        int x = 0;
-        int y = 0;
-        DotPicture picture;
-    };
-
     void runCommand(ReadOutcome& out);
+    // ~SD, ^MD, ^PR, ^MN: what the printer keeps for the labels after.
+    void setting(std::string_view name, std::string_view params, ReadOutcome& out);
     void runLabelCommand(std::string_view name, std::string_view params, ReadOutcome& out);
     // A position or size parameter 0..kMaxReadDots; `fallback` when left out.
     std::optional<int> dots(std::string_view name, std::string_view text, int fallback,
@@ -103,8 +98,8 @@ private:
     int fieldX_ = 0;
     int fieldY_ = 0;
     int copies_ = 1;
-    std::vector<Field> fields_;
-    std::size_t fieldBytes_ = 0;
+    LabelImage image_;
+    ReceivedSettings settings_;
 
     ReadProblems problems_;
 };
@@ -172,7 +167,9 @@ void ZplReader::runCommand(ReadOutcome& out) {
     const std::string shown = command_[0] + name;
     const std::string_view params =
         std::string_view(command_).substr(std::min<std::size_t>(command_.size(), 3));
-    if (command_[0] == '~' || name.size() < 2) {
+    if (command_[0] == '~' && name == "SD") {
+        setting(name, params, out);
+    } else if (command_[0] == '~' || name.size() < 2) {
         problem(out, "unknown command " + shown);
     } else if (name == "XA") {
         if (inLabel_)
@@ -183,8 +180,9 @@ void ZplReader::runCommand(ReadOutcome& out) {
             endLabel(out);
         else
             problem(out, "^XZ without ^XA");
-    } else if (name == "FX" || name == "CI" || name == "PR" || name == "MD" || name == "MM" ||
-               name == "MN" || name == "MT") {
+    } else if (name == "PR" || name == "MD" || name == "MN") {
+        setting(name, params, out);
+    } else if (name == "FX" || name == "CI" || name == "MM" || name == "MT") {
         // Comments and settings that leave the picture as it is.
     } else if (!inLabel_) {
         problem(out, shown + " outside a label");
@@ -233,6 +231,53 @@ void ZplReader::runLabelCommand(std::string_view name, std::string_view params, 
     }
 }
 
+void ZplReader::setting(std::string_view name, std::string_view params, ReadOutcome& out) {
+    const std::string_view value = trimmed(split(params, 2)[0]);
+    const std::string shown = (name == "SD" ? "~" : "^") + std::string(name);
+    if (name == "SD" || name == "MD") {
+        // ~SD sets the darkness, 0 to 30; ^MD adds to it, -30 to 30.
+        const bool relative = name == "MD";
+        const bool negative = relative && value.starts_with('-');
+        const std::string_view digits = value.substr(value.starts_with('+') || negative ? 1 : 0);
+        const std::optional<std::int64_t> darkness = number(digits);
+        if (!darkness || *darkness > 30) {
+            problem(out, shown + " refused: a darkness of " + (relative ? "-30" : "0") + " to 30");
+            return;
+        }
+        settings_.darkness = "darkness " +
+                             std::string(negative   ? "-"
+                                         : relative ? "+"
+                                                    : "") +
+                             std::to_string(*darkness);
+    } else if (name == "PR") {
+        // Inches a second, or the letters A to E for 2, 3, 4, 6 and 8.
+        static constexpr std::string_view kLetters = "ABCDE";
+        static constexpr int kLetterSpeeds[] = {2, 3, 4, 6, 8};
+        const std::size_t letter = value.size() == 1
+                                       ? kLetters.find(static_cast<char>(std::toupper(value[0])))
+                                       : std::string_view::npos;
+        const std::optional<std::int64_t> speed =
+            letter != std::string_view::npos ? kLetterSpeeds[letter] : number(value);
+        if (!speed || *speed < 1 || *speed > 14) {
+            problem(out, "^PR refused: a speed of 1 to 14 or A to E");
+            return;
+        }
+        settings_.speed = "speed " + std::to_string(*speed);
+    } else {
+        const char media = value.empty() ? ' ' : static_cast<char>(std::toupper(value[0]));
+        if (media == 'Y' || media == 'W')
+            settings_.media = "gap";
+        else if (media == 'M')
+            settings_.media = "black mark";
+        else if (media == 'N' || media == 'V')
+            settings_.media = "continuous";
+        else if (media == 'A')
+            settings_.media = "media sensed";
+        else
+            problem(out, "^MN refused: media Y, W, M, N, V or A");
+    }
+}
+
 std::optional<int> ZplReader::dots(std::string_view name, std::string_view text, int fallback,
                                    ReadOutcome& out) {
     if (trimmed(text).empty())
@@ -275,9 +320,9 @@ void ZplReader::graphicField(std::string_view params, ReadOutcome& out) {
                          " dots refused: at most " + groupedCount(kMaxReadDots) + " each way");
         return;
     }
-    if (fieldBytes_ + static_cast<std::size_t>(*bytes) > kMaxLabelBytes) {
+    if (image_.bytes() + static_cast<std::size_t>(*bytes) > kMaxLabelImageBytes) {
         problem(out, "^GF refused: the label's pictures would take more than " +
-                         groupedCount(kMaxLabelBytes) + " bytes");
+                         groupedCount(kMaxLabelImageBytes) + " bytes");
         return;
     }
 
@@ -294,11 +339,9 @@ void ZplReader::graphicField(std::string_view params, ReadOutcome& out) {
     if (!fault.empty())
         problem(out, "^GF: " + fault);
 
-    Field field{fieldX_, fieldY_,
-                DotPicture(static_cast<int>(*rowBytes) * 8, static_cast<int>(rows))};
-    std::copy(image.begin(), image.end(), field.picture.bits.begin());
-    fieldBytes_ += field.picture.bits.size();
-    fields_.push_back(std::move(field));
+    DotPicture picture(static_cast<int>(*rowBytes) * 8, static_cast<int>(rows));
+    std::copy(image.begin(), image.end(), picture.bits.begin());
+    image_.draw(fieldX_, fieldY_, std::move(picture), LabelImage::Mode::Or);
 }
 
 void ZplReader::startLabel() {
@@ -308,70 +351,16 @@ void ZplReader::startLabel() {
     length_ = -1;
     homeX_ = homeY_ = fieldX_ = fieldY_ = 0;
     copies_ = 1;
-    fields_.clear();
-    fieldBytes_ = 0;
+    image_.clear();
 }
 
 void ZplReader::endLabel(ReadOutcome& out) {
     inLabel_ = false;
-    int width = width_;
-    int height = length_;
-    for (const Field& field : fields_) {
-        if (width_ < 0)
-            width = std::max(width, std::min(field.x + field.picture.width, kMaxReadDots));
-        if (length_ < 0)
-            height = std::max(height, std::min(field.y + field.picture.height, kMaxReadDots));
-    }
-    if (width > 0 && height > 0) {
-        DotPicture page(width, height);
-        const int pageRowBytes = page.rowBytes();
-        for (const Field& field : fields_) {
-            const int fieldRowBytes = field.picture.rowBytes();
-            for (int y = 0; y < field.picture.height && field.y + y < height; ++y) {
-                const std::uint8_t* from =
-                    field.picture.bits.data() + static_cast<std::size_t>(y) * fieldRowBytes;
-                std::uint8_t* to = page.row(field.y + y);
-                for (int b = 0; b < fieldRowBytes; ++b) {
-                    const int dot = field.x + b * 8;
-                    if (dot >= width)
-                        break;
-                    const int shift = dot % 8;
-                    to[dot / 8] |= static_cast<std::uint8_t>(from[b] >> shift);
-                    if (shift != 0 && dot / 8 + 1 < pageRowBytes)
-                        to[dot / 8 + 1] |= static_cast<std::uint8_t>(from[b] << (8 - shift));
-                }
-            }
-        }
-        if (width % 8 != 0) {
-            const auto mask = static_cast<std::uint8_t>(0xFF00 >> (width % 8));
-            for (int y = 0; y < height; ++y)
-                page.row(y)[pageRowBytes - 1] &= mask;
-        }
-        // Short labels with many copies would otherwise turn a few bytes
-        // into gigabytes of pages.
-        std::size_t given = 0;
-        for (const DotPicture& earlier : out.pages)
-            given += earlier.bits.size();
-        const std::size_t room = given < kMaxCopyBytes ? kMaxCopyBytes - given : 0;
-        const std::size_t most = room / std::max<std::size_t>(page.bits.size(), 1);
-        std::size_t copies = static_cast<std::size_t>(copies_);
-        if (copies > most) {
-            problem(out, "only " + groupedCount(most) + " of " + groupedCount(copies) +
-                             " copies given out, to keep within " + groupedCount(kMaxCopyBytes) +
-                             " bytes at once");
-            copies = most;
-        }
-        if (copies == 0) {
-            fields_.clear();
-            fieldBytes_ = 0;
-            return;
-        }
-        for (std::size_t i = 1; i < copies; ++i)
-            out.pages.push_back(page);
-        out.pages.push_back(std::move(page));
-    }
-    fields_.clear();
-    fieldBytes_ = 0;
+    DotPicture label = image_.compose(width_, length_);
+    image_.clear();
+    if (!label.bits.empty())
+        giveCopies(out, {std::move(label), settings_.text()}, static_cast<std::uint64_t>(copies_),
+                   problems_, commandAt_);
 }
 
 void ZplReader::reportStray(ReadOutcome& out) {

@@ -14,13 +14,16 @@ _quillset_cli() {
 
     case $prev in
         --language)
-            mapfile -t COMPREPLY < <(compgen -W "script escpos zpl" -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W "script escpos zpl tspl epl2" -- "$cur")
             return ;;
         --printer-type)
             mapfile -t COMPREPLY < <(compgen -W "2 3 4" -- "$cur")
             return ;;
         --zpl-compression)
             mapfile -t COMPREPLY < <(compgen -W "ascii z64" -- "$cur")
+            return ;;
+        --media)
+            mapfile -t COMPREPLY < <(compgen -W "gap mark continuous" -- "$cur")
             return ;;
         --to)
             mapfile -t COMPREPLY < <(compgen -W "$("$cli" printers 2>/dev/null)" -- "$cur")
@@ -29,7 +32,7 @@ _quillset_cli() {
             mapfile -t COMPREPLY < <(compgen -W "comma semicolon tab" -- "$cur")
             return ;;
         --band-rows | --print-width | --feed | --copies | --baud | --pages | --tcp | --records | \
-            --seq-start | --seq-step)
+            --seq-start | --seq-step | --darkness | --speed | --gap)
             return ;;
     esac
 

@@ -19,6 +19,20 @@ int numberIn(const QSettings& settings, const QString& key, int low, int high, i
     return ok && value >= low && value <= high ? value : fallback;
 }
 
+// A label setting left unset unless the key holds a number in range.
+std::optional<int> setNumberIn(const QSettings& settings, const QString& key, int low, int high) {
+    bool ok = false;
+    const int value = settings.value(key).toInt(&ok);
+    return ok && value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
+}
+
+void setOrRemove(QSettings& settings, const QString& key, std::optional<int> value) {
+    if (value)
+        settings.setValue(key, *value);
+    else
+        settings.remove(key);
+}
+
 } // namespace
 
 PrintTarget PrinterSettings::target(const SerialPort& serial) const {
@@ -57,6 +71,11 @@ PrinterSettings loadPrinterSettings() {
         zplCompressionNamed(settings.value("ZplCompression").toString().toStdString())
             .value_or(ZplCompression::Ascii);
     language.copies = numberIn(settings, "Copies", 1, kMaxCopies, 1);
+    language.darkness = setNumberIn(settings, "Darkness", 0, kMaxLabelSetting);
+    language.speed = setNumberIn(settings, "Speed", 1, kMaxLabelSetting);
+    language.media = labelMediaNamed(settings.value("Media").toString().toStdString())
+                         .value_or(LabelMedia::Unset);
+    language.gapMm = numberIn(settings, "Gap", 0, kMaxLabelSetting, kDefaultGapMm);
     return printer;
 }
 
@@ -79,6 +98,10 @@ void savePrinterSettings(const PrinterSettings& printer) {
     settings.setValue("Cut", language.cut);
     settings.setValue("ZplCompression", text(zplCompressionName(language.zplCompression)));
     settings.setValue("Copies", language.copies);
+    setOrRemove(settings, "Darkness", language.darkness);
+    setOrRemove(settings, "Speed", language.speed);
+    settings.setValue("Media", text(labelMediaName(language.media)));
+    settings.setValue("Gap", language.gapMm);
 }
 
 } // namespace quillset

@@ -29,9 +29,11 @@ struct PrinterSettings {
 
 // The "Printer" group of the settings: "Connection" (serial, file, tcp,
 // cups), "Device", "Host", "Port", "Queue", "Language" (script, escpos,
-// zpl), "BandRows", "PrintWidth", "FeedLines", "Cut", "ZplCompression"
-// (ascii, z64), "Copies". Values out of range fall back to the defaults:
-// serial and the script, as Print has always sent.
+// zpl, tspl, epl2), "BandRows", "PrintWidth", "FeedLines", "Cut",
+// "ZplCompression" (ascii, z64), "Copies", "Darkness" and "Speed" (left out
+// when unset), "Media" (gap, mark, continuous, empty when unset), "Gap" (mm).
+// Values out of range fall back to the defaults: serial and the script, as
+// Print has always sent, and the printer's own darkness, speed and media.
 PrinterSettings loadPrinterSettings();
 void savePrinterSettings(const PrinterSettings& settings);
 

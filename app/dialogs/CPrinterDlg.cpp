@@ -18,6 +18,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quillset {
 
 namespace {
@@ -42,6 +44,32 @@ QSpinBox* makeSpin(int low, int high, int value) {
     spin->setValue(value);
     return spin;
 }
+
+// The highest value any language takes for the setting, so that one box
+// holds every language's; OK checks the chosen language's range.
+int highestOf(SettingRange LanguageFeatures::*setting) {
+    int highest = 0;
+    for (const LanguageInfo& info : kLanguages)
+        highest = std::max(highest, (info.takes.*setting).high);
+    return highest;
+}
+
+// "Darkness (density 0 to 15):" with the chosen language's range, in its
+// own word where that is another, where it has one.
+QString rangeLabel(const QString& label, const SettingRange& range) {
+    if (!range.taken())
+        return label + ':';
+    const QString word = text(range.word);
+    const QString own =
+        QString(label).remove('&').compare(word, Qt::CaseInsensitive) == 0 ? QString() : word + ' ';
+    return QStringLiteral("%1 (%2%3 to %4%5):")
+        .arg(label, own)
+        .arg(range.low)
+        .arg(range.high)
+        .arg(text(range.unit));
+}
+
+const QString kPrinterSetting = QStringLiteral("Printer's setting");
 
 } // namespace
 
@@ -145,6 +173,7 @@ QWidget* CPrinterDlg::makeCupsPage(const QString& queue, const QStringList& queu
 QWidget* CPrinterDlg::makeLanguageBox(const LanguageOptions& language) {
     auto* box = new QGroupBox(QStringLiteral("Language"), this);
     auto* form = new QFormLayout(box);
+    languageForm_ = form;
     language_ = addField(form, QStringLiteral("&Language:"), new QComboBox(box));
     for (const LanguageInfo& info : kLanguages)
         language_->addItem(text(info.label), static_cast<int>(info.language));
@@ -169,10 +198,32 @@ QWidget* CPrinterDlg::makeLanguageBox(const LanguageOptions& language) {
     compression_->setCurrentIndex(
         compression_->findData(static_cast<int>(language.zplCompression)));
     copies_ = addField(form, QStringLiteral("Co&pies:"), makeSpin(1, kMaxCopies, language.copies));
+    addLabelSettings(form, language);
 
     connect(language_, &QComboBox::currentIndexChanged, this, &CPrinterDlg::showLanguageOptions);
+    connect(media_, &QComboBox::currentIndexChanged, this, &CPrinterDlg::showLanguageOptions);
     showLanguageOptions();
     return box;
+}
+
+void CPrinterDlg::addLabelSettings(QFormLayout* form, const LanguageOptions& language) {
+    darkness_ = addField(
+        form, QStringLiteral("D&arkness:"),
+        makeSpin(-1, highestOf(&LanguageFeatures::darkness), language.darkness.value_or(-1)));
+    darkness_->setSpecialValueText(kPrinterSetting);
+    speed_ = addField(form, QStringLiteral("&Speed:"),
+                      makeSpin(0, highestOf(&LanguageFeatures::speed), language.speed.value_or(0)));
+    speed_->setSpecialValueText(kPrinterSetting);
+    speed_->setSuffix(QStringLiteral(" in/s"));
+    media_ = addField(form, QStringLiteral("&Media:"), new QComboBox);
+    media_->addItem(kPrinterSetting, static_cast<int>(LabelMedia::Unset));
+    media_->addItem(QStringLiteral("Labels with a gap"), static_cast<int>(LabelMedia::Gap));
+    media_->addItem(QStringLiteral("Labels with a black mark"), static_cast<int>(LabelMedia::Mark));
+    media_->addItem(QStringLiteral("Continuous paper"), static_cast<int>(LabelMedia::Continuous));
+    media_->setCurrentIndex(media_->findData(static_cast<int>(language.media)));
+    gap_ = addField(form, QStringLiteral("&Gap:"),
+                    makeSpin(0, highestOf(&LanguageFeatures::gapMm), language.gapMm));
+    gap_->setSuffix(QStringLiteral(" mm"));
 }
 
 void CPrinterDlg::showLanguageOptions() {
@@ -183,6 +234,19 @@ void CPrinterDlg::showLanguageOptions() {
     feedLines_->setEnabled(takes.feedAndCut);
     cut_->setEnabled(takes.feedAndCut);
     compression_->setEnabled(takes.zplCompression);
+    darkness_->setEnabled(takes.darkness.taken());
+    speed_->setEnabled(takes.speed.taken());
+    media_->setEnabled(takes.media);
+    const auto media = static_cast<LabelMedia>(media_->currentData().toInt());
+    gap_->setEnabled(takes.gapMm.taken() &&
+                     (media == LabelMedia::Gap || media == LabelMedia::Mark));
+    const auto relabel = [this](QWidget* field, const QString& label, const SettingRange& range) {
+        if (auto* shown = qobject_cast<QLabel*>(languageForm_->labelForField(field)))
+            shown->setText(rangeLabel(label, range));
+    };
+    relabel(darkness_, QStringLiteral("D&arkness"), takes.darkness);
+    relabel(speed_, QStringLiteral("&Speed"), takes.speed);
+    relabel(gap_, QStringLiteral("&Gap"), takes.gapMm);
 }
 
 PrinterSettings CPrinterDlg::printer() const {
@@ -200,6 +264,12 @@ PrinterSettings CPrinterDlg::printer() const {
     language.cut = cut_->isChecked();
     language.zplCompression = static_cast<ZplCompression>(compression_->currentData().toInt());
     language.copies = copies_->value();
+    if (darkness_->value() >= 0)
+        language.darkness = darkness_->value();
+    if (speed_->value() > 0)
+        language.speed = speed_->value();
+    language.media = static_cast<LabelMedia>(media_->currentData().toInt());
+    language.gapMm = gap_->value();
     return printer;
 }
 
@@ -231,6 +301,16 @@ QString CPrinterDlg::missingAddress() const {
 void CPrinterDlg::accept() {
     if (const QString missing = missingAddress(); !missing.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Printer"), missing);
+        return;
+    }
+    if (const auto refusal = settingRefusal(printer().language)) {
+        QSpinBox* field = refusal->setting == LabelSetting::Darkness ? darkness_
+                          : refusal->setting == LabelSetting::Speed  ? speed_
+                                                                     : gap_;
+        QMessageBox::warning(this, QStringLiteral("Printer"),
+                             QString::fromStdString(refusal->text) + '.');
+        field->setFocus();
+        field->selectAll();
         return;
     }
     QDialog::accept();

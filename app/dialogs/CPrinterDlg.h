@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -17,9 +18,11 @@ namespace quillset {
 
 // Configure > Printer...: how the printer is connected (the serial line's
 // port and rate, a device or file, a network address, a CUPS queue) and the
-// language it reads, with that language's options. Takes the settings it
-// starts from and hands back the choice; the caller stores it. OK refuses
-// a connection without an address.
+// language it reads, with that language's options: a label language's
+// darkness, speed and media too, each left to the printer unless set. Takes
+// the settings it starts from and hands back the choice; the caller stores
+// it. OK refuses a connection without an address, and a darkness, speed or
+// gap outside the language's range, in the language's words.
 class CPrinterDlg : public QDialog {
     Q_OBJECT
 public:
@@ -38,6 +41,7 @@ private:
     QWidget* makeNetworkPage(const PrinterSettings& printer);
     QWidget* makeCupsPage(const QString& queue, const QStringList& queues);
     QWidget* makeLanguageBox(const LanguageOptions& language);
+    void addLabelSettings(QFormLayout* form, const LanguageOptions& language);
     void showLanguageOptions();
     // What is missing for the chosen connection, or nothing.
     QString missingAddress() const;
@@ -51,6 +55,7 @@ private:
     QLineEdit* host_ = nullptr;
     QSpinBox* port_ = nullptr;
     QComboBox* queue_ = nullptr;
+    QFormLayout* languageForm_ = nullptr;
     QComboBox* language_ = nullptr;
     QSpinBox* bandRows_ = nullptr;
     QSpinBox* printWidth_ = nullptr;
@@ -58,6 +63,10 @@ private:
     QCheckBox* cut_ = nullptr;
     QComboBox* compression_ = nullptr;
     QSpinBox* copies_ = nullptr;
+    QSpinBox* darkness_ = nullptr; // below 0: the printer's own
+    QSpinBox* speed_ = nullptr;    // 0: the printer's own
+    QComboBox* media_ = nullptr;
+    QSpinBox* gap_ = nullptr;
 };
 
 } // namespace quillset

@@ -322,12 +322,26 @@ TEST_F(Cli, Errors) {
         {"an unwritable output", "save - no/such/dir.txt", "Failed to open a file for write.\n"},
         {"unknown image format", "render - -o page.gif",
          "The output file must end in .png or .pbm.\n"},
+        {"a language not in the table", "encode - --language pcl",
+         "--language takes script, escpos, zpl, tspl or epl2.\n"},
+        {"TSPL's density in its own words", "encode - --language tspl --darkness 20",
+         "--darkness 20: TSPL density is 0 to 15.\n"},
+        {"the same darkness is within ZPL's, its speed is not",
+         "encode - --language zpl --darkness 20 --speed 15", "--speed 15: ZPL speed is 1 to 14.\n"},
+        {"EPL2's gap in dots is 16 to 240", "encode - --language epl2 --gap 1",
+         "--gap 1: EPL2 gap is 2 to 30 mm.\n"},
+        {"a media not known", "encode - --language tspl --media foil",
+         "--media takes gap, mark or continuous.\n"},
+        {"not a number", "encode - --language tspl --speed fast",
+         "--speed takes a whole number from 0 to 99.\n"},
     };
     for (const auto& c : cases) {
         const Outcome r = run(c.args);
         EXPECT_EQ(r.status, 1) << c.why;
         EXPECT_EQ(r.err, c.err) << c.why;
     }
+    EXPECT_EQ(run("encode - --language tspl --media continuous --gap 90 -o out.tspl").status, 0)
+        << "a gap is not sent for continuous paper, so it is not refused";
     EXPECT_EQ(run("").status, 1);
     EXPECT_EQ(run("frobnicate x").status, 1);
     EXPECT_EQ(run("render a.txt").status, 1) << "render needs -o";

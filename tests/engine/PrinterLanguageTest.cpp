@@ -1,8 +1,11 @@
+#include "language/PrinterLanguage.h"
 #include "RecordingReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
 #include "language/EscPosEncoder.h"
+#include "language/LabelImage.h"
 #include "language/LanguageReader.h"
+#include "language/PageToSend.h"
 #include "language/ZplAsciiHex.h"
 #include "language/ZplEncoder.h"
 #include "language/ZplZ64.h"
@@ -18,6 +21,8 @@
 
 namespace quillset {
 namespace {
+
+using namespace std::string_literals;
 
 struct Example {
     std::string name;
@@ -39,7 +44,7 @@ std::vector<Example> openExamples() {
 }
 
 ReadOutcome readBack(PrinterLanguage language, std::string_view bytes, std::size_t piece) {
-    auto reader = language == PrinterLanguage::EscPos ? makeEscPosReader() : makeZplReader();
+    auto reader = languageInfo(language).makeReader();
     ReadOutcome all;
     auto take = [&all](ReadOutcome outcome) {
         for (auto& page : outcome.pages)
@@ -68,18 +73,51 @@ TEST(PrinterLanguage, ExamplesReadBackDotForDot) {
     const struct {
         const char* why;
         LanguageOptions options;
-        std::size_t piece; // bytes the reader gets at a time
+        std::size_t piece;    // bytes the reader gets at a time
+        std::string settings; // as each page tells them
     } cases[] = {
-        {"ESC/POS in whole bands", {.language = PrinterLanguage::EscPos}, 1 << 20},
-        {"ZPL ASCII hex, a byte at a time", {.language = PrinterLanguage::Zpl}, 1},
-        {"ZPL Z64", {.language = PrinterLanguage::Zpl, .zplCompression = ZplCompression::Z64}, 97},
+        {"ESC/POS in whole bands", {.language = PrinterLanguage::EscPos}, 1 << 20, ""},
+        {"ZPL ASCII hex, a byte at a time", {.language = PrinterLanguage::Zpl}, 1, ""},
+        {"ZPL Z64",
+         {.language = PrinterLanguage::Zpl, .zplCompression = ZplCompression::Z64},
+         97,
+         ""},
         {"bands of 7 rows and two copies",
          {.language = PrinterLanguage::EscPos,
           .bandRows = 7,
           .feedLines = 4,
           .cut = true,
           .copies = 2},
-         13},
+         13,
+         ""},
+        {"ZPL with every setting",
+         {.language = PrinterLanguage::Zpl, .darkness = 30, .speed = 6, .media = LabelMedia::Mark},
+         101,
+         "darkness 30, speed 6, black mark"},
+        {"TSPL with every setting, a byte at a time, two copies",
+         {.language = PrinterLanguage::Tspl,
+          .copies = 2,
+          .darkness = 8,
+          .speed = 4,
+          .media = LabelMedia::Gap},
+         1,
+         "density 8, speed 4, gap 3 mm"},
+        {"TSPL on black marks, pieces that split the bitmaps",
+         {.language = PrinterLanguage::Tspl, .media = LabelMedia::Mark, .gapMm = 5},
+         4099,
+         "black mark 5 mm"},
+        {"TSPL as the printer has it set", {.language = PrinterLanguage::Tspl}, 1 << 20, ""},
+        {"EPL2 on continuous paper, the lightest",
+         {.language = PrinterLanguage::Epl2,
+          .darkness = 0,
+          .speed = 2,
+          .media = LabelMedia::Continuous},
+         1000,
+         "density 0, speed 2, continuous"},
+        {"EPL2 as the printer has it set: its own length, the page's rows to the last",
+         {.language = PrinterLanguage::Epl2, .copies = 3},
+         7,
+         ""},
     };
     for (const Example& example : openExamples()) {
         const DotPictureView page = dotPictureOf(example.session->raster());
@@ -91,8 +129,10 @@ TEST(PrinterLanguage, ExamplesReadBackDotForDot) {
                 << example.name << ", " << c.why << ": " << outcome.problems.front();
             ASSERT_EQ(outcome.pages.size(), static_cast<std::size_t>(c.options.copies))
                 << example.name << ", " << c.why;
-            for (const DotPicture& read : outcome.pages)
-                EXPECT_TRUE(sameDots(read.view(), page)) << example.name << ", " << c.why;
+            for (const PrintedPage& read : outcome.pages) {
+                EXPECT_TRUE(sameDots(read.picture.view(), page)) << example.name << ", " << c.why;
+                EXPECT_EQ(read.settings, c.settings) << example.name << ", " << c.why;
+            }
         }
     }
 }
@@ -139,6 +179,18 @@ TEST(PrinterLanguage, AsciiHexRows) {
     }
 }
 
+// A page that is only its picture, for the encoders through the table.
+class PictureOnly : public PageToSend {
+public:
+    explicit PictureOnly(DotPictureView picture)
+        : picture_(picture) {}
+    DotPictureView picture() const override { return picture_; }
+    std::string stream() const override { return {}; }
+
+private:
+    DotPictureView picture_;
+};
+
 TEST(PrinterLanguage, SmallPicturesByteForByte) {
     // 16 x 3 dots: two rows FF 0F, then a blank row.
     const std::uint8_t bits[] = {0xFF, 0x0F, 0xFF, 0x0F, 0x00, 0x00};
@@ -146,7 +198,7 @@ TEST(PrinterLanguage, SmallPicturesByteForByte) {
     const struct {
         const char* why;
         LanguageOptions options;
-        std::string bytes; // hex for ESC/POS, text for ZPL
+        std::string bytes; // hex for ESC/POS, as sent for the others
     } cases[] = {
         {"ESC/POS: bands of two rows, feed, cut",
          {.language = PrinterLanguage::EscPos, .bandRows = 2, .feedLines = 3, .cut = true},
@@ -160,13 +212,70 @@ TEST(PrinterLanguage, SmallPicturesByteForByte) {
         {"ZPL ASCII hex",
          {.language = PrinterLanguage::Zpl, .printWidth = 12, .copies = 3},
          "^XA^PW12^LL3^LH0,0^FO0,0^GFA,6,6,2,FF,:,^FS^PQ3^XZ"},
+        {"ZPL: darkness in two digits before the label, the media and speed in it",
+         {.language = PrinterLanguage::Zpl,
+          .darkness = 5,
+          .speed = 3,
+          .media = LabelMedia::Continuous},
+         "~SD05^XA^MNN^PR3^PW16^LL3^LH0,0^FO0,0^GFA,6,6,2,FF0F:,^FS^PQ1^XZ"},
+        {"ZPL: labels with a gap, the printer's darkness and speed",
+         {.language = PrinterLanguage::Zpl, .media = LabelMedia::Gap},
+         "^XA^MNY^PW16^LL3^LH0,0^FO0,0^GFA,6,6,2,FF0F:,^FS^PQ1^XZ"},
+        {"TSPL with every setting: 12 dots are 1.5 mm, 3 rows 0.375; the blank row not sent; "
+         "0 bits black",
+         {.language = PrinterLanguage::Tspl,
+          .printWidth = 12,
+          .copies = 2,
+          .darkness = 8,
+          .speed = 4,
+          .media = LabelMedia::Gap},
+         "SIZE 1.5 mm,0.375 mm\r\nGAP 3 mm,0 mm\r\nDIRECTION 0,0\r\nDENSITY 8\r\nSPEED 4\r\n"
+         "CLS\r\nBITMAP 0,0,2,2,0,\x00\xFF\x00\xFF\r\nPRINT 1,2\r\n"s},
+        {"TSPL: black marks of 5 mm, the darkness 0 sent",
+         {.language = PrinterLanguage::Tspl, .darkness = 0, .media = LabelMedia::Mark, .gapMm = 5},
+         "SIZE 2 mm,0.375 mm\r\nBLINE 5 mm,0 mm\r\nDIRECTION 0,0\r\nDENSITY 0\r\nCLS\r\n"
+         "BITMAP 0,0,2,2,0,\x00\xF0\x00\xF0\r\nPRINT 1,1\r\n"s},
+        {"TSPL: continuous paper is a gap of 0",
+         {.language = PrinterLanguage::Tspl, .media = LabelMedia::Continuous},
+         "SIZE 2 mm,0.375 mm\r\nGAP 0 mm,0 mm\r\nDIRECTION 0,0\r\nCLS\r\n"
+         "BITMAP 0,0,2,2,0,\x00\xF0\x00\xF0\r\nPRINT 1,1\r\n"s},
+        {"EPL2 with every setting: the gap in dots",
+         {.language = PrinterLanguage::Epl2,
+          .copies = 2,
+          .darkness = 8,
+          .speed = 3,
+          .media = LabelMedia::Gap},
+         "\r\nN\r\nq16\r\nQ3,24\r\nD8\r\nS3\r\nGW0,0,2,2,\x00\xF0\x00\xF0\r\nP2\r\n"s},
+        {"EPL2: black marks with the offset they need",
+         {.language = PrinterLanguage::Epl2, .media = LabelMedia::Mark, .gapMm = 5},
+         "\r\nN\r\nq16\r\nQ3,B40+0\r\nGW0,0,2,2,\x00\xF0\x00\xF0\r\nP1\r\n"s},
+        {"EPL2: continuous paper",
+         {.language = PrinterLanguage::Epl2, .media = LabelMedia::Continuous},
+         "\r\nN\r\nq16\r\nQ3,0\r\nGW0,0,2,2,\x00\xF0\x00\xF0\r\nP1\r\n"s},
+        {"EPL2 without Q: the blank bottom row goes, to keep the page's length",
+         {.language = PrinterLanguage::Epl2},
+         "\r\nN\r\nq16\r\nGW0,0,2,2,\x00\xF0\x00\xF0\r\nGW0,2,2,1,\xFF\xFF\r\nP1\r\n"s},
     };
     for (const auto& c : cases) {
+        const std::string bytes = encodePage(PictureOnly(picture), c.options);
         if (c.options.language == PrinterLanguage::EscPos)
-            EXPECT_EQ(encodeEscPos(picture, c.options), fromHex(c.bytes)) << c.why;
+            EXPECT_EQ(bytes, fromHex(c.bytes)) << c.why;
         else
-            EXPECT_EQ(encodeZpl(picture, c.options), c.bytes) << c.why;
+            EXPECT_EQ(bytes, c.bytes) << c.why;
     }
+}
+
+TEST(PrinterLanguage, LabelBitmapsSkipWhiteRowsAndSplit) {
+    // 832 dots wide: rows 0 to 399 black, 400 to 409 white, 410 to 419 black.
+    std::vector<std::uint8_t> bits(104 * 420, 0xFF);
+    std::fill(bits.begin() + 104 * 400, bits.begin() + 104 * 410, 0);
+    const std::string tspl =
+        encodePage(PictureOnly({bits.data(), 832, 420, 104}), {.language = PrinterLanguage::Tspl});
+    // 32,768 bytes take 315 rows of 104.
+    for (const char* band :
+         {"BITMAP 0,0,104,315,0,", "BITMAP 0,315,104,85,0,", "BITMAP 0,410,104,10,0,"})
+        EXPECT_NE(tspl.find(band), std::string::npos) << band;
+    EXPECT_EQ(tspl.size(), 104u * 410 + 123) << "only the black rows and the commands";
 }
 
 TEST(PrinterLanguage, TallPagesSplitIntoFieldsThatStartAfresh) {
@@ -298,12 +407,133 @@ TEST(PrinterLanguage, ReaderFaults) {
          "byte 3: ^PW 99,999 refused: at most 4,096 dots"},
         {"huge graphic field", PrinterLanguage::Zpl, "^XA^GFA,9999999,9999999,2,FF^FS^XZ", 0,
          "byte 3: ^GF of 16 x 5,000,000 dots refused: at most 4,096 each way"},
+        {"ZPL darkness past 30, the label still printed", PrinterLanguage::Zpl,
+         "~SD31^XA^PW8^LL1^XZ", 1, "byte 0: ~SD refused: a darkness of 0 to 30"},
+        {"TSPL command it does not read, the label still printed", PrinterLanguage::Tspl,
+         "SIZE 1 mm,1 mm\r\nTEXT 0,0,\"1\",0,1,1,\"A\"\r\nPRINT 1\r\n", 1,
+         "byte 16: unknown command TEXT"},
+        {"TSPL bitmap cut short by the end of the stream: nothing drawn, nothing printed",
+         PrinterLanguage::Tspl, "SIZE 2 mm,1 mm\r\nCLS\r\nBITMAP 0,0,2,2,0,\xFF", 0,
+         "byte 21: BITMAP data cut short after 1 of 4 bytes"},
+        {"TSPL label too big", PrinterLanguage::Tspl, "SIZE 999 mm,10 mm\r\n", 0,
+         "byte 0: SIZE of 7,992 x 80 dots refused: at most 4,096 each way"},
+        {"TSPL bitmap too wide: its data skipped, not read as commands", PrinterLanguage::Tspl,
+         "BITMAP 0,0,9999,2,0," + std::string(19998, '\n') + "SIZE 1 mm,1 mm\r\nPRINT 1\r\n", 1,
+         "byte 0: BITMAP of 79,992 x 2 dots refused: at most 4,096 each way"},
+        {"TSPL copies past the limit", PrinterLanguage::Tspl, "SIZE 1 mm,1 mm\r\nPRINT 99999\r\n",
+         0, "byte 16: PRINT 99999 refused: 1 to 9,999 labels and copies"},
+        {"TSPL drawn, never printed", PrinterLanguage::Tspl,
+         "SIZE 1 mm,1 mm\r\nBITMAP 0,0,1,1,0,\x00\r\n"s, 0,
+         "byte 16: BITMAP without PRINT: the label is not printed"},
+        {"a line of junk without a line end", PrinterLanguage::Tspl, std::string(5000, 'x'), 0,
+         "byte 0: line longer than 4,096 bytes skipped"},
+        {"EPL2 command it does not read, the label still printed", PrinterLanguage::Epl2,
+         "N\nq8\nQ1,24\nA10,10,0,1,1,1,N,\"X\"\nP1\n", 1, "byte 11: unknown command A1"},
+        {"EPL2 graphic too wide", PrinterLanguage::Epl2, "GW0,0,600,1," + std::string(600, 'x'), 0,
+         "byte 0: GW of 4,800 x 1 dots refused: at most 4,096 each way"},
+        {"EPL2 print of nothing", PrinterLanguage::Epl2, "N\r\nP1\r\n", 0,
+         "byte 3: P without q and Q or a picture: nothing to print"},
     };
     for (const auto& c : cases) {
         const ReadOutcome outcome = readBack(c.language, c.bytes, 5);
         EXPECT_EQ(outcome.pages.size(), c.pages) << c.why;
-        ASSERT_EQ(outcome.problems.size(), 1u) << c.why;
+        ASSERT_EQ(outcome.problems.size(), 1u) << c.why << ": " << outcome.problems.back();
         EXPECT_EQ(outcome.problems[0], c.problem) << c.why;
+    }
+}
+
+// What drivers send around a label: units and line ends of their own, commands that leave
+// the picture as it is, settings that stay for the next label.
+TEST(PrinterLanguage, ReadersTakeWhatDriversSend) {
+    const struct {
+        const char* why;
+        PrinterLanguage language;
+        std::string bytes;
+        std::vector<std::string> settings; // of each page
+        int width;
+        int height;
+        std::vector<std::pair<int, int>> black; // every black dot of the last page
+    } cases[] = {
+        {"TSPL in inches, line feeds alone, lower case, a reference point, a 0.12 inch gap",
+         PrinterLanguage::Tspl,
+         "size 0.5,0.25\nset tear on\ncodepage 1252\ngap 0.12,0\nreference 2,1\n"
+         "offset 0 mm\ncls\nbitmap 3,0,1,1,0,\x7F\nprint 1\n"s,
+         {"gap 3 mm"},
+         102,
+         51,
+         {{5, 1}}},
+        {"TSPL: settings stay for the next label, CLS clears, OR and XOR draw over",
+         PrinterLanguage::Tspl,
+         "SIZE 16 dot,2 dot\r\nDENSITY 12\r\nSPEED 1.5\r\nCLS\r\nPRINT 1\r\n"
+         "CLS\r\nBITMAP 0,0,1,1,1,\x0F\r\nBITMAP 2,0,1,1,2,\x0F\r\nPRINT 1\r\n"s,
+         {"density 12, speed 1.5", "density 12, speed 1.5"},
+         16,
+         2,
+         // 0 bits print: dots 0 to 3, then 2 to 5 turned.
+         {{0, 0}, {1, 0}, {4, 0}, {5, 0}}},
+        {"EPL2: the graphic after its own line end, options, character set, reference point",
+         PrinterLanguage::Epl2,
+         "\nI8,A,001\nOD\nJF\nZT\nR1,0\nq16\nQ2,B24+16\nN\nGW8,1,1,1\n\x7F\nP1,2\n"s,
+         {"black mark 3 mm", "black mark 3 mm"},
+         16,
+         2,
+         {{9, 1}}},
+    };
+    for (const auto& c : cases) {
+        const ReadOutcome outcome = readBack(c.language, c.bytes, 3);
+        EXPECT_TRUE(outcome.problems.empty()) << c.why << ": " << outcome.problems.front();
+        ASSERT_EQ(outcome.pages.size(), c.settings.size()) << c.why;
+        for (std::size_t i = 0; i < c.settings.size(); ++i)
+            EXPECT_EQ(outcome.pages[i].settings, c.settings[i]) << c.why;
+        const DotPicture& page = outcome.pages.back().picture;
+        EXPECT_EQ(page.width, c.width) << c.why;
+        EXPECT_EQ(page.height, c.height) << c.why;
+        std::vector<std::pair<int, int>> black;
+        for (int y = 0; y < page.height; ++y)
+            for (int x = 0; x < page.width; ++x)
+                if (page.dot(x, y))
+                    black.emplace_back(x, y);
+        EXPECT_EQ(black, c.black) << c.why;
+    }
+}
+
+// Pictures placed at any dot, as the readers put a label together.
+TEST(PrinterLanguage, LabelImageModes) {
+    const auto picture = [](std::uint8_t bits) {
+        DotPicture one(8, 1);
+        one.bits[0] = bits;
+        return one;
+    };
+    const struct {
+        const char* why;
+        LabelImage::Mode mode;
+        int x;
+        std::uint16_t expected; // the 16 dots of the label's row
+    } cases[] = {
+        // Written out by hand, dot 0 the high bit; the label's 14 dots end at bit 2.
+        {"overwrite across a byte: its white dots clear the black under them",
+         LabelImage::Mode::Overwrite, 3, 0b1111'1110'0001'1100},
+        {"or keeps the black under its white", LabelImage::Mode::Or, 3, 0b1111'1111'1111'1100},
+        {"xor turns the dots under its black", LabelImage::Mode::Xor, 3, 0b1110'0001'1111'1100},
+        {"xor at the edge: what falls past it is cut off", LabelImage::Mode::Xor, 10,
+         0b1111'1111'1100'0000},
+    };
+    for (const auto& c : cases) {
+        LabelImage image;
+        ASSERT_TRUE(image.draw(
+            0, 0,
+            [] {
+                DotPicture black(16, 1);
+                black.bits = {0xFF, 0xFF};
+                return black;
+            }(),
+            LabelImage::Mode::Or));
+        // 1111 0000 from dot x on.
+        ASSERT_TRUE(image.draw(c.x, 0, picture(0xF0), c.mode));
+        const DotPicture label = image.compose(14, 1);
+        ASSERT_EQ(label.width, 14);
+        const auto row = static_cast<std::uint16_t>(label.bits[0] << 8 | label.bits[1]);
+        EXPECT_EQ(row, c.expected) << c.why;
     }
 }
 

@@ -1,8 +1,11 @@
 // Feeds arbitrary bytes through Open, the render, Save, the print stream and a
 // second Open of what was saved, and checks what must hold for any input:
-// fields within their limits, every line saved, the saved file stable.
+// fields within their limits, every line saved, the saved file stable. The
+// same bytes then go to each raster printer's reader, as `listen` reads them.
 #include "document/FolioSession.h"
 #include "document/ScriptFile.h"
+#include "language/PrinterLanguage.h"
+#include "language/ReadProblems.h"
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
 #include "model/ScriptReader.h"
@@ -88,6 +91,24 @@ void requireEveryLineSaved(std::string_view input, std::string_view saved) {
     }
 }
 
+// In two pieces, so that a command split between them is read too: every
+// page within the readers' limits.
+void readAsEachPrinter(std::string_view input) {
+    for (const LanguageInfo& info : kLanguages) {
+        if (!info.makeReader)
+            continue;
+        const std::unique_ptr<LanguageReader> reader = info.makeReader();
+        const std::size_t half = input.size() / 2;
+        for (const ReadOutcome& outcome : {reader->feed(input.substr(0, half)),
+                                           reader->feed(input.substr(half)), reader->finish()}) {
+            for (const PrintedPage& page : outcome.pages)
+                require(page.picture.width <= kMaxReadDots && page.picture.height <= kMaxReadDots,
+                        "a page read is within the readers' limits");
+        }
+        require(reader->pendingBytes() == 0, "nothing held once the stream has ended");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -114,5 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FolioSession pane(printerType);
     pane.compile(first.script(), reporter);
     checkFields(pane.objects());
+
+    readAsEachPrinter(input);
     return 0;
 }

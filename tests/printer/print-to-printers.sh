@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Prints every example to `quillset-cli listen` as a user would: ESC/POS
-# through a FIFO, ZPL and ESC/POS over the network, ZPL through a private
-# CUPS server with a raw queue; each page listen writes must equal the
-# render dot for dot. Then the faults: each names its target and reason,
+# Prints every example to `quillset-cli listen` as a user would: ESC/POS,
+# TSPL and EPL2 through a FIFO, ZPL, ESC/POS, TSPL and EPL2 over the network,
+# ZPL through a private CUPS server with a raw queue; each page listen writes
+# must equal the render dot for dot, and tell the settings it was sent. Then the faults: each names its target and reason,
 # and Ctrl+C cancels a print that a stalled printer holds up.
 set -euo pipefail
 cli=$1
@@ -37,7 +37,7 @@ listen() {
     "$cli" listen "$@" -o "$dir" --pbm --pages "${#names[@]}" > "$dir/out" 2> "$dir/err" &
     pids+=($!)
     for _ in $(seq 100); do
-        grep -q "Listening on" "$dir/err" && return 0
+        grep -qs "Listening on" "$dir/err" && return 0
         sleep 0.1
     done
     fail "listen $* did not start: $(cat "$dir/err")"
@@ -79,6 +79,33 @@ listen "$work/tcp-z64" --tcp $((base + 2)) --language zpl &&
 listen "$work/tcp-escpos" --tcp $((base + 3)) --language escpos &&
     print_all "ESC/POS over the network, no cut" "$work/tcp-escpos" \
         --to "tcp:127.0.0.1:$((base + 3))" --language escpos
+
+# told DIR SETTINGS: every page's line ends in the settings sent.
+told() {
+    local lines
+    lines=$(grep -c -- ", $2\$" "$1/out" || true)
+    [ "$lines" -eq "${#names[@]}" ] || fail "listen told $lines pages of ${#names[@]} as '$2'"
+}
+
+mkfifo "$work/fifo-label"
+listen "$work/fifo-tspl" --port "$work/fifo-label" --language tspl &&
+    print_all "TSPL through a FIFO" "$work/fifo-tspl" --to "file:$work/fifo-label" \
+        --language tspl --darkness 8 --speed 4 --media gap --gap 3 &&
+    told "$work/fifo-tspl" "density 8, speed 4, gap 3 mm"
+
+listen "$work/fifo-epl2" --port "$work/fifo-label" --language epl2 &&
+    print_all "EPL2 through a FIFO" "$work/fifo-epl2" --to "file:$work/fifo-label" \
+        --language epl2 --darkness 10 --speed 3 --media mark --gap 4 &&
+    told "$work/fifo-epl2" "density 10, speed 3, black mark 4 mm"
+
+listen "$work/tcp-tspl" --tcp $((base + 8)) --language tspl &&
+    print_all "TSPL over the network, as the printer is set" "$work/tcp-tspl" \
+        --to "tcp:127.0.0.1:$((base + 8))" --language tspl
+
+listen "$work/tcp-epl2" --tcp $((base + 9)) --language epl2 &&
+    print_all "EPL2 over the network, on continuous paper" "$work/tcp-epl2" \
+        --to "tcp:127.0.0.1:$((base + 9))" --language epl2 --media continuous &&
+    told "$work/tcp-epl2" "continuous"
 
 # A private CUPS server on loopback with a raw queue to listen's port.
 cups=$work/cups
