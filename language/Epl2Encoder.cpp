@@ -48,8 +48,8 @@ std::string encodeEpl2(const DotPictureView& picture, const LanguageOptions& opt
     if (options.media == LabelMedia::Unset && sent.height > 0 &&
         (bands.empty() || bands.back().top + bands.back().rows < sent.height))
         bands.push_back({sent.height - 1, 1});
-    // GW's data is defined with a 1 bit white and a 0 bit printed, as Zebra
-    // documents it: the other way round from the page's picture, so every
+    // GW's data is defined with a 1 bit white and a 0 bit printed, as the
+    // language documents it: the other way round from the page's picture, so every
     // byte goes out inverted, and the bits past the width, cleared in the
     // picture, go out white.
     for (const RowBand& band : bands) {
