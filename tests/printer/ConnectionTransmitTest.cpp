@@ -2,6 +2,7 @@
 #include "printer/FileTransmission.h"
 #include "printer/TcpTransmission.h"
 
+#include "language/PrintSource.h"
 #include "printer/PrintProgress.h"
 #include "tests/engine/RecordingReporter.h"
 
@@ -95,14 +96,15 @@ protected:
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     static Make file(const QString& path, std::chrono::milliseconds stall = 10s) {
         return [=](const std::string& bytes, Reporter& reporter) {
-            auto t = std::make_unique<FileTransmission>(path, bytes, reporter);
+            auto t = std::make_unique<FileTransmission>(path, pageSource(bytes), reporter);
             t->setStallTimeout(stall);
             return t;
         };
     }
     static Make tcp(quint16 port, std::chrono::milliseconds stall = 10s) {
         return [=](const std::string& bytes, Reporter& reporter) {
-            auto t = std::make_unique<TcpTransmission>("127.0.0.1", port, bytes, reporter);
+            auto t =
+                std::make_unique<TcpTransmission>("127.0.0.1", port, pageSource(bytes), reporter);
             t->setStallTimeout(stall);
             return t;
         };
@@ -209,7 +211,7 @@ TEST_F(ConnectionTransmitTest, CupsWithoutASchedulerNamesTheQueue) {
     const quint16 closedPort = FarEnd::listener().port();
     qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(closedPort));
     RecordingReporter reporter;
-    CupsTransmission transmission("No_Such_Queue", page, reporter);
+    CupsTransmission transmission("No_Such_Queue", pageSource(page), reporter);
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(transmission.start() && transmission.wait());
