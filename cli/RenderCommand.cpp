@@ -106,10 +106,9 @@ int run(const Invocation& invocation) {
     }
     if (invocation.has("--data"))
         return renderRecords(invocation, *out, png, reporter);
-    FolioSession session(invocation.printerType);
-    if (!loadDocument(invocation, session, reporter))
-        return 1;
-    return writeImage(session.raster(), png, *out, reporter) ? 0 : 1;
+    return runOnDocument(invocation, [&](FolioSession& session, Reporter& pageReporter) {
+        return writeImage(session.raster(), png, *out, pageReporter);
+    });
 }
 
 } // namespace
