@@ -7,6 +7,7 @@
 
 #include <linux/sockios.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 
 namespace quillset {
 
@@ -128,7 +129,12 @@ void TcpTransmission::closeConnection(State state) {
     if (state == State::Sent) {
         socket_.disconnectFromHost();
     } else {
-        // A reset drops what the printer has not yet taken.
+        // A reset drops what the printer has not yet taken, the system's
+        // queue too, which a plain close would still send.
+        if (const qintptr fd = socket_.socketDescriptor(); fd != -1) {
+            const linger reset{1, 0};
+            ::setsockopt(static_cast<int>(fd), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+        }
         socket_.abort();
     }
 }
