@@ -137,6 +137,11 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
     const std::unique_ptr<PrintTransmission> transmission =
         makeTransmission(printer.target(serial), serial.baudRate, std::move(batch), reporter);
     const auto show = [&] {
+        // Once it has ended, a late update would show the dialog again over
+        // the message that says why.
+        if (transmission->state() != PrintTransmission::State::Ready &&
+            transmission->state() != PrintTransmission::State::Sending)
+            return;
         const PrintPosition at = transmission->position();
         progress.setLabelText(QStringLiteral("Label %1 of %2").arg(at.label()).arg(labels));
         progress.setValue(static_cast<int>(at.taken));

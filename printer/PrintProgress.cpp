@@ -59,7 +59,7 @@ std::string progressText(const PrintPosition& position) {
 
 std::string cancelledMessage(const PrintPosition& position) {
     if (position.sent == 0)
-        return "Printing cancelled after label " + labelOf(position.taken, position.pages) + ".";
+        return "Printing cancelled after " + labelOf(position.taken, position.pages) + " labels.";
     return "Printing cancelled in label " + labelOf(position.label(), position.pages) + ", after " +
            progressText(position.sent, position.size) + "; the printer may hold part of it.";
 }

@@ -44,8 +44,8 @@ struct PrintPosition {
 // that label is not yet made.
 std::string progressText(const PrintPosition& position);
 // "Printing cancelled in label 37 of 240, after 10,240 of 25,118 bytes; the
-// printer may hold part of it.", or "Printing cancelled after label 36 of
-// 240." when the printer has nothing of the next.
+// printer may hold part of it.", or "Printing cancelled after 36 of 240
+// labels." when the printer has nothing of the next.
 std::string cancelledMessage(const PrintPosition& position);
 
 } // namespace quillset
