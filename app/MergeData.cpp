@@ -90,7 +90,7 @@ MergeData::MergeData(CFolioDoc& document, CFolioView& view, QObject* parent)
                        [this] { return records_; });
     connect(&document, &CFolioDoc::opened, this, &MergeData::documentOpened);
     connect(&document, &CFolioDoc::pageChanged, this, &MergeData::refreshPage);
-    connect(&document, &CFolioDoc::titleChanged, this, &MergeData::remember);
+    connect(&document, &CFolioDoc::titleChanged, this, &MergeData::documentRenamed);
 }
 
 MergeData::~MergeData() = default;
@@ -152,7 +152,8 @@ bool MergeData::merges() const {
 void MergeData::documentOpened() {
     choice_ = {};
     printChoice_ = {};
-    const QString path = document_.pathName();
+    path_ = document_.pathName();
+    const QString& path = path_;
     if (!path.isEmpty()) {
         const QSettings store = settingsStore();
         // Path, header, delimiter and, since the nearest characters, whether
@@ -169,8 +170,22 @@ void MergeData::documentOpened() {
     reload();
 }
 
+void MergeData::documentRenamed() {
+    // New and Open rename the document too, just before it is opened: only
+    // a name that outlasts that is a Save As, which takes the choice along.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (document_.pathName() == path_)
+                return;
+            path_ = document_.pathName();
+            remember();
+        },
+        Qt::QueuedConnection);
+}
+
 void MergeData::remember() const {
-    const QString path = document_.pathName();
+    const QString& path = path_;
     if (path.isEmpty())
         return;
     QSettings store = settingsStore();

@@ -60,6 +60,8 @@ public:
 
 private:
     void documentOpened();
+    void documentRenamed();
+    // Stores the choice for the document it belongs to.
     void remember() const;
     // Counts the records and shows the first.
     void reload();
@@ -68,6 +70,7 @@ private:
     void updateBar();
 
     CFolioDoc& document_;
+    QString path_; // of the document the choice belongs to
     CFolioView& view_;
     MergeDataChoice choice_;
     BatchPrintChoice printChoice_;

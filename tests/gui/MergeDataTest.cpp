@@ -85,7 +85,8 @@ public:
         pollfd ready{connection, POLLIN, 0};
         char buffer[65536];
         ssize_t count = 0;
-        while (::poll(&ready, 1, 500) == 1 && (count = ::read(connection, buffer, sizeof buffer)) > 0)
+        while (::poll(&ready, 1, 500) == 1 &&
+               (count = ::read(connection, buffer, sizeof buffer)) > 0)
             received.append(buffer, count);
         ::close(connection);
         return received;
@@ -184,6 +185,44 @@ private slots:
         QCOMPARE(settings.counterStart, 5);
     }
 
+    // Each document keeps its own data file and print choice: opening one
+    // after another neither loses the one opened nor gives it the other's,
+    // and Save As takes the choice to the new name.
+    void eachDocumentKeepsItsOwnChoice() {
+        QVERIFY(startAfresh(app_));
+        const QString first = dir_.filePath(QStringLiteral("first.txt"));
+        const QString second = dir_.filePath(QStringLiteral("second.txt"));
+        const QString copy = dir_.filePath(QStringLiteral("copy.txt"));
+        const QString firstData = dir_.filePath(QStringLiteral("first.csv"));
+        const QString secondData = dir_.filePath(QStringLiteral("second.csv"));
+        for (const QString& label : {first, second})
+            writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
+        for (const QString& data : {firstData, secondData})
+            writeFile(data, "name\nAnn\n");
+        CMainFrame* frame = app_.mainFrame();
+        auto* merge = frame->findChild<MergeData*>();
+        BatchPrintChoice printed;
+        printed.nextCounter = 41;
+
+        QVERIFY(frame->openDocument(first));
+        merge->setChoice({firstData, {}});
+        merge->setPrintChoice(printed);
+        QVERIFY(frame->openDocument(second));
+        QVERIFY2(merge->choice().path.isEmpty(), qPrintable(merge->choice().path));
+        merge->setChoice({secondData, {}});
+        QVERIFY(frame->openDocument(first));
+        QCOMPARE(merge->choice().path, firstData);
+        QVERIFY(merge->printChoice() == printed);
+        QVERIFY(frame->saveDocument(copy));
+        QCoreApplication::processEvents();
+        QVERIFY(frame->openDocument(second));
+        QCOMPARE(merge->choice().path, secondData);
+        QVERIFY(merge->printChoice() == BatchPrintChoice());
+        QVERIFY(frame->openDocument(copy));
+        QCOMPARE(merge->choice().path, firstData);
+        QVERIFY(merge->printChoice() == printed);
+    }
+
     // File > Print of a page with data sends every label over one
     // connection, in order, and the next print goes on after the last.
     void batchGoesOverOneConnection() {
@@ -243,9 +282,11 @@ private slots:
         printAction(*frame)->trigger();
 
         QCOMPARE(answer.texts().size(), 1);
-        QVERIFY2(answer.texts()[0].startsWith("Printing cancelled "), qPrintable(answer.texts()[0]));
+        QVERIFY2(answer.texts()[0].startsWith("Printing cancelled "),
+                 qPrintable(answer.texts()[0]));
         QVERIFY2(shown.startsWith("Label ") && shown.endsWith(" of 3000"), qPrintable(shown));
-        const std::optional<long long> next = frame->findChild<MergeData*>()->printChoice().nextCounter;
+        const std::optional<long long> next =
+            frame->findChild<MergeData*>()->printChoice().nextCounter;
         QVERIFY(next);
         const long long taken = *next - 1;
         const QString stopped = frame->statusBar()->currentMessage();
