@@ -1,8 +1,10 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
-#include "cli/MergeArguments.h"
+#include "cli/PrintPipeline.h"
 #include "cli/StderrReporter.h"
 #include "document/ScriptCheck.h"
+#include "language/LanguageOptions.h"
+#include "merge/LabelBatch.h"
 
 #include <iostream>
 
@@ -12,10 +14,7 @@ namespace {
 
 // The check Print runs before a batch, alone.
 int checkMergeOnly(const Invocation& invocation) {
-    MergeDocument document(invocation.printerType);
-    return loadMergeDocument(invocation, document) && checkFirst(invocation, document, std::cout)
-               ? 0
-               : 1;
+    return checkedBatch(invocation, LanguageOptions{}, std::cout) ? 0 : 1;
 }
 
 int run(const Invocation& invocation) {

@@ -1,6 +1,7 @@
 #include "cli/DocumentIo.h"
 
 #include "cli/Invocation.h"
+#include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
 #include "document/ScriptFile.h"
 #include "model/Reporter.h"
@@ -32,6 +33,13 @@ bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter&
     }
     session.openBytes(bytes, reporter);
     return true;
+}
+
+int runOnDocument(const Invocation& invocation,
+                  const std::function<bool(FolioSession&, Reporter&)>& command) {
+    StderrReporter reporter;
+    FolioSession session(invocation.printerType);
+    return loadDocument(invocation, session, reporter) && command(session, reporter) ? 0 : 1;
 }
 
 bool writeOutput(const std::optional<std::string>& path, std::string_view bytes,

@@ -24,6 +24,12 @@ bool readInput(const std::string& file, std::string& bytes, Reporter& reporter);
 // file in code page 437), or with --as-pane as UTF-8 text typed into the
 // script pane and compiled.
 bool loadDocument(const Invocation& invocation, FolioSession& session, Reporter& reporter);
+// A command on FILE: a session of the printer type, FILE loaded into it as
+// loadDocument does, then `command` with it, the reporter writing to
+// standard error. The tool's exit status: 1 when FILE does not load or
+// `command` fails.
+int runOnDocument(const Invocation& invocation,
+                  const std::function<bool(FolioSession&, Reporter&)>& command);
 
 // Writes `bytes` to the file, or to standard output when there is no file or
 // it is "-".

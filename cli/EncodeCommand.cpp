@@ -2,7 +2,9 @@
 #include "cli/DocumentIo.h"
 #include "cli/LanguageArguments.h"
 #include "cli/MergeArguments.h"
+#include "cli/PrintPipeline.h"
 #include "cli/StderrReporter.h"
+#include "language/PrintSource.h"
 #include "language/PrinterLanguage.h"
 
 namespace quillset::cli {
@@ -16,7 +18,16 @@ int run(const Invocation& invocation) {
     // Label by label into the file: a long batch is never held whole.
     StderrReporter reporter;
     const auto produce = [&](const FileAppend& append) {
-        return appendPrinterBytesOfFile(invocation, options, append);
+        const std::unique_ptr<PrintSource> source = printSourceOfFile(invocation, options);
+        if (!source)
+            return false;
+        std::string page;
+        while (source->next(page)) {
+            if (!append(page))
+                return false;
+            page.clear();
+        }
+        return endedWhole(*source);
     };
     return writeOutputFrom(invocation.value("-o"), produce, reporter) ? 0 : 1;
 }

@@ -1,13 +1,6 @@
 #include "cli/MergeArguments.h"
 
-#include "cli/DocumentIo.h"
-#include "cli/StderrReporter.h"
-#include "document/FolioSession.h"
-#include "document/PrinterBytes.h"
-#include "merge/MergeCheck.h"
-#include "merge/MergeRun.h"
 #include "merge/MergeSettings.h"
-#include "merge/MergeTemplate.h"
 
 #include <charconv>
 #include <ctime>
@@ -96,8 +89,6 @@ const std::vector<OptionSpec>& mergeOptionSpecs() {
     return options;
 }
 
-namespace {
-
 bool applyMergeOptions(const Invocation& invocation, MergeSettings& settings) {
     settings.dataPath = invocation.value("--data").value_or("");
     settings.csv.header = !invocation.has("--no-header");
@@ -106,82 +97,6 @@ bool applyMergeOptions(const Invocation& invocation, MergeSettings& settings) {
     return applyDelimiter(invocation, settings) && applyRecords(invocation, settings) &&
            applyCounter(invocation, "--seq-start", settings.counterStart) &&
            applyCounter(invocation, "--seq-step", settings.counterStep);
-}
-
-// Every label one after the other; false when the data file stopped
-// reading (said on standard error) or `append` failed.
-bool appendMergedPrinterBytes(const FolioSession& session, const MergeSettings& settings,
-                              const LanguageOptions& options, const FileAppend& append) {
-    MergeRun run(session, settings);
-    while (run.next()) {
-        if (!append(printerBytes(run.page(), options)))
-            return false;
-    }
-    if (const auto fault = run.fault()) {
-        std::cerr << *fault << '\n';
-        return false;
-    }
-    return true;
-}
-
-void tellOfReplacing(const MergeCheck& check) {
-    if (check.nearAvailable)
-        std::cerr << "--replace-missing prints the nearest character the printer has for one it "
-                     "lacks.\n";
-}
-
-} // namespace
-
-bool loadMergeDocument(const Invocation& invocation, MergeDocument& document) {
-    StderrReporter reporter;
-    return applyMergeOptions(invocation, document.settings) &&
-           loadDocument(invocation, document.session, reporter);
-}
-
-bool merges(const Invocation& invocation, const FolioSession& session) {
-    return invocation.has("--data") || MergeTemplate(session.script()).fills();
-}
-
-bool checkFirst(const Invocation& invocation, MergeDocument& document, std::ostream& out) {
-    MergeSettings& settings = document.settings;
-    const MergeCheck check = checkMerge(document.session, settings);
-    for (const MergeProblem& problem : check.problems)
-        out << problem.text() << '\n';
-    for (const std::string& note : check.notes)
-        out << "Note: " << note << '\n';
-    if (check.records == 0 && !check.unreadable) {
-        std::cerr << "No record to print: the data file holds no record in the range chosen.\n";
-        return false;
-    }
-    if (check.problems.empty())
-        return true;
-    const std::size_t bad = check.badRecords().size();
-    if (!invocation.has("--skip-bad") || !check.printable()) {
-        std::cerr << check.problems.size()
-                  << (check.problems.size() == 1 ? " problem" : " problems");
-        if (check.printable())
-            std::cerr << " in " << bad << " of " << check.records
-                      << " records: nothing is made (--skip-bad leaves those records out)";
-        std::cerr << ".\n";
-        tellOfReplacing(check);
-        return false;
-    }
-    settings.skippedRecords = check.badRecords();
-    std::cerr << bad << " of " << check.records << " records left out for their problems.\n";
-    tellOfReplacing(check);
-    return true;
-}
-
-bool appendPrinterBytesOfFile(const Invocation& invocation, LanguageOptions options,
-                              const FileAppend& append) {
-    MergeDocument document(invocation.printerType);
-    if (!loadMergeDocument(invocation, document))
-        return false;
-    if (!merges(invocation, document.session))
-        return append(printerBytes(document.session, options));
-    document.settings.copies = std::exchange(options.copies, 1);
-    return checkFirst(invocation, document, std::cerr) &&
-           appendMergedPrinterBytes(document.session, document.settings, options, append);
 }
 
 } // namespace quillset::cli

@@ -1,7 +1,6 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
 #include "cli/ObjectsJson.h"
-#include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
 
 namespace quillset::cli {
@@ -9,15 +8,11 @@ namespace quillset::cli {
 namespace {
 
 int run(const Invocation& invocation) {
-    StderrReporter reporter;
-    FolioSession session(invocation.printerType);
-    if (!loadDocument(invocation, session, reporter))
-        return 1;
-    return writeOutput(std::nullopt,
-                       objectsJson(session.settings(), session.objects(), session.keptLines()),
-                       reporter)
-               ? 0
-               : 1;
+    return runOnDocument(invocation, [](FolioSession& session, Reporter& reporter) {
+        return writeOutput(std::nullopt,
+                           objectsJson(session.settings(), session.objects(), session.keptLines()),
+                           reporter);
+    });
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 #include "cli/InterruptWatch.h"
 #include "cli/LanguageArguments.h"
 #include "cli/MergeArguments.h"
+#include "cli/PrintPipeline.h"
 #include "cli/SerialOptions.h"
 #include "cli/StderrReporter.h"
+#include "language/PrintSource.h"
 #include "language/PrinterLanguage.h"
 #include "printer/PrintConnection.h"
 #include "printer/PrintProgress.h"
@@ -24,14 +26,18 @@ namespace quillset::cli {
 
 namespace {
 
-// On a terminal the progress stays on one line, rewritten as it changes.
+// On a terminal the progress stays on one line, rewritten as it changes: a
+// batch's by label, a page's by bytes.
 void showProgressOnTerminal(PrintTransmission& transmission, const std::string& where) {
     const std::uint32_t rate = transmission.baudRate();
+    const bool batch = transmission.source().count() > 1;
     QObject::connect(&transmission, &PrintTransmission::progressed,
-                     [where, rate](qint64 sent, qint64 total) {
+                     [&transmission, where, rate, batch](qint64 sent, qint64 total) {
                          const auto done = static_cast<std::uint64_t>(sent);
                          const auto all = static_cast<std::uint64_t>(total);
-                         std::cerr << '\r' << where << ": " << progressText(done, all, rate)
+                         std::cerr << '\r' << where << ": "
+                                   << (batch ? progressText(transmission.position())
+                                             : progressText(done, all, rate))
                                    << "\x1b[K" << std::flush;
                      });
     QObject::connect(&transmission, &PrintTransmission::finished, [] {
@@ -78,15 +84,12 @@ int run(const Invocation& invocation) {
         !applyLanguageOptions(invocation, printer.language))
         return 1;
 
-    std::string bytes;
-    if (!appendPrinterBytesOfFile(invocation, printer.language, [&](std::string_view label) {
-            bytes += label;
-            return true;
-        }))
+    std::unique_ptr<PrintSource> source = printSourceOfFile(invocation, printer.language);
+    if (!source)
         return 1;
     StderrReporter reporter;
     const std::unique_ptr<PrintTransmission> transmission =
-        makeTransmission(target, port.baudRate, std::move(bytes), reporter);
+        makeTransmission(target, port.baudRate, std::move(source), reporter);
     const std::string language(languageInfo(printer.language.language).label);
     const std::string where =
         printingTo(transmission->target().toStdString(), language, transmission->baudRate());
@@ -96,7 +99,7 @@ int run(const Invocation& invocation) {
     if (!transmission->start())
         return 1;
     const InterruptWatch interrupt([&] { transmission->cancel(); });
-    if (!transmission->wait())
+    if (!transmission->wait() || !endedWhole(transmission->source()))
         return 1;
     if (terminal)
         std::cerr << sentSummary(static_cast<std::uint64_t>(transmission->total()),

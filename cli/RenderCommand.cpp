@@ -3,13 +3,16 @@
 #include "cli/LanguageArguments.h"
 #include "cli/MergeArguments.h"
 #include "cli/PageImage.h"
+#include "cli/PrintPipeline.h"
 #include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
-#include "merge/MergeRun.h"
+#include "language/LanguageOptions.h"
+#include "merge/LabelBatch.h"
 #include "raster/PbmImage.h"
 
 #include <algorithm>
+#include <iostream>
 #include <sstream>
 
 namespace quillset::cli {
@@ -78,19 +81,15 @@ int renderRecords(const Invocation& invocation, const std::string& out, bool png
                         "%04d for 0001) in it once, as in out/label-%04d.png.");
         return 1;
     }
-    MergeDocument document(invocation.printerType);
-    if (!loadMergeDocument(invocation, document) || !checkFirst(invocation, document, std::cerr))
+    const std::unique_ptr<LabelBatch> batch =
+        checkedBatch(invocation, LanguageOptions{}, std::cerr);
+    if (!batch)
         return 1;
-    MergeRun run(document.session, document.settings);
-    while (run.next()) {
-        if (!writeImage(run.page().raster(), png, *numberedName(out, run.record()), reporter))
+    while (batch->nextLabel()) {
+        if (!writeImage(batch->page().raster(), png, *numberedName(out, batch->record()), reporter))
             return 1;
     }
-    if (const auto fault = run.fault()) {
-        reporter.report(*fault);
-        return 1;
-    }
-    return 0;
+    return endedWhole(*batch) ? 0 : 1;
 }
 
 int run(const Invocation& invocation) {
@@ -107,10 +106,9 @@ int run(const Invocation& invocation) {
     }
     if (invocation.has("--data"))
         return renderRecords(invocation, *out, png, reporter);
-    FolioSession session(invocation.printerType);
-    if (!loadDocument(invocation, session, reporter))
-        return 1;
-    return writeImage(session.raster(), png, *out, reporter) ? 0 : 1;
+    return runOnDocument(invocation, [&](FolioSession& session, Reporter& pageReporter) {
+        return writeImage(session.raster(), png, *out, pageReporter);
+    });
 }
 
 } // namespace

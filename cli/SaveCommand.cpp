@@ -1,6 +1,5 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
-#include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
 
 namespace quillset::cli {
@@ -8,11 +7,9 @@ namespace quillset::cli {
 namespace {
 
 int run(const Invocation& invocation) {
-    StderrReporter reporter;
-    FolioSession session(invocation.printerType);
-    if (!loadDocument(invocation, session, reporter))
-        return 1;
-    return session.save(invocation.positionals[1], reporter) ? 0 : 1;
+    return runOnDocument(invocation, [&](FolioSession& session, Reporter& reporter) {
+        return session.save(invocation.positionals[1], reporter);
+    });
 }
 
 } // namespace

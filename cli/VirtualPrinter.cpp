@@ -186,8 +186,11 @@ void VirtualPrinter::received(std::string_view bytes) {
     if (ended_)
         return;
     if (rasterReader_) {
-        quiet_.start();
         takeOutcome(rasterReader_->feed(bytes));
+        // Quiet from here on: writing the pages of a long read can take
+        // longer than the quiet, and the line was not quiet meanwhile.
+        if (!ended_)
+            quiet_.start();
         return;
     }
     for (const PageStreamReader::Piece& piece : scriptReader_.feed(bytes)) {

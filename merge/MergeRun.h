@@ -25,6 +25,9 @@ public:
     MergeRun(const MergeRun&) = delete;
     MergeRun& operator=(const MergeRun&) = delete;
 
+    // Leaves out these records (ascending) too; before the first label.
+    void leaveOut(std::vector<int> records) { settings_.skippedRecords = std::move(records); }
+
     // Makes the next label's page; false after the last label, and when the
     // data file stops reading (fault()).
     bool next();

@@ -1,5 +1,6 @@
 #include "printer/CupsTransmission.h"
 
+#include "language/PrintSource.h"
 #include "printer/PortFailure.h"
 
 #include <cups/cups.h>
@@ -10,7 +11,7 @@ namespace quillset {
 
 namespace {
 
-constexpr qint64 kChunk = 64 * 1024;
+constexpr std::size_t kChunk = 64 * 1024;
 constexpr int kConnectMs = 5000;
 // How often a blocked write looks whether the print was cancelled.
 constexpr double kCancelPollSeconds = 0.25;
@@ -22,9 +23,9 @@ http_t* connectToScheduler() {
 
 } // namespace
 
-CupsTransmission::CupsTransmission(const QString& queue, std::string bytes, Reporter& reporter,
-                                   QObject* parent)
-    : PrintTransmission(std::move(bytes), reporter, parent)
+CupsTransmission::CupsTransmission(const QString& queue, std::unique_ptr<PrintSource> source,
+                                   Reporter& reporter, QObject* parent)
+    : PrintTransmission(std::move(source), reporter, parent)
     , queue_(queue) {}
 
 CupsTransmission::~CupsTransmission() {
@@ -76,12 +77,11 @@ void CupsTransmission::run() {
     cupsFreeDests(dest ? 1 : 0, dest);
     bool ok = job > 0 && cupsStartDocument(http, queue.c_str(), job, "page", CUPS_FORMAT_RAW, 1) ==
                              HTTP_STATUS_CONTINUE;
-    for (qint64 at = 0; ok && !stop_ && at < total(); at = written_) {
-        const qint64 count = std::min(kChunk, total() - at);
-        ok = cupsWriteRequestData(http, bytes_.data() + at, static_cast<std::size_t>(count)) ==
-             HTTP_STATUS_CONTINUE;
+    for (std::string_view rest; ok && !stop_ && !(rest = bytesFrom(written_)).empty();) {
+        const std::size_t count = std::min(kChunk, rest.size());
+        ok = cupsWriteRequestData(http, rest.data(), count) == HTTP_STATUS_CONTINUE;
         if (ok) {
-            written_ = at + count;
+            written_ += static_cast<qint64>(count);
             QMetaObject::invokeMethod(
                 this, [this] { showProgress(); }, Qt::QueuedConnection);
         }

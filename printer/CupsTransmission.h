@@ -16,7 +16,7 @@ namespace quillset {
 class CupsTransmission : public PrintTransmission {
     Q_OBJECT
 public:
-    CupsTransmission(const QString& queue, std::string bytes, Reporter& reporter,
+    CupsTransmission(const QString& queue, std::unique_ptr<PrintSource> source, Reporter& reporter,
                      QObject* parent = nullptr);
     ~CupsTransmission() override;
 

@@ -1,5 +1,6 @@
 #include "printer/FileTransmission.h"
 
+#include "language/PrintSource.h"
 #include "printer/PortFailure.h"
 
 #include <QSocketNotifier>
@@ -22,7 +23,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr qint64 kChunk = 16 * 1024;
+constexpr std::size_t kChunk = 16 * 1024;
 constexpr auto kStallTimeout = 10s;
 constexpr auto kDrainPoll = 20ms;
 
@@ -46,9 +47,9 @@ ssize_t writeWithoutSigpipe(int fd, const char* data, std::size_t size) {
 
 } // namespace
 
-FileTransmission::FileTransmission(const QString& path, std::string bytes, Reporter& reporter,
-                                   QObject* parent)
-    : PrintTransmission(std::move(bytes), reporter, parent)
+FileTransmission::FileTransmission(const QString& path, std::unique_ptr<PrintSource> source,
+                                   Reporter& reporter, QObject* parent)
+    : PrintTransmission(std::move(source), reporter, parent)
     , path_(path) {
     setStallTimeout(kStallTimeout);
     drain_.setInterval(kDrainPoll);
@@ -97,16 +98,14 @@ qint64 FileTransmission::queuedInFifo() const {
 void FileTransmission::pump() {
     if (state_ != State::Sending)
         return;
-    if (written_ < total()) {
-        const qint64 count = std::min(kChunk, total() - written_);
-        const ssize_t done =
-            writeWithoutSigpipe(fd_, bytes_.data() + written_, static_cast<std::size_t>(count));
+    if (const std::string_view rest = bytesFrom(written_); !rest.empty()) {
+        const ssize_t done = writeWithoutSigpipe(fd_, rest.data(), std::min(kChunk, rest.size()));
         if (done == -1 && errno != EAGAIN && errno != EINTR) {
             finish(State::Failed, failureDetail(errno));
             return;
         }
         written_ += std::max<ssize_t>(done, 0);
-        if (written_ == total()) {
+        if (bytesFrom(written_).empty()) {
             writable_->setEnabled(false);
             drain_.start();
         }
@@ -121,7 +120,7 @@ void FileTransmission::pump() {
     }
     if (!showProgress())
         return;
-    if (written_ == total() && queuedInFifo() == 0)
+    if (bytesFrom(written_).empty() && queuedInFifo() == 0)
         finish(State::Sent);
 }
 

@@ -19,7 +19,7 @@ namespace quillset {
 class FileTransmission : public PrintTransmission {
     Q_OBJECT
 public:
-    FileTransmission(const QString& path, std::string bytes, Reporter& reporter,
+    FileTransmission(const QString& path, std::unique_ptr<PrintSource> source, Reporter& reporter,
                      QObject* parent = nullptr);
     ~FileTransmission() override;
 

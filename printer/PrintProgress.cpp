@@ -2,6 +2,8 @@
 
 #include "model/GroupedCount.h"
 
+#include <algorithm>
+
 namespace quillset {
 
 std::uint64_t lineBytes(std::uint32_t baudRate, std::int64_t milliseconds) {
@@ -36,6 +38,30 @@ std::string progressText(std::uint64_t sent, std::uint64_t total, std::uint32_t 
 std::string cancelledMessage(std::uint64_t sent, std::uint64_t total) {
     return "Printing cancelled after " + groupedCount(sent) + " of " + groupedCount(total) +
            " bytes; the printer may hold part of the page.";
+}
+
+long long PrintPosition::label() const {
+    return std::clamp(taken + 1, 1LL, std::max(pages, 1LL));
+}
+
+namespace {
+
+std::string labelOf(long long label, long long pages) {
+    return std::to_string(label) + " of " + std::to_string(pages);
+}
+
+} // namespace
+
+std::string progressText(const PrintPosition& position) {
+    const std::string text = "Label " + labelOf(position.label(), position.pages);
+    return position.size == 0 ? text : text + ": " + progressText(position.sent, position.size);
+}
+
+std::string cancelledMessage(const PrintPosition& position) {
+    if (position.sent == 0)
+        return "Printing cancelled after " + labelOf(position.taken, position.pages) + " labels.";
+    return "Printing cancelled in label " + labelOf(position.label(), position.pages) + ", after " +
+           progressText(position.sent, position.size) + "; the printer may hold part of it.";
 }
 
 } // namespace quillset

@@ -25,4 +25,27 @@ std::string progressText(std::uint64_t sent, std::uint64_t total);
 // part of the page."
 std::string cancelledMessage(std::uint64_t sent, std::uint64_t total);
 
+// Where a print of several pages (a batch's labels) stands: the pages the
+// far end has taken whole, of how many, and the bytes it has taken of the
+// page after them, of that page's size (0 while it is not yet made).
+struct PrintPosition {
+    long long taken = 0;
+    long long pages = 0;
+    std::uint64_t sent = 0;
+    std::uint64_t size = 0;
+
+    // The label under way, counted from 1: "label 37" until the 37th is
+    // taken whole; the last once every one is.
+    long long label() const;
+    bool operator==(const PrintPosition&) const = default;
+};
+
+// "Label 37 of 240: 10,240 of 25,118 bytes", or "Label 37 of 240" while
+// that label is not yet made.
+std::string progressText(const PrintPosition& position);
+// "Printing cancelled in label 37 of 240, after 10,240 of 25,118 bytes; the
+// printer may hold part of it.", or "Printing cancelled after 36 of 240
+// labels." when the printer has nothing of the next.
+std::string cancelledMessage(const PrintPosition& position);
+
 } // namespace quillset

@@ -1,19 +1,67 @@
 #include "printer/PrintTransmission.h"
 
+#include "language/PrintSource.h"
 #include "model/Reporter.h"
 #include "printer/PortFailure.h"
-#include "printer/PrintProgress.h"
 
 #include <QEventLoop>
 
 namespace quillset {
 
-PrintTransmission::PrintTransmission(std::string bytes, Reporter& reporter, QObject* parent)
+PrintTransmission::PrintTransmission(std::unique_ptr<PrintSource> source, Reporter& reporter,
+                                     QObject* parent)
     : QObject(parent)
-    , bytes_(std::move(bytes))
-    , reporter_(reporter) {
+    , reporter_(reporter)
+    , source_(std::move(source)) {
     stall_.setSingleShot(true);
     connect(&stall_, &QTimer::timeout, this, &PrintTransmission::stalled);
+    makePage();
+}
+
+PrintTransmission::~PrintTransmission() = default;
+
+void PrintTransmission::makePage() {
+    page_.clear(); // keeps its storage for the next label
+    pageStart_ = made_;
+    if (!source_->next(page_)) {
+        madeAll_ = true;
+        return;
+    }
+    made_ += static_cast<qint64>(page_.size());
+    const std::lock_guard lock(ends_);
+    pageEnds_.push_back(made_);
+}
+
+std::string_view PrintTransmission::bytesFrom(qint64 handed) {
+    while (handed == made_ && !madeAll_)
+        makePage();
+    return std::string_view(page_).substr(static_cast<std::size_t>(handed - pageStart_));
+}
+
+void PrintTransmission::countTaken(qint64 sent) {
+    const std::lock_guard lock(ends_);
+    while (!pageEnds_.empty() && pageEnds_.front() <= sent) {
+        takenEnd_ = pageEnds_.front();
+        pageEnds_.pop_front();
+        ++taken_;
+    }
+}
+
+PrintPosition PrintTransmission::position() const {
+    const qint64 now = sent();
+    const std::lock_guard lock(ends_);
+    PrintPosition at{taken_, source_->count(), 0, 0};
+    qint64 start = takenEnd_;
+    for (const qint64 end : pageEnds_) {
+        if (end > now) {
+            at.size = static_cast<std::uint64_t>(end - start);
+            break;
+        }
+        ++at.taken;
+        start = end;
+    }
+    at.sent = static_cast<std::uint64_t>(now - start);
+    return at;
 }
 
 void PrintTransmission::cancel() {
@@ -36,6 +84,7 @@ bool PrintTransmission::showProgress() {
     const qint64 now = sent();
     if (now != lastShown_) {
         lastShown_ = now;
+        countTaken(now);
         if (stall_.isActive())
             stall_.start();
         emit progressed(now, total());
@@ -62,6 +111,7 @@ void PrintTransmission::stalled() {
 
 void PrintTransmission::finish(State state, const std::string& detail) {
     sentAtEnd_ = sent();
+    countTaken(sentAtEnd_);
     state_ = state;
     stall_.stop();
     closeConnection(state);
@@ -70,7 +120,10 @@ void PrintTransmission::finish(State state, const std::string& detail) {
     if (state == State::Failed)
         reporter_.reportWithDetail(failureHeadline(), detail);
     else if (state == State::Cancelled)
-        reporter_.report(cancelledMessage(static_cast<std::uint64_t>(sentAtEnd_), bytes_.size()));
+        reporter_.report(source_->count() > 1
+                             ? cancelledMessage(position())
+                             : cancelledMessage(static_cast<std::uint64_t>(sentAtEnd_),
+                                                static_cast<std::uint64_t>(total())));
 }
 
 bool PrintTransmission::refuse(const std::string& detail) {

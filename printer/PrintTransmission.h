@@ -1,15 +1,23 @@
 #pragma once
 
+#include "printer/PrintProgress.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <string_view>
 
 namespace quillset {
 
+class PrintSource;
 class Reporter;
 
 // One print going out over a connection, on the user-interface thread:
@@ -19,6 +27,11 @@ class Reporter;
 // progress-and-cancel loop, so the progress dialog and the command line
 // treat them alike.
 //
+// The bytes come from a source, a page at a time: the next page is made
+// once the connection has handed on every byte of the one before, so that
+// one connection (one CUPS job) carries a whole batch of labels and holds
+// no more than one of them.
+//
 // Failures are reported to the reporter after `finished`, each naming the
 // target and the system's reason, with the fix on a line of its own where
 // there is one ("/dev/usb/lp0: Permission denied", "Add your user to the lp
@@ -27,6 +40,8 @@ class PrintTransmission : public QObject {
     Q_OBJECT
 public:
     enum class State { Ready, Sending, Sent, Failed, Cancelled };
+
+    ~PrintTransmission() override;
 
     // Opens the connection and starts sending. When it cannot be opened the
     // reporter has been told and this returns false.
@@ -40,7 +55,12 @@ public:
     State state() const { return state_; }
     // Bytes the far end has taken; fixed once the transmission has ended.
     qint64 sent() const { return state_ == State::Sending ? takenSoFar() : sentAtEnd_; }
-    qint64 total() const { return static_cast<qint64>(bytes_.size()); }
+    // Bytes made so far: all of the print's once its last page is made, at
+    // once for a single page.
+    qint64 total() const { return made_; }
+    // The pages the far end has taken whole, and how far into the next.
+    PrintPosition position() const;
+    const PrintSource& source() const { return *source_; }
 
     // The target as messages name it: "COM1 (/dev/ttyS0)", "/dev/usb/lp0",
     // "192.168.1.50:9100", a CUPS queue's name.
@@ -57,7 +77,14 @@ signals:
     void finished(bool allSent);
 
 protected:
-    PrintTransmission(std::string bytes, Reporter& reporter, QObject* parent);
+    // Makes the source's first page.
+    PrintTransmission(std::unique_ptr<PrintSource> source, Reporter& reporter, QObject* parent);
+
+    // The bytes made and not yet handed on from `handed` (the bytes handed
+    // on so far, never fewer than before); the next page is made once every
+    // byte made has been handed. Empty once every page has been. For CUPS
+    // on the job's thread, which alone then makes pages.
+    std::string_view bytesFrom(qint64 handed);
 
     // Tells a change of sent() and restarts the stall watch. False when the
     // transmission has ended meanwhile (a receiver cancelled it).
@@ -80,13 +107,25 @@ protected:
     // The headline over a failure's detail.
     virtual const char* failureHeadline() const;
 
-    std::string bytes_;
     Reporter& reporter_;
     State state_ = State::Ready;
     qint64 sentAtEnd_ = 0; // what sent() says once the transmission has ended
 
 private:
     void stalled();
+    void makePage();
+    // Forgets the ends of the pages taken whole by `sent`.
+    void countTaken(qint64 sent);
+
+    std::unique_ptr<PrintSource> source_;
+    std::string page_;     // the bytes of the page being handed on
+    qint64 pageStart_ = 0; // where page_ stands in the print
+    bool madeAll_ = false;
+    std::atomic<qint64> made_ = 0;
+    mutable std::mutex ends_;     // the job's thread makes pages as the progress reads them
+    std::deque<qint64> pageEnds_; // of the pages made and not yet taken whole
+    long long taken_ = 0;
+    qint64 takenEnd_ = 0; // where the last page taken whole ends
 
     QTimer stall_;
     qint64 lastShown_ = -1;

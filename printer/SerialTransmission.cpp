@@ -1,5 +1,6 @@
 #include "printer/SerialTransmission.h"
 
+#include "language/PrintSource.h"
 #include "model/Reporter.h"
 #include "printer/PortFailure.h"
 #include "printer/PrintProgress.h"
@@ -24,9 +25,9 @@ constexpr qint64 kDeadlineSlackMs = 2000;
 
 } // namespace
 
-SerialTransmission::SerialTransmission(const SerialPort& port, std::string bytes,
+SerialTransmission::SerialTransmission(const SerialPort& port, std::unique_ptr<PrintSource> source,
                                        Reporter& reporter, QObject* parent)
-    : PrintTransmission(std::move(bytes), reporter, parent)
+    : PrintTransmission(std::move(source), reporter, parent)
     , portName_(port.portName)
     , device_(portDevicePath(port.portName))
     , baudRate_(port.baudRate) {
@@ -52,7 +53,6 @@ bool SerialTransmission::start() {
         return false;
     }
     state_ = State::Sending;
-    deadlineMs_ = 2 * lineMilliseconds(bytes_.size(), baudRate_) + kDeadlineSlackMs;
     clock_.start();
     pace_.start();
     pump();
@@ -81,24 +81,27 @@ void SerialTransmission::pump() {
         return;
     const qint64 elapsed = clock_.elapsed();
     const qint64 lead = std::max<qint64>(kMinLeadBytes, lineBytes(baudRate_, kLeadMs));
-    const qint64 due = std::min(total(), static_cast<qint64>(lineBytes(baudRate_, elapsed)) + lead);
+    const qint64 due = static_cast<qint64>(lineBytes(baudRate_, elapsed)) + lead;
     if (handed_ < due && serial_.bytesToWrite() == 0) {
-        const qint64 count = due - handed_;
-        if (serial_.write(bytes_.data() + handed_, count) != count) {
+        const std::string_view rest = bytesFrom(handed_);
+        const qint64 count = std::min(static_cast<qint64>(rest.size()), due - handed_);
+        if (count > 0 && serial_.write(rest.data(), count) != count) {
             finish(State::Failed, serialErrorDetail(serial_, device_));
             return;
         }
-        handed_ = due;
+        handed_ += count;
     }
     if (!showProgress())
         return;
-    if (written_ == total() && queuedInDevice() == 0)
+    // Twice the line time of what is made so far: a batch's grows label by label.
+    const qint64 deadline = 2 * lineMilliseconds(total(), baudRate_) + kDeadlineSlackMs;
+    if (written_ == total() && bytesFrom(handed_).empty() && queuedInDevice() == 0)
         finish(State::Sent);
-    else if (elapsed > deadlineMs_)
+    else if (elapsed > deadline)
         finish(State::Failed,
                portFailureDetail(device_.toStdString(),
                                  "the device did not take the page within " +
-                                     std::to_string((deadlineMs_ + 999) / 1000) + " s"));
+                                     std::to_string((deadline + 999) / 1000) + " s"));
 }
 
 void SerialTransmission::written(qint64 count) {
@@ -127,7 +130,7 @@ const char* SerialTransmission::failureHeadline() const {
 }
 
 bool Transmit(const SerialPort& port, std::string_view bytes, Reporter& reporter) {
-    SerialTransmission transmission(port, std::string(bytes), reporter);
+    SerialTransmission transmission(port, pageSource(std::string(bytes)), reporter);
     return transmission.start() && transmission.wait();
 }
 

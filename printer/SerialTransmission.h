@@ -30,8 +30,8 @@ class SerialTransmission : public PrintTransmission {
 public:
     // Takes the port's name, device and rate as they are now. `reporter`
     // must outlive the transmission.
-    SerialTransmission(const SerialPort& port, std::string bytes, Reporter& reporter,
-                       QObject* parent = nullptr);
+    SerialTransmission(const SerialPort& port, std::unique_ptr<PrintSource> source,
+                       Reporter& reporter, QObject* parent = nullptr);
     ~SerialTransmission() override;
 
     bool start() override;
@@ -63,7 +63,6 @@ private:
     QSerialPort serial_;
     QTimer pace_;
     QElapsedTimer clock_;
-    qint64 deadlineMs_ = 0;
     qint64 handed_ = 0;  // given to the serial port object
     qint64 written_ = 0; // of which the device has taken
 };

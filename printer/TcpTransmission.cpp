@@ -1,11 +1,13 @@
 #include "printer/TcpTransmission.h"
 
+#include "language/PrintSource.h"
 #include "printer/PortFailure.h"
 
 #include <algorithm>
 
 #include <linux/sockios.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 
 namespace quillset {
 
@@ -13,16 +15,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr qint64 kChunk = 64 * 1024;
+constexpr std::size_t kChunk = 64 * 1024;
 constexpr auto kConnectTimeout = 5s;
 constexpr auto kStallTimeout = 10s;
 constexpr auto kPace = 20ms;
 
 } // namespace
 
-TcpTransmission::TcpTransmission(const QString& host, quint16 port, std::string bytes,
-                                 Reporter& reporter, QObject* parent)
-    : PrintTransmission(std::move(bytes), reporter, parent)
+TcpTransmission::TcpTransmission(const QString& host, quint16 port,
+                                 std::unique_ptr<PrintSource> source, Reporter& reporter,
+                                 QObject* parent)
+    : PrintTransmission(std::move(source), reporter, parent)
     , host_(host)
     , port_(port) {
     setStallTimeout(kStallTimeout);
@@ -72,17 +75,19 @@ void TcpTransmission::connected() {
 void TcpTransmission::pump() {
     if (state_ != State::Sending || socket_.state() != QAbstractSocket::ConnectedState)
         return;
-    if (handed_ < total() && socket_.bytesToWrite() == 0) {
-        const qint64 count = std::min(kChunk, total() - handed_);
-        if (socket_.write(bytes_.data() + handed_, count) != count) {
-            failed(socket_.error());
-            return;
+    if (socket_.bytesToWrite() == 0) {
+        if (const std::string_view rest = bytesFrom(handed_); !rest.empty()) {
+            const auto count = static_cast<qint64>(std::min(kChunk, rest.size()));
+            if (socket_.write(rest.data(), count) != count) {
+                failed(socket_.error());
+                return;
+            }
+            handed_ += count;
         }
-        handed_ += count;
     }
     if (!showProgress())
         return;
-    if (written_ == total() && queuedInSocket() == 0)
+    if (written_ == total() && bytesFrom(handed_).empty() && queuedInSocket() == 0)
         finish(State::Sent);
 }
 
@@ -96,7 +101,8 @@ void TcpTransmission::failed(QAbstractSocket::SocketError error) {
         return;
     // A printer may close its end as soon as it has read the last byte,
     // before the pace has seen that byte acknowledged.
-    if (error == QAbstractSocket::RemoteHostClosedError && written_ == total()) {
+    if (error == QAbstractSocket::RemoteHostClosedError && written_ == total() &&
+        bytesFrom(handed_).empty()) {
         finish(State::Sent);
         return;
     }
@@ -123,7 +129,12 @@ void TcpTransmission::closeConnection(State state) {
     if (state == State::Sent) {
         socket_.disconnectFromHost();
     } else {
-        // A reset drops what the printer has not yet taken.
+        // A reset drops what the printer has not yet taken, the system's
+        // queue too, which a plain close would still send.
+        if (const qintptr fd = socket_.socketDescriptor(); fd != -1) {
+            const linger reset{1, 0};
+            ::setsockopt(static_cast<int>(fd), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+        }
         socket_.abort();
     }
 }

@@ -16,8 +16,8 @@ class TcpTransmission : public PrintTransmission {
     Q_OBJECT
 public:
     // `host` is a name or an address, IPv6 without brackets.
-    TcpTransmission(const QString& host, quint16 port, std::string bytes, Reporter& reporter,
-                    QObject* parent = nullptr);
+    TcpTransmission(const QString& host, quint16 port, std::unique_ptr<PrintSource> source,
+                    Reporter& reporter, QObject* parent = nullptr);
 
     // Starts connecting; a refused or unanswered connection fails the
     // transmission afterwards, from the event loop.

@@ -4,9 +4,7 @@
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/dialogs/MessageBoxReporter.h"
 #include "document/FolioSession.h"
-#include "document/PrinterBytes.h"
-#include "merge/MergeCheck.h"
-#include "merge/MergeRun.h"
+#include "merge/LabelBatch.h"
 #include "printer/PrintConnection.h"
 #include "printer/PrinterSettings.h"
 #include "printer/SerialPort.h"
@@ -27,11 +25,15 @@ namespace {
 
 const QString kTitle = QStringLiteral("Print");
 
-MergeCheck checkWithWaitCursor(const FolioSession& session, const MergeSettings& settings) {
+// Making the batch checks every label, which takes a moment for a long data
+// file.
+std::unique_ptr<LabelBatch> checkWithWaitCursor(const FolioSession& session,
+                                                const MergeSettings& settings,
+                                                const LanguageOptions& options) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    MergeCheck check = checkMerge(session, settings);
+    auto batch = std::make_unique<LabelBatch>(session, settings, options);
     QApplication::restoreOverrideCursor();
-    return check;
+    return batch;
 }
 
 QString lines(const std::vector<std::string>& texts) {
@@ -110,68 +112,71 @@ std::optional<MergeSettings> askForBatch(MergeData& data, PrinterSettings& print
 
 bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterSettings& printer,
                           const SerialPort& serial, QMainWindow* window) {
-    std::optional<MergeSettings> asked = askForBatch(data, printer, window);
+    const std::optional<MergeSettings> asked = askForBatch(data, printer, window);
     if (!asked)
         return false;
-    MergeSettings& settings = *asked;
-    const MergeCheck check = checkWithWaitCursor(session, settings);
-    if (!check.problems.empty() || !check.notes.empty()) {
-        if (!acceptCheck(check, settings.replaceMissing, window))
-            return false;
-        settings.skippedRecords = check.badRecords();
-    } else if (check.records == 0) {
+    const MergeSettings& settings = *asked;
+    std::unique_ptr<LabelBatch> batch = checkWithWaitCursor(session, settings, printer.language);
+    const MergeCheck& check = batch->check();
+    if ((!check.problems.empty() || !check.notes.empty()) &&
+        !acceptCheck(check, settings.replaceMissing, window))
+        return false;
+    if (!batch->accept(true)) {
         QMessageBox::warning(window, kTitle, QStringLiteral("The data file holds no record."));
         return false;
     }
-    const int labels =
-        (check.records - static_cast<int>(settings.skippedRecords.size())) * settings.copies;
+    const auto labels = static_cast<int>(batch->count());
     QProgressDialog progress(QString(), QStringLiteral("Cancel"), 0, labels, window);
     progress.setWindowTitle(QStringLiteral("Printing"));
     progress.setAccessibleName(QStringLiteral("Printing"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
 
-    LanguageOptions options = printer.language;
-    options.copies = 1;
-    MergeRun run(session, settings);
+    // One connection carries every label, made as the printer takes them.
     MessageBoxReporter reporter(window);
-    int label = 0;
-    long long sent = 0;
+    const std::unique_ptr<PrintTransmission> transmission =
+        makeTransmission(printer.target(serial), serial.baudRate, std::move(batch), reporter);
+    const auto show = [&] {
+        // Once it has ended, a late update would show the dialog again over
+        // the message that says why.
+        if (transmission->state() != PrintTransmission::State::Ready &&
+            transmission->state() != PrintTransmission::State::Sending)
+            return;
+        const PrintPosition at = transmission->position();
+        progress.setLabelText(QStringLiteral("Label %1 of %2").arg(at.label()).arg(labels));
+        progress.setValue(static_cast<int>(at.taken));
+    };
+    // Queued: the dialog's setValue runs the event loop, which must not send
+    // more while the connection is in the middle of sending.
+    QObject::connect(transmission.get(), &PrintTransmission::progressed, &progress, show,
+                     Qt::QueuedConnection);
+    QObject::connect(&progress, &QProgressDialog::canceled, transmission.get(),
+                     &PrintTransmission::cancel);
     // However the batch ends, the next print may go on after its last label.
     const auto remember = qScopeGuard([&] {
+        const long long sent = transmission->position().taken;
         if (sent == 0)
             return;
         BatchPrintChoice choice = data.printChoice();
         choice.nextCounter = settings.counterStart + sent * settings.counterStep;
         data.setPrintChoice(choice);
     });
-    while (!progress.wasCanceled() && run.next()) {
-        progress.setLabelText(QStringLiteral("Label %1 of %2").arg(++label).arg(labels));
-        progress.setValue(label - 1);
-        const std::unique_ptr<PrintTransmission> transmission = makeTransmission(
-            printer.target(serial), serial.baudRate, printerBytes(run.page(), options), reporter);
-        const auto cancel = QObject::connect(&progress, &QProgressDialog::canceled,
-                                             transmission.get(), &PrintTransmission::cancel);
-        const bool delivered = transmission->start() && transmission->wait();
-        QObject::disconnect(cancel);
-        if (!delivered) {
-            window->statusBar()->showMessage(
-                QStringLiteral("Stopped at label %1 of %2.").arg(label).arg(labels));
-            return false;
-        }
-        ++sent;
+    show();
+    const bool delivered = transmission->start() && transmission->wait();
+    const PrintPosition at = transmission->position();
+    if (!delivered) {
+        const bool between = at.sent == 0 && at.taken > 0;
+        window->statusBar()->showMessage((between ? QStringLiteral("Stopped after label %1 of %2.")
+                                                  : QStringLiteral("Stopped at label %1 of %2."))
+                                             .arg(between ? at.taken : at.label())
+                                             .arg(labels));
+        return false;
     }
-    progress.setValue(labels);
-    if (const auto fault = run.fault()) {
+    if (const auto fault = transmission->source().fault()) {
         reporter.report(*fault);
         return false;
     }
-    if (progress.wasCanceled()) {
-        window->statusBar()->showMessage(
-            QStringLiteral("Stopped after label %1 of %2.").arg(label).arg(labels));
-        return false;
-    }
-    window->statusBar()->showMessage(QStringLiteral("Printed %1 labels.").arg(label));
+    window->statusBar()->showMessage(QStringLiteral("Printed %1 labels.").arg(at.taken));
     return true;
 }
 

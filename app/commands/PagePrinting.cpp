@@ -5,6 +5,7 @@
 #include "app/dialogs/MessageBoxReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
+#include "language/PrintSource.h"
 #include "language/PrinterLanguage.h"
 #include "printer/PrintConnection.h"
 #include "printer/PrintSummary.h"
@@ -31,8 +32,9 @@ QString text(std::string_view view) {
 bool PagePrinting::print(const FolioSession& session, const PrinterSettings& printer,
                          const SerialPort& serial, QMainWindow* window) {
     MessageBoxReporter reporter(window);
-    const std::unique_ptr<PrintTransmission> transmission = makeTransmission(
-        printer.target(serial), serial.baudRate, printerBytes(session, printer.language), reporter);
+    const std::unique_ptr<PrintTransmission> transmission =
+        makeTransmission(printer.target(serial), serial.baudRate,
+                         pageSource(printerBytes(session, printer.language)), reporter);
     const QString language = text(languageInfo(printer.language.language).label);
     if (!CPrintProgressDlg::send(*transmission, language, window))
         return false;

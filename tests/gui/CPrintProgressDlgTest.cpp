@@ -3,6 +3,7 @@
 #include "PseudoTerminal.h"
 #include "app/dialogs/CPrintProgressDlg.h"
 #include "app/dialogs/MessageBoxReporter.h"
+#include "language/PrintSource.h"
 #include "printer/PrintProgress.h"
 #include "printer/SerialPort.h"
 #include "printer/SerialSettings.h"
@@ -123,7 +124,7 @@ private slots:
             return true;
         });
         RecordingReporter reporter;
-        SerialTransmission transmission(port_, bytes, reporter);
+        SerialTransmission transmission(port_, pageSource(bytes), reporter);
         const bool sent = CPrintProgressDlg::send(transmission, QStringLiteral("Script"), nullptr);
         const std::string received = reader.finish();
 
@@ -155,7 +156,7 @@ private slots:
         Reader reader(pty_);
         DialogWatch watch([](CPrintProgressDlg&) { return true; });
         RecordingReporter reporter;
-        SerialTransmission transmission(port_, bytes, reporter);
+        SerialTransmission transmission(port_, pageSource(bytes), reporter);
         QVERIFY(CPrintProgressDlg::send(transmission, QStringLiteral("Script"), nullptr));
         QVERIFY(watch.done());
         QCOMPARE(reporter.messages, std::vector<std::string>{});

@@ -6,12 +6,98 @@
 #include "app/pageview/CFolioView.h"
 #include "app/shell/CMainFrame.h"
 #include "merge/MergeSettings.h"
+#include "printer/PrinterSettings.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace quillset;
+
+namespace {
+
+// Acts on the modal dialogs Print opens, as a user would: OK in the Print
+// dialog, then `progress` with the progress dialog each time it is looked
+// at, and OK in any message box, whose text it keeps.
+class PrintAnswer : public QObject {
+public:
+    explicit PrintAnswer(std::function<void(QProgressDialog&)> progress = {})
+        : progress_(std::move(progress)) {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<CBatchPrintDlg*>(modal)) {
+                dialog->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                texts_ << box->text();
+                box->button(QMessageBox::Ok)->click();
+            } else if (auto* shown = qobject_cast<QProgressDialog*>(modal); shown && progress_) {
+                progress_(*shown);
+            }
+        });
+        timer_.start(10);
+    }
+    const QStringList& texts() const { return texts_; }
+
+private:
+    std::function<void(QProgressDialog&)> progress_;
+    QTimer timer_;
+    QStringList texts_;
+};
+
+// A printer on the network that takes a few kilobytes and then nothing: it
+// never accepts the connection, so what arrives stays in a small buffer
+// until read().
+class StalledPrinter {
+public:
+    StalledPrinter()
+        : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+        const int small = 4096;
+        ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        ::listen(fd_, 1);
+    }
+    ~StalledPrinter() { ::close(fd_); }
+    quint16 port() const {
+        sockaddr_in address{};
+        socklen_t size = sizeof address;
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
+        return ntohs(address.sin_port);
+    }
+    // Accepts the connection and reads what it holds.
+    QByteArray read() {
+        QByteArray received;
+        const int connection = ::accept(fd_, nullptr, nullptr);
+        pollfd ready{connection, POLLIN, 0};
+        char buffer[65536];
+        ssize_t count = 0;
+        while (::poll(&ready, 1, 500) == 1 &&
+               (count = ::read(connection, buffer, sizeof buffer)) > 0)
+            received.append(buffer, count);
+        ::close(connection);
+        return received;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
 
 // The record bar and the page view follow the chosen data file, and the
 // choice comes back when the document is opened again.
@@ -130,6 +216,119 @@ private slots:
         QCOMPARE(settings.counterStart, 5);
     }
 
+    // Each document keeps its own data file and print choice: opening one
+    // after another neither loses the one opened nor gives it the other's,
+    // and Save As takes the choice to the new name.
+    void eachDocumentKeepsItsOwnChoice() {
+        QVERIFY(startAfresh(app_));
+        const QString first = dir_.filePath(QStringLiteral("first.txt"));
+        const QString second = dir_.filePath(QStringLiteral("second.txt"));
+        const QString copy = dir_.filePath(QStringLiteral("copy.txt"));
+        const QString firstData = dir_.filePath(QStringLiteral("first.csv"));
+        const QString secondData = dir_.filePath(QStringLiteral("second.csv"));
+        for (const QString& label : {first, second})
+            writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
+        for (const QString& data : {firstData, secondData})
+            writeFile(data, "name\nAnn\n");
+        CMainFrame* frame = app_.mainFrame();
+        auto* merge = frame->findChild<MergeData*>();
+        BatchPrintChoice printed;
+        printed.nextCounter = 41;
+
+        QVERIFY(frame->openDocument(first));
+        merge->setChoice({firstData, {}});
+        merge->setPrintChoice(printed);
+        QVERIFY(frame->openDocument(second));
+        QVERIFY2(merge->choice().path.isEmpty(), qPrintable(merge->choice().path));
+        merge->setChoice({secondData, {}});
+        QVERIFY(frame->openDocument(first));
+        QCOMPARE(merge->choice().path, firstData);
+        QVERIFY(merge->printChoice() == printed);
+        QVERIFY(frame->saveDocument(copy));
+        QCoreApplication::processEvents();
+        QVERIFY(frame->openDocument(second));
+        QCOMPARE(merge->choice().path, secondData);
+        QVERIFY(merge->printChoice() == BatchPrintChoice());
+        QVERIFY(frame->openDocument(copy));
+        QCOMPARE(merge->choice().path, firstData);
+        QVERIFY(merge->printChoice() == printed);
+    }
+
+    // File > Print of a page with data sends every label over one
+    // connection, in order, and the next print goes on after the last.
+    void batchGoesOverOneConnection() {
+        QVERIFY(startAfresh(app_));
+        const QString label = dir_.filePath(QStringLiteral("label.txt"));
+        const QString data = dir_.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
+        writeFile(data, "name\nAnn\nBob\nCy\n");
+        QTcpServer printer;
+        QVERIFY(printer.listen(QHostAddress::LocalHost));
+        int connections = 0;
+        QByteArray received;
+        connect(&printer, &QTcpServer::newConnection, this, [&] {
+            QTcpSocket* connection = printer.nextPendingConnection();
+            ++connections;
+            connect(connection, &QTcpSocket::readyRead, this,
+                    [&, connection] { received += connection->readAll(); });
+        });
+        CMainFrame* frame = printTo(printer.serverPort(), label, data);
+        PrintAnswer answer;
+        printAction(*frame)->trigger();
+
+        QTRY_COMPARE(received.count(kPageEnd), 3);
+        QCOMPARE(connections, 1);
+        QCOMPARE(answer.texts(), QStringList{});
+        const QByteArrayList pages = received.split('\x04');
+        QVERIFY(pages[0].contains("DrawText(0,0,1,0,\"Ann 1\");"));
+        QVERIFY(pages[1].contains("DrawText(0,0,1,0,\"Bob 2\");"));
+        QVERIFY(pages[2].contains("DrawText(0,0,1,0,\"Cy 3\");"));
+        QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Printed 3 labels."));
+        QCOMPARE(frame->findChild<MergeData*>()->printChoice().nextCounter, 4);
+    }
+
+    // Cancel part way stops the one connection within a label; the next
+    // print goes on after the labels the printer took whole, no further.
+    void cancelPartWayGoesOnAfterTheLabelsTaken() {
+        QVERIFY(startAfresh(app_));
+        const QString label = dir_.filePath(QStringLiteral("label.txt"));
+        const QString data = dir_.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
+        QByteArray rows = "name\n";
+        for (int i = 1; i <= 3000; ++i)
+            rows += "r" + QByteArray::number(i) + '\n';
+        writeFile(data, rows);
+        StalledPrinter printer;
+        CMainFrame* frame = printTo(printer.port(), label, data);
+        QString shown;
+        int looks = 0;
+        PrintAnswer answer([&](QProgressDialog& progress) {
+            shown = progress.labelText();
+            // Long enough for the printer's buffer to fill and the label to stop.
+            // Clicked from the event loop: the message box it brings up needs
+            // the watch free to answer it.
+            if (++looks == 30)
+                QTimer::singleShot(0, progress.findChild<QPushButton*>(), &QPushButton::click);
+        });
+        printAction(*frame)->trigger();
+
+        QCOMPARE(answer.texts().size(), 1);
+        QVERIFY2(answer.texts()[0].startsWith("Printing cancelled "),
+                 qPrintable(answer.texts()[0]));
+        QVERIFY2(shown.startsWith("Label ") && shown.endsWith(" of 3000"), qPrintable(shown));
+        const std::optional<long long> next =
+            frame->findChild<MergeData*>()->printChoice().nextCounter;
+        QVERIFY(next);
+        const long long taken = *next - 1;
+        const QString stopped = frame->statusBar()->currentMessage();
+        QVERIFY2(stopped == QStringLiteral("Stopped at label %1 of 3000.").arg(taken + 1) ||
+                     stopped == QStringLiteral("Stopped after label %1 of 3000.").arg(taken),
+                 qPrintable(stopped));
+        const qsizetype whole = printer.read().count(kPageEnd);
+        QVERIFY2(taken > 0 && taken <= whole && whole < 3000,
+                 qPrintable(QStringLiteral("%1 taken, %2 whole").arg(taken).arg(whole)));
+    }
+
 private:
     static void writeFile(const QString& path, const QByteArray& bytes) {
         QFile file(path);
@@ -137,7 +336,33 @@ private:
         file.write(bytes);
     }
 
+    // Each page of the script printer's stream ends so.
+    static constexpr const char* kPageEnd = "EndPage();\r\n\x1bP#\x04";
+
+    // Opens `label` with `data` and points the printer at 127.0.0.1:`port`,
+    // in the script printer's language.
+    CMainFrame* printTo(quint16 port, const QString& label, const QString& data) {
+        CMainFrame* frame = app_.mainFrame();
+        if (!frame->openDocument(label))
+            return frame;
+        frame->findChild<MergeData*>()->setChoice({data, {}});
+        PrinterSettings& printer = app_.printer();
+        printer.connection = ConnectionKind::Tcp;
+        printer.host = QStringLiteral("127.0.0.1");
+        printer.port = port;
+        printer.language = {};
+        return frame;
+    }
+
+    static QAction* printAction(CMainFrame& frame) {
+        for (QAction* action : frame.findChildren<QAction*>())
+            if (action->text() == QStringLiteral("&Print"))
+                return action;
+        return nullptr;
+    }
+
     CFolioApp& app_;
+    QTemporaryDir dir_;
 };
 
 QUILLSET_GUI_TEST_MAIN(MergeDataTest)

@@ -2,6 +2,7 @@
 #include "printer/FileTransmission.h"
 #include "printer/TcpTransmission.h"
 
+#include "language/PrintSource.h"
 #include "printer/PrintProgress.h"
 #include "tests/engine/RecordingReporter.h"
 
@@ -28,7 +29,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using Messages = std::vector<std::string>;
-using Make = std::function<std::unique_ptr<PrintTransmission>(const std::string&, Reporter&)>;
+using Make =
+    std::function<std::unique_ptr<PrintTransmission>(std::unique_ptr<PrintSource>, Reporter&)>;
 
 const std::string kFailed = "The page could not be sent to the printer.\n";
 
@@ -90,19 +92,48 @@ private:
     bool listening_;
 };
 
+// A batch of `count` pages of `size` bytes, each of its own bytes, made
+// only when the connection asks for the next.
+class Pages : public PrintSource {
+public:
+    Pages(int count, std::size_t size)
+        : count_(count)
+        , size_(size) {}
+    bool next(std::string& out) override {
+        if (made_ == count_)
+            return false;
+        out += page(made_++);
+        return true;
+    }
+    long long count() const override { return count_; }
+    int made() const { return made_; }
+    std::string page(int number) const {
+        std::string bytes(size_, '\0');
+        for (std::size_t i = 0; i < size_; ++i)
+            bytes[i] = static_cast<char>((i * 7 + static_cast<std::size_t>(number) * 13) % 251);
+        return bytes;
+    }
+
+private:
+    int count_;
+    std::size_t size_;
+    int made_ = 0;
+};
+
 class ConnectionTransmitTest : public testing::Test {
 protected:
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     static Make file(const QString& path, std::chrono::milliseconds stall = 10s) {
-        return [=](const std::string& bytes, Reporter& reporter) {
-            auto t = std::make_unique<FileTransmission>(path, bytes, reporter);
+        return [=](std::unique_ptr<PrintSource> source, Reporter& reporter) {
+            auto t = std::make_unique<FileTransmission>(path, std::move(source), reporter);
             t->setStallTimeout(stall);
             return t;
         };
     }
     static Make tcp(quint16 port, std::chrono::milliseconds stall = 10s) {
-        return [=](const std::string& bytes, Reporter& reporter) {
-            auto t = std::make_unique<TcpTransmission>("127.0.0.1", port, bytes, reporter);
+        return [=](std::unique_ptr<PrintSource> source, Reporter& reporter) {
+            auto t =
+                std::make_unique<TcpTransmission>("127.0.0.1", port, std::move(source), reporter);
             t->setStallTimeout(stall);
             return t;
         };
@@ -131,7 +162,7 @@ TEST_F(ConnectionTransmitTest, EveryByteArrivesInOrder) {
     };
     for (const auto& c : cases) {
         RecordingReporter reporter;
-        auto transmission = c.make(page, reporter);
+        auto transmission = c.make(pageSource(page), reporter);
         auto received = std::async(std::launch::async, [&] { return c.far.read(page.size()); });
         EXPECT_TRUE(transmission->start() && transmission->wait()) << c.name;
         EXPECT_EQ(transmission->sent(), static_cast<qint64>(page.size())) << c.name;
@@ -160,7 +191,7 @@ TEST_F(ConnectionTransmitTest, FailuresNameTheTargetTheReasonAndTheFix) {
     };
     for (const auto& c : cases) {
         RecordingReporter reporter;
-        auto transmission = c.make(page, reporter);
+        auto transmission = c.make(pageSource(page), reporter);
         EXPECT_FALSE(transmission->start() && transmission->wait()) << c.name;
         EXPECT_EQ(reporter.messages, Messages{kFailed + c.want}) << c.name;
     }
@@ -188,7 +219,7 @@ TEST_F(ConnectionTransmitTest, StallAndCancelEndAPrintTheFarEndDoesNotRead) {
     };
     for (const auto& c : cases) {
         RecordingReporter reporter;
-        auto transmission = c.make(page, reporter);
+        auto transmission = c.make(pageSource(page), reporter);
         if (c.cancel)
             QTimer::singleShot(300ms, transmission.get(), &PrintTransmission::cancel);
         QElapsedTimer clock;
@@ -203,13 +234,67 @@ TEST_F(ConnectionTransmitTest, StallAndCancelEndAPrintTheFarEndDoesNotRead) {
     }
 }
 
+// A cancel resets the connection: what the system still queued for the
+// printer is dropped, so that it gets only what it had taken.
+TEST_F(ConnectionTransmitTest, ACancelledPrintStopsAtThePrinter) {
+    FarEnd server = FarEnd::listener(4096);
+    RecordingReporter reporter;
+    auto transmission = tcp(server.port())(pageSource(page), reporter);
+    QTimer::singleShot(300ms, transmission.get(), &PrintTransmission::cancel);
+    EXPECT_FALSE(transmission->start() && transmission->wait());
+    EXPECT_EQ(server.read(page.size()).size(), static_cast<std::size_t>(transmission->sent()));
+}
+
+// Every page of a batch goes over the one connection, in order, and the
+// far end has taken each of them whole at the end.
+TEST_F(ConnectionTransmitTest, ABatchGoesOverOneConnection) {
+    FarEnd fifo = FarEnd::fifo(path("fifo"));
+    FarEnd server = FarEnd::listener();
+    const struct {
+        const char* name;
+        FarEnd& far;
+        Make make;
+    } cases[] = {
+        {"FIFO", fifo, file(path("fifo"))},
+        {"network: the far end reads its first connection only", server, tcp(server.port())},
+    };
+    for (const auto& c : cases) {
+        auto made = std::make_unique<Pages>(5, 700'000);
+        std::string expected;
+        for (int i = 0; i < 5; ++i)
+            expected += made->page(i);
+        RecordingReporter reporter;
+        auto transmission = c.make(std::move(made), reporter);
+        auto received = std::async(std::launch::async, [&] { return c.far.read(expected.size()); });
+        EXPECT_TRUE(transmission->start() && transmission->wait()) << c.name;
+        EXPECT_EQ(transmission->total(), static_cast<qint64>(expected.size())) << c.name;
+        EXPECT_EQ(transmission->position(), (PrintPosition{5, 5, 0, 0})) << c.name;
+        EXPECT_TRUE(received.get() == expected) << c.name;
+        EXPECT_EQ(reporter.messages, Messages{}) << c.name;
+    }
+}
+
+// A printer that takes nothing holds the batch at its first page: the rest
+// is never made, and a cancel says that no label went out.
+TEST_F(ConnectionTransmitTest, ABatchIsMadeOnlyAsTheFarEndTakesIt) {
+    FarEnd fifo = FarEnd::fifo(path("fifo"));
+    auto made = std::make_unique<Pages>(5, 1'000'000);
+    const Pages& pages = *made;
+    RecordingReporter reporter;
+    auto transmission = file(path("fifo"))(std::move(made), reporter);
+    QTimer::singleShot(300ms, transmission.get(), &PrintTransmission::cancel);
+    EXPECT_FALSE(transmission->start() && transmission->wait());
+    EXPECT_EQ(pages.made(), 1) << "a FIFO's buffer holds less than a page";
+    EXPECT_EQ(reporter.messages, Messages{"Printing cancelled after 0 of 5 labels."});
+}
+
 // The job goes out on a thread of its own; a scheduler that cannot be
 // reached still ends the print soon, naming the queue.
 TEST_F(ConnectionTransmitTest, CupsWithoutASchedulerNamesTheQueue) {
     const quint16 closedPort = FarEnd::listener().port();
     qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(closedPort));
     RecordingReporter reporter;
-    CupsTransmission transmission("No_Such_Queue", page, reporter);
+    CupsTransmission transmission("No_Such_Queue", pageSource(page), reporter);
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(transmission.start() && transmission.wait());

@@ -34,6 +34,36 @@ TEST(PrintProgress, Texts) {
         EXPECT_EQ(c.got, c.want);
 }
 
+// A batch tells the label the printer is taking, and within it the bytes.
+TEST(PrintProgress, BatchTexts) {
+    const struct {
+        PrintPosition at;
+        std::string progress;
+        std::string cancelled;
+        const char* why;
+    } cases[] = {
+        {{36, 240, 10240, 25118},
+         "Label 37 of 240: 10,240 of 25,118 bytes",
+         "Printing cancelled in label 37 of 240, after 10,240 of 25,118 bytes; the printer may "
+         "hold part of it.",
+         "part way into a label"},
+        {{36, 240, 0, 25118},
+         "Label 37 of 240: 0 of 25,118 bytes",
+         "Printing cancelled after 36 of 240 labels.",
+         "between labels: the printer holds whole labels only"},
+        {{36, 240, 0, 0}, "Label 37 of 240", "Printing cancelled after 36 of 240 labels.",
+         "the next label not yet made: no bytes to tell"},
+        {{0, 5, 0, 0}, "Label 1 of 5", "Printing cancelled after 0 of 5 labels.",
+         "before the first"},
+        {{240, 240, 0, 0}, "Label 240 of 240", "Printing cancelled after 240 of 240 labels.",
+         "all taken: still the last label, never 241"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(progressText(c.at), c.progress) << c.why;
+        EXPECT_EQ(cancelledMessage(c.at), c.cancelled) << c.why;
+    }
+}
+
 TEST(PortFailure, DetailNamesTheDeviceAndTheReason) {
     const std::string hint = "\nAdd your user to the dialout group, then log in again.";
     const struct {

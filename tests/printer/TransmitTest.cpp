@@ -3,6 +3,7 @@
 
 #include "PseudoTerminal.h"
 #include "language/PrintJob.h"
+#include "language/PrintSource.h"
 #include "model/PageSettings.h"
 #include "printer/PrintProgress.h"
 #include "printer/SerialSettings.h"
@@ -242,7 +243,7 @@ TEST_F(TransmitTest, ProgressRisesAtTheLinePaceToTheTotal) {
     const std::string bytes = pageBytes(12000);
     std::string received;
     std::thread reader([&] { received = pty.read(bytes.size(), 60s); });
-    SerialTransmission transmission(port, bytes, reporter);
+    SerialTransmission transmission(port, pageSource(bytes), reporter);
     std::vector<qint64> seen;
     QObject::connect(&transmission, &SerialTransmission::progressed,
                      [&](qint64 sent, qint64 total) {
@@ -276,7 +277,7 @@ TEST_F(TransmitTest, CancelStopsAtOnceAndSaysHowMuchWentOut) {
     std::string received;
     std::thread reader([&] { received = slowReader(pty, stop); });
 
-    SerialTransmission transmission(port, bytes, reporter);
+    SerialTransmission transmission(port, pageSource(bytes), reporter);
     QObject::connect(&transmission, &SerialTransmission::progressed, [&](qint64 sent, qint64) {
         if (sent >= 1500)
             transmission.cancel();

@@ -30,11 +30,11 @@ for name in "${names[@]}"; do
 done
 
 # listen DIR ARGS...: starts listen for one page per example and waits until
-# it listens.
+# it listens; PAGES=N listen ... for N pages.
 listen() {
     local dir=$1; shift
     mkdir -p "$dir"
-    "$cli" listen "$@" -o "$dir" --pbm --pages "${#names[@]}" > "$dir/out" 2> "$dir/err" &
+    "$cli" listen "$@" -o "$dir" --pbm --pages "${PAGES:-${#names[@]}}" > "$dir/out" 2> "$dir/err" &
     pids+=($!)
     for _ in $(seq 100); do
         grep -qs "Listening on" "$dir/err" && return 0
@@ -146,6 +146,33 @@ lpadmin -p quillset-test -E -v "socket://127.0.0.1:$((base + 5))"
 "$cli" printers | grep -qx "cups:quillset-test" || fail "printers does not list the CUPS queue"
 listen "$work/cups-zpl" --tcp $((base + 5)) --language zpl &&
     print_all "ZPL through CUPS" "$work/cups-zpl" --to cups:quillset-test --language zpl
+
+# A batch of labels from a data file is one connection, through CUPS one
+# job: every record's label arrives as render draws it (the date left out, so
+# that the minute cannot turn between the two).
+sed 's/\${date:[^}]*}/today/' "$examples/merge/shipping-label.txt" > "$work/batch.txt"
+"$cli" render "$work/batch.txt" --data "$examples/merge/orders.csv" -o "$work/expected/batch-%d.pbm"
+records=$(find "$work/expected" -name 'batch-*.pbm' | wc -l)
+print_batch() {
+    local case=$1 dir=$2; shift 2
+    local listener=${pids[-1]}
+    "$cli" print "$work/batch.txt" --data "$examples/merge/orders.csv" --language zpl "$@" ||
+        fail "$case: print: exit $?"
+    timeout 30 tail --pid="$listener" -f /dev/null || fail "$case: listen did not finish"
+    for i in $(seq "$records"); do
+        cmp -s "$dir/$(printf 'page-%04d.pbm' "$i")" "$work/expected/batch-$i.pbm" ||
+            fail "$case: label $i differs from its render"
+    done
+    grep -q "byte" "$dir/err" && fail "$case: listen could not read: $(cat "$dir/err")"
+    echo "ok: $case ($records labels)"
+}
+PAGES=$records listen "$work/tcp-batch" --tcp $((base + 8)) --language zpl &&
+    print_batch "a batch over the network" "$work/tcp-batch" --to "tcp:127.0.0.1:$((base + 8))"
+jobs=$(lpstat -W all -o quillset-test | wc -l)
+PAGES=$records listen "$work/cups-batch" --tcp $((base + 5)) --language zpl &&
+    print_batch "a batch through CUPS" "$work/cups-batch" --to cups:quillset-test
+[ "$(lpstat -W all -o quillset-test | wc -l)" -eq $((jobs + 1)) ] ||
+    fail "a batch through CUPS is not one job: $(lpstat -W all -o quillset-test)"
 
 # Faults: exit status 1 and the target with the system's reason.
 expect_failure() {

@@ -1,0 +1,103 @@
+#include "merge/LabelBatch.h"
+
+#include "document/FolioSession.h"
+#include "document/PrinterBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace quillset {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Data {
+    explicit Data(const std::string& csv)
+        : path((fs::temp_directory_path() / "quillset-label-batch.csv").string()) {
+        std::ofstream(path, std::ios::binary) << csv;
+    }
+    ~Data() { fs::remove(path); }
+    std::string path;
+};
+
+// Whether a batch goes on after its check, and how many labels it then
+// makes: the records chosen less those left out, times the copies.
+TEST(LabelBatch, GoesOnAsTheCheckAllows) {
+    const std::string tooLong(200, 'x');
+    const struct {
+        std::string script;
+        std::string csv;
+        int firstRecord;
+        bool leaveOutBad;
+        bool goesOn;
+        long long labels;
+        const char* why;
+    } cases[] = {
+        {"DrawText(0,0,1,0,\"${name}\");", "name\nAnn\nBob\nCy\n", 1, false, true, 6,
+         "nothing wrong: every record, twice"},
+        {"DrawText(0,0,1,0,\"${name}\");", "name\nAnn\n" + tooLong + "\nCy\n", 1, false, false, 6,
+         "a record with a problem stops the batch unless told to leave it out"},
+        {"DrawText(0,0,1,0,\"${name}\");", "name\nAnn\n" + tooLong + "\nCy\n", 1, true, true, 4,
+         "left out: the other two records, twice"},
+        {"DrawText(0,0,1,0,\"${name}\");", "name\n" + tooLong + "\n", 1, true, false, 2,
+         "nothing left to print"},
+        {"DrawText(0,0,1,0,\"${nmae}\");", "name\nAnn\n", 1, true, false, 2,
+         "a fault of the script spoils every label"},
+        {"DrawText(0,0,1,0,\"${name}\");", "name\nAnn\n", 5, true, false, 0,
+         "no record in the range chosen"},
+    };
+    for (const auto& c : cases) {
+        Data data(c.csv);
+        FolioSession document;
+        document.compile(c.script);
+        MergeSettings settings;
+        settings.dataPath = data.path;
+        settings.firstRecord = c.firstRecord;
+        LabelBatch batch(document, settings, {.language = PrinterLanguage::Zpl, .copies = 2});
+        EXPECT_EQ(batch.accept(c.leaveOutBad), c.goesOn) << c.why;
+        EXPECT_EQ(batch.count(), c.labels) << c.why;
+    }
+}
+
+// Each label is the page of its script filled by hand, in the printer's
+// language, once: the copies are labels of their own, each numbered.
+TEST(LabelBatch, LabelsAreThePagesOfTheirScripts) {
+    Data data("name\nAnn\n" + std::string(199, 'x') + "\nCy\n");
+    FolioSession document;
+    document.compile("DrawText(0,0,1,0,\"${name} ${seq}\");");
+    MergeSettings settings;
+    settings.dataPath = data.path;
+    const LanguageOptions zpl{.language = PrinterLanguage::Zpl, .copies = 2};
+    LabelBatch batch(document, settings, zpl);
+    ASSERT_TRUE(batch.accept(true));
+    // Compiled from this moment, so that the batch alone holds the document.
+    document.compile("DrawText(0,0,1,0,\"changed\");");
+
+    const struct {
+        int record;
+        const char* script;
+    } byHand[] = {{1, "DrawText(0,0,1,0,\"Ann 1\");"},
+                  {1, "DrawText(0,0,1,0,\"Ann 2\");"},
+                  {3, "DrawText(0,0,1,0,\"Cy 3\");"},
+                  {3, "DrawText(0,0,1,0,\"Cy 4\");"}};
+    LanguageOptions once = zpl;
+    once.copies = 1;
+    for (int i = 0; i < 4; ++i) {
+        std::string bytes;
+        ASSERT_TRUE(batch.next(bytes)) << i;
+        EXPECT_EQ(batch.record(), byHand[i].record);
+        EXPECT_EQ(batch.label(), i + 1);
+        FolioSession page;
+        page.compile(byHand[i].script);
+        EXPECT_TRUE(bytes == printerBytes(page, once)) << byHand[i].script;
+    }
+    std::string none;
+    EXPECT_FALSE(batch.next(none));
+    EXPECT_TRUE(none.empty());
+    EXPECT_FALSE(batch.fault());
+}
+
+} // namespace
+} // namespace quillset
