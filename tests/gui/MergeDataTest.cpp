@@ -143,36 +143,6 @@ private slots:
         QVERIFY(merge->choice().path.isEmpty());
     }
 
-    // Opening another document neither takes this one's data file along nor
-    // writes it over the other's choice.
-    void eachDocumentKeepsItsOwnChoice() {
-        QVERIFY(startAfresh(app_));
-        QTemporaryDir dir;
-        const QString first = dir.filePath(QStringLiteral("first.txt"));
-        const QString second = dir.filePath(QStringLiteral("second.txt"));
-        const QString firstData = dir.filePath(QStringLiteral("first.csv"));
-        const QString secondData = dir.filePath(QStringLiteral("second.csv"));
-        writeFile(first, "DrawText(0,0,1,0,\"${name}\");\r\n");
-        writeFile(second, "DrawText(0,0,1,0,\"${city}\");\r\n");
-        writeFile(firstData, "name\nAnn\n");
-        writeFile(secondData, "city\nOslo\nRiga\n");
-        CMainFrame* frame = app_.mainFrame();
-        auto* merge = frame->findChild<MergeData*>();
-
-        QVERIFY(frame->fileCommands().openDocument(first));
-        merge->setChoice({firstData, {}});
-        QVERIFY(frame->fileCommands().openDocument(second));
-        QVERIFY(merge->choice().path.isEmpty());
-        QCOMPARE(merge->records(), 0);
-        merge->setChoice({secondData, {}});
-        QVERIFY(frame->fileCommands().openDocument(first));
-        QCOMPARE(merge->choice().path, firstData);
-        QCOMPARE(merge->records(), 1);
-        QVERIFY(frame->fileCommands().openDocument(second));
-        QCOMPARE(merge->choice().path, secondData);
-        QCOMPARE(merge->records(), 2);
-    }
-
     // The nearest characters and what Print chose come back with the
     // document; the Print dialog starts from them and goes on after the last
     // print unless told not to.
@@ -235,21 +205,21 @@ private slots:
         BatchPrintChoice printed;
         printed.nextCounter = 41;
 
-        QVERIFY(frame->openDocument(first));
+        QVERIFY(frame->fileCommands().openDocument(first));
         merge->setChoice({firstData, {}});
         merge->setPrintChoice(printed);
-        QVERIFY(frame->openDocument(second));
+        QVERIFY(frame->fileCommands().openDocument(second));
         QVERIFY2(merge->choice().path.isEmpty(), qPrintable(merge->choice().path));
         merge->setChoice({secondData, {}});
-        QVERIFY(frame->openDocument(first));
+        QVERIFY(frame->fileCommands().openDocument(first));
         QCOMPARE(merge->choice().path, firstData);
         QVERIFY(merge->printChoice() == printed);
-        QVERIFY(frame->saveDocument(copy));
+        QVERIFY(frame->fileCommands().saveDocument(copy));
         QCoreApplication::processEvents();
-        QVERIFY(frame->openDocument(second));
+        QVERIFY(frame->fileCommands().openDocument(second));
         QCOMPARE(merge->choice().path, secondData);
         QVERIFY(merge->printChoice() == BatchPrintChoice());
-        QVERIFY(frame->openDocument(copy));
+        QVERIFY(frame->fileCommands().openDocument(copy));
         QCOMPARE(merge->choice().path, firstData);
         QVERIFY(merge->printChoice() == printed);
     }
@@ -343,7 +313,7 @@ private:
     // in the script printer's language.
     CMainFrame* printTo(quint16 port, const QString& label, const QString& data) {
         CMainFrame* frame = app_.mainFrame();
-        if (!frame->openDocument(label))
+        if (!frame->fileCommands().openDocument(label))
             return frame;
         frame->findChild<MergeData*>()->setChoice({data, {}});
         PrinterSettings& printer = app_.printer();
