@@ -128,8 +128,10 @@ void Epl2Reader::print(std::string_view params, ReadOutcome& out) {
     const auto sets = wholeParameter(parts[0], kMaxCopies);
     const auto copies = parts.size() > 1 ? wholeParameter(parts[1], kMaxCopies) : 1;
     if (!sets || !copies || *sets == 0 || *copies == 0) {
-        problem(out, "P" + shownText(params) + " refused: 1 to " + groupedCount(kMaxCopies) +
-                         " labels and copies");
+        std::string reason = "P";
+        reason.append(shownText(params)).append(" refused: 1 to ");
+        reason.append(groupedCount(kMaxCopies)).append(" labels and copies");
+        problem(out, reason);
         return;
     }
     unprinted_ = false;

@@ -20,7 +20,7 @@ std::string millimetres(double mm) {
     const long long tenths = std::llround(mm * 10);
     std::string text = std::to_string(tenths / 10);
     if (tenths % 10 != 0)
-        text += "." + std::to_string(tenths % 10);
+        text.append(".").append(std::to_string(tenths % 10));
     return text;
 }
 

@@ -233,7 +233,8 @@ void ZplReader::runLabelCommand(std::string_view name, std::string_view params, 
 
 void ZplReader::setting(std::string_view name, std::string_view params, ReadOutcome& out) {
     const std::string_view value = trimmed(split(params, 2)[0]);
-    const std::string shown = (name == "SD" ? "~" : "^") + std::string(name);
+    std::string shown(name == "SD" ? "~" : "^");
+    shown += name;
     if (name == "SD" || name == "MD") {
         // ~SD sets the darkness, 0 to 30; ^MD adds to it, -30 to 30.
         const bool relative = name == "MD";
