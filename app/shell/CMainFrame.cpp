@@ -158,7 +158,7 @@ void CMainFrame::createPanes() {
     codeView_ = new CCodeView(*document_, splitter_);
     recovery_ = new Recovery(*document_, *codeView_, this);
     new ScriptHighlighter(codeView_->document());
-    new ScriptDiagnostics(*codeView_, *statusBar());
+    new ScriptDiagnostics(*codeView_, *statusBar(), *document_);
     splitter_->addWidget(folioView_);
     splitter_->addWidget(codeView_);
     splitter_->setSizes({400, 200});
