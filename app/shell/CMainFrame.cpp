@@ -139,9 +139,18 @@ void CMainFrame::createToolBar() {
 }
 
 void CMainFrame::createStatusBar() {
-    // Hidden by the command texts while they are shown.
-    statusBar()->addWidget(new QLabel(QStringLiteral("Ready")), 1);
     statusBar()->setAccessibleName(QStringLiteral("Status bar"));
+    // The bar paints its messages where no accessibility layer sees them; a
+    // label of its own that shows each one is read, and the painted text
+    // finds no room beside it. No name of its own: screen readers read its
+    // text.
+    auto* message = new QLabel(QStringLiteral("Ready"), statusBar());
+    message->setAccessibleDescription(QStringLiteral("Status message"));
+    message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addPermanentWidget(message, 1);
+    connect(statusBar(), &QStatusBar::messageChanged, message, [message](const QString& text) {
+        message->setText(text.isEmpty() ? QStringLiteral("Ready") : text);
+    });
     // No name of its own: screen readers read its text.
     pointerPosition_ = new QLabel(statusBar());
     pointerPosition_->setAccessibleDescription(QStringLiteral("Pointer position"));

@@ -253,7 +253,9 @@ private slots:
         QVERIFY(pages[0].contains("DrawText(0,0,1,0,\"Ann 1\");"));
         QVERIFY(pages[1].contains("DrawText(0,0,1,0,\"Bob 2\");"));
         QVERIFY(pages[2].contains("DrawText(0,0,1,0,\"Cy 3\");"));
-        QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Printed 3 labels."));
+        QCOMPARE(
+            frame->statusBar()->currentMessage(),
+            QStringLiteral("Printed 3 labels to 127.0.0.1:%1 (Script).").arg(printer.serverPort()));
         QCOMPARE(frame->findChild<MergeData*>()->printChoice().nextCounter, 4);
     }
 

@@ -229,8 +229,8 @@ TEST_F(ListenCommandTest, AFifoByARelativePathAndThePaperMotionOfEachPage) {
         << listen.readAllStandardError().toStdString();
     const std::string band("\x1D\x76\x30\x00\x01\x00\x01\x00\xFF", 9);
     const std::string bytes = "\x1B@" + band + "\x1B\x64\x04" + std::string("\x1DVB\x00", 4) +
-                              "\x1B@" + band + "\x1BJ\x18" + std::string("\x1DV\x00", 3) +
-                              "\x1B@" + band + "\x1B@";
+                              "\x1B@" + band + "\x1BJ\x18" + std::string("\x1DV\x00", 3) + "\x1B@" +
+                              band + "\x1B@";
     QFile fifo(dir.filePath("t1/receipt-printer"));
     ASSERT_TRUE(fifo.open(QIODevice::WriteOnly));
     fifo.write(bytes.data(), static_cast<qint64>(bytes.size()));
