@@ -20,6 +20,7 @@
 #include "app/shell/MainActions.h"
 #include "app/shell/Recovery.h"
 #include "model/PageSettings.h"
+#include "printer/SerialSettings.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -29,10 +30,13 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -43,6 +47,14 @@ namespace {
 // The page view drops its drawing tool on this key; the script pane posts it
 // when it takes the focus.
 constexpr Qt::Key kDropToolKey = Qt::Key_F15;
+
+const QString kWindowKey = QStringLiteral("View/WINDOW");
+
+// Tall enough that a 4-inch label fits whole on a 1080-pixel-high screen.
+QSize firstStartSize(const QScreen* screen) {
+    const int room = screen ? screen->availableGeometry().height() : 0;
+    return {880, std::max(720, room * 9 / 10)};
+}
 
 } // namespace
 
@@ -65,7 +77,10 @@ CMainFrame::CMainFrame(CFolioApp& app, QWidget* parent)
     connectActions();
     connect(document_, &CFolioDoc::changed, this, &CMainFrame::documentChanged);
     documentChanged(CFolioDoc::Change::Title | CFolioDoc::Change::History);
-    resize(880, 720);
+    const QByteArray kept =
+        QSettings(kSettingsOrganisation, kSettingsApplication).value(kWindowKey).toByteArray();
+    if (kept.isEmpty() || !restoreGeometry(kept))
+        resize(firstStartSize(screen()));
     folioView_->setFocus();
 }
 
@@ -262,10 +277,12 @@ void CMainFrame::about() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (fileCommands_->saveModified())
-        event->accept();
-    else
+    if (!fileCommands_->saveModified()) {
         event->ignore();
+        return;
+    }
+    QSettings(kSettingsOrganisation, kSettingsApplication).setValue(kWindowKey, saveGeometry());
+    event->accept();
 }
 
 void CMainFrame::documentChanged(CFolioDoc::Changes what) {
