@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -141,6 +142,54 @@ private slots:
         QCOMPARE(page->grab().toImage(), fields);
         QVERIFY(frame->fileCommands().openDocument(label));
         QVERIFY(merge->choice().path.isEmpty());
+    }
+
+    // Records 2, 5 and 7 hold a field more than the header names, so they
+    // never print: the bar counts them and walks them, and a typed number
+    // goes straight to its record.
+    void recordBarFindsTheProblems() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString label = dir.filePath(QStringLiteral("label.txt"));
+        const QString data = dir.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(0,0,1,0,\"${name} ${city}\");\r\n");
+        writeFile(data, "name,city\nAnn,Ely\nBob,Ely,x\nCy,Ely\nDi,Ely\nEd,Ely,x\nFlo,Ely\n"
+                        "Gus,Ely,x\n");
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(frame->fileCommands().openDocument(label));
+        auto* merge = frame->findChild<MergeData*>();
+        merge->setChoice({data, {}});
+        QLabel* bar = nullptr;
+        for (QLabel* shown : frame->findChildren<QLabel*>())
+            if (shown->accessibleName() == QStringLiteral("Record"))
+                bar = shown;
+        QVERIFY(bar);
+        QCOMPARE(bar->text(), QStringLiteral("Record 1 of 7, 3 with problems"));
+
+        QList<int> walked;
+        for (int i = 0; i < 4; ++i) {
+            merge->showNextProblem();
+            walked << merge->record();
+        }
+        QCOMPARE(walked, (QList<int>{2, 5, 7, 7}));
+        walked.clear();
+        for (int i = 0; i < 3; ++i) {
+            merge->showPreviousProblem();
+            walked << merge->record();
+        }
+        QCOMPARE(walked, (QList<int>{5, 2, 2}));
+        QCOMPARE(bar->text(), QStringLiteral("Record 2 of 7, 3 with problems"));
+
+        QSpinBox* number = nullptr;
+        for (QSpinBox* box : frame->findChildren<QSpinBox*>())
+            if (box->accessibleName() == QStringLiteral("Go to record"))
+                number = box;
+        QVERIFY(number);
+        number->selectAll();
+        QTest::keyClicks(number, QStringLiteral("6"));
+        QCOMPARE(merge->record(), 2);
+        QTest::keyClick(number, Qt::Key_Return);
+        QCOMPARE(merge->record(), 6);
     }
 
     // The nearest characters and what Print chose come back with the
