@@ -91,8 +91,10 @@ MergeData::MergeData(CFolioDoc& document, CFolioView& view, QObject* parent)
                        [this] { return record_ + 1; });
     last_ = makeAction(QStyle::SP_MediaSkipForward, QStringLiteral("Last Record"),
                        [this] { return records_; });
-    const auto makeProblemAction = [this](const QString& text, void (MergeData::*go)()) {
+    const auto makeProblemAction = [this](const QString& text, const QString& shortText,
+                                          void (MergeData::*go)()) {
         auto* action = new QAction(text, this);
+        action->setIconText(shortText);
         action->setToolTip(text);
         action->setStatusTip(QStringLiteral("Show the %1 record with a problem")
                                  .arg(text.startsWith(QLatin1String("Next"))
@@ -101,9 +103,11 @@ MergeData::MergeData(CFolioDoc& document, CFolioView& view, QObject* parent)
         connect(action, &QAction::triggered, this, go);
         return action;
     };
-    previousProblem_ =
-        makeProblemAction(QStringLiteral("Previous Problem"), &MergeData::showPreviousProblem);
-    nextProblem_ = makeProblemAction(QStringLiteral("Next Problem"), &MergeData::showNextProblem);
+    previousProblem_ = makeProblemAction(QStringLiteral("Previous Problem"),
+                                         QStringLiteral("\u2039 Problem"),
+                                         &MergeData::showPreviousProblem);
+    nextProblem_ = makeProblemAction(QStringLiteral("Next Problem"),
+                                     QStringLiteral("Problem \u203A"), &MergeData::showNextProblem);
     connect(&document, &CFolioDoc::changed, this, &MergeData::documentChanged);
 }
 
@@ -114,10 +118,11 @@ void MergeData::addTo(QToolBar& toolBar) {
     for (QAction* action : {first_, previous_})
         toolBar.addAction(action);
     label_ = new QLabel(&toolBar);
-    label_->setAccessibleName(QStringLiteral("Record"));
+    label_->setObjectName(QStringLiteral("record"));
+    label_->setAccessibleDescription(QStringLiteral("Record"));
     label_->setContentsMargins(6, 0, 6, 0);
     labelAction_ = toolBar.addWidget(label_);
-    labelAction_->setToolTip(label_->accessibleName());
+    labelAction_->setToolTip(label_->accessibleDescription());
     for (QAction* action : {next_, last_})
         toolBar.addAction(action);
     number_ = new QSpinBox(&toolBar);
@@ -301,6 +306,8 @@ void MergeData::updateBar() {
                 .arg(bad_.size())
                 .arg(bad_.size() == 1 ? QStringLiteral("a problem") : QStringLiteral("problems"));
     label_->setText(text);
+    // Screen readers read the whole count, as shown.
+    label_->setAccessibleName(text);
     first_->setEnabled(record_ > 1);
     previous_->setEnabled(record_ > 1);
     next_->setEnabled(record_ < records_);

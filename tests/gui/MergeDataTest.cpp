@@ -123,10 +123,7 @@ private slots:
         const QImage fields = page->grab().toImage();
 
         merge->setChoice({data, {}});
-        QLabel* bar = nullptr;
-        for (QLabel* shown : frame->findChildren<QLabel*>())
-            if (shown->accessibleName() == QStringLiteral("Record"))
-                bar = shown;
+        auto* bar = frame->findChild<QLabel*>(QStringLiteral("record"));
         QVERIFY(bar);
         QCOMPARE(bar->text(), QStringLiteral("Record 1 of 2"));
         const QImage ann = page->grab().toImage();
@@ -159,10 +156,7 @@ private slots:
         QVERIFY(frame->fileCommands().openDocument(label));
         auto* merge = frame->findChild<MergeData*>();
         merge->setChoice({data, {}});
-        QLabel* bar = nullptr;
-        for (QLabel* shown : frame->findChildren<QLabel*>())
-            if (shown->accessibleName() == QStringLiteral("Record"))
-                bar = shown;
+        auto* bar = frame->findChild<QLabel*>(QStringLiteral("record"));
         QVERIFY(bar);
         QCOMPARE(bar->text(), QStringLiteral("Record 1 of 7, 3 with problems"));
 
