@@ -2,6 +2,7 @@
 
 #include "app/commands/BatchPrinting.h"
 #include "app/commands/FileCommands.h"
+#include "app/commands/LabelsOverview.h"
 #include "app/commands/MergeData.h"
 #include "app/commands/PagePrinting.h"
 #include "app/dialogs/CAboutDlg.h"
@@ -26,6 +27,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -208,6 +210,14 @@ void CMainFrame::createPanes() {
     zoomActions_->attach(*folioView_, *statusBar());
     mergeData_ = new MergeData(*document_, *folioView_, this);
     mergeData_->addTo(*toolBar_);
+    auto* labels = new LabelsOverview(*document_, *mergeData_, this);
+    addDockWidget(Qt::LeftDockWidgetArea, labels);
+    labels->hide();
+    QAction* showLabels = labels->toggleViewAction();
+    showLabels->setStatusTip(QStringLiteral("Show every record's label at a glance"));
+    for (QAction* menu : menuBar()->actions())
+        if (menu->text() == QStringLiteral("&View"))
+            menu->menu()->addAction(showLabels);
 }
 
 void CMainFrame::compile() {

@@ -1,6 +1,8 @@
 #include "GuiTestMain.h"
 
 #include "app/commands/FileCommands.h"
+#include "app/commands/LabelsModel.h"
+#include "app/commands/LabelsOverview.h"
 #include "app/commands/MergeData.h"
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/pageview/CFolioView.h"
@@ -10,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -184,6 +187,63 @@ private slots:
         QCOMPARE(merge->record(), 2);
         QTest::keyClick(number, Qt::Key_Return);
         QCOMPARE(merge->record(), 6);
+    }
+
+    // The overview of 100,000 records makes the pictures it shows and the
+    // few after them, at the top, at the end and back in the middle; a
+    // click there shows the record on the page.
+    void overviewMakesOnlyTheLabelsShown() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString label = dir.filePath(QStringLiteral("label.txt"));
+        const QString data = dir.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(0,0,1,0,\"${name}\");\r\n");
+        QByteArray rows = "name\n";
+        for (int i = 1; i <= 100'000; ++i)
+            rows += "N" + QByteArray::number(i) + (i == 99'999 ? ",x\n" : "\n");
+        writeFile(data, rows);
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(frame->fileCommands().openDocument(label));
+        auto* merge = frame->findChild<MergeData*>();
+        merge->setChoice({data, {}});
+        auto* overview = frame->findChild<LabelsOverview*>();
+        QVERIFY(overview);
+        overview->show();
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QListView& list = overview->list();
+        LabelsModel& model = overview->model();
+        QCOMPARE(model.rowCount(), 100'000);
+
+        const auto shownRows = [&list, &model] {
+            const int first = list.indexAt(QPoint(1, 1)).row();
+            const int last =
+                list.indexAt(list.viewport()->rect().bottomLeft() + QPoint(1, -1)).row();
+            return (last < 0 ? model.rowCount() - 1 : last) - first + 1;
+        };
+        const auto paintNow = [&list] {
+            list.viewport()->repaint();
+            QCoreApplication::processEvents();
+        };
+        paintNow();
+        long long before = model.made();
+        QVERIFY2(before > 0 && before <= shownRows() + LabelsModel::kPass,
+                 qPrintable(QString::number(before)));
+        for (const int row : {99'990, 50'000}) {
+            list.scrollTo(model.index(row), QAbstractItemView::PositionAtTop);
+            paintNow();
+            const long long made = model.made() - before;
+            QVERIFY2(made > 0 && made <= shownRows() + LabelsModel::kPass,
+                     qPrintable(QStringLiteral("%1 made at row %2").arg(made).arg(row)));
+            before = model.made();
+        }
+        QCOMPARE(model.data(model.index(99'998), Qt::ToolTipRole).toString(),
+                 QStringLiteral("Record 99999, with a problem"));
+
+        const QModelIndex shown = list.indexAt(QPoint(5, 5));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(shown).center());
+        QCOMPARE(merge->record(), shown.row() + 1);
+        overview->hide();
     }
 
     // The nearest characters and what Print chose come back with the
