@@ -103,9 +103,9 @@ MergeData::MergeData(CFolioDoc& document, CFolioView& view, QObject* parent)
         connect(action, &QAction::triggered, this, go);
         return action;
     };
-    previousProblem_ = makeProblemAction(QStringLiteral("Previous Problem"),
-                                         QStringLiteral("\u2039 Problem"),
-                                         &MergeData::showPreviousProblem);
+    previousProblem_ =
+        makeProblemAction(QStringLiteral("Previous Problem"), QStringLiteral("\u2039 Problem"),
+                          &MergeData::showPreviousProblem);
     nextProblem_ = makeProblemAction(QStringLiteral("Next Problem"),
                                      QStringLiteral("Problem \u203A"), &MergeData::showNextProblem);
     connect(&document, &CFolioDoc::changed, this, &MergeData::documentChanged);
@@ -135,6 +135,7 @@ void MergeData::addTo(QToolBar& toolBar) {
     number_->setMaximumHeight(toolBar.widgetForAction(first_)->sizeHint().height());
     connect(number_, &QSpinBox::valueChanged, this, &MergeData::showRecord);
     numberAction_ = toolBar.addWidget(number_);
+    numberAction_->setToolTip(number_->accessibleName());
     for (QAction* action : {previousProblem_, nextProblem_})
         toolBar.addAction(action);
     for (QAction* action : {first_, previous_, next_, last_, previousProblem_, nextProblem_})

@@ -133,7 +133,7 @@ private slots:
                            "Draw a white hollow rectangle,Draw a black hollow rectangle,"
                            "Draw Text,Draw Barcode,|,Move Item,Resize item,Erase Item,"
                            "Compile (F5),|,About,|,First Record,Previous Record,Record,"
-                           "Next Record,Last Record"));
+                           "Next Record,Last Record,Go to record,Previous Problem,Next Problem"));
         QCOMPARE(toolButton("Draw Text")->defaultAction()->statusTip(), QStringLiteral("Text"));
         QCOMPARE(toolButton("Resize item")->defaultAction()->statusTip(),
                  QStringLiteral("Click and drag the lower right corner of an item to resize it."));
