@@ -50,7 +50,7 @@ ZoomActions::ZoomActions(QObject* parent)
 void ZoomActions::attach(CFolioView& view, QStatusBar& statusBar) {
     connect(zoomIn_, &QAction::triggered, &view, &CFolioView::zoomIn);
     connect(zoomOut_, &QAction::triggered, &view, &CFolioView::zoomOut);
-    connect(actualSize_, &QAction::triggered, &view, [&view] { view.setZoom(1); });
+    connect(actualSize_, &QAction::triggered, &view, [&view] { view.setZoom(100); });
     connect(fitPage_, &QAction::triggered, &view, &CFolioView::fitPage);
     connect(fitWidth_, &QAction::triggered, &view, &CFolioView::fitWidth);
 

@@ -5,6 +5,7 @@
 #include "app/shell/CMainFrame.h"
 #include "model/PageSettings.h"
 
+#include <QAction>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
@@ -143,6 +144,10 @@ private slots:
         QCOMPARE(view_->zoom(), 200);
         view_->setZoom(5000);
         QCOMPARE(view_->zoom(), 800);
+        for (QAction* action : frame_->findChildren<QAction*>())
+            if (action->text() == QStringLiteral("&Actual Size"))
+                action->trigger();
+        QCOMPARE(view_->zoom(), 100);
     }
 
     // Scrolled down by 20 pixels, with the grey gap at the left.
