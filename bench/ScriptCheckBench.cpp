@@ -4,6 +4,7 @@
 // millisecond.
 
 #include "document/ScriptCheck.h"
+#include "model/PageSettings.h"
 #include "model/ScriptSpans.h"
 
 #include <benchmark/benchmark.h>
@@ -37,8 +38,10 @@ std::string script(int lines) {
 
 void checkPane(benchmark::State& state) {
     const std::string text = script(static_cast<int>(state.range(0)));
+    PageSettings page;
+    page.reset(2);
     for (auto _ : state)
-        benchmark::DoNotOptimize(checkPaneScript(text));
+        benchmark::DoNotOptimize(checkPaneScript(text, page));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(checkPane)->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond);

@@ -5,6 +5,7 @@
 #include "document/ScriptCheck.h"
 #include "language/LanguageOptions.h"
 #include "merge/LabelBatch.h"
+#include "model/PageSettings.h"
 
 #include <iostream>
 
@@ -24,7 +25,9 @@ int run(const Invocation& invocation) {
     std::string bytes;
     if (!readInput(invocation.positionals.front(), bytes, reporter))
         return 1;
-    const std::vector<CheckFinding> findings = checkScript(bytes);
+    PageSettings page;
+    page.reset(invocation.printerType);
+    const std::vector<CheckFinding> findings = checkScript(bytes, page);
     for (const CheckFinding& f : findings)
         std::cout << f.line << ':' << f.column << ": " << f.reason << '\n';
     return findings.empty() ? 0 : 1;

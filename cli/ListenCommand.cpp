@@ -36,10 +36,14 @@ int run(const Invocation& invocation) {
     SerialPort port;
     loadSerialSettings(port);
     LanguageOptions language;
-    if (!applySerialOptions(invocation, port) || !applyLanguageOptions(invocation, language))
+    if (!applyBaudOption(invocation, port) || !applyLanguageOptions(invocation, language))
         return 1;
     VirtualPrinter::Options options;
-    options.device = portDevicePath(port.portName);
+    // Any path is a device or FIFO to listen on, relative ones too; only
+    // COM1 to COM99 are names of the saved ports.
+    if (const auto device = invocation.value("--port"))
+        options.device = isSerialPortName(*device) ? portDevicePath(QString::fromStdString(*device))
+                                                   : QString::fromStdString(*device);
     options.baudRate = port.baudRate;
     options.language = language.language;
     if (const auto tcp = invocation.value("--tcp")) {
@@ -85,7 +89,7 @@ const Command listenCommand = {
     "Act as the printer: read what a serial device, a FIFO or a network port receives and "
     "write each page as DIR/page-0001.png onward; Ctrl+C stops.",
     0,
-    {{"--port", "DEVICE", "the serial device, FIFO or file to read, or COM1..COM99"},
+    {{"--port", "DEVICE", "the serial device, FIFO or file to read, by any path, or COM1..COM99"},
      {"--tcp", "PORT", "accept print jobs on 127.0.0.1:PORT instead"},
      {"--language", "L", languageHelp()},
      {"--baud", "N", "line speed in bit/s (default: the saved rate)"},

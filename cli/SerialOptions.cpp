@@ -43,6 +43,10 @@ bool applySerialOptions(const Invocation& invocation, SerialPort& port) {
         std::cerr << "--port takes COM1 to COM99 or a device path such as /dev/ttyUSB0.\n";
         return false;
     }
+    return applyBaudOption(invocation, port);
+}
+
+bool applyBaudOption(const Invocation& invocation, SerialPort& port) {
     if (const auto rate = invocation.value("--baud"); rate && !applyBaudRate(*rate, port)) {
         std::cerr << "--baud takes one of " << baudRateList() << ".\n";
         return false;

@@ -23,6 +23,8 @@ struct QtArguments {
 // rates) applied to `port`. Says on standard error what is wrong with a
 // value and returns false.
 bool applySerialOptions(const Invocation& invocation, SerialPort& port);
+// --baud alone, for a command that reads --port in its own way.
+bool applyBaudOption(const Invocation& invocation, SerialPort& port);
 
 // COM1 to COM99, or a device path.
 bool isSerialPortName(const std::string& name);

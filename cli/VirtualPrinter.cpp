@@ -65,6 +65,11 @@ VirtualPrinter::~VirtualPrinter() {
 bool VirtualPrinter::open() {
     if (options_.tcpPort != 0)
         return openNetwork();
+    struct stat status {};
+    if (::stat(options_.device.toLocal8Bit().constData(), &status) != 0 && errno == ENOENT) {
+        reporter_.report(options_.device.toStdString() + ": no such file");
+        return false;
+    }
     return isFifoOrFile(options_.device) ? openFile() : openSerial();
 }
 

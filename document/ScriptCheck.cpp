@@ -1,14 +1,20 @@
 #include "document/ScriptCheck.h"
 
 #include "barcode/BarcodeCheck.h"
+#include "document/Compile.h"
 #include "document/ScriptFile.h"
 #include "model/CodePage437.h"
 #include "model/FieldMark.h"
 #include "model/Limits.h"
 #include "model/LooksLikeDrawing.h"
+#include "model/PageObject.h"
+#include "model/PageSettings.h"
 #include "model/ScriptReader.h"
+#include "raster/PrinterFont.h"
+#include "raster/TextRenderer.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace quillset {
 
@@ -18,24 +24,99 @@ CheckFinding pastLastObject(int line) {
     return {line, 1, "past the " + std::to_string(kMaxObjects) + "th line, not drawn"};
 }
 
-void checkStatement(std::string_view line, int number, std::vector<CheckFinding>& findings) {
-    if (!looksLikeDrawing(line))
-        return;
-    ScriptReader reader;
-    const Keyword keyword = reader.readDrawingStatement(line);
-    if (keyword == Keyword::None) {
-        findings.push_back({number, reader.failure.position + 1, reader.failure.reason});
-    } else if (keyword == Keyword::DrawBarcode && !holdsField(reader.text.text())) {
-        const int type = reader.args[4];
-        if (auto problem = barcodeDataProblem(type, reader.text.text()))
-            findings.push_back({number, reader.text.openQuote + 1, std::move(*problem)});
+// A barcode cut by the page's edge will not scan; text only loses letters.
+std::optional<std::string> offPageProblem(const PageObject& o, const PageSettings& page) {
+    const bool barcode = o.kind == ObjectKind::Barcode;
+    const std::string what = barcode ? "the barcode " : "the text ";
+    std::string where;
+    if (o.right > page.pageWidth)
+        where = "ends at dot " + std::to_string(o.right) + "; the page is " +
+                std::to_string(page.pageWidth) + " wide";
+    else if (o.bottom > page.pageHeight)
+        where = "ends at row " + std::to_string(o.bottom) + "; the page is " +
+                std::to_string(page.pageHeight) + " high";
+    else if (o.left < 0)
+        where = "starts at dot " + std::to_string(o.left) + ", left of the page";
+    else if (o.top < 0)
+        where = "starts at row " + std::to_string(o.top) + ", above the page";
+    else
+        return std::nullopt;
+    return what + where + (barcode ? ": it will be cut and will not scan" : ": it will be cut");
+}
+
+class StatementCheck {
+public:
+    StatementCheck(const PageSettings& page, std::vector<CheckFinding>& findings)
+        : page_(page)
+        , findings_(findings) {}
+
+    void check(std::string_view line, int number) {
+        if (!looksLikeDrawing(line))
+            return;
+        ScriptReader reader;
+        const Keyword keyword = reader.readDrawingStatement(line);
+        if (keyword == Keyword::None) {
+            findings_.push_back({number, reader.failure.position + 1, reader.failure.reason});
+            return;
+        }
+        if (keyword == Keyword::DrawRectangle || holdsField(reader.text.text()))
+            return;
+        const auto& a = reader.args;
+        if (keyword == Keyword::DrawBarcode) {
+            if (auto problem = barcodeDataProblem(a[4], reader.text.text())) {
+                findings_.push_back({number, reader.text.openQuote + 1, std::move(*problem)});
+                return;
+            }
+        }
+        PageObject o;
+        o.kind = keyword == Keyword::DrawBarcode ? ObjectKind::Barcode : ObjectKind::Text;
+        if (o.kind == ObjectKind::Barcode) {
+            o.barcodeX = a[0];
+            o.barcodeY = a[1];
+            o.angle = a[2];
+            o.barcodeType = a[4];
+            o.barcodeHeight = a[5];
+            o.literal.assign(reader.text.text());
+            setBarcodeBounds(o);
+        } else {
+            o.x = a[0];
+            o.y = a[1];
+            o.angle = a[3];
+            o.styled.copyContentFrom(reader.text);
+            setTextBounds(o, measurer_);
+        }
+        if (auto problem = offPageProblem(o, page_)) {
+            const std::size_t keywordAt = line.find_first_not_of(" \t");
+            findings_.push_back({number, static_cast<int>(keywordAt) + 1, std::move(*problem)});
+        }
     }
+
+private:
+    const PageSettings& page_;
+    std::vector<CheckFinding>& findings_;
+    FontTable fonts_;
+    TextRenderer measurer_{fonts_};
+};
+
+// The page Open leaves: every page statement of the file applied in turn.
+PageSettings filePage(std::string_view fileBytes, PageSettings page) {
+    std::string dropped;
+    while (!fileBytes.empty()) {
+        const std::size_t end = fileBytes.find('\n');
+        const std::string_view line = fileBytes.substr(0, end);
+        fileBytes.remove_prefix(end == std::string_view::npos ? fileBytes.size() : end + 1);
+        if (!goesToScript(line))
+            loadFilter(line, dropped, page);
+    }
+    return page;
 }
 
 } // namespace
 
-std::vector<CheckFinding> checkScript(std::string_view fileBytes) {
+std::vector<CheckFinding> checkScript(std::string_view fileBytes, const PageSettings& startPage) {
     std::vector<CheckFinding> findings;
+    const PageSettings page = filePage(fileBytes, startPage);
+    StatementCheck statement(page, findings);
     int number = 0;
     std::string line;
     while (!fileBytes.empty()) {
@@ -48,13 +129,14 @@ std::vector<CheckFinding> checkScript(std::string_view fileBytes) {
         if (++number > kMaxObjects)
             findings.push_back(pastLastObject(number));
         else
-            checkStatement(line, number, findings);
+            statement.check(line, number);
     }
     return findings;
 }
 
-std::vector<CheckFinding> checkPaneScript(std::string_view utf8) {
+std::vector<CheckFinding> checkPaneScript(std::string_view utf8, const PageSettings& page) {
     std::vector<CheckFinding> findings;
+    StatementCheck statement(page, findings);
     std::string line;
     for (int number = 1; !utf8.empty(); ++number) {
         if (number > kMaxObjects) {
@@ -68,11 +150,11 @@ std::vector<CheckFinding> checkPaneScript(std::string_view utf8) {
         // and an ASCII line, however long, is read where it stands.
         if (looksLikeDrawing(piece)) {
             if (isAscii(piece)) {
-                checkStatement(piece, number, findings);
+                statement.check(piece, number);
             } else {
                 line.clear();
                 appendUtf8AsCp437(line, piece);
-                checkStatement(line, number, findings);
+                statement.check(line, number);
             }
         }
         if (end == std::string_view::npos)

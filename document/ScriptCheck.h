@@ -6,6 +6,8 @@
 
 namespace quillset {
 
+struct PageSettings;
+
 struct CheckFinding {
     int line;   // 1-based
     int column; // 1-based, in characters, where reading gave up
@@ -16,19 +18,23 @@ struct CheckFinding {
 // The lines of a script file (code page 437) that would not be drawn as
 // written: the drawing statements that would not read, so that Compile would
 // keep them as plain lines; the barcodes whose data would not be drawn as
-// given (column of the opening quote, barcodeDataProblem's reason); and
+// given (column of the opening quote, barcodeDataProblem's reason); the
+// texts and barcodes without fields that run past an edge of the page, where
+// the printer cuts them (column of the keyword); and
 // every script line past the 500th, which Compile keeps apart ("past the
 // 500th line, not drawn", column 1). A line counts as a
 // drawing statement when it looksLikeDrawing(). Lines are numbered as the
 // script pane numbers them after Open: each ends at a line feed, and the
 // printer's wrapper lines and the page statements, which Open takes out of
-// the script, are not counted.
-std::vector<CheckFinding> checkScript(std::string_view fileBytes);
+// the script, are not counted. The page is `startPage` with the file's page
+// statements applied, as Open leaves it.
+std::vector<CheckFinding> checkScript(std::string_view fileBytes, const PageSettings& startPage);
 
 // The same for the script pane's text (UTF-8), read as Compile reads it:
 // lines end at CR LF, a lone CR or a lone LF, each is converted to code page
 // 437 and every one is a script line. The lines past the 500th are one
-// finding, at the first of them; nothing after it is checked.
-std::vector<CheckFinding> checkPaneScript(std::string_view utf8);
+// finding, at the first of them; nothing after it is checked. Page
+// statements typed there do not change `page`.
+std::vector<CheckFinding> checkPaneScript(std::string_view utf8, const PageSettings& page);
 
 } // namespace quillset

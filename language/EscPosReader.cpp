@@ -92,7 +92,8 @@ private:
     void takeCommandByte(std::uint8_t byte, ReadOutcome& out);
     void runCommand(ReadOutcome& out);
     void startBand(ReadOutcome& out);
-    void givePage(ReadOutcome& out);
+    void givePage(ReadOutcome& out, bool cut);
+    std::string paperMotion(bool cut) const;
     void reportStray(ReadOutcome& out);
 
     std::uint64_t offset_ = 0; // of the next byte
@@ -104,6 +105,9 @@ private:
     std::uint64_t skip_ = 0; // bytes of a refused band still to drop
     std::vector<Band> page_;
     int pageRows_ = 0;
+    // The paper moved after the page's picture, as the page's line tells it.
+    int fedLines_ = 0;
+    int fedDots_ = 0;
     ReadProblems problems_;
 };
 
@@ -171,10 +175,18 @@ void EscPosReader::takeCommandByte(std::uint8_t byte, ReadOutcome& out) {
 void EscPosReader::runCommand(ReadOutcome& out) {
     const auto first = static_cast<std::uint8_t>(command_[0]);
     const char second = command_[1];
+    const auto argument = [&](std::size_t i) { return static_cast<std::uint8_t>(command_[i]); };
     if (first == kEsc && second == '@') {
-        givePage(out);
+        givePage(out, false);
+    } else if (first == kEsc && second == 'd') {
+        fedLines_ += argument(2);
+    } else if (first == kEsc && second == 'J') {
+        fedDots_ += argument(2);
     } else if (first == kGs && second == 'V') {
-        givePage(out);
+        // Functions B to D feed n dots before they cut.
+        if (command_.size() == 4)
+            fedDots_ += argument(3);
+        givePage(out, true);
     } else if (first == kGs && second == 'v') {
         startBand(out);
     }
@@ -213,7 +225,24 @@ void EscPosReader::startBand(ReadOutcome& out) {
     inBand_ = true;
 }
 
-void EscPosReader::givePage(ReadOutcome& out) {
+std::string EscPosReader::paperMotion(bool cut) const {
+    std::string motion;
+    const auto add = [&](const std::string& part) {
+        motion += (motion.empty() ? "" : ", ") + part;
+    };
+    if (fedLines_ > 0)
+        add("fed " + groupedCount(fedLines_) + (fedLines_ == 1 ? " line" : " lines"));
+    if (fedDots_ > 0)
+        add("fed " + groupedCount(fedDots_) + (fedDots_ == 1 ? " dot" : " dots"));
+    if (cut)
+        add("cut");
+    return motion;
+}
+
+void EscPosReader::givePage(ReadOutcome& out, bool cut) {
+    const std::string motion = paperMotion(cut);
+    fedLines_ = 0;
+    fedDots_ = 0;
     if (page_.empty())
         return;
     int rowBytes = 0;
@@ -228,7 +257,7 @@ void EscPosReader::givePage(ReadOutcome& out) {
                         static_cast<std::size_t>(band.rowBytes));
         top += band.rows;
     }
-    out.pages.push_back({std::move(picture), {}});
+    out.pages.push_back({std::move(picture), motion});
     page_.clear();
     pageRows_ = 0;
 }
@@ -253,7 +282,7 @@ ReadOutcome EscPosReader::finish() {
                       byteName(static_cast<std::uint8_t>(command_[0])) + " command cut short");
     }
     command_.clear();
-    givePage(out);
+    givePage(out, false);
     return out;
 }
 

@@ -16,4 +16,10 @@ std::string sentSummary(std::uint64_t bytes, std::string_view target, std::strin
            std::string(target) + " (" + std::string(language) + ")";
 }
 
+std::string printedSummary(std::uint64_t labels, std::string_view target,
+                           std::string_view language) {
+    return "Printed " + groupedCount(labels) + (labels == 1 ? " label to " : " labels to ") +
+           std::string(target) + " (" + std::string(language) + ").";
+}
+
 } // namespace quillset

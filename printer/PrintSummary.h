@@ -16,4 +16,9 @@ std::string printingTo(std::string_view target, std::string_view language,
 // "Sent 24,512 bytes to 192.168.1.50:9100 (ZPL)".
 std::string sentSummary(std::uint64_t bytes, std::string_view target, std::string_view language);
 
+// What a finished batch says in the status bar: "Printed 6 labels to
+// 127.0.0.1:9100 (ZPL)."
+std::string printedSummary(std::uint64_t labels, std::string_view target,
+                           std::string_view language);
+
 } // namespace quillset

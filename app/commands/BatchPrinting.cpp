@@ -4,8 +4,10 @@
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/dialogs/MessageBoxReporter.h"
 #include "document/FolioSession.h"
+#include "language/PrinterLanguage.h"
 #include "merge/LabelBatch.h"
 #include "printer/PrintConnection.h"
+#include "printer/PrintSummary.h"
 #include "printer/PrinterSettings.h"
 #include "printer/SerialPort.h"
 
@@ -176,7 +178,9 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
         reporter.report(*fault);
         return false;
     }
-    window->statusBar()->showMessage(QStringLiteral("Printed %1 labels.").arg(at.taken));
+    window->statusBar()->showMessage(QString::fromStdString(
+        printedSummary(static_cast<std::uint64_t>(at.taken), transmission->target().toStdString(),
+                       languageInfo(printer.language.language).label)));
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/pageview/CFolioView.h"
 #include "app/shell/CFolioDoc.h"
-#include "merge/DataFile.h"
+#include "merge/MergeCheck.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSettings.h"
 #include "merge/MergeTemplate.h"
@@ -13,10 +13,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
 #include <ctime>
+#include <iterator>
 
 namespace quillset {
 
@@ -88,6 +91,23 @@ MergeData::MergeData(CFolioDoc& document, CFolioView& view, QObject* parent)
                        [this] { return record_ + 1; });
     last_ = makeAction(QStyle::SP_MediaSkipForward, QStringLiteral("Last Record"),
                        [this] { return records_; });
+    const auto makeProblemAction = [this](const QString& text, const QString& shortText,
+                                          void (MergeData::*go)()) {
+        auto* action = new QAction(text, this);
+        action->setIconText(shortText);
+        action->setToolTip(text);
+        action->setStatusTip(QStringLiteral("Show the %1 record with a problem")
+                                 .arg(text.startsWith(QLatin1String("Next"))
+                                          ? QStringLiteral("next")
+                                          : QStringLiteral("previous")));
+        connect(action, &QAction::triggered, this, go);
+        return action;
+    };
+    previousProblem_ =
+        makeProblemAction(QStringLiteral("Previous Problem"), QStringLiteral("\u2039 Problem"),
+                          &MergeData::showPreviousProblem);
+    nextProblem_ = makeProblemAction(QStringLiteral("Next Problem"),
+                                     QStringLiteral("Problem \u203A"), &MergeData::showNextProblem);
     connect(&document, &CFolioDoc::changed, this, &MergeData::documentChanged);
 }
 
@@ -98,13 +118,27 @@ void MergeData::addTo(QToolBar& toolBar) {
     for (QAction* action : {first_, previous_})
         toolBar.addAction(action);
     label_ = new QLabel(&toolBar);
-    label_->setAccessibleName(QStringLiteral("Record"));
+    label_->setObjectName(QStringLiteral("record"));
+    label_->setAccessibleDescription(QStringLiteral("Record"));
     label_->setContentsMargins(6, 0, 6, 0);
     labelAction_ = toolBar.addWidget(label_);
-    labelAction_->setToolTip(label_->accessibleName());
+    labelAction_->setToolTip(label_->accessibleDescription());
     for (QAction* action : {next_, last_})
         toolBar.addAction(action);
-    for (QAction* action : {first_, previous_, next_, last_})
+    number_ = new QSpinBox(&toolBar);
+    number_->setAccessibleName(QStringLiteral("Go to record"));
+    number_->setToolTip(QStringLiteral("Type a record's number and press Enter"));
+    number_->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    number_->setKeyboardTracking(false);
+    number_->setMinimumWidth(number_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    // No taller than the buttons: the toolbar keeps its height with data.
+    number_->setMaximumHeight(toolBar.widgetForAction(first_)->sizeHint().height());
+    connect(number_, &QSpinBox::valueChanged, this, &MergeData::showRecord);
+    numberAction_ = toolBar.addWidget(number_);
+    numberAction_->setToolTip(number_->accessibleName());
+    for (QAction* action : {previousProblem_, nextProblem_})
+        toolBar.addAction(action);
+    for (QAction* action : {first_, previous_, next_, last_, previousProblem_, nextProblem_})
         toolBar.widgetForAction(action)->setAccessibleName(action->toolTip());
     updateBar();
 }
@@ -156,6 +190,8 @@ void MergeData::documentChanged(CFolioDoc::Changes what) {
     }
     if (what & CFolioDoc::Change::Title)
         remember();
+    if (what & CFolioDoc::Change::List)
+        checkRecords();
     if (what & CFolioDoc::Change::Page)
         refreshPage();
 }
@@ -200,24 +236,45 @@ void MergeData::remember() const {
 }
 
 void MergeData::reload() {
-    records_ = 0;
-    if (!choice_.path.isEmpty()) {
-        // A file of a million rows takes a moment to count.
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        DataFile data(settings().dataPath, choice_.csv);
-        while (data.reader().next())
-            ++records_;
-        QApplication::restoreOverrideCursor();
-    }
+    checkRecords();
     record_ = records_ > 0 ? 1 : 0;
     refreshPage();
 }
 
+void MergeData::checkRecords() {
+    records_ = 0;
+    bad_.clear();
+    if (!choice_.path.isEmpty()) {
+        // A file of a million rows takes a moment to check.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const MergeCheck check = checkMerge(document_.session(), settings());
+        records_ = check.records;
+        bad_ = check.badRecords();
+        QApplication::restoreOverrideCursor();
+    }
+    if (record_ > records_)
+        record_ = records_;
+    updateBar();
+    emit recordsChecked();
+}
+
 void MergeData::showRecord(int number) {
-    if (records_ == 0)
+    if (records_ == 0 || std::clamp(number, 1, records_) == record_)
         return;
     record_ = std::clamp(number, 1, records_);
     refreshPage();
+}
+
+void MergeData::showNextProblem() {
+    const auto after = std::upper_bound(bad_.begin(), bad_.end(), record_);
+    if (after != bad_.end())
+        showRecord(*after);
+}
+
+void MergeData::showPreviousProblem() {
+    const auto at = std::lower_bound(bad_.begin(), bad_.end(), record_);
+    if (at != bad_.begin())
+        showRecord(*std::prev(at));
 }
 
 void MergeData::refreshPage() {
@@ -232,20 +289,35 @@ void MergeData::refreshPage() {
     shown_ = std::move(run);
     view_.setShownPage(shown_ ? &shown_->page().raster() : nullptr);
     updateBar();
+    emit recordShown(record_);
 }
 
 void MergeData::updateBar() {
     if (!label_)
         return;
     const bool data = !choice_.path.isEmpty();
-    for (QAction* action : {barSeparator_, first_, previous_, next_, last_, labelAction_})
+    for (QAction* action : {barSeparator_, first_, previous_, next_, last_, labelAction_,
+                            numberAction_, previousProblem_, nextProblem_})
         action->setVisible(data);
-    label_->setText(records_ > 0 ? QStringLiteral("Record %1 of %2").arg(record_).arg(records_)
-                                 : QStringLiteral("No records"));
+    QString text = records_ > 0 ? QStringLiteral("Record %1 of %2").arg(record_).arg(records_)
+                                : QStringLiteral("No records");
+    if (!bad_.empty())
+        text +=
+            QStringLiteral(", %1 with %2")
+                .arg(bad_.size())
+                .arg(bad_.size() == 1 ? QStringLiteral("a problem") : QStringLiteral("problems"));
+    label_->setText(text);
+    // Screen readers read the whole count, as shown.
+    label_->setAccessibleName(text);
     first_->setEnabled(record_ > 1);
     previous_->setEnabled(record_ > 1);
     next_->setEnabled(record_ < records_);
     last_->setEnabled(record_ < records_);
+    previousProblem_->setEnabled(!bad_.empty() && bad_.front() < record_);
+    nextProblem_->setEnabled(!bad_.empty() && bad_.back() > record_);
+    const QSignalBlocker quiet(number_);
+    number_->setRange(records_ > 0 ? 1 : 0, records_);
+    number_->setValue(record_);
 }
 
 } // namespace quillset

@@ -7,9 +7,11 @@
 #include <QObject>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
+class QSpinBox;
 class QToolBar;
 class QWidget;
 
@@ -20,12 +22,13 @@ class MergeRun;
 struct MergeSettings;
 
 // The document's data file and the record the page view shows: File > Merge
-// Data..., and the record bar on the toolbar ("Record 3 of 120" with first,
-// previous, next and last). With data the page view shows the page filled
-// with the record's values; the script pane keeps the fields. The choice,
-// and what the last File > Print of the data chose, are remembered in the
-// settings by the document's path, so the script file stays as the printer
-// reads it.
+// Data..., and the record bar on the toolbar ("Record 18 of 31, 8 with
+// problems" with first, previous, next and last, a field to type a record's
+// number, and previous and next problem). The records with problems are
+// those the check before a batch finds, checked again at each Compile. With data the page view
+// shows the page filled with the record's values; the script pane keeps the fields. The choice, and
+// what the last File > Print of the data chose, are remembered in the settings by the document's
+// path, so the script file stays as the printer reads it.
 class MergeData : public QObject {
     Q_OBJECT
 public:
@@ -50,6 +53,12 @@ public:
     int record() const { return record_; }
     // Shows record `number` (from 1), clamped to the records there are.
     void showRecord(int number);
+    // The records with problems, ascending.
+    const std::vector<int>& badRecords() const { return bad_; }
+    // The nearest record with a problem after or before the shown one, if
+    // any.
+    void showNextProblem();
+    void showPreviousProblem();
 
     // What a print of the data starts from: the file, how it reads and
     // whether the nearest characters print.
@@ -58,12 +67,18 @@ public:
     // script holds fields or "$${".
     bool merges() const;
 
+signals:
+    // Another record is shown, or the records were counted and checked anew.
+    void recordShown(int record);
+    void recordsChecked();
+
 private:
     void documentChanged(CFolioDoc::Changes what);
     void documentOpened();
     void remember() const;
-    // Counts the records and shows the first.
+    // Counts the records, checks them and shows the first.
     void reload();
+    void checkRecords();
     // Makes the shown record's page from the script as it is now.
     void refreshPage();
     void updateBar();
@@ -74,6 +89,7 @@ private:
     BatchPrintChoice printChoice_;
     int records_ = 0;
     int record_ = 0;
+    std::vector<int> bad_;
     std::unique_ptr<MergeRun> shown_;
     QAction* first_ = nullptr;
     QAction* previous_ = nullptr;
@@ -82,6 +98,10 @@ private:
     QAction* barSeparator_ = nullptr;
     QAction* labelAction_ = nullptr;
     QLabel* label_ = nullptr;
+    QSpinBox* number_ = nullptr;
+    QAction* numberAction_ = nullptr;
+    QAction* previousProblem_ = nullptr;
+    QAction* nextProblem_ = nullptr;
 };
 
 } // namespace quillset

@@ -30,6 +30,16 @@ struct DelimiterChoice {
 constexpr DelimiterChoice kDelimiters[] = {
     {"Found from the first line", 0}, {"Comma", ','}, {"Semicolon", ';'}, {"Tab", '\t'}};
 
+// The first choice names the delimiter once a file has shown which it uses:
+// "Semicolon, found from the first line".
+QString foundLabel(char found) {
+    for (const DelimiterChoice& d : kDelimiters) {
+        if (d.delimiter != 0 && d.delimiter == found)
+            return QString::fromLatin1(d.label) + QStringLiteral(", found from the first line");
+    }
+    return QString::fromLatin1(kDelimiters[0].label);
+}
+
 QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
@@ -135,6 +145,7 @@ void CMergeDataDlg::showPreview() {
     preview_->clear();
     preview_->setRowCount(0);
     preview_->setColumnCount(0);
+    delimiter_->setItemText(0, foundLabel(0));
     const MergeDataChoice shown = shownChoice();
     if (shown.path.isEmpty()) {
         status_->setText(QStringLiteral("No data file: fields other than ${seq}, ${date} and "
@@ -147,6 +158,8 @@ void CMergeDataDlg::showPreview() {
         return;
     }
     CsvReader reader(in, shown.csv);
+    if (shown.csv.delimiter == 0)
+        delimiter_->setItemText(0, foundLabel(reader.delimiter()));
     QStringList headers;
     for (std::size_t i = 0; i < reader.columns().size(); ++i)
         headers << text(reader.columns()[i]);

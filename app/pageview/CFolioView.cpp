@@ -28,6 +28,23 @@ namespace {
 
 // A wheel's notch.
 constexpr int kWheelStep = 120;
+
+constexpr int kZoomSteps[] = {25, 33, 50, 67, 100, 200, 300, 400, 500, 600, 700, 800};
+
+// The zoom `steps` steps on from `zoom`, which need not be a step itself.
+int steppedZoom(int zoom, int steps) {
+    const auto* const begin = std::begin(kZoomSteps);
+    const auto* const end = std::end(kZoomSteps);
+    std::ptrdiff_t at = steps > 0 ? std::upper_bound(begin, end, zoom) - begin - 1 + steps
+                                  : std::lower_bound(begin, end, zoom) - begin + steps;
+    at = std::clamp<std::ptrdiff_t>(at, 0, end - begin - 1);
+    return kZoomSteps[at];
+}
+
+// Pixels that show `dots` at `zoom` percent.
+int pixelsOf(int dots, int zoom) {
+    return static_cast<int>((static_cast<long long>(dots) * zoom + 99) / 100);
+}
 // How near the edge a drag starts to scroll, and how fast it goes.
 constexpr int kAutoScrollZone = 16;
 constexpr int kAutoScrollMaxStep = 64;
@@ -226,7 +243,7 @@ void CFolioView::wheelEvent(QWheelEvent* event) {
     const int steps = wheelTurn_ / kWheelStep;
     wheelTurn_ -= steps * kWheelStep;
     if (steps != 0)
-        setZoom(zoom_ + steps, event->position().toPoint());
+        setZoom(steppedZoom(zoom_, steps), event->position().toPoint());
 }
 
 void CFolioView::keyPressEvent(QKeyEvent* event) {
@@ -369,20 +386,29 @@ void CFolioView::setZoom(int zoom) {
 }
 
 void CFolioView::zoomIn() {
-    setZoom(zoom_ + 1);
+    setZoom(steppedZoom(zoom_, 1));
 }
 
 void CFolioView::zoomOut() {
-    setZoom(zoom_ - 1);
+    setZoom(steppedZoom(zoom_, -1));
 }
 
+// The room is the view's as it would be without scroll bars, which the
+// fitted paper no longer needs.
 void CFolioView::fitPage() {
-    const QSize room = viewport()->size() - QSize(2 * kGap, 2 * kGap);
+    const QSize room = maximumViewportSize() - QSize(2 * kGap, 2 * kGap);
     const QSize paper = paperSize();
-    int fitting = kMaxZoom;
-    while (fitting > kMinZoom &&
-           (paper.width() * fitting > room.width() || paper.height() * fitting > room.height()))
-        --fitting;
+    setZoom(std::min(room.width() * 100 / paper.width(), room.height() * 100 / paper.height()));
+    showTopOfPage();
+}
+
+// A paper taller than the view keeps its vertical scroll bar.
+void CFolioView::fitWidth() {
+    const int room = maximumViewportSize().width() - 2 * kGap;
+    const int width = paperSize().width();
+    int fitting = room * 100 / width;
+    if (pixelsOf(paperSize().height(), fitting) + 2 * kGap > maximumViewportSize().height())
+        fitting = (room - verticalScrollBar()->sizeHint().width()) * 100 / width;
     setZoom(fitting);
     showTopOfPage();
 }
@@ -401,7 +427,7 @@ QSize CFolioView::paperSize() const {
 // runs from the grey before the paper to the grey after it.
 void CFolioView::updateScrollBars() {
     const QSize view = viewport()->size();
-    const QSize paper = paperSize() * zoom_;
+    const QSize paper(pixelsOf(paperSize().width(), zoom_), pixelsOf(paperSize().height(), zoom_));
     const auto setUp = [](QScrollBar* bar, int paperLength, int viewLength) {
         bar->setRange(-kGap, std::max(-kGap, paperLength + kGap - viewLength));
         bar->setPageStep(viewLength);

@@ -18,10 +18,10 @@ class PageRaster;
 
 // The page view: the page raster as black dots on white paper inside a frame
 // one dot wide, on grey beyond the paper, with an optional grid of dots every
-// ten dots. A dot is a sharp square of zoom x zoom pixels, whole factors 1 to
-// 8. The paper's top-left corner is at (0, 0), so the page itself starts at
-// its margins. The picture is the raster as the last render left it;
-// painting never renders.
+// ten dots. The zoom runs from 25 % to 800 %; from 100 % up a dot is a sharp
+// square of pixels, below it the dots are shrunk together. The paper's top-left corner is at (0,
+// 0), so the page itself starts at its margins. The picture is the raster as the last render left
+// it; painting never renders.
 //
 // It is also the page editor: it turns the mouse, the keys and the context
 // menu into calls on its PageEditor, paints the drag frame over the picture,
@@ -35,8 +35,8 @@ public:
     // Grey pixels around the paper, so that its edges show at every scroll
     // position.
     static constexpr int kGap = 16;
-    static constexpr int kMinZoom = 1;
-    static constexpr int kMaxZoom = 8;
+    static constexpr int kMinZoom = 25;
+    static constexpr int kMaxZoom = 800;
     // The label printer's resolution: 8 dots per millimetre.
     static constexpr double kDotsPerInch = 8 * 25.4;
 
@@ -60,16 +60,19 @@ public:
     // works on the document's objects.
     void setShownPage(const PageRaster* page);
 
-    // Pixels a dot, across and down.
+    // In percent: pixels for 100 dots, across and down.
     int zoom() const { return zoom_; }
     // The dot under the client pixel `around` stays where it is.
     void setZoom(int zoom, QPoint around);
     void setZoom(int zoom);
+    // To the next of the zoom steps (25, 33, 50, 67, 100, 200, ... 800 %).
     void zoomIn();
     void zoomOut();
-    // The largest zoom that shows the whole paper (1x when even that does
+    // The largest zoom that shows the whole paper (25 % when even that does
     // not), from its top-left corner.
     void fitPage();
+    // The largest zoom that shows the paper's whole width, from its top.
+    void fitWidth();
     // Scrolled to the paper's top-left corner: New and Open start there.
     void showTopOfPage();
 
@@ -139,7 +142,7 @@ private:
     PageEditor editor_;
     ToolSetUp setUp_;
     QImage pageImage_;
-    int zoom_ = 1;
+    int zoom_ = 100;
     int wheelTurn_ = 0;
     QTimer autoScrollTimer_;
     // Where the pointer last was, in client pixels; during a drag also

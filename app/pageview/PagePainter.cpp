@@ -52,10 +52,14 @@ void PagePainter::paint(QPainter& painter, const QRect& area) const {
 
 void PagePainter::paint(QPainter& painter, const ViewMapping& view, const QRect& client) const {
     const Point first = view.toPage({client.left(), client.top()}) + view.margins;
-    const Point last = view.toPage({client.right(), client.bottom()}) + view.margins;
+    // Below 100 % the last pixel shows several dots.
+    const Point last =
+        view.toPage({client.right() + 1, client.bottom() + 1}) - Point{1, 1} + view.margins;
     painter.save();
     painter.translate(-view.scroll.x, -view.scroll.y);
-    painter.scale(view.zoom, view.zoom);
+    painter.scale(view.zoom / 100.0, view.zoom / 100.0);
+    // Shrunk, the dots are averaged, so that a line one dot wide still shows.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, view.zoom < 100);
     paint(painter, QRect(QPoint(first.x, first.y), QPoint(last.x, last.y)));
     painter.restore();
 }

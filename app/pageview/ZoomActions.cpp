@@ -7,12 +7,22 @@
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace quillset {
 
 namespace {
 
-const QString kZoomKey = QStringLiteral("View/ZOOM");
+const QString kZoomKey = QStringLiteral("View/ZOOM_PERCENT");
+// Earlier versions kept a whole factor, 1 to 8.
+const QString kFactorKey = QStringLiteral("View/ZOOM");
+
+int keptZoom() {
+    const QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    if (settings.contains(kZoomKey))
+        return settings.value(kZoomKey).toInt();
+    return settings.value(kFactorKey, 1).toInt() * 100;
+}
 
 } // namespace
 
@@ -33,13 +43,16 @@ ZoomActions::ZoomActions(QObject* parent)
     actualSize_ = add(QStringLiteral("&Actual Size"), QStringLiteral("One screen pixel a dot"),
                       {QKeySequence(Qt::CTRL | Qt::Key_0)});
     fitPage_ = add(QStringLiteral("&Fit Page"), QStringLiteral("The whole page in the window"), {});
+    fitWidth_ = add(QStringLiteral("Fit &Width"),
+                    QStringLiteral("The page's whole width in the window"), {});
 }
 
 void ZoomActions::attach(CFolioView& view, QStatusBar& statusBar) {
     connect(zoomIn_, &QAction::triggered, &view, &CFolioView::zoomIn);
     connect(zoomOut_, &QAction::triggered, &view, &CFolioView::zoomOut);
-    connect(actualSize_, &QAction::triggered, &view, [&view] { view.setZoom(1); });
+    connect(actualSize_, &QAction::triggered, &view, [&view] { view.setZoom(100); });
     connect(fitPage_, &QAction::triggered, &view, &CFolioView::fitPage);
+    connect(fitWidth_, &QAction::triggered, &view, &CFolioView::fitWidth);
 
     label_ = new QLabel(&statusBar);
     label_->setAccessibleName(QStringLiteral("Zoom"));
@@ -49,13 +62,19 @@ void ZoomActions::attach(CFolioView& view, QStatusBar& statusBar) {
         QSettings(kSettingsOrganisation, kSettingsApplication).setValue(kZoomKey, zoom);
         showZoom(zoom);
     });
-    view.setZoom(QSettings(kSettingsOrganisation, kSettingsApplication).value(kZoomKey, 1).toInt());
+    view.setZoom(keptZoom());
     view.showTopOfPage();
     showZoom(view.zoom());
 }
 
+void ZoomActions::fitPageAtFirstStart() {
+    const QSettings settings(kSettingsOrganisation, kSettingsApplication);
+    if (!settings.contains(kZoomKey) && !settings.contains(kFactorKey))
+        QTimer::singleShot(0, fitPage_, &QAction::trigger);
+}
+
 void ZoomActions::showZoom(int zoom) {
-    label_->setText(QStringLiteral("Zoom %1x").arg(zoom));
+    label_->setText(QStringLiteral("Zoom %1 %").arg(zoom));
     zoomIn_->setEnabled(zoom < CFolioView::kMaxZoom);
     zoomOut_->setEnabled(zoom > CFolioView::kMinZoom);
 }

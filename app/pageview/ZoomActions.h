@@ -11,9 +11,9 @@ namespace quillset {
 
 class CFolioView;
 
-// View > Zoom In, Zoom Out, Actual Size and Fit Page, the zoom in the status
-// bar, and the zoom kept in the settings ("View/ZOOM") from one run to the
-// next.
+// View > Zoom In, Zoom Out, Actual Size, Fit Page and Fit Width, the zoom in
+// the status bar, and the zoom kept in the settings ("View/ZOOM_PERCENT")
+// from one run to the next.
 class ZoomActions : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +26,10 @@ public:
     // zoom at the right of `statusBar`.
     void attach(CFolioView& view, QStatusBar& statusBar);
 
+    // The program's first start has no zoom kept: the whole page is shown
+    // once the window is.
+    void fitPageAtFirstStart();
+
 private:
     void showZoom(int zoom);
 
@@ -33,6 +37,7 @@ private:
     QAction* zoomOut_ = nullptr;
     QAction* actualSize_ = nullptr;
     QAction* fitPage_ = nullptr;
+    QAction* fitWidth_ = nullptr;
     QList<QAction*> actions_;
     QLabel* label_ = nullptr;
 };

@@ -67,7 +67,7 @@ void CCodeView::showLongScript() {
     clear();
     document()->clearUndoRedoStacks();
     setReadOnly(true);
-    longView_->setScript(document_.session().sharedScript());
+    longView_->setScript(document_.session().sharedScript(), document_.session().settings());
     longView_->setGeometry(rect());
     longView_->show();
     longView_->raise();

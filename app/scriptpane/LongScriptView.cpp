@@ -57,11 +57,11 @@ LongScriptView::LongScriptView(QWidget* parent)
     viewport()->setBackgroundRole(QPalette::Base);
 }
 
-void LongScriptView::setScript(SharedScript script) {
+void LongScriptView::setScript(SharedScript script, const PageSettings& page) {
     script_ = std::move(script);
     rows_ = ScriptRows(*script_);
     spans_.clear();
-    findings_ = checkPaneScript(*script_);
+    findings_ = checkPaneScript(*script_, page);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     updateScrollBars();

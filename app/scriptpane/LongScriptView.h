@@ -30,8 +30,8 @@ public:
     explicit LongScriptView(QWidget* parent = nullptr);
 
     // Shows `script`, held while it is shown: the document may replace its
-    // own before the pane is told.
-    void setScript(SharedScript script);
+    // own before the pane is told. Its lines are checked against `page`.
+    void setScript(SharedScript script, const PageSettings& page);
     const ScriptRows& rows() const { return rows_; }
     // The first row on screen.
     std::size_t firstRow() const;

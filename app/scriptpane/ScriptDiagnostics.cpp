@@ -1,6 +1,7 @@
 #include "app/scriptpane/ScriptDiagnostics.h"
 
 #include "app/scriptpane/PaneColumns.h"
+#include "app/shell/CFolioDoc.h"
 #include "document/ScriptCheck.h"
 #include "model/Limits.h"
 
@@ -29,14 +30,20 @@ QTextCursor range(QTextDocument* document, qsizetype from, qsizetype to) {
 
 } // namespace
 
-ScriptDiagnostics::ScriptDiagnostics(QPlainTextEdit& pane, QStatusBar& statusBar)
+ScriptDiagnostics::ScriptDiagnostics(QPlainTextEdit& pane, QStatusBar& statusBar,
+                                     const CFolioDoc& document)
     : QObject(&pane)
     , pane_(pane)
+    , document_(document)
     , statusBar_(&statusBar) {
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
     connect(&timer_, &QTimer::timeout, this, &ScriptDiagnostics::check);
     connect(&pane_, &QPlainTextEdit::textChanged, &timer_, qOverload<>(&QTimer::start));
+    connect(&document, &CFolioDoc::changed, this, [this](CFolioDoc::Changes what) {
+        if (what & CFolioDoc::Change::Page)
+            timer_.start();
+    });
     connect(&pane_, &QPlainTextEdit::cursorPositionChanged, this,
             &ScriptDiagnostics::showReasonOfCursorLine);
     // A menu's status tip clears the bar when the menu closes.
@@ -55,7 +62,8 @@ void ScriptDiagnostics::check() {
     const QString text = pane_.toPlainText();
     const QByteArray utf8 = text.toUtf8();
     const std::vector<CheckFinding> findings =
-        checkPaneScript(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+        checkPaneScript(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                        document_.session().settings());
     diagnostics_.clear();
     int line = 1;
     qsizetype start = 0;

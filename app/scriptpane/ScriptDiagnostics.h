@@ -12,19 +12,22 @@ class QStatusBar;
 
 namespace quillset {
 
+class CFolioDoc;
+
 // Checks the script pane as the user types, once typing pauses: a drawing
 // statement that does not read is underlined with a wavy line from where
 // reading gave up to the line's end, a barcode whose data would not be
 // drawn as given from its literal on, the lines past the 500th from the
 // first of them to the end of the text. Hovering the underline shows the
 // checker's reason as a tooltip; while the text cursor is on such a line
-// the reason stands in the status bar.
+// the reason stands in the status bar. Text and barcodes are judged against
+// the document's page, and judged again when the page changes.
 class ScriptDiagnostics : public QObject {
     Q_OBJECT
 public:
     static constexpr int kDelayMs = 250;
 
-    ScriptDiagnostics(QPlainTextEdit& pane, QStatusBar& statusBar);
+    ScriptDiagnostics(QPlainTextEdit& pane, QStatusBar& statusBar, const CFolioDoc& document);
 
     // What the timer does when typing pauses.
     void check();
@@ -48,6 +51,7 @@ private:
     void showReasonOfCursorLine();
 
     QPlainTextEdit& pane_;
+    const CFolioDoc& document_;
     QPointer<QStatusBar> statusBar_;
     QTimer timer_;
     std::vector<Diagnostic> diagnostics_;

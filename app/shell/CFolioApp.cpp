@@ -1,6 +1,7 @@
 #include "app/shell/CFolioApp.h"
 
 #include "app/commands/FileCommands.h"
+#include "app/pageview/ZoomActions.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/Recovery.h"
 #include "printer/SerialSettings.h"
@@ -52,6 +53,7 @@ int CFolioApp::run() {
         ExitInstance();
         return 1;
     }
+    mainFrame_->zoomActions().fitPageAtFirstStart();
     const int code = QApplication::exec();
     ExitInstance();
     return code;

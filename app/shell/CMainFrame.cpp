@@ -2,6 +2,7 @@
 
 #include "app/commands/BatchPrinting.h"
 #include "app/commands/FileCommands.h"
+#include "app/commands/LabelsOverview.h"
 #include "app/commands/MergeData.h"
 #include "app/commands/PagePrinting.h"
 #include "app/dialogs/CAboutDlg.h"
@@ -20,19 +21,24 @@
 #include "app/shell/MainActions.h"
 #include "app/shell/Recovery.h"
 #include "model/PageSettings.h"
+#include "printer/SerialSettings.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -43,6 +49,14 @@ namespace {
 // The page view drops its drawing tool on this key; the script pane posts it
 // when it takes the focus.
 constexpr Qt::Key kDropToolKey = Qt::Key_F15;
+
+const QString kWindowKey = QStringLiteral("View/WINDOW");
+
+// Tall enough that a 4-inch label fits whole on a 1080-pixel-high screen.
+QSize firstStartSize(const QScreen* screen) {
+    const int room = screen ? screen->availableGeometry().height() : 0;
+    return {880, std::max(720, room * 9 / 10)};
+}
 
 } // namespace
 
@@ -65,7 +79,10 @@ CMainFrame::CMainFrame(CFolioApp& app, QWidget* parent)
     connectActions();
     connect(document_, &CFolioDoc::changed, this, &CMainFrame::documentChanged);
     documentChanged(CFolioDoc::Change::Title | CFolioDoc::Change::History);
-    resize(880, 720);
+    const QByteArray kept =
+        QSettings(kSettingsOrganisation, kSettingsApplication).value(kWindowKey).toByteArray();
+    if (kept.isEmpty() || !restoreGeometry(kept))
+        resize(firstStartSize(screen()));
     folioView_->setFocus();
 }
 
@@ -139,9 +156,18 @@ void CMainFrame::createToolBar() {
 }
 
 void CMainFrame::createStatusBar() {
-    // Hidden by the command texts while they are shown.
-    statusBar()->addWidget(new QLabel(QStringLiteral("Ready")), 1);
     statusBar()->setAccessibleName(QStringLiteral("Status bar"));
+    // The bar paints its messages where no accessibility layer sees them; a
+    // label of its own that shows each one is read, and the painted text
+    // finds no room beside it. No name of its own: screen readers read its
+    // text.
+    auto* message = new QLabel(QStringLiteral("Ready"), statusBar());
+    message->setAccessibleDescription(QStringLiteral("Status message"));
+    message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addPermanentWidget(message, 1);
+    connect(statusBar(), &QStatusBar::messageChanged, message, [message](const QString& text) {
+        message->setText(text.isEmpty() ? QStringLiteral("Ready") : text);
+    });
     // No name of its own: screen readers read its text.
     pointerPosition_ = new QLabel(statusBar());
     pointerPosition_->setAccessibleDescription(QStringLiteral("Pointer position"));
@@ -158,7 +184,7 @@ void CMainFrame::createPanes() {
     codeView_ = new CCodeView(*document_, splitter_);
     recovery_ = new Recovery(*document_, *codeView_, this);
     new ScriptHighlighter(codeView_->document());
-    new ScriptDiagnostics(*codeView_, *statusBar());
+    new ScriptDiagnostics(*codeView_, *statusBar(), *document_);
     splitter_->addWidget(folioView_);
     splitter_->addWidget(codeView_);
     splitter_->setSizes({400, 200});
@@ -184,6 +210,14 @@ void CMainFrame::createPanes() {
     zoomActions_->attach(*folioView_, *statusBar());
     mergeData_ = new MergeData(*document_, *folioView_, this);
     mergeData_->addTo(*toolBar_);
+    auto* labels = new LabelsOverview(*document_, *mergeData_, this);
+    addDockWidget(Qt::LeftDockWidgetArea, labels);
+    labels->hide();
+    QAction* showLabels = labels->toggleViewAction();
+    showLabels->setStatusTip(QStringLiteral("Show every record's label at a glance"));
+    for (QAction* menu : menuBar()->actions())
+        if (menu->text() == QStringLiteral("&View"))
+            menu->menu()->addAction(showLabels);
 }
 
 void CMainFrame::compile() {
@@ -253,10 +287,12 @@ void CMainFrame::about() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (fileCommands_->saveModified())
-        event->accept();
-    else
+    if (!fileCommands_->saveModified()) {
         event->ignore();
+        return;
+    }
+    QSettings(kSettingsOrganisation, kSettingsApplication).setValue(kWindowKey, saveGeometry());
+    event->accept();
 }
 
 void CMainFrame::documentChanged(CFolioDoc::Changes what) {

@@ -25,6 +25,8 @@ class ZoomActions;
 // in a splitter, the page view on top (row 0) and the script pane below
 // (row 1). It owns the document and wires the actions to the commands. The
 // clipboard commands always act on the script pane, never on page objects.
+// Its size and place are kept from one run to the next ("View/WINDOW"); the
+// first start takes most of the screen's height.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -39,6 +41,8 @@ public:
     FileCommands& fileCommands() { return *fileCommands_; }
     // The unsaved changes kept against a crash.
     Recovery& recovery() { return *recovery_; }
+    // View > Zoom and the zoom kept from the last run.
+    ZoomActions& zoomActions() { return *zoomActions_; }
 
     // Compile: the script pane's text becomes the script and the page.
     void compile();

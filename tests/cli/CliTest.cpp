@@ -265,14 +265,17 @@ TEST_F(Cli, Check) {
                   "  drawbarcode(0,0,0,0,1,40,\"12\" x);\r\n"
                   "DrawText(0,0,1,0,\"<Q>\");\r\n"
                   "SetMargin(x);\r\n"
-                  "DrawBarcode(0,0,0,1,4,40,\"5901234123451\");\r\n");
+                  "DrawBarcode(0,0,0,1,4,40,\"5901234123451\");\r\n"
+                  "DrawBarcode(200,0,0,1,1,40,\"12\");\r\n");
     const Outcome r = run("check s.txt");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "3:28: expected ','\n"
                      "4:1: unknown statement\n"
                      "5:33: expected ')'\n"
                      "6:20: unknown tag\n"
-                     "7:26: EAN-13 check digit should be 7, not 1\n")
+                     "7:26: EAN-13 check digit should be 7, not 1\n"
+                     "8:1: the barcode ends at dot 392; the page is 384 wide: it will be cut and "
+                     "will not scan\n")
         << "SetMargin is taken out of the script, so the pane's line 7";
 }
 

@@ -89,7 +89,7 @@ TEST(PrinterLanguage, ExamplesReadBackDotForDot) {
           .cut = true,
           .copies = 2},
          13,
-         ""},
+         "fed 4 lines, cut"},
         {"ZPL with every setting",
          {.language = PrinterLanguage::Zpl, .darkness = 30, .speed = 6, .media = LabelMedia::Mark},
          101,

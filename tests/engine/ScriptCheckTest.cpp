@@ -1,4 +1,5 @@
 #include "document/ScriptCheck.h"
+#include "model/PageSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,13 @@ std::string lines(int count, const std::string& line) {
 }
 
 const std::string kPast = "past the 500th line, not drawn";
+
+// A 2-inch page: 384 dots wide, 1248 high.
+PageSettings twoInchPage() {
+    PageSettings page;
+    page.reset(2);
+    return page;
+}
 
 // The file checker's own cases are the command line's `check` tests; these
 // are the pane's differences from a file and what both share underneath.
@@ -49,15 +57,73 @@ TEST(ScriptCheck, PaneTextIsReadAsCompileReadsIt) {
         {"a break at the very end adds no line", lines(500, "x"), {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(checkPaneScript(c.text), c.findings) << c.why;
+        EXPECT_EQ(checkPaneScript(c.text, twoInchPage()), c.findings) << c.why;
+}
+
+// Extents worked by hand: Code 39 is (n + 4) x 32 dots long, Code 128
+// 22 n + 88, a font 3 character 10 wide and 23 high.
+TEST(ScriptCheck, WhatRunsPastThePageIsReported) {
+    const std::string cut = ": it will be cut and will not scan";
+    const struct {
+        const char* why;
+        std::string text;
+        std::vector<CheckFinding> findings;
+    } cases[] = {
+        {"Code 128 of a code set and nine characters from dot 110 ends at 418",
+         "DrawBarcode(110,10,0,1,2,60,\"\xC3\xAA"
+         "ABCDEFGHI\");",
+         {{1, 1, "the barcode ends at dot 418; the page is 384 wide" + cut}}},
+        {"ending on the page's last dot is on the page",
+         "DrawBarcode(192,10,0,1,1,40,\"12\");",
+         {}},
+        {"one dot more is cut",
+         "DrawBarcode(193,10,0,1,1,40,\"12\");",
+         {{1, 1, "the barcode ends at dot 385; the page is 384 wide" + cut}}},
+        {"past the bottom",
+         "DrawBarcode(0,1230,0,1,1,40,\"12\");",
+         {{1, 1, "the barcode ends at row 1270; the page is 1248 high" + cut}}},
+        {"turned a quarter, it runs up from its origin past the top",
+         "DrawBarcode(0,100,1,1,1,40,\"12\");",
+         {{1, 1, "the barcode starts at row -92, above the page" + cut}}},
+        {"upside down, it runs left from its origin",
+         "DrawBarcode(100,50,2,1,1,40,\"12\");",
+         {{1, 1, "the barcode starts at dot -92, left of the page" + cut}}},
+        {"text is cut but has nothing to scan; the column is the keyword's",
+         "  DrawText(370,0,1,0,\"AB\");",
+         {{1, 3, "the text ends at dot 390; the page is 384 wide: it will be cut"}}},
+        {"a field's length is only known per record",
+         "DrawBarcode(300,0,0,1,1,40,\"${sku}\");",
+         {}},
+        {"data that would not be drawn is the one reason told",
+         "DrawBarcode(300,0,0,1,4,40,\"12\");",
+         {{1, 28, "UPC/EAN takes 7, 8, 12 or 13 digits, the last the check digit"}}},
+        {"a page statement typed in the pane does not widen the page",
+         "SetPageSize(832,1248);\nDrawBarcode(200,0,0,1,1,40,\"12\");",
+         {{2, 1, "the barcode ends at dot 392; the page is 384 wide" + cut}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(checkPaneScript(c.text, twoInchPage()), c.findings) << c.why;
+}
+
+TEST(ScriptCheck, AFileIsJudgedOnThePageOpenLeaves) {
+    const std::string barcode = "DrawBarcode(200,0,0,1,1,40,\"12\");\r\n";
+    EXPECT_EQ(checkScript(barcode + "SetPageSize(400,1248);\r\n", twoInchPage()),
+              std::vector<CheckFinding>{})
+        << "a page statement applies wherever it stands";
+    EXPECT_EQ(checkScript("SetPageSize(208,1248);\r\n" + barcode, twoInchPage()),
+              (std::vector<CheckFinding>{
+                  {1, 1,
+                   "the barcode ends at dot 392; the page is 208 wide: it will be cut and will not "
+                   "scan"}}))
+        << "and narrows the page as well";
 }
 
 // A line of one endless word once cost a table of its length times a
 // keyword's to judge.
 TEST(ScriptCheck, AnEndlessWordIsJudgedByItsStart) {
     const std::string word(10'000'000, 'A');
-    EXPECT_EQ(checkScript(word), std::vector<CheckFinding>{});
-    EXPECT_EQ(checkPaneScript("DrawText" + word),
+    EXPECT_EQ(checkScript(word, twoInchPage()), std::vector<CheckFinding>{});
+    EXPECT_EQ(checkPaneScript("DrawText" + word, twoInchPage()),
               (std::vector<CheckFinding>{{1, 51, "keyword too long"}}))
         << "still a drawing statement by its first letters";
 }

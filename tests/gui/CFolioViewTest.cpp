@@ -5,6 +5,7 @@
 #include "app/shell/CMainFrame.h"
 #include "model/PageSettings.h"
 
+#include <QAction>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
@@ -85,7 +86,7 @@ private slots:
     void scrollRangeCoversThePaperAndGreyAroundIt() {
         frame_->show();
         for (int zoom : {1, 3}) {
-            view_->setZoom(zoom);
+            view_->setZoom(zoom * 100);
             for (int width : {16, 832}) {
                 setPage(0, 0, width, 100);
                 const QSize viewport = view_->viewport()->size();
@@ -97,6 +98,56 @@ private slots:
                          qMax(-gap, 101 * zoom + gap - viewport.height()));
             }
         }
+    }
+
+    // The paper with its frame and the grey around it, worked as the view's
+    // pixels: a dot count times the zoom over 100, rounded up.
+    void fitPageAndWidthShowAnyPage() {
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_));
+        const int gap = CFolioView::kGap;
+        const auto pixels = [](int dots, int zoom) { return (dots * zoom + 99) / 100; };
+        for (const QSize page : {QSize(832, 1200), QSize(384, 100)}) {
+            setPage(0, 0, page.width(), page.height());
+            const QSize paper = page + QSize(1, 1);
+            view_->fitPage();
+            QCoreApplication::processEvents(); // the scroll bars go
+            const QSize port = view_->viewport()->size();
+            const int zoom = view_->zoom();
+            QVERIFY(pixels(paper.width(), zoom) + 2 * gap <= port.width());
+            QVERIFY(pixels(paper.height(), zoom) + 2 * gap <= port.height());
+            QVERIFY2(pixels(paper.width(), zoom + 1) + 2 * gap > port.width() ||
+                         pixels(paper.height(), zoom + 1) + 2 * gap > port.height(),
+                     "the largest zoom that fits");
+            QCOMPARE(view_->horizontalScrollBar()->maximum(), -gap);
+            QCOMPARE(view_->verticalScrollBar()->maximum(), -gap);
+
+            view_->fitWidth();
+            QCoreApplication::processEvents();
+            const int across = view_->viewport()->width();
+            QVERIFY(pixels(paper.width(), view_->zoom()) + 2 * gap <= across);
+            QVERIFY(pixels(paper.width(), view_->zoom() + 1) + 2 * gap > across);
+        }
+        QVERIFY2(view_->zoom() > 100, "a short page is shown larger than life");
+    }
+
+    void zoomStepsRunFrom25To800() {
+        view_->setZoom(100);
+        QList<int> out;
+        for (int i = 0; i < 5; ++i) {
+            view_->zoomOut();
+            out << view_->zoom();
+        }
+        QCOMPARE(out, (QList<int>{67, 50, 33, 25, 25}));
+        view_->setZoom(150);
+        view_->zoomIn();
+        QCOMPARE(view_->zoom(), 200);
+        view_->setZoom(5000);
+        QCOMPARE(view_->zoom(), 800);
+        for (QAction* action : frame_->findChildren<QAction*>())
+            if (action->text() == QStringLiteral("&Actual Size"))
+                action->trigger();
+        QCOMPARE(view_->zoom(), 100);
     }
 
     // Scrolled down by 20 pixels, with the grey gap at the left.

@@ -1,6 +1,8 @@
 #include "GuiTestMain.h"
 
 #include "app/commands/FileCommands.h"
+#include "app/commands/LabelsModel.h"
+#include "app/commands/LabelsOverview.h"
 #include "app/commands/MergeData.h"
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/pageview/CFolioView.h"
@@ -10,9 +12,11 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -122,10 +126,7 @@ private slots:
         const QImage fields = page->grab().toImage();
 
         merge->setChoice({data, {}});
-        QLabel* bar = nullptr;
-        for (QLabel* shown : frame->findChildren<QLabel*>())
-            if (shown->accessibleName() == QStringLiteral("Record"))
-                bar = shown;
+        auto* bar = frame->findChild<QLabel*>(QStringLiteral("record"));
         QVERIFY(bar);
         QCOMPARE(bar->text(), QStringLiteral("Record 1 of 2"));
         const QImage ann = page->grab().toImage();
@@ -141,6 +142,108 @@ private slots:
         QCOMPARE(page->grab().toImage(), fields);
         QVERIFY(frame->fileCommands().openDocument(label));
         QVERIFY(merge->choice().path.isEmpty());
+    }
+
+    // Records 2, 5 and 7 hold a field more than the header names, so they
+    // never print: the bar counts them and walks them, and a typed number
+    // goes straight to its record.
+    void recordBarFindsTheProblems() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString label = dir.filePath(QStringLiteral("label.txt"));
+        const QString data = dir.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(0,0,1,0,\"${name} ${city}\");\r\n");
+        writeFile(data, "name,city\nAnn,Ely\nBob,Ely,x\nCy,Ely\nDi,Ely\nEd,Ely,x\nFlo,Ely\n"
+                        "Gus,Ely,x\n");
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(frame->fileCommands().openDocument(label));
+        auto* merge = frame->findChild<MergeData*>();
+        merge->setChoice({data, {}});
+        auto* bar = frame->findChild<QLabel*>(QStringLiteral("record"));
+        QVERIFY(bar);
+        QCOMPARE(bar->text(), QStringLiteral("Record 1 of 7, 3 with problems"));
+
+        QList<int> walked;
+        for (int i = 0; i < 4; ++i) {
+            merge->showNextProblem();
+            walked << merge->record();
+        }
+        QCOMPARE(walked, (QList<int>{2, 5, 7, 7}));
+        walked.clear();
+        for (int i = 0; i < 3; ++i) {
+            merge->showPreviousProblem();
+            walked << merge->record();
+        }
+        QCOMPARE(walked, (QList<int>{5, 2, 2}));
+        QCOMPARE(bar->text(), QStringLiteral("Record 2 of 7, 3 with problems"));
+
+        QSpinBox* number = nullptr;
+        for (QSpinBox* box : frame->findChildren<QSpinBox*>())
+            if (box->accessibleName() == QStringLiteral("Go to record"))
+                number = box;
+        QVERIFY(number);
+        number->selectAll();
+        QTest::keyClicks(number, QStringLiteral("6"));
+        QCOMPARE(merge->record(), 2);
+        QTest::keyClick(number, Qt::Key_Return);
+        QCOMPARE(merge->record(), 6);
+    }
+
+    // The overview of 100,000 records makes the pictures it shows and the
+    // few after them, at the top, at the end and back in the middle; a
+    // click there shows the record on the page.
+    void overviewMakesOnlyTheLabelsShown() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString label = dir.filePath(QStringLiteral("label.txt"));
+        const QString data = dir.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(0,0,1,0,\"${name}\");\r\n");
+        QByteArray rows = "name\n";
+        for (int i = 1; i <= 100'000; ++i)
+            rows += "N" + QByteArray::number(i) + (i == 99'999 ? ",x\n" : "\n");
+        writeFile(data, rows);
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(frame->fileCommands().openDocument(label));
+        auto* merge = frame->findChild<MergeData*>();
+        merge->setChoice({data, {}});
+        auto* overview = frame->findChild<LabelsOverview*>();
+        QVERIFY(overview);
+        overview->show();
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QListView& list = overview->list();
+        LabelsModel& model = overview->model();
+        QCOMPARE(model.rowCount(), 100'000);
+
+        const auto shownRows = [&list, &model] {
+            const int first = list.indexAt(QPoint(1, 1)).row();
+            const int last =
+                list.indexAt(list.viewport()->rect().bottomLeft() + QPoint(1, -1)).row();
+            return (last < 0 ? model.rowCount() - 1 : last) - first + 1;
+        };
+        const auto paintNow = [&list] {
+            list.viewport()->repaint();
+            QCoreApplication::processEvents();
+        };
+        paintNow();
+        long long before = model.made();
+        QVERIFY2(before > 0 && before <= shownRows() + LabelsModel::kPass,
+                 qPrintable(QString::number(before)));
+        for (const int row : {99'990, 50'000}) {
+            list.scrollTo(model.index(row), QAbstractItemView::PositionAtTop);
+            paintNow();
+            const long long made = model.made() - before;
+            QVERIFY2(made > 0 && made <= shownRows() + LabelsModel::kPass,
+                     qPrintable(QStringLiteral("%1 made at row %2").arg(made).arg(row)));
+            before = model.made();
+        }
+        QCOMPARE(model.data(model.index(99'998), Qt::ToolTipRole).toString(),
+                 QStringLiteral("Record 99999, with a problem"));
+
+        const QModelIndex shown = list.indexAt(QPoint(5, 5));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(shown).center());
+        QCOMPARE(merge->record(), shown.row() + 1);
+        overview->hide();
     }
 
     // The nearest characters and what Print chose come back with the
@@ -253,7 +356,9 @@ private slots:
         QVERIFY(pages[0].contains("DrawText(0,0,1,0,\"Ann 1\");"));
         QVERIFY(pages[1].contains("DrawText(0,0,1,0,\"Bob 2\");"));
         QVERIFY(pages[2].contains("DrawText(0,0,1,0,\"Cy 3\");"));
-        QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Printed 3 labels."));
+        QCOMPARE(
+            frame->statusBar()->currentMessage(),
+            QStringLiteral("Printed 3 labels to 127.0.0.1:%1 (Script).").arg(printer.serverPort()));
         QCOMPARE(frame->findChild<MergeData*>()->printChoice().nextCounter, 4);
     }
 

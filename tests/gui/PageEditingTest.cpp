@@ -34,7 +34,8 @@ namespace {
 // the conversion from the window's pixels to page dots.
 constexpr QPoint kMargins(16, 8);
 
-const QString kTopMost = QStringLiteral("The Object you selected is already at the Top Most position");
+const QString kTopMost =
+    QStringLiteral("The Object you selected is already at the Top Most position");
 
 // Acts once on the next pop-up menu or dialog of its kind that opens, as a
 // user would.
@@ -66,7 +67,8 @@ void clickMenuItem(QWidget* popup, const QString& text) {
     QVERIFY(menu);
     for (QAction* action : menu->actions())
         if (action->text() == text)
-            return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return QTest::mouseClick(menu, Qt::LeftButton, {},
+                                     menu->actionGeometry(action).center());
     QFAIL(qPrintable("no menu item " + text));
 }
 
@@ -125,12 +127,13 @@ private slots:
         QStringList buttons;
         for (QAction* action : frame_->findChild<QToolBar*>()->actions())
             buttons << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
-        QCOMPARE(buttons.join(','),
-                 QStringLiteral("Grid,|,Draw a white filled rectangle,Draw a black filled rectangle,"
-                                "Draw a white hollow rectangle,Draw a black hollow rectangle,"
-                                "Draw Text,Draw Barcode,|,Move Item,Resize item,Erase Item,"
-                                "Compile (F5),|,About,|,First Record,Previous Record,Record,"
-                                "Next Record,Last Record"));
+        QCOMPARE(
+            buttons.join(','),
+            QStringLiteral("Grid,|,Draw a white filled rectangle,Draw a black filled rectangle,"
+                           "Draw a white hollow rectangle,Draw a black hollow rectangle,"
+                           "Draw Text,Draw Barcode,|,Move Item,Resize item,Erase Item,"
+                           "Compile (F5),|,About,|,First Record,Previous Record,Record,"
+                           "Next Record,Last Record,Go to record,Previous Problem,Next Problem"));
         QCOMPARE(toolButton("Draw Text")->defaultAction()->statusTip(), QStringLiteral("Text"));
         QCOMPARE(toolButton("Resize item")->defaultAction()->statusTip(),
                  QStringLiteral("Click and drag the lower right corner of an item to resize it."));
@@ -176,8 +179,8 @@ private slots:
         const QPoint p(10, 20), q(50, 60);
         QTest::newRow("white filled") << "Draw a white filled rectangle" << false << 0 << QString()
                                       << p << q << "DrawRectangle(10,20,50,60,0,0);\r\n";
-        QTest::newRow("black filled") << "Draw a black filled rectangle" << false << 0 << QString()
-                                      << p << q << a;
+        QTest::newRow("black filled")
+            << "Draw a black filled rectangle" << false << 0 << QString() << p << q << a;
         QTest::newRow("white hollow") << "Draw a white hollow rectangle" << false << 0 << QString()
                                       << p << q << "DrawRectangle(10,20,50,60,0,3);\r\n";
         QTest::newRow("black hollow, scrolled")
@@ -187,10 +190,11 @@ private slots:
             << "Draw a black filled rectangle" << true << 0 << QString() << QPoint(3, 4)
             << QPoint(27, 36) << "DrawRectangle(0,0,30,40,1,0);\r\n";
         QTest::newRow("released outside the view")
-            << "Draw a black filled rectangle" << false << 0 << QString() << p
-            << QPoint(-40, -30) << "DrawRectangle(-40,-30,10,20,1,0);\r\n";
-        QTest::newRow("move keeps the size") << "Move Item" << false << 0 << a << QPoint(12, 22)
-                                             << QPoint(32, 52) << "DrawRectangle(30,50,70,90,1,0);\r\n";
+            << "Draw a black filled rectangle" << false << 0 << QString() << p << QPoint(-40, -30)
+            << "DrawRectangle(-40,-30,10,20,1,0);\r\n";
+        QTest::newRow("move keeps the size")
+            << "Move Item" << false << 0 << a << QPoint(12, 22) << QPoint(32, 52)
+            << "DrawRectangle(30,50,70,90,1,0);\r\n";
         QTest::newRow("resize near the top-left keeps the bottom-right")
             << "Resize item" << false << 0 << a << QPoint(12, 22) << QPoint(0, 5)
             << "DrawRectangle(0,5,50,60,1,0);\r\n";
@@ -221,8 +225,9 @@ private slots:
         QTest::addColumn<int>("dialog");
         QTest::addColumn<QString>("result");
         QTest::newRow("text") << "Draw Text" << 0 << "DrawText(30,40,1,0,\"Hi\");\r\n";
-        QTest::newRow("barcode") << "Draw Barcode" << 1 << "DrawBarcode(30,40,0,0,2,25,\"\xC3\xAA"
-                                                                 "ABC\");\r\n";
+        QTest::newRow("barcode") << "Draw Barcode" << 1
+                                 << "DrawBarcode(30,40,0,0,2,25,\"\xC3\xAA"
+                                    "ABC\");\r\n";
         QTest::newRow("cancelled") << "Draw Text" << 4 << QString();
     }
     // The set-up dialog says what the next press places; then the tool is
@@ -288,10 +293,10 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("order");
         QTest::addColumn<QString>("message");
-        QTest::newRow("Send to Bottom on C") << QPoint(45, 5) << "Send to Bottom" << "CABD"
-                                             << QString();
-        QTest::newRow("Raise by One on the top") << QPoint(65, 5) << "Raise by One" << "ABCD"
-                                                 << kTopMost;
+        QTest::newRow("Send to Bottom on C") << QPoint(45, 5) << "Send to Bottom"
+                                             << "CABD" << QString();
+        QTest::newRow("Raise by One on the top") << QPoint(65, 5) << "Raise by One"
+                                                 << "ABCD" << kTopMost;
     }
     // The drawing-order commands mark the document modified, refuse in a
     // message box, and leave no tool either way.
@@ -338,13 +343,13 @@ private slots:
         QTest::addColumn<QString>("result");
         QTest::newRow("rectangle")
             << "DrawRectangle(10,20,50,60,1,3);" << 2 << "DrawRectangle(10,20,109,60,1,3);\r\n";
-        QTest::newRow("text keeps its origin") << "DrawText(10,20,1,0,\"Hi\");" << 3
-                                               << "DrawText(10,20,1,2,\"Hi\");\r\n";
+        QTest::newRow("text keeps its origin")
+            << "DrawText(10,20,1,0,\"Hi\");" << 3 << "DrawText(10,20,1,2,\"Hi\");\r\n";
         QTest::newRow("barcode") << "DrawBarcode(10,20,0,0,1,25,\"ABC\");" << 1
                                  << "DrawBarcode(10,20,0,0,2,25,\"\xC3\xAA"
                                     "ABC\");\r\n";
-        QTest::newRow("cancel changes nothing") << "DrawRectangle(10,20,50,60,1,3);" << 4
-                                                << "DrawRectangle(10,20,50,60,1,3);";
+        QTest::newRow("cancel changes nothing")
+            << "DrawRectangle(10,20,50,60,1,3);" << 4 << "DrawRectangle(10,20,50,60,1,3);";
         QTest::newRow("OK without changes changes nothing")
             << "DrawRectangle(50,60,10,20,1,3);" << 5 << "DrawRectangle(50,60,10,20,1,3);";
     }
@@ -370,8 +375,9 @@ private slots:
         QCoreApplication::processEvents();
         clickTool("Draw a black filled rectangle");
         drag(pixelOf(QPoint(10, 20)), pixelOf(QPoint(50, 60)));
-        QCOMPARE(document().script(),
-                 QStringLiteral("DrawRectangle(0,0,5,5,1,0);\r\nDrawRectangle(10,20,50,60,1,0);\r\n"));
+        QCOMPARE(
+            document().script(),
+            QStringLiteral("DrawRectangle(0,0,5,5,1,0);\r\nDrawRectangle(10,20,50,60,1,0);\r\n"));
         QCOMPARE(checkedTools(), QStringList{"Draw a black filled rectangle"});
     }
 
@@ -413,7 +419,7 @@ private slots:
     // At zoom 3 the gestures write what they write at 1x, a dot shows as a
     // sharp 3 x 3 square, and a drag past the bottom of the view scrolls it.
     void dragAtZoom3() {
-        view_->setZoom(3);
+        view_->setZoom(300);
         view_->showTopOfPage();
         const auto pixel = [](QPoint page) {
             return (page + kMargins) * 3 + QPoint(CFolioView::kGap + 1, CFolioView::kGap + 1);
@@ -460,8 +466,9 @@ private slots:
             drag(pixelOf(QPoint(100, 100)), pixelOf(QPoint(120, 110)));
             clickTool("Move Item");
             drag(pixelOf(QPoint(12, 22)), pixelOf(QPoint(22, 32)));
-            QCOMPARE(document().script(), QStringLiteral("DrawRectangle(20,30,60,70,1,0);\r\n"
-                                                         "DrawRectangle(100,100,120,110,1,0);\r\n"));
+            QCOMPARE(document().script(),
+                     QStringLiteral("DrawRectangle(20,30,60,70,1,0);\r\n"
+                                    "DrawRectangle(100,100,120,110,1,0);\r\n"));
             clickTool("Erase Item");
             drag(pixelOf(QPoint(110, 105)), pixelOf(QPoint(110, 105)));
             QCOMPARE(document().script(), QStringLiteral("DrawRectangle(20,30,60,70,1,0);\r\n"));
@@ -498,7 +505,8 @@ private:
     }
 
     void setScript(QString script) {
-        frame_->codeView()->setPlainText(script.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        frame_->codeView()->setPlainText(
+            script.replace(QLatin1String("\r\n"), QLatin1String("\n")));
         frame_->compile();
     }
 

@@ -5,6 +5,7 @@
 #include "app/scriptpane/ScriptHighlighter.h"
 #include "app/shell/CMainFrame.h"
 
+#include <QAccessible>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QToolTip>
@@ -42,6 +43,21 @@ class ScriptPaneTest : public QObject {
 public:
     explicit ScriptPaneTest(CFolioApp& app)
         : app_(app) {}
+
+private:
+    // The texts the accessibility layer offers in the status bar, as screen
+    // readers read them: its shown children's names.
+    QStringList heardInStatusBar() const {
+        QStringList heard;
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(frame_->statusBar());
+        for (int i = 0; i < bar->childCount(); ++i) {
+            QAccessibleInterface* child = bar->child(i);
+            const QString name = child->text(QAccessible::Name);
+            if (!child->state().invisible && !name.isEmpty())
+                heard << name;
+        }
+        return heard;
+    }
 
 private slots:
     void init() {
@@ -122,6 +138,9 @@ private slots:
             26, "unknown tag");
         row("after a Shift+Enter break", "SetMargin(1,1)\xe2\x80\xa8", "DrawTxt(1)", 0, 10,
             "unknown statement");
+        row("past the 2-inch page's right edge: the whole statement", "",
+            "DrawBarcode(200,0,0,1,1,40,\"12\");", 0, 33,
+            "the barcode ends at dot 392; the page is 384 wide: it will be cut and will not scan");
     }
     void diagnostics() {
         QFETCH(QString, script);
@@ -151,8 +170,11 @@ private slots:
 
         moveCursor(pane_, lineStart);
         QCOMPARE(frame_->statusBar()->currentMessage(), reason);
+        QVERIFY2(heardInStatusBar().contains(reason), "screen readers hear the reason");
         moveCursor(pane_, pane_->document()->characterCount() - 1);
         QCOMPARE(frame_->statusBar()->currentMessage(), QString());
+        QVERIFY(heardInStatusBar().contains(QStringLiteral("Ready")));
+        QVERIFY(!heardInStatusBar().contains(reason));
     }
 
     void readableAndPlainLinesAreNotMarked() {

@@ -13,6 +13,8 @@
 
 #include <csignal>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -214,6 +216,34 @@ TEST_F(ListenCommandTest, UnfinishedPagesAreDroppedAndCtrlCStops) {
                 fileBytes(render(kExamples + "/price-tag.txt", "expected.png")));
 }
 
+// Three ESC/POS pages of one 8-dot row each, written by hand: each page's
+// line tells how the paper moved after its picture.
+TEST_F(ListenCommandTest, AFifoByARelativePathAndThePaperMotionOfEachPage) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("t1"));
+    ASSERT_EQ(::mkfifo(dir.filePath("t1/receipt-printer").toLocal8Bit().constData(), 0600), 0);
+    QProcess listen;
+    listen.setWorkingDirectory(dir.path());
+    listen.start(kCli, {"listen", "--port", "t1/receipt-printer", "--language", "escpos", "-o",
+                        "pages", "--pages", "3"});
+    ASSERT_TRUE(waitFor(listen, QProcess::StandardError, "Listening on t1/receipt-printer"))
+        << listen.readAllStandardError().toStdString();
+    const std::string band("\x1D\x76\x30\x00\x01\x00\x01\x00\xFF", 9);
+    const std::string bytes = "\x1B@" + band + "\x1B\x64\x04" + std::string("\x1DVB\x00", 4) +
+                              "\x1B@" + band + "\x1BJ\x18" + std::string("\x1DV\x00", 3) + "\x1B@" +
+                              band + "\x1B@";
+    QFile fifo(dir.filePath("t1/receipt-printer"));
+    ASSERT_TRUE(fifo.open(QIODevice::WriteOnly));
+    fifo.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    fifo.close();
+    ASSERT_TRUE(listen.waitForFinished(20000));
+    EXPECT_EQ(listen.exitCode(), 0) << listen.readAllStandardError().toStdString();
+    EXPECT_EQ(listen.readAllStandardOutput().toStdString(),
+              "pages/page-0001.png: 8 x 1 dots, fed 4 lines, cut\n"
+              "pages/page-0002.png: 8 x 1 dots, fed 24 dots, cut\n"
+              "pages/page-0003.png: 8 x 1 dots\n")
+        << "GS V B feeds its n dots, here none; ESC @ ends a page uncut";
+}
+
 TEST_F(ListenCommandTest, Refusals) {
     struct Case {
         QStringList args;
@@ -222,8 +252,11 @@ TEST_F(ListenCommandTest, Refusals) {
     };
     const Case cases[] = {
         {{"listen", "--port", "/nonexistent/ttyUSB0", "-o", dir.path()},
-         "Com port could not be opened.\n/nonexistent/ttyUSB0: No such file or directory\n",
-         "the device and the reason"},
+         "/nonexistent/ttyUSB0: no such file\n",
+         "a missing device is named, not taken for a port"},
+        {{"listen", "--port", "t1/receipt-printer", "-o", dir.path()},
+         "t1/receipt-printer: no such file\n",
+         "a relative path is a path too"},
         {{"listen", "-o", dir.path()},
          "listen needs --port DEVICE or --tcp PORT, and -o DIR.\n",
          "no port"},

@@ -1,0 +1,83 @@
+#include "app/commands/LabelsModel.h"
+
+#include "app/commands/MergeData.h"
+#include "app/pageview/PagePicture.h"
+#include "app/shell/CFolioDoc.h"
+#include "merge/MergeRun.h"
+#include "merge/MergeSettings.h"
+
+#include <QColor>
+
+#include <algorithm>
+
+namespace quillset {
+
+LabelsModel::LabelsModel(const CFolioDoc& document, const MergeData& merge, QObject* parent)
+    : QAbstractListModel(parent)
+    , document_(document)
+    , merge_(merge) {}
+
+int LabelsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : merge_.records();
+}
+
+QVariant LabelsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const int record = index.row() + 1;
+    const bool problem = hasProblem(record);
+    switch (role) {
+    case Qt::DisplayRole:
+        return problem ? QStringLiteral("%1 \u26A0").arg(record) : QString::number(record);
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole:
+        return problem ? QStringLiteral("Record %1, with a problem").arg(record)
+                       : QStringLiteral("Record %1").arg(record);
+    case Qt::ForegroundRole:
+        return problem ? QVariant(QColor(Qt::red)) : QVariant();
+    case Qt::DecorationRole:
+        return picture(index.row());
+    default:
+        return {};
+    }
+}
+
+void LabelsModel::refresh() {
+    beginResetModel();
+    pictures_.clear();
+    endResetModel();
+}
+
+bool LabelsModel::hasProblem(int record) const {
+    const std::vector<int>& bad = merge_.badRecords();
+    return std::binary_search(bad.begin(), bad.end(), record);
+}
+
+// A record the data file stops before keeps an empty picture, so that it is
+// not read for again.
+const QImage& LabelsModel::picture(int row) const {
+    if (const QImage* kept = pictures_.object(row))
+        return *kept;
+    // The pass ends where the pictures already made begin.
+    int end = row + 1;
+    while (end < std::min(row + kPass, rowCount()) && !pictures_.contains(end))
+        ++end;
+    MergeSettings settings = merge_.settings();
+    settings.firstRecord = row + 1;
+    settings.lastRecord = end;
+    MergeRun run(document_.session(), settings);
+    for (int r = row; r < end; ++r) {
+        QImage made;
+        if (run.next()) {
+            made = pagePicture(run.page().raster())
+                       .scaledToWidth(kPictureWidth, Qt::SmoothTransformation);
+            ++made_;
+        }
+        pictures_.insert(r, new QImage(std::move(made)));
+    }
+    static const QImage none;
+    const QImage* shown = pictures_.object(row);
+    return shown ? *shown : none;
+}
+
+} // namespace quillset
