@@ -44,7 +44,7 @@ bool TcpTransmission::start() {
         return false;
     state_ = State::Sending;
     connectTimeout_.start();
-    socket_.connectToHost(host_, port_, QIODevice::WriteOnly);
+    socket_.connectToHost(host_, port_, QIODevice::ReadWrite);
     return true;
 }
 
@@ -75,6 +75,10 @@ void TcpTransmission::connected() {
 void TcpTransmission::pump() {
     if (state_ != State::Sending || socket_.state() != QAbstractSocket::ConnectedState)
         return;
+    if (!mayHand(handed_)) {
+        showProgress();
+        return;
+    }
     if (socket_.bytesToWrite() == 0) {
         if (const std::string_view rest = bytesFrom(handed_); !rest.empty()) {
             const auto count = static_cast<qint64>(std::min(kChunk, rest.size()));
@@ -121,6 +125,10 @@ void TcpTransmission::unanswered() {
     const auto seconds = std::to_string((connectTimeout_.interval() + 999) / 1000);
     finish(State::Failed,
            portFailureDetail(target().toStdString(), "no answer within " + seconds + " s"));
+}
+
+QIODevice* TcpTransmission::answerLine() {
+    return socket_.state() == QAbstractSocket::ConnectedState ? &socket_ : nullptr;
 }
 
 void TcpTransmission::closeConnection(State state) {
