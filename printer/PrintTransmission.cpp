@@ -102,6 +102,7 @@ bool PrintTransmission::mayHand(qint64 handed) {
         return !line;
     askingFor_ = page;
     askedAt_.start();
+    questionBytes_ += question_->querySize();
     question_->ask(*line);
     return false;
 }

@@ -128,6 +128,9 @@ protected:
     // printer is asked before a page, which starts once the far end has
     // taken every byte handed.
     bool mayHand(qint64 handed);
+    // The bytes of the status queries written on the answer line, which
+    // are none of the print's.
+    qint64 questionBytes() const { return questionBytes_; }
 
     Reporter& reporter_;
     State state_ = State::Ready;
@@ -158,6 +161,7 @@ private:
     long long askingFor_ = 0;             // the page, from 1, asked for
     long long askedFor_ = 0;              // the last page the printer was ready for
     QElapsedTimer askedAt_;
+    qint64 questionBytes_ = 0;
     PrinterStatus stoppedFor_;
 };
 

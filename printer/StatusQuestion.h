@@ -28,6 +28,8 @@ public:
     // Forgets the question under way; `answered` does not come.
     void drop();
     bool asking() const { return line_ != nullptr; }
+    // The bytes ask() writes.
+    qint64 querySize() const { return static_cast<qint64>(info_.statusQuery.size()); }
 
 signals:
     void answered(const quillset::PrinterStatus& status);

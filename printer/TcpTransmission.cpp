@@ -49,7 +49,7 @@ bool TcpTransmission::start() {
 }
 
 qint64 TcpTransmission::takenSoFar() const {
-    return std::max<qint64>(0, written_ - queuedInSocket());
+    return std::max<qint64>(0, written_ - questionBytes() - queuedInSocket());
 }
 
 QString TcpTransmission::target() const {
@@ -91,7 +91,8 @@ void TcpTransmission::pump() {
     }
     if (!showProgress())
         return;
-    if (written_ == total() && bytesFrom(handed_).empty() && queuedInSocket() == 0)
+    if (written_ - questionBytes() == total() && bytesFrom(handed_).empty() &&
+        queuedInSocket() == 0)
         finish(State::Sent);
 }
 
@@ -105,7 +106,7 @@ void TcpTransmission::failed(QAbstractSocket::SocketError error) {
         return;
     // A printer may close its end as soon as it has read the last byte,
     // before the pace has seen that byte acknowledged.
-    if (error == QAbstractSocket::RemoteHostClosedError && written_ == total() &&
+    if (error == QAbstractSocket::RemoteHostClosedError && written_ - questionBytes() == total() &&
         bytesFrom(handed_).empty()) {
         finish(State::Sent);
         return;

@@ -2,7 +2,9 @@
 # Prints every example to `quillset-cli listen` as a user would: ESC/POS,
 # TSPL and EPL2 through a FIFO, ZPL, ESC/POS, TSPL and EPL2 over the network,
 # ZPL through a private CUPS server with a raw queue; each page listen writes
-# must equal the render dot for dot, and tell the settings it was sent. Then the faults: each names its target and reason,
+# must equal the render dot for dot, and tell the settings it was sent; the
+# printer's state asked, and a batch stopped by paper out and resumed. Then
+# the faults: each names its target and reason,
 # and Ctrl+C cancels a print that a stalled printer holds up.
 set -euo pipefail
 cli=$1
@@ -173,6 +175,62 @@ PAGES=$records listen "$work/cups-batch" --tcp $((base + 5)) --language zpl &&
     print_batch "a batch through CUPS" "$work/cups-batch" --to cups:quillset-test
 [ "$(lpstat -W all -o quillset-test | wc -l)" -eq $((jobs + 1)) ] ||
     fail "a batch through CUPS is not one job: $(lpstat -W all -o quillset-test)"
+
+# The printer asked: listen tells each state it is given in each language
+# that has a status query, with status's exit status; a batch of 10 labels
+# (records 2 to 11, so that the records as well as the counter must go on;
+# render names each by its record)
+# to a printer that runs out of paper after 4 stops naming label 5, and
+# resumed from it the two runs together bring every label once, in order.
+{ cat "$examples/merge/orders.csv"; tail -n +2 "$examples/merge/orders.csv";
+  tail -n +2 "$examples/merge/orders.csv"; } > "$work/orders.csv"
+"$cli" render "$work/batch.txt" --data "$work/orders.csv" --records 2-11 \
+    -o "$work/expected/resume-%d.pbm"
+port=$((base + 9))
+for language in zpl escpos tspl; do
+    for state in ready:0:ready paper-out:2:"paper out" head-open:2:"head open" paused:2:paused; do
+        IFS=: read -r given code want <<< "$state"
+        [ "$language" = escpos ] && [ "$given" = head-open ] && want="cover open"
+        [ "$language" = escpos ] && [ "$given" = paused ] && want=offline
+        PAGES=1 listen "$work/state-$language-$given" --tcp $port --language $language \
+            --state "$given" || continue
+        said=$("$cli" status --to "tcp:127.0.0.1:$port" --language $language) && got=0 || got=$?
+        [ "$said" = "$want" ] && [ "$got" = "$code" ] ||
+            fail "status of $language listen --state $given: '$said', exit $got"
+        kill "${pids[-1]}"
+        wait "${pids[-1]}" 2>/dev/null || true
+        port=$((port + 1))
+    done
+    dir=$work/resume-$language
+    before=$failures
+    PAGES=10 listen "$dir-stopped" --tcp $port --language $language --paper-out-after 4 || continue
+    if "$cli" print "$work/batch.txt" --data "$work/orders.csv" --records 2-11 \
+        --to "tcp:127.0.0.1:$port" --language $language 2> "$dir-stopped/print"; then
+        fail "$language: a batch into a printer out of paper succeeded"
+    fi
+    grep -qx "Labels 1-4 sent; stopped before label 5 of 10: paper out" "$dir-stopped/print" ||
+        fail "$language: the stop said $(cat "$dir-stopped/print")"
+    kill "${pids[-1]}"
+    port=$((port + 1))
+    PAGES=6 listen "$dir-resumed" --tcp $port --language $language || continue
+    "$cli" print "$work/batch.txt" --data "$work/orders.csv" --records 2-11 --from-label 5 \
+        --to "tcp:127.0.0.1:$port" --language $language || fail "$language: resume: exit $?"
+    timeout 30 tail --pid="${pids[-1]}" -f /dev/null || fail "$language: resume: listen did not finish"
+    port=$((port + 1))
+    for i in 5 6 7 8 9 10 11 12; do
+        [ -e "$dir-stopped/$(printf 'page-%04d.png' "$i")" ] && fail "$language: page $i while out of paper"
+        [ -e "$dir-resumed/$(printf 'page-%04d.png' "$((i - 1))")" ] && [ "$i" -gt 7 ] &&
+            fail "$language: more than 6 labels on resuming"
+    done
+    for i in $(seq 10); do
+        got=$dir-stopped/$(printf 'page-%04d.pbm' "$i")
+        [ "$i" -gt 4 ] && got=$dir-resumed/$(printf 'page-%04d.pbm' "$((i - 4))")
+        cmp -s "$got" "$work/expected/resume-$((i + 1)).pbm" ||
+            fail "$language: label $i of the stopped and resumed batch differs from its render"
+    done
+    [ "$failures" -eq "$before" ] &&
+        echo "ok: $language status and a batch that runs out of paper and resumes"
+done
 
 # Faults: exit status 1 and the target with the system's reason.
 expect_failure() {
