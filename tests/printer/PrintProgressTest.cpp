@@ -64,6 +64,36 @@ TEST(PrintProgress, BatchTexts) {
     }
 }
 
+TEST(PrintProgress, StopTexts) {
+    const struct {
+        PrintPosition at;
+        std::optional<long long> held;
+        std::string text;
+        const char* why;
+    } cases[] = {
+        {{36, 240, 0, 0}, std::nullopt,
+         "Labels 1-36 sent; stopped before label 37 of 240: paper out", "part way"},
+        {{0, 240, 0, 0}, std::nullopt, "No label sent; stopped before label 1 of 240: paper out",
+         "before the first"},
+        {{1, 240, 0, 0}, std::nullopt, "Label 1 sent; stopped before label 2 of 240: paper out",
+         "one label"},
+        {{2, 204, 0, 0, 36}, std::nullopt,
+         "Labels 37-38 sent; stopped before label 39 of 240: paper out",
+         "a resumed batch counts from where it resumed, of the whole batch"},
+        {{36, 240, 0, 0}, 2,
+         "Labels 1-36 sent; stopped before label 37 of 240: paper out; 34 printed, 2 still in the "
+         "printer",
+         "the printer tells the labels it holds"},
+        {{3, 240, 0, 0}, 9,
+         "Labels 1-3 sent; stopped before label 4 of 240: paper out; 0 printed, 3 still in the "
+         "printer",
+         "it cannot hold more of ours than were sent"},
+        {{0, 1, 0, 0}, std::nullopt, "Nothing sent; stopped: paper out", "a single page"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(stoppedMessage(c.at, "paper out", c.held), c.text) << c.why;
+}
+
 TEST(PortFailure, DetailNamesTheDeviceAndTheReason) {
     const std::string hint = "\nAdd your user to the dialout group, then log in again.";
     const struct {
