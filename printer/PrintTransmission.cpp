@@ -110,6 +110,7 @@ bool PrintTransmission::mayHand(qint64 handed) {
 void PrintTransmission::answered(const PrinterStatus& status) {
     if (state_ != State::Sending)
         return;
+    askingMs_ += askedAt_.elapsed();
     if (status.fault()) {
         stoppedFor_ = status;
         finish(State::Stopped);

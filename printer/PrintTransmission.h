@@ -128,9 +128,13 @@ protected:
     // printer is asked before a page, which starts once the far end has
     // taken every byte handed.
     bool mayHand(qint64 handed);
+    // Whether the printer is to be asked: its line then opens both ways.
+    bool asksPrinter() const { return question_ != nullptr; }
     // The bytes of the status queries written on the answer line, which
     // are none of the print's.
     qint64 questionBytes() const { return questionBytes_; }
+    // How long the print has waited for the printer's answers, in ms.
+    qint64 askingMs() const { return askingMs_; }
 
     Reporter& reporter_;
     State state_ = State::Ready;
@@ -162,6 +166,7 @@ private:
     long long askedFor_ = 0;              // the last page the printer was ready for
     QElapsedTimer askedAt_;
     qint64 questionBytes_ = 0;
+    qint64 askingMs_ = 0;
     PrinterStatus stoppedFor_;
 };
 

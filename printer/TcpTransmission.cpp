@@ -44,7 +44,8 @@ bool TcpTransmission::start() {
         return false;
     state_ = State::Sending;
     connectTimeout_.start();
-    socket_.connectToHost(host_, port_, QIODevice::ReadWrite);
+    socket_.connectToHost(host_, port_,
+                          asksPrinter() ? QIODevice::ReadWrite : QIODevice::WriteOnly);
     return true;
 }
 
