@@ -232,6 +232,25 @@ for language in zpl escpos tspl; do
         echo "ok: $language status and a batch that runs out of paper and resumes"
 done
 
+# Over a serial line (two joined pseudo-terminals) the printer answers on
+# the line it prints on.
+socat pty,raw,echo=0,link="$work/printer-in" pty,raw,echo=0,link="$work/printer-out" &
+pids+=($!)
+for _ in $(seq 50); do [ -e "$work/printer-out" ] && break; sleep 0.1; done
+PAGES=10 listen "$work/serial-stopped" --port "$work/printer-out" --baud 115200 --language tspl \
+    --paper-out-after 4 && {
+    said=$("$cli" status --to "serial:$work/printer-in" --baud 115200 --language tspl) ||
+        fail "status over a serial line: exit $?"
+    [ "$said" = ready ] || fail "status over a serial line said '$said'"
+    "$cli" print "$work/batch.txt" --data "$work/orders.csv" --records 2-11 \
+        --to "serial:$work/printer-in" --baud 115200 --language tspl 2> "$work/serial-print" &&
+        fail "a batch over a serial line into a printer out of paper succeeded"
+    grep -qx "Labels 1-4 sent; stopped before label 5 of 10: paper out" "$work/serial-print" &&
+        echo "ok: a serial printer's state, and a batch it stops" ||
+        fail "over a serial line the stop said $(cat "$work/serial-print")"
+    kill "${pids[-1]}"
+}
+
 # Faults: exit status 1 and the target with the system's reason.
 expect_failure() {
     local why=$1 want=$2; shift 2
