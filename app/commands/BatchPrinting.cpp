@@ -197,12 +197,15 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
         reporter.report(*fault);
         return false;
     }
-    window->statusBar()->showMessage(
-        at.before == 0 ? QStringLiteral("Printed %1 labels.").arg(at.taken)
-                       : QStringLiteral("Printed labels %1-%2 of %3.")
-                             .arg(at.before + 1)
-                             .arg(at.before + at.taken)
-                             .arg(labels));
+    QString printed = QStringLiteral("Printed %1 labels.").arg(at.taken);
+    if (at.before > 0 && at.taken == 1)
+        printed = QStringLiteral("Printed label %1 of %2.").arg(at.before + 1).arg(labels);
+    else if (at.before > 0)
+        printed = QStringLiteral("Printed labels %1-%2 of %3.")
+                      .arg(at.before + 1)
+                      .arg(at.before + at.taken)
+                      .arg(labels);
+    window->statusBar()->showMessage(printed);
     return true;
 }
 
