@@ -182,7 +182,12 @@ void PrintTransmission::finish(State state, const std::string& detail) {
     closeConnection(state);
     emit progressed(sentAtEnd_, total());
     emit finished(state == State::Sent);
-    if (state == State::Failed)
+    // A batch tells where it stopped, so that it can be resumed there.
+    const bool batch = source_->count() > 1 || source_->first() > 1;
+    if (state == State::Failed && batch)
+        reporter_.reportWithDetail(failureHeadline(),
+                                   detail + '\n' + stoppedMessage(position(), "the print failed"));
+    else if (state == State::Failed)
         reporter_.reportWithDetail(failureHeadline(), detail);
     else if (state == State::Stopped)
         reporter_.report(stoppedMessage(position(), std::string(conditionText(stoppedFor_.condition)),
