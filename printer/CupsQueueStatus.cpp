@@ -44,11 +44,15 @@ PrinterStatus askCupsQueue(const std::string& queue) {
     if (!dest)
         return PrinterStatus{PrinterCondition::NoAnswer, queue + ": " + cupsLastErrorString(),
                              std::nullopt};
-    const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
-    const char* reasons = cupsGetOption("printer-state-reasons", dest->num_options, dest->options);
-    PrinterStatus status = cupsQueueStatus(state ? state : "", reasons ? reasons : "");
+    PrinterStatus status = cupsQueueStatus(*dest);
     cupsFreeDests(1, dest);
     return status;
+}
+
+PrinterStatus cupsQueueStatus(const cups_dest_s& queue) {
+    const char* state = cupsGetOption("printer-state", queue.num_options, queue.options);
+    const char* reasons = cupsGetOption("printer-state-reasons", queue.num_options, queue.options);
+    return cupsQueueStatus(state ? state : "", reasons ? reasons : "");
 }
 
 } // namespace quillset

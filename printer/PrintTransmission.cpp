@@ -77,7 +77,10 @@ PrintPosition PrintTransmission::position() const {
 }
 
 void PrintTransmission::askPrinter(PrinterLanguage language) {
-    if (state_ != State::Ready || languageInfo(language).statusQuery.empty())
+    if (state_ != State::Ready)
+        return;
+    asksQueue_ = true;
+    if (languageInfo(language).statusQuery.empty())
         return;
     question_ = new StatusQuestion(language, this);
     question_->setTimeout(kFirstAnswer);
@@ -112,8 +115,7 @@ void PrintTransmission::answered(const PrinterStatus& status) {
         return;
     askingMs_ += askedAt_.elapsed();
     if (status.fault()) {
-        stoppedFor_ = status;
-        finish(State::Stopped);
+        stopFor(status);
         return;
     }
     askedFor_ = askingFor_;
@@ -125,6 +127,13 @@ void PrintTransmission::answered(const PrinterStatus& status) {
         return;
     }
     question_->setTimeout(kQuickAnswer);
+}
+
+void PrintTransmission::stopFor(const PrinterStatus& status) {
+    if (state_ != State::Sending)
+        return;
+    stoppedFor_ = status;
+    finish(State::Stopped);
 }
 
 void PrintTransmission::cancel() {

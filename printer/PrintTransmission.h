@@ -128,8 +128,12 @@ protected:
     // printer is asked before a page, which starts once the far end has
     // taken every byte handed.
     bool mayHand(qint64 handed);
-    // Whether the printer is to be asked: its line then opens both ways.
+    // Whether the printer is to be asked in its language: its line then
+    // opens both ways. A CUPS queue is asked whatever the language.
     bool asksPrinter() const { return question_ != nullptr; }
+    bool asksQueue() const { return asksQueue_; }
+    // Stops the print before the page, for what the printer told.
+    void stopFor(const PrinterStatus& status);
     // The bytes of the status queries written on the answer line, which
     // are none of the print's.
     qint64 questionBytes() const { return questionBytes_; }
@@ -167,6 +171,7 @@ private:
     QElapsedTimer askedAt_;
     qint64 questionBytes_ = 0;
     qint64 askingMs_ = 0;
+    std::atomic<bool> asksQueue_ = false;
     PrinterStatus stoppedFor_;
 };
 

@@ -176,6 +176,22 @@ PAGES=$records listen "$work/cups-batch" --tcp $((base + 5)) --language zpl &&
 [ "$(lpstat -W all -o quillset-test | wc -l)" -eq $((jobs + 1)) ] ||
     fail "a batch through CUPS is not one job: $(lpstat -W all -o quillset-test)"
 
+# A CUPS queue tells its state through the scheduler; a stopped queue stops
+# a batch before its first label, and nothing is queued.
+said=$("$cli" status --to cups:quillset-test) || fail "status of a CUPS queue: exit $?"
+[ "$said" = ready ] || fail "status of a ready CUPS queue said '$said'"
+cupsdisable quillset-test
+said=$("$cli" status --to cups:quillset-test) && got=0 || got=$?
+[ "$said" = paused ] && [ "$got" = 2 ] || fail "status of a stopped CUPS queue: '$said', exit $got"
+jobs=$(lpstat -W all -o quillset-test | wc -l)
+"$cli" print "$work/batch.txt" --data "$examples/merge/orders.csv" --language zpl \
+    --to cups:quillset-test 2> "$work/cups-stopped" && fail "a batch into a stopped queue succeeded"
+grep -qx "No label sent; stopped before label 1 of $records: paused" "$work/cups-stopped" ||
+    fail "a batch into a stopped queue said $(cat "$work/cups-stopped")"
+[ "$(lpstat -W all -o quillset-test | wc -l)" -eq "$jobs" ] || fail "a stopped queue got a job"
+cupsenable quillset-test
+echo "ok: a CUPS queue's state, and a stopped queue that stops a batch"
+
 # The printer asked: listen tells each state it is given in each language
 # that has a status query, with status's exit status; a batch of 10 labels
 # (records 2 to 11, so that the records as well as the counter must go on;
