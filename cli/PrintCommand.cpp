@@ -93,13 +93,14 @@ const Command printCommand = {
     "label per record; Ctrl+C cancels.",
     1,
     withOptions(
-        withOptions(withOptions(targetOptionSpecs(),
-                                {{"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"},
-                                 {"--no-status", "", "do not ask the printer for its state"},
-                                 {"--from-label", "N",
-                                  "resume a batch at its label N, the counter and records going "
-                                  "on as if the labels before had printed"}}),
-                    languageOptionSpecs()),
+        withOptions(
+            withOptions(targetOptionSpecs(),
+                        {{"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"},
+                         {"--no-status", "", "do not ask the printer for its state"},
+                         {"--from-label", "N",
+                          "resume a batch at its label N, the counter and records going "
+                          "on as if the labels before had printed"}}),
+            languageOptionSpecs()),
         mergeOptionSpecs()),
     run,
 };

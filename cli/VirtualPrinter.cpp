@@ -144,8 +144,7 @@ void VirtualPrinter::end(int status) {
 
 void VirtualPrinter::readSerial() {
     const QByteArray bytes = serial_.readAll();
-    received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-             &serial_);
+    received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &serial_);
 }
 
 void VirtualPrinter::readFile() {

@@ -18,8 +18,8 @@ enum class PrinterCondition {
     Jam,
     Paused,
     Offline,
-    Fault,    // an error the printer names no further
-    NoAnswer, // nothing came back in time
+    Fault,      // an error the printer names no further
+    NoAnswer,   // nothing came back in time
     Unreadable, // something came back that is no answer in the language
 };
 

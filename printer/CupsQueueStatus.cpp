@@ -25,8 +25,8 @@ PrinterStatus cupsQueueStatus(std::string_view state, std::string_view reasons) 
         for (std::size_t at = reasons.find(keyword); at != std::string_view::npos;
              at = reasons.find(keyword, at + 1)) {
             const bool starts = at == 0 || reasons[at - 1] == ',' || reasons[at - 1] == ' ';
-            const char after = at + keyword.size() < reasons.size() ? reasons[at + keyword.size()]
-                                                                    : ',';
+            const char after =
+                at + keyword.size() < reasons.size() ? reasons[at + keyword.size()] : ',';
             if (starts && (after == ',' || after == '-')) {
                 addCondition(status, condition);
                 break;

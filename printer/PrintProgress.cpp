@@ -59,8 +59,8 @@ std::string progressText(const PrintPosition& position) {
 
 std::string cancelledMessage(const PrintPosition& position) {
     if (position.sent == 0)
-        return "Printing cancelled after " + labelOf(position.before + position.taken, position.all()) +
-               " labels.";
+        return "Printing cancelled after " +
+               labelOf(position.before + position.taken, position.all()) + " labels.";
     return "Printing cancelled in label " + labelOf(position.label(), position.all()) + ", after " +
            progressText(position.sent, position.size) + "; the printer may hold part of it.";
 }

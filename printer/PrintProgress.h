@@ -36,7 +36,6 @@ struct PrintPosition {
     std::uint64_t size = 0;
     long long before = 0; // pages of the whole print sent before this one
 
-
     // The label under way, counted from 1: "label 37" until the 37th is
     // taken whole; the last once every one is.
     long long label() const;

@@ -199,8 +199,8 @@ void PrintTransmission::finish(State state, const std::string& detail) {
     else if (state == State::Failed)
         reporter_.reportWithDetail(failureHeadline(), detail);
     else if (state == State::Stopped)
-        reporter_.report(stoppedMessage(position(), std::string(conditionText(stoppedFor_.condition)),
-                                        stoppedFor_.labelsHeld));
+        reporter_.report(stoppedMessage(
+            position(), std::string(conditionText(stoppedFor_.condition)), stoppedFor_.labelsHeld));
     else if (state == State::Cancelled)
         reporter_.report(source_->count() > 1
                              ? cancelledMessage(position())

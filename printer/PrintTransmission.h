@@ -166,8 +166,8 @@ private:
 
     long long pagesMade_ = 0;
     StatusQuestion* question_ = nullptr; // while the printer is asked
-    long long askingFor_ = 0;             // the page, from 1, asked for
-    long long askedFor_ = 0;              // the last page the printer was ready for
+    long long askingFor_ = 0;            // the page, from 1, asked for
+    long long askedFor_ = 0;             // the last page the printer was ready for
     QElapsedTimer askedAt_;
     qint64 questionBytes_ = 0;
     qint64 askingMs_ = 0;

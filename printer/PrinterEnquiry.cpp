@@ -25,15 +25,13 @@ class LastMessage : public Reporter {
 public:
     std::string text;
     void report(const std::string& message) override { text = message; }
-    void reportWithDetail(const std::string&, const std::string& detail) override {
-        text = detail;
-    }
+    void reportWithDetail(const std::string&, const std::string& detail) override { text = detail; }
 };
 
 } // namespace
 
-PrinterEnquiry::PrinterEnquiry(PrintTarget target, std::uint32_t baudRate,
-                               PrinterLanguage language, QObject* parent)
+PrinterEnquiry::PrinterEnquiry(PrintTarget target, std::uint32_t baudRate, PrinterLanguage language,
+                               QObject* parent)
     : QObject(parent)
     , target_(std::move(target))
     , baudRate_(baudRate)
@@ -71,7 +69,8 @@ void PrinterEnquiry::start() {
         QThread* worker = QThread::create([self, queue = target_.address] {
             const PrinterStatus status = askCupsQueue(queue);
             QMetaObject::invokeMethod(
-                self, [self, status] {
+                self,
+                [self, status] {
                     if (self)
                         self->end(status);
                 },

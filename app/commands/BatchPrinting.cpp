@@ -137,8 +137,8 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
     if (asked->resumeLabel)
         batch->startAt(*asked->resumeLabel);
     const auto labels = static_cast<int>(batch->count() + batch->first() - 1);
-    QProgressDialog progress(QString(), QStringLiteral("Cancel"), static_cast<int>(batch->first() - 1),
-                             labels, window);
+    QProgressDialog progress(QString(), QStringLiteral("Cancel"),
+                             static_cast<int>(batch->first() - 1), labels, window);
     progress.setWindowTitle(QStringLiteral("Printing"));
     progress.setAccessibleName(QStringLiteral("Printing"));
     progress.setWindowModality(Qt::WindowModal);

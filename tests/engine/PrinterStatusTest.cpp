@@ -13,7 +13,9 @@ using namespace std::string_literals;
 // ~HS's three lines with the given first and second; the third (password,
 // memory) is never read.
 std::string hostStatus(const std::string& first, const std::string& second) {
-    return "\x02" + first + "\x03\r\n\x02" + second + "\x03\r\n\x02" "1234,0\x03\r\n";
+    return "\x02" + first + "\x03\r\n\x02" + second +
+           "\x03\r\n\x02"
+           "1234,0\x03\r\n";
 }
 
 const std::string kZplIdle = "030,0,0,1200,000,0,0,0,000,0,0,0";
@@ -46,15 +48,20 @@ TEST(PrinterStatus, EachLanguageReadsItsPrintersAnswer) {
          "ribbon out", 0},
         {"ZPL: paper out and paused (as it pauses itself), the held labels counted from the "
          "formats in the buffer and the batch's labels left",
-         PrinterLanguage::Zpl, hostStatus("030,1,1,1200,002,0,0,0,000,0,0,0",
-                                          "001,0,0,0,1,2,6,0,00000001,1,000"),
+         PrinterLanguage::Zpl,
+         hostStatus("030,1,1,1200,002,0,0,0,000,0,0,0", "001,0,0,0,1,2,6,0,00000001,1,000"),
          PrinterCondition::PaperOut, "paper out, paused, 3 labels not yet printed", 3},
         {"ZPL: the third line not yet come", PrinterLanguage::Zpl,
-         "\x02" + kZplIdle + "\x03\r\n\x02" + kZplHeadDown + "\x03\r\n\x02" "1234",
+         "\x02" + kZplIdle + "\x03\r\n\x02" + kZplHeadDown +
+             "\x03\r\n\x02"
+             "1234",
          PrinterCondition::NoAnswer, ""},
         {"ZPL: three lines too short to be ~HS", PrinterLanguage::Zpl,
-         "\x02" "1\x03\x02" "2\x03\x02" "3\x03", PrinterCondition::Unreadable,
-         "unreadable answer"},
+         "\x02"
+         "1\x03\x02"
+         "2\x03\x02"
+         "3\x03",
+         PrinterCondition::Unreadable, "unreadable answer"},
         {"ESC/POS: ready, the drawer pin high (bit 2 of the first byte) means nothing here",
          PrinterLanguage::EscPos, "\x16\x12\x12", PrinterCondition::Ready, "ready"},
         {"ESC/POS: roll empty: offline, stopped by paper end, both paper sensors",
@@ -69,8 +76,8 @@ TEST(PrinterStatus, EachLanguageReadsItsPrintersAnswer) {
          PrinterCondition::CoverOpen, "cover open, printer error"},
         {"ESC/POS: two of three bytes", PrinterLanguage::EscPos, "\x16\x12",
          PrinterCondition::NoAnswer, ""},
-        {"ESC/POS: an echo of the query is no status byte", PrinterLanguage::EscPos,
-         "\x10\x04\x01", PrinterCondition::Unreadable, "unreadable answer"},
+        {"ESC/POS: an echo of the query is no status byte", PrinterLanguage::EscPos, "\x10\x04\x01",
+         PrinterCondition::Unreadable, "unreadable answer"},
         {"TSPL: 0 is ready", PrinterLanguage::Tspl, "\x00"s, PrinterCondition::Ready, "ready"},
         {"TSPL: bit 0 head opened", PrinterLanguage::Tspl, "\x01", PrinterCondition::HeadOpen,
          "head open"},

@@ -339,7 +339,8 @@ private slots:
             QCOMPARE(answer.offered(), QStringList{});
         }
         QCOMPARE(received.count("PRINT 1,1"), 2);
-        QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Stopped after label 2 of 3."));
+        QCOMPARE(frame->statusBar()->currentMessage(),
+                 QStringLiteral("Stopped after label 2 of 3."));
 
         received.clear();
         PrintAnswer answer;
@@ -347,8 +348,7 @@ private slots:
         QCOMPARE(answer.offered(), QStringList{"&Resume from label 3"});
         QCOMPARE(answer.texts(), QStringList{});
         QCOMPARE(received.count("PRINT 1,1"), 1);
-        QCOMPARE(frame->statusBar()->currentMessage(),
-                 QStringLiteral("Printed label 3 of 3."));
+        QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Printed label 3 of 3."));
         const BatchPrintChoice after = frame->findChild<MergeData*>()->printChoice();
         QCOMPARE(after.nextCounter, 4);
         QVERIFY(!after.resumeLabel);
