@@ -10,7 +10,13 @@
 #include <QPointer>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillset {
 
@@ -48,13 +54,20 @@ PrinterEnquiry::PrinterEnquiry(PrintTarget target, std::uint32_t baudRate, Print
     connect(question_, &StatusQuestion::answered, this, &PrinterEnquiry::end);
 }
 
-PrinterEnquiry::~PrinterEnquiry() = default;
+PrinterEnquiry::~PrinterEnquiry() {
+    device_.close();
+    if (deviceFd_ != -1)
+        ::close(deviceFd_);
+}
 
 std::optional<std::string> PrinterEnquiry::refusal() const {
     if (target_.kind == ConnectionKind::Cups)
         return std::nullopt;
-    if (target_.kind == ConnectionKind::File)
-        return targetName(target_) + ": a device or file is not asked for its state";
+    if (target_.kind == ConnectionKind::File) {
+        struct stat info {};
+        if (::stat(target_.address.c_str(), &info) == 0 && !S_ISCHR(info.st_mode))
+            return targetName(target_) + ": a FIFO or file does not answer";
+    }
     return statusRefusal(language_);
 }
 
@@ -95,6 +108,14 @@ void PrinterEnquiry::start() {
         return;
     }
     case ConnectionKind::File:
+        deviceFd_ = ::open(target_.address.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+        if (deviceFd_ == -1) {
+            failed(std::strerror(errno));
+            return;
+        }
+        device_.open(deviceFd_, QIODevice::ReadWrite | QIODevice::Unbuffered,
+                     QFileDevice::DontCloseHandle);
+        question_->ask(device_);
         return;
     }
 }

@@ -3,6 +3,7 @@
 #include "language/PrinterStatus.h"
 #include "printer/PrintTarget.h"
 
+#include <QFile>
 #include <QObject>
 #include <QSerialPort>
 #include <QTcpSocket>
@@ -19,8 +20,8 @@ enum class PrinterLanguage;
 class StatusQuestion;
 
 // Asks the printer at a target for its state, from the event loop: a
-// network printer and a serial line in the printer's language over a
-// connection of their own, a CUPS queue through the scheduler on a worker
+// network printer, a serial line and a device (a USB printer's) in the
+// printer's language over a connection of their own, a CUPS queue through the scheduler on a worker
 // thread. `answered` comes once; a printer that tells nothing in time is
 // "no answer", never ready.
 class PrinterEnquiry : public QObject {
@@ -48,6 +49,8 @@ private:
     PrinterLanguage language_;
     QTcpSocket socket_;
     QSerialPort serial_;
+    QFile device_;
+    int deviceFd_ = -1;
     QTimer connectTimeout_;
     StatusQuestion* question_;
     bool ended_ = false;

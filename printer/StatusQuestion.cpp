@@ -1,5 +1,7 @@
 #include "printer/StatusQuestion.h"
 
+#include <QFileDevice>
+
 namespace quillset {
 
 namespace {
@@ -7,6 +9,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kTimeout = 2s;
+constexpr auto kPoll = 10ms;
 
 } // namespace
 
@@ -16,6 +19,8 @@ StatusQuestion::StatusQuestion(PrinterLanguage language, QObject* parent)
     timeout_.setSingleShot(true);
     timeout_.setInterval(kTimeout);
     connect(&timeout_, &QTimer::timeout, this, &StatusQuestion::timedOut);
+    poll_.setInterval(kPoll);
+    connect(&poll_, &QTimer::timeout, this, &StatusQuestion::read);
 }
 
 void StatusQuestion::ask(QIODevice& line) {
@@ -25,12 +30,15 @@ void StatusQuestion::ask(QIODevice& line) {
     answer_.clear();
     reading_ = connect(&line, &QIODevice::readyRead, this, &StatusQuestion::read);
     timeout_.start();
+    if (qobject_cast<QFileDevice*>(&line))
+        poll_.start();
     line.write(info_.statusQuery.data(), static_cast<qint64>(info_.statusQuery.size()));
 }
 
 void StatusQuestion::drop() {
     disconnect(reading_);
     timeout_.stop();
+    poll_.stop();
     line_ = nullptr;
 }
 

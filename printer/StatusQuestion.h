@@ -16,7 +16,7 @@ namespace quillset {
 // event loop: ask() sends the language's query and `answered` comes once,
 // with what the printer told, or "no answer" when it told nothing whole in
 // time. Bytes that wait on the line before the query are not the answer and
-// are dropped.
+// are dropped. A device file opened without blocking is read every few ms.
 class StatusQuestion : public QObject {
     Q_OBJECT
 public:
@@ -44,6 +44,7 @@ private:
     QMetaObject::Connection reading_;
     std::string answer_;
     QTimer timeout_;
+    QTimer poll_; // for a device file, which does not tell when it can be read
 };
 
 } // namespace quillset

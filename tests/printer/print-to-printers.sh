@@ -266,6 +266,21 @@ PAGES=10 listen "$work/serial-stopped" --port "$work/printer-out" --baud 115200 
         fail "over a serial line the stop said $(cat "$work/serial-print")"
     kill "${pids[-1]}"
 }
+# A device (the same pseudo-terminal as a USB printer's device would be)
+# answers on the descriptor it is printed on.
+PAGES=10 listen "$work/device-stopped" --port "$work/printer-out" --baud 115200 --language zpl \
+    --paper-out-after 4 && {
+    said=$("$cli" status --to "file:$work/printer-in" --language zpl) ||
+        fail "status of a device: exit $?"
+    [ "$said" = ready ] || fail "status of a device said '$said'"
+    "$cli" print "$work/batch.txt" --data "$work/orders.csv" --records 2-11 \
+        --to "file:$work/printer-in" --language zpl 2> "$work/device-print" &&
+        fail "a batch to a device out of paper succeeded"
+    grep -qx "Labels 1-4 sent; stopped before label 5 of 10: paper out" "$work/device-print" &&
+        echo "ok: a device's state, and a batch it stops" ||
+        fail "to a device the stop said $(cat "$work/device-print")"
+    kill "${pids[-1]}"
+}
 
 # Faults: exit status 1 and the target with the system's reason.
 expect_failure() {
