@@ -74,8 +74,8 @@ bool FileTransmission::start() {
     // A device answers on the descriptor it prints on (a USB printer does);
     // a FIFO would only give back what was written into it.
     const bool asks = device_ && S_ISCHR(info.st_mode) && asksPrinter();
-    const int flags = (asks ? O_RDWR : O_WRONLY) | O_NONBLOCK | O_CLOEXEC |
-                      (file ? O_CREAT | O_TRUNC : 0);
+    const int flags =
+        (asks ? O_RDWR : O_WRONLY) | O_NONBLOCK | O_CLOEXEC | (file ? O_CREAT | O_TRUNC : 0);
     fd_ = ::open(path.constData(), flags, 0666);
     if (fd_ == -1)
         return refuse(failureDetail(errno));

@@ -46,7 +46,7 @@ private:
     bool device_ = false;
     std::unique_ptr<QSocketNotifier> writable_;
     QFile answers_; // a device asked for its state, on the same descriptor
-    QTimer drain_; // while a FIFO's reader takes the last bytes
+    QTimer drain_;  // while a FIFO's reader takes the last bytes
     qint64 written_ = 0;
 };
 
