@@ -72,11 +72,14 @@ bool FileTransmission::start() {
     // A missing device is a printer not plugged in, not a file to create.
     const bool file = !fifo_ && !device_ && !path_.startsWith(QLatin1String("/dev/"));
     // A device answers on the descriptor it prints on (a USB printer does);
-    // a FIFO would only give back what was written into it.
-    const bool asks = device_ && S_ISCHR(info.st_mode) && asksPrinter();
-    const int flags =
-        (asks ? O_RDWR : O_WRONLY) | O_NONBLOCK | O_CLOEXEC | (file ? O_CREAT | O_TRUNC : 0);
-    fd_ = ::open(path.constData(), flags, 0666);
+    // a FIFO would only give back what was written into it. One the user
+    // may only write to is printed to unasked.
+    const int flags = O_NONBLOCK | O_CLOEXEC | (file ? O_CREAT | O_TRUNC : 0);
+    if (device_ && S_ISCHR(info.st_mode) && asksPrinter())
+        fd_ = ::open(path.constData(), O_RDWR | flags);
+    const bool asks = fd_ != -1;
+    if (!asks)
+        fd_ = ::open(path.constData(), O_WRONLY | flags, 0666);
     if (fd_ == -1)
         return refuse(failureDetail(errno));
     if (asks)
