@@ -264,7 +264,9 @@ PAGES=10 listen "$work/serial-stopped" --port "$work/printer-out" --baud 115200 
     grep -qx "Labels 1-4 sent; stopped before label 5 of 10: paper out" "$work/serial-print" &&
         echo "ok: a serial printer's state, and a batch it stops" ||
         fail "over a serial line the stop said $(cat "$work/serial-print")"
+    # Let go of the line before the next listen takes it.
     kill "${pids[-1]}"
+    wait "${pids[-1]}" 2>/dev/null || true
 }
 # A device (the same pseudo-terminal as a USB printer's device would be)
 # answers on the descriptor it is printed on.
