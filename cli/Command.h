@@ -28,5 +28,6 @@ extern const Command encodeCommand;
 extern const Command printCommand;    // built with the Qt printer layer only
 extern const Command listenCommand;   // likewise
 extern const Command printersCommand; // likewise
+extern const Command statusCommand;   // likewise
 
 } // namespace quillset::cli

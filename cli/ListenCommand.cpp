@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <limits>
@@ -17,6 +18,39 @@
 namespace quillset::cli {
 
 namespace {
+
+struct StateName {
+    std::string_view name;
+    PrinterCondition condition;
+};
+
+constexpr StateName kStates[] = {
+    {"ready", PrinterCondition::Ready},
+    {"paper-out", PrinterCondition::PaperOut},
+    {"head-open", PrinterCondition::HeadOpen},
+    {"paused", PrinterCondition::Paused},
+};
+
+bool applyStateOptions(const Invocation& invocation, VirtualPrinter::Options& options) {
+    if (const auto state = invocation.value("--state")) {
+        const auto named = std::find_if(std::begin(kStates), std::end(kStates),
+                                        [&](const StateName& s) { return s.name == *state; });
+        if (named == std::end(kStates)) {
+            std::cerr << "--state takes ready, paper-out, head-open or paused.\n";
+            return false;
+        }
+        options.state = named->condition;
+    }
+    if (const auto after = invocation.value("--paper-out-after")) {
+        const auto pages = wholeNumber(*after, 1, std::numeric_limits<int>::max());
+        if (!pages) {
+            std::cerr << "--paper-out-after takes a whole number from 1.\n";
+            return false;
+        }
+        options.paperOutAfter = *pages;
+    }
+    return true;
+}
 
 std::string_view languageHelp() {
     static const std::string help =
@@ -65,6 +99,8 @@ int run(const Invocation& invocation) {
         }
         options.pages = *limit;
     }
+    if (!applyStateOptions(invocation, options))
+        return 1;
     std::error_code error;
     std::filesystem::create_directories(options.folder, error);
     if (!std::filesystem::is_directory(options.folder)) {
@@ -85,7 +121,8 @@ int run(const Invocation& invocation) {
 
 const Command listenCommand = {
     "listen",
-    "--port DEVICE|--tcp PORT -o DIR [--language L] [--baud N] [--pbm] [--pages N]",
+    "--port DEVICE|--tcp PORT -o DIR [--language L] [--baud N] [--pbm] [--pages N] "
+    "[--state S] [--paper-out-after N]",
     "Act as the printer: read what a serial device, a FIFO or a network port receives and "
     "write each page as DIR/page-0001.png onward; Ctrl+C stops.",
     0,
@@ -95,7 +132,11 @@ const Command listenCommand = {
      {"--baud", "N", "line speed in bit/s (default: the saved rate)"},
      {"-o", "DIR", "the folder for the pages, made if missing"},
      {"--pbm", "", "write each page as PBM too"},
-     {"--pages", "N", "stop after N pages"}},
+     {"--pages", "N", "stop after N pages"},
+     {"--state", "S",
+      "what it answers a status query: ready (by default), paper-out, head-open or paused; "
+      "it prints only when ready"},
+     {"--paper-out-after", "N", "run out of paper after N pages: print no more, and answer so"}},
     run,
 };
 

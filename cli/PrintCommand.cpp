@@ -5,6 +5,7 @@
 #include "cli/PrintPipeline.h"
 #include "cli/SerialOptions.h"
 #include "cli/StderrReporter.h"
+#include "cli/TargetOptions.h"
 #include "language/PrintSource.h"
 #include "language/PrinterLanguage.h"
 #include "printer/PrintConnection.h"
@@ -45,33 +46,6 @@ void showProgressOnTerminal(PrintTransmission& transmission, const std::string& 
     });
 }
 
-// --to, else --port as the serial line, else the saved printer.
-bool chooseTarget(const Invocation& invocation, const SerialPort& port,
-                  const PrinterSettings& saved, PrintTarget& target) {
-    if (const auto to = invocation.value("--to")) {
-        if (invocation.has("--port")) {
-            std::cerr << "Give --to or --port, not both.\n";
-            return false;
-        }
-        const auto parsed = parsePrintTarget(*to);
-        if (!parsed) {
-            std::cerr << "--to takes serial:DEVICE, file:PATH, tcp:HOST[:PORT] or cups:QUEUE.\n";
-            return false;
-        }
-        target = *parsed;
-        if (target.kind == ConnectionKind::Serial && !isSerialPortName(target.address)) {
-            std::cerr << "--to serial: takes COM1 to COM99 or a device path such as "
-                         "/dev/ttyUSB0.\n";
-            return false;
-        }
-        return true;
-    }
-    target = invocation.has("--port")
-                 ? PrintTarget{ConnectionKind::Serial, port.portName.toStdString()}
-                 : saved.target(port);
-    return true;
-}
-
 int run(const Invocation& invocation) {
     QtArguments qt;
     QCoreApplication application(qt.argc, qt.argv);
@@ -96,6 +70,8 @@ int run(const Invocation& invocation) {
     const bool terminal = isatty(STDERR_FILENO);
     if (terminal)
         showProgressOnTerminal(*transmission, where);
+    if (!invocation.has("--no-status"))
+        transmission->askPrinter(printer.language.language);
     if (!transmission->start())
         return 1;
     const InterruptWatch interrupt([&] { transmission->cancel(); });
@@ -117,13 +93,14 @@ const Command printCommand = {
     "label per record; Ctrl+C cancels.",
     1,
     withOptions(
-        withOptions({{"--to", "TARGET",
-                      "serial:DEVICE, file:PATH, tcp:HOST[:PORT] (port 9100 by default) or "
-                      "cups:QUEUE"},
-                     {"--port", "NAME", "the same as --to serial:NAME (COM1..COM99 or a device)"},
-                     {"--baud", "N", "serial line speed in bit/s (default: the saved rate)"},
-                     {"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"}},
-                    languageOptionSpecs()),
+        withOptions(
+            withOptions(targetOptionSpecs(),
+                        {{"--as-pane", "", "compile FILE (UTF-8) as typed into the script pane"},
+                         {"--no-status", "", "do not ask the printer for its state"},
+                         {"--from-label", "N",
+                          "resume a batch at its label N, the counter and records going "
+                          "on as if the labels before had printed"}}),
+            languageOptionSpecs()),
         mergeOptionSpecs()),
     run,
 };

@@ -9,6 +9,8 @@
 #include "merge/LabelBatch.h"
 #include "merge/MergeTemplate.h"
 
+#include <algorithm>
+#include <climits>
 #include <iostream>
 
 namespace quillset::cli {
@@ -83,9 +85,25 @@ std::unique_ptr<PrintSource> printSourceOfFile(const Invocation& invocation,
     FolioSession session(invocation.printerType);
     if (!loadWithMergeOptions(invocation, settings, session))
         return nullptr;
-    if (!invocation.has("--data") && !MergeTemplate(session.script()).fills())
+    const auto from = invocation.value("--from-label");
+    if (!invocation.has("--data") && !MergeTemplate(session.script()).fills()) {
+        if (from) {
+            std::cerr << "--from-label resumes a batch of labels; this page has no fields.\n";
+            return nullptr;
+        }
         return pageSource(printerBytes(session, options));
-    return checkedBatchOf(invocation, session, std::move(settings), options, std::cerr);
+    }
+    auto batch = checkedBatchOf(invocation, session, std::move(settings), options, std::cerr);
+    if (batch && from) {
+        const auto label =
+            wholeNumber(*from, 1, static_cast<int>(std::min<long long>(batch->count(), INT_MAX)));
+        if (!label) {
+            std::cerr << "--from-label takes a label from 1 to " << batch->count() << ".\n";
+            return nullptr;
+        }
+        batch->startAt(*label);
+    }
+    return batch;
 }
 
 bool endedWhole(const PrintSource& source) {

@@ -49,7 +49,8 @@ bool isFifoOrFile(const QString& device) {
 
 VirtualPrinter::VirtualPrinter(Options options, Reporter& reporter)
     : options_(std::move(options))
-    , reporter_(reporter) {
+    , reporter_(reporter)
+    , state_(options_.state) {
     if (const auto makeReader = languageInfo(options_.language).makeReader)
         rasterReader_ = makeReader();
     quiet_.setSingleShot(true);
@@ -80,7 +81,7 @@ void VirtualPrinter::announce(const std::string& where) {
 
 bool VirtualPrinter::openSerial() {
     connect(&serial_, &QSerialPort::readyRead, this, &VirtualPrinter::readSerial);
-    if (!openSerialLine(serial_, options_.device, options_.baudRate, QIODevice::ReadOnly,
+    if (!openSerialLine(serial_, options_.device, options_.baudRate, QIODevice::ReadWrite,
                         reporter_))
         return false;
     // Setting up the line may leave errors of its own (no modem lines on a
@@ -148,14 +149,14 @@ void VirtualPrinter::end(int status) {
 
 void VirtualPrinter::readSerial() {
     const QByteArray bytes = serial_.readAll();
-    received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &serial_);
 }
 
 void VirtualPrinter::readFile() {
     char buffer[65536];
     const ssize_t count = ::read(fileDescriptor_, buffer, sizeof buffer);
     if (count > 0) {
-        received(std::string_view(buffer, static_cast<std::size_t>(count)));
+        received(std::string_view(buffer, static_cast<std::size_t>(count)), nullptr);
     } else if (count == 0) {
         // A plain file has been read to its end.
         paused();
@@ -171,7 +172,8 @@ void VirtualPrinter::acceptConnections() {
     while (QTcpSocket* connection = server_.nextPendingConnection()) {
         connect(connection, &QTcpSocket::readyRead, this, [this, connection] {
             const QByteArray bytes = connection->readAll();
-            received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            received(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                     connection);
         });
         connect(connection, &QTcpSocket::disconnected, this, [this, connection] {
             paused();
@@ -187,9 +189,19 @@ void VirtualPrinter::lineFailed(QSerialPort::SerialPortError error) {
     end(1);
 }
 
-void VirtualPrinter::received(std::string_view bytes) {
+void VirtualPrinter::received(std::string_view bytes, QIODevice* answerOn) {
     if (ended_)
         return;
+    const std::string_view query = languageInfo(options_.language).statusQuery;
+    if (!query.empty() && bytes.ends_with(query)) {
+        bytes.remove_suffix(query.size());
+        if (!bytes.empty())
+            received(bytes, nullptr);
+        // The sender asks between pages: the page before is whole.
+        paused();
+        answerStatus(answerOn);
+        return;
+    }
     if (rasterReader_) {
         takeOutcome(rasterReader_->feed(bytes));
         // Quiet from here on: writing the pages of a long read can take
@@ -227,7 +239,20 @@ void VirtualPrinter::takeOutcome(ReadOutcome outcome) {
     }
 }
 
+void VirtualPrinter::answerStatus(QIODevice* answerOn) {
+    if (ended_ || !answerOn)
+        return;
+    const std::string answer = languageInfo(options_.language).statusAnswer(state_);
+    answerOn->write(answer.data(), static_cast<qint64>(answer.size()));
+}
+
 bool VirtualPrinter::printPicture(const DotPictureView& picture, const std::string& more) {
+    if (state_ != PrinterCondition::Ready) {
+        reporter_.report("Not printed, " + std::string(conditionText(state_)) + ": a page of " +
+                         std::to_string(picture.width) + " x " + std::to_string(picture.height) +
+                         " dots.");
+        return true;
+    }
     ++printed_;
     const std::filesystem::path png = options_.folder / pageName(printed_, "png");
     const std::string image = pngImage(picture);
@@ -245,6 +270,8 @@ bool VirtualPrinter::printPicture(const DotPictureView& picture, const std::stri
     if (!more.empty())
         std::cout << ", " << more;
     std::cout << '\n' << std::flush;
+    if (options_.paperOutAfter > 0 && printed_ >= options_.paperOutAfter)
+        state_ = PrinterCondition::PaperOut;
     if (options_.pages > 0 && printed_ >= options_.pages)
         end(0);
     return true;

@@ -3,6 +3,7 @@
 #include "language/LanguageReader.h"
 #include "language/PageStreamReader.h"
 #include "language/PrinterLanguage.h"
+#include "language/PrinterStatus.h"
 
 #include <QEventLoop>
 #include <QObject>
@@ -28,7 +29,9 @@ namespace quillset::cli {
 // DIR/page-0001.png (and .pbm), numbered from 1, replacing files of those
 // names. One line per page goes to standard output, with the settings a
 // label printer received for it; what it cannot read goes to the reporter
-// with its offset.
+// with its offset. It answers its language's status query, where the
+// line goes both ways, when the query ends what it has read: a sender waits
+// for the answer.
 class VirtualPrinter : public QObject {
 public:
     struct Options {
@@ -40,6 +43,10 @@ public:
         bool pbm = false;
         int pages = 0; // stop after this many; 0 for no limit
         int printerType = 2;
+        // What it answers its language's status query; it prints only while
+        // ready, and runs out of paper after `paperOutAfter` pages (0: never).
+        PrinterCondition state = PrinterCondition::Ready;
+        int paperOutAfter = 0;
     };
 
     VirtualPrinter(Options options, Reporter& reporter);
@@ -62,7 +69,9 @@ private:
     void acceptConnections();
     void lineFailed(QSerialPort::SerialPortError error);
 
-    void received(std::string_view bytes);
+    // `answerOn` takes the answer to a status query among the bytes.
+    void received(std::string_view bytes, QIODevice* answerOn);
+    void answerStatus(QIODevice* answerOn);
     // The line went quiet or a connection closed: a page under way in a
     // raster language is printed as it stands.
     void paused();
@@ -83,6 +92,7 @@ private:
     QTimer quiet_;
     QEventLoop loop_;
     int printed_ = 0;
+    PrinterCondition state_;
     bool ended_ = false;
 };
 

@@ -13,7 +13,7 @@ const Command* const kCommands[] = {
     &renderCommand, &objectsCommand, &scriptCommand,   &streamCommand,
     &encodeCommand, &saveCommand,    &checkCommand,
 #ifdef QUILLSET_CLI_PRINT
-    &printCommand,  &listenCommand,  &printersCommand,
+    &printCommand,  &listenCommand,  &printersCommand, &statusCommand,
 #endif
 };
 

@@ -17,6 +17,9 @@ public:
     virtual bool next(std::string& out) = 0;
     // How many pages it makes in all.
     virtual long long count() const = 0;
+    // The number of its first page among those of the whole print it goes
+    // on with: 37 when it resumes a batch at label 37.
+    virtual long long first() const { return 1; }
     // Why it stopped before its last page (a data file that stopped
     // reading); nothing when it did not.
     virtual std::optional<std::string> fault() const { return std::nullopt; }

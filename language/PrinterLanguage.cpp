@@ -3,6 +3,7 @@
 #include "language/Epl2Encoder.h"
 #include "language/EscPosEncoder.h"
 #include "language/PageToSend.h"
+#include "language/StatusAnswers.h"
 #include "language/TsplEncoder.h"
 #include "language/ZplEncoder.h"
 
@@ -21,7 +22,8 @@ constinit const std::array<LanguageInfo, 5> kLanguages = {{
      [](const PageToSend& page, const LanguageOptions& options) {
          return encodeEscPos(page.picture(), options);
      },
-     makeEscPosReader},
+     makeEscPosReader, "\x10\x04\x01\x10\x04\x02\x10\x04\x04", readEscPosStatus,
+     escPosStatusAnswer},
     {PrinterLanguage::Zpl, "zpl", "ZPL",
      {.printWidth = true,
       .zplCompression = true,
@@ -31,7 +33,7 @@ constinit const std::array<LanguageInfo, 5> kLanguages = {{
      [](const PageToSend& page, const LanguageOptions& options) {
          return encodeZpl(page.picture(), options);
      },
-     makeZplReader},
+     makeZplReader, "~HS", readZplStatus, zplStatusAnswer},
     {PrinterLanguage::Tspl, "tspl", "TSPL",
      {.printWidth = true,
       .media = true,
@@ -41,7 +43,7 @@ constinit const std::array<LanguageInfo, 5> kLanguages = {{
      [](const PageToSend& page, const LanguageOptions& options) {
          return encodeTspl(page.picture(), options);
      },
-     makeTsplReader},
+     makeTsplReader, "\x1b!?", readTsplStatus, tsplStatusAnswer},
     {PrinterLanguage::Epl2, "epl2", "EPL2",
      {.printWidth = true,
       .media = true,
@@ -100,6 +102,13 @@ std::optional<SettingRefusal> settingRefusal(const LanguageOptions& options) {
         return refusal;
     return outside(LabelSetting::Gap, info.takes.gapMm,
                    gapSent ? std::optional<int>(options.gapMm) : std::nullopt);
+}
+
+std::optional<std::string> statusRefusal(PrinterLanguage language) {
+    const LanguageInfo& info = languageInfo(language);
+    if (!info.statusQuery.empty())
+        return std::nullopt;
+    return std::string(info.label) + " printers do not report their state";
 }
 
 std::string encodePage(const PageToSend& page, const LanguageOptions& options) {

@@ -2,6 +2,7 @@
 
 #include "language/LanguageOptions.h"
 #include "language/LanguageReader.h"
+#include "language/PrinterStatus.h"
 
 #include <array>
 #include <memory>
@@ -59,6 +60,12 @@ struct LanguageInfo {
     // A raster printer's reading of what it receives; none for the script
     // printer, which compiles each page stream it receives.
     std::unique_ptr<LanguageReader> (*makeReader)();
+    // What asks its printer for its state, empty where its printers do not
+    // tell; the reader of the answer; and the answer its printer gives in a
+    // condition, for a printer played in tests.
+    std::string_view statusQuery = {};
+    std::optional<PrinterStatus> (*readStatus)(std::string_view answer) = nullptr;
+    std::string (*statusAnswer)(PrinterCondition condition) = nullptr;
 };
 
 extern const std::array<LanguageInfo, 5> kLanguages;
@@ -74,6 +81,10 @@ std::string_view languageNames();
 // language words it; nothing when all that will be sent are within range. A
 // gap counts only for labels with a gap or a mark.
 std::optional<SettingRefusal> settingRefusal(const LanguageOptions& options);
+
+// "EPL2 printers do not report their state", or nothing where the
+// language's printers answer a status query.
+std::optional<std::string> statusRefusal(PrinterLanguage language);
 
 // What Print sends in the chosen language.
 std::string encodePage(const PageToSend& page, const LanguageOptions& options);

@@ -33,8 +33,14 @@ bool LabelBatch::accept(bool leaveOutBad) {
     return true;
 }
 
+void LabelBatch::startAt(long long first) {
+    while (label_ + 1 < first && run_.skip())
+        ++label_;
+    first_ = label_ + 1;
+}
+
 long long LabelBatch::count() const {
-    return (check_.records - leftOut_) * copies_;
+    return (check_.records - leftOut_) * copies_ - (first_ - 1);
 }
 
 bool LabelBatch::nextLabel() {

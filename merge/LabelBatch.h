@@ -33,15 +33,22 @@ public:
     // then left out. Never when no record is chosen. Before the first label.
     bool accept(bool leaveOutBad);
 
+    // Goes on from label `first` (from 1, at most count()), as a batch that
+    // stopped before it resumes: the labels before are passed over as if
+    // printed, the counter and the records going on. After accept(), before
+    // the first label.
+    void startAt(long long first);
+
     // The labels it makes: the chosen records less those left out, times
-    // the copies.
+    // the copies, less those passed over.
     long long count() const override;
+    long long first() const override { return first_; }
 
     // Makes the next label; false after the last, and when the data file
     // stops reading (fault()).
     bool nextLabel();
     // The label made last: its page, its record in the data file (from 1)
-    // and its number in the batch (from 1).
+    // and its number in the whole batch (from 1).
     const FolioSession& page() const { return run_.page(); }
     int record() const { return run_.record(); }
     long long label() const { return label_; }
@@ -57,6 +64,7 @@ private:
     MergeRun run_;
     long long leftOut_ = 0;
     long long label_ = 0;
+    long long first_ = 1;
 };
 
 } // namespace quillset

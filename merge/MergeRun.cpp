@@ -49,14 +49,15 @@ bool MergeRun::nextRecord() {
 void MergeRun::makePage() {
     script_.fill(values_->of(data_ ? &data_->reader() : nullptr, label_), text_);
     page_->compile(text_);
+    made_ = true;
 }
 
-bool MergeRun::next() {
+bool MergeRun::advance(bool make) {
     if (started_ && copy_ + 1 < settings_.copies) {
         ++copy_;
         ++label_;
         // Without a counter every copy is the same page.
-        if (script_.uses(FieldKind::Counter))
+        if (make && (script_.uses(FieldKind::Counter) || !made_))
             makePage();
         return true;
     }
@@ -67,7 +68,9 @@ bool MergeRun::next() {
     if (!first)
         ++label_;
     started_ = true;
-    makePage();
+    made_ = false;
+    if (make)
+        makePage();
     return true;
 }
 

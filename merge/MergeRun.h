@@ -30,7 +30,10 @@ public:
 
     // Makes the next label's page; false after the last label, and when the
     // data file stops reading (fault()).
-    bool next();
+    bool next() { return advance(true); }
+    // Passes over the next label as if it had been made, without making its
+    // page: the counter and the records go on. False as next().
+    bool skip() { return advance(false); }
 
     int record() const { return record_; } // counted from 1 in the data file
     int copy() const { return copy_; }     // from 0
@@ -41,6 +44,7 @@ public:
     std::optional<std::string> fault() const;
 
 private:
+    bool advance(bool make);
     bool nextRecord();
     void makePage();
 
@@ -55,6 +59,7 @@ private:
     int copy_ = 0;
     long long label_ = 0; // counted from 0 over the labels made
     bool started_ = false;
+    bool made_ = false; // the page is the current record's
 };
 
 } // namespace quillset

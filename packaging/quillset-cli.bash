@@ -28,11 +28,15 @@ _quillset_cli() {
         --to)
             mapfile -t COMPREPLY < <(compgen -W "$("$cli" printers 2>/dev/null)" -- "$cur")
             return ;;
+        --state)
+            mapfile -t COMPREPLY < <(compgen -W "ready paper-out head-open paused" -- "$cur")
+            return ;;
         --delimiter)
             mapfile -t COMPREPLY < <(compgen -W "comma semicolon tab" -- "$cur")
             return ;;
         --band-rows | --print-width | --feed | --copies | --baud | --pages | --tcp | --records | \
-            --seq-start | --seq-step | --darkness | --speed | --gap)
+            --seq-start | --seq-step | --darkness | --speed | --gap | --from-label | \
+            --paper-out-after)
             return ;;
     esac
 

@@ -1,6 +1,7 @@
 #include "printer/CupsTransmission.h"
 
 #include "language/PrintSource.h"
+#include "printer/CupsQueueStatus.h"
 #include "printer/PortFailure.h"
 
 #include <cups/cups.h>
@@ -73,6 +74,16 @@ void CupsTransmission::run() {
     // Creating a job looks the queue up too, but says only "No such file or
     // directory" when it is not there.
     cups_dest_t* dest = cupsGetNamedDest(http, queue.c_str(), nullptr);
+    if (dest && asksQueue()) {
+        const PrinterStatus status = cupsQueueStatus(*dest);
+        if (status.fault()) {
+            cupsFreeDests(1, dest);
+            httpClose(http);
+            QMetaObject::invokeMethod(
+                this, [this, status] { stopFor(status); }, Qt::QueuedConnection);
+            return;
+        }
+    }
     const int job = dest ? cupsCreateJob(http, queue.c_str(), "Quillset", 0, nullptr) : 0;
     cupsFreeDests(dest ? 1 : 0, dest);
     bool ok = job > 0 && cupsStartDocument(http, queue.c_str(), job, "page", CUPS_FORMAT_RAW, 1) ==

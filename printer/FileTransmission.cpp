@@ -71,10 +71,20 @@ bool FileTransmission::start() {
     device_ = exists && (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode));
     // A missing device is a printer not plugged in, not a file to create.
     const bool file = !fifo_ && !device_ && !path_.startsWith(QLatin1String("/dev/"));
-    const int flags = O_WRONLY | O_NONBLOCK | O_CLOEXEC | (file ? O_CREAT | O_TRUNC : 0);
-    fd_ = ::open(path.constData(), flags, 0666);
+    // A device answers on the descriptor it prints on (a USB printer does);
+    // a FIFO would only give back what was written into it. One the user
+    // may only write to is printed to unasked.
+    const int flags = O_NONBLOCK | O_CLOEXEC | (file ? O_CREAT | O_TRUNC : 0);
+    if (device_ && S_ISCHR(info.st_mode) && asksPrinter())
+        fd_ = ::open(path.constData(), O_RDWR | flags);
+    const bool asks = fd_ != -1;
+    if (!asks)
+        fd_ = ::open(path.constData(), O_WRONLY | flags, 0666);
     if (fd_ == -1)
         return refuse(failureDetail(errno));
+    if (asks)
+        answers_.open(fd_, QIODevice::ReadWrite | QIODevice::Unbuffered,
+                      QFileDevice::DontCloseHandle);
 
     state_ = State::Sending;
     writable_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Write);
@@ -98,6 +108,13 @@ qint64 FileTransmission::queuedInFifo() const {
 void FileTransmission::pump() {
     if (state_ != State::Sending)
         return;
+    // While the device is asked, the drain's pace looks again.
+    if (!mayHand(written_)) {
+        writable_->setEnabled(false);
+        drain_.start();
+        showProgress();
+        return;
+    }
     if (const std::string_view rest = bytesFrom(written_); !rest.empty()) {
         const ssize_t done = writeWithoutSigpipe(fd_, rest.data(), std::min(kChunk, rest.size()));
         if (done == -1 && errno != EAGAIN && errno != EINTR) {
@@ -108,6 +125,9 @@ void FileTransmission::pump() {
         if (bytesFrom(written_).empty()) {
             writable_->setEnabled(false);
             drain_.start();
+        } else if (!writable_->isEnabled()) {
+            drain_.stop();
+            writable_->setEnabled(true);
         }
     } else if (fifo_ && queuedInFifo() > 0) {
         // A reader that read the last byte and went is a page delivered;
@@ -124,9 +144,14 @@ void FileTransmission::pump() {
         finish(State::Sent);
 }
 
+QIODevice* FileTransmission::answerLine() {
+    return answers_.isOpen() ? &answers_ : nullptr;
+}
+
 void FileTransmission::closeConnection(State) {
     drain_.stop();
     writable_.reset();
+    answers_.close();
     if (fd_ != -1) {
         ::close(fd_);
         fd_ = -1;

@@ -2,6 +2,8 @@
 
 #include "printer/PrintTransmission.h"
 
+#include <QFile>
+
 #include <QString>
 #include <QTimer>
 
@@ -31,6 +33,7 @@ public:
 protected:
     qint64 takenSoFar() const override;
     void closeConnection(State state) override;
+    QIODevice* answerLine() override;
 
 private:
     void pump();
@@ -42,7 +45,8 @@ private:
     bool fifo_ = false;
     bool device_ = false;
     std::unique_ptr<QSocketNotifier> writable_;
-    QTimer drain_; // while a FIFO's reader takes the last bytes
+    QFile answers_; // a device asked for its state, on the same descriptor
+    QTimer drain_;  // while a FIFO's reader takes the last bytes
     qint64 written_ = 0;
 };
 

@@ -41,7 +41,7 @@ std::string cancelledMessage(std::uint64_t sent, std::uint64_t total) {
 }
 
 long long PrintPosition::label() const {
-    return std::clamp(taken + 1, 1LL, std::max(pages, 1LL));
+    return before + std::clamp(taken + 1, 1LL, std::max(pages, 1LL));
 }
 
 namespace {
@@ -53,15 +53,38 @@ std::string labelOf(long long label, long long pages) {
 } // namespace
 
 std::string progressText(const PrintPosition& position) {
-    const std::string text = "Label " + labelOf(position.label(), position.pages);
+    const std::string text = "Label " + labelOf(position.label(), position.all());
     return position.size == 0 ? text : text + ": " + progressText(position.sent, position.size);
 }
 
 std::string cancelledMessage(const PrintPosition& position) {
     if (position.sent == 0)
-        return "Printing cancelled after " + labelOf(position.taken, position.pages) + " labels.";
-    return "Printing cancelled in label " + labelOf(position.label(), position.pages) + ", after " +
+        return "Printing cancelled after " +
+               labelOf(position.before + position.taken, position.all()) + " labels.";
+    return "Printing cancelled in label " + labelOf(position.label(), position.all()) + ", after " +
            progressText(position.sent, position.size) + "; the printer may hold part of it.";
+}
+
+std::string stoppedMessage(const PrintPosition& position, const std::string& reason,
+                           std::optional<long long> held) {
+    if (position.all() <= 1 && position.taken == 0)
+        return "Nothing sent; stopped: " + reason;
+    const long long first = position.before + 1;
+    const long long last = position.before + position.taken;
+    std::string text;
+    if (last < first)
+        text = "No label sent";
+    else if (last == first)
+        text = "Label " + std::to_string(first) + " sent";
+    else
+        text = "Labels " + std::to_string(first) + "-" + std::to_string(last) + " sent";
+    text += "; stopped before label " + labelOf(last + 1, position.all()) + ": " + reason;
+    if (held && *held > 0 && position.taken > 0) {
+        const long long still = std::min(*held, position.taken);
+        text += "; " + std::to_string(position.taken - still) + " printed, " +
+                std::to_string(still) + " still in the printer";
+    }
+    return text;
 }
 
 } // namespace quillset

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quillset {
@@ -33,10 +34,13 @@ struct PrintPosition {
     long long pages = 0;
     std::uint64_t sent = 0;
     std::uint64_t size = 0;
+    long long before = 0; // pages of the whole print sent before this one
 
     // The label under way, counted from 1: "label 37" until the 37th is
     // taken whole; the last once every one is.
     long long label() const;
+    // The pages of the whole print.
+    long long all() const { return before + pages; }
     bool operator==(const PrintPosition&) const = default;
 };
 
@@ -47,5 +51,11 @@ std::string progressText(const PrintPosition& position);
 // printer may hold part of it.", or "Printing cancelled after 36 of 240
 // labels." when the printer has nothing of the next.
 std::string cancelledMessage(const PrintPosition& position);
+
+// "Labels 1-36 sent; stopped before label 37 of 240: paper out", with
+// "; 34 printed, 2 still in the printer" when the printer holds `held` of
+// them; for a single page "Nothing sent; stopped: paper out".
+std::string stoppedMessage(const PrintPosition& position, const std::string& reason,
+                           std::optional<long long> held = std::nullopt);
 
 } // namespace quillset

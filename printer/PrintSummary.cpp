@@ -17,9 +17,21 @@ std::string sentSummary(std::uint64_t bytes, std::string_view target, std::strin
 }
 
 std::string printedSummary(std::uint64_t labels, std::string_view target,
-                           std::string_view language) {
-    return "Printed " + groupedCount(labels) + (labels == 1 ? " label to " : " labels to ") +
-           std::string(target) + " (" + std::string(language) + ").";
+                           std::string_view language, std::uint64_t before, std::uint64_t of) {
+    std::string text = "Printed ";
+    if (before == 0)
+        text.append(groupedCount(labels)).append(labels == 1 ? " label" : " labels");
+    else if (labels == 1)
+        text.append("label ").append(groupedCount(before + 1));
+    else
+        text.append("labels ")
+            .append(groupedCount(before + 1))
+            .append("-")
+            .append(groupedCount(before + labels));
+    if (before > 0)
+        text.append(" of ").append(groupedCount(of));
+    text.append(" to ").append(target).append(" (").append(language).append(").");
+    return text;
 }
 
 } // namespace quillset

@@ -17,8 +17,10 @@ std::string printingTo(std::string_view target, std::string_view language,
 std::string sentSummary(std::uint64_t bytes, std::string_view target, std::string_view language);
 
 // What a finished batch says in the status bar: "Printed 6 labels to
-// 127.0.0.1:9100 (ZPL)."
+// 127.0.0.1:9100 (ZPL)."; a batch resumed after its first `before` labels
+// names those it printed of all `of`: "Printed labels 5-12 of 12 to ...".
 std::string printedSummary(std::uint64_t labels, std::string_view target,
-                           std::string_view language);
+                           std::string_view language, std::uint64_t before = 0,
+                           std::uint64_t of = 0);
 
 } // namespace quillset

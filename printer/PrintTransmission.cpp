@@ -3,10 +3,21 @@
 #include "language/PrintSource.h"
 #include "model/Reporter.h"
 #include "printer/PortFailure.h"
+#include "printer/StatusQuestion.h"
 
 #include <QEventLoop>
 
 namespace quillset {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kFirstAnswer = 2s;
+// A printer that answers more slowly is not asked between pages.
+constexpr auto kQuickAnswer = 200ms;
+
+} // namespace
 
 PrintTransmission::PrintTransmission(std::unique_ptr<PrintSource> source, Reporter& reporter,
                                      QObject* parent)
@@ -28,6 +39,7 @@ void PrintTransmission::makePage() {
         return;
     }
     made_ += static_cast<qint64>(page_.size());
+    ++pagesMade_;
     const std::lock_guard lock(ends_);
     pageEnds_.push_back(made_);
 }
@@ -50,7 +62,7 @@ void PrintTransmission::countTaken(qint64 sent) {
 PrintPosition PrintTransmission::position() const {
     const qint64 now = sent();
     const std::lock_guard lock(ends_);
-    PrintPosition at{taken_, source_->count(), 0, 0};
+    PrintPosition at{taken_, source_->count(), 0, 0, source_->first() - 1};
     qint64 start = takenEnd_;
     for (const qint64 end : pageEnds_) {
         if (end > now) {
@@ -62,6 +74,66 @@ PrintPosition PrintTransmission::position() const {
     }
     at.sent = static_cast<std::uint64_t>(now - start);
     return at;
+}
+
+void PrintTransmission::askPrinter(PrinterLanguage language) {
+    if (state_ != State::Ready)
+        return;
+    asksQueue_ = true;
+    if (languageInfo(language).statusQuery.empty())
+        return;
+    question_ = new StatusQuestion(language, this);
+    question_->setTimeout(kFirstAnswer);
+    connect(question_, &StatusQuestion::answered, this, &PrintTransmission::answered);
+}
+
+bool PrintTransmission::mayHand(qint64 handed) {
+    if (!question_ || state_ != State::Sending)
+        return true;
+    if (question_->asking())
+        return false;
+    // The page the bytes from `handed` begin, if they begin one.
+    long long page = 0;
+    if (handed == made_ && !madeAll_ && pagesMade_ < source_->count())
+        page = pagesMade_ + 1;
+    else if (handed == pageStart_ && handed < made_)
+        page = pagesMade_;
+    if (page == 0 || page <= askedFor_)
+        return true;
+    QIODevice* line = answerLine();
+    if (!line || takenSoFar() < handed)
+        return !line;
+    askingFor_ = page;
+    askedAt_.start();
+    questionBytes_ += question_->querySize();
+    question_->ask(*line);
+    return false;
+}
+
+void PrintTransmission::answered(const PrinterStatus& status) {
+    if (state_ != State::Sending)
+        return;
+    askingMs_ += askedAt_.elapsed();
+    if (status.fault()) {
+        stopFor(status);
+        return;
+    }
+    askedFor_ = askingFor_;
+    // A printer that does not answer, or slowly, is not asked again: the
+    // print goes on as it would without the questions.
+    if (!status.ready() || askedAt_.elapsed() > kQuickAnswer.count()) {
+        question_->deleteLater();
+        question_ = nullptr;
+        return;
+    }
+    question_->setTimeout(kQuickAnswer);
+}
+
+void PrintTransmission::stopFor(const PrinterStatus& status) {
+    if (state_ != State::Sending)
+        return;
+    stoppedFor_ = status;
+    finish(State::Stopped);
 }
 
 void PrintTransmission::cancel() {
@@ -114,11 +186,21 @@ void PrintTransmission::finish(State state, const std::string& detail) {
     countTaken(sentAtEnd_);
     state_ = state;
     stall_.stop();
+    if (question_)
+        question_->drop();
     closeConnection(state);
     emit progressed(sentAtEnd_, total());
     emit finished(state == State::Sent);
-    if (state == State::Failed)
+    // A batch tells where it stopped, so that it can be resumed there.
+    const bool batch = source_->count() > 1 || source_->first() > 1;
+    if (state == State::Failed && batch)
+        reporter_.reportWithDetail(failureHeadline(),
+                                   detail + '\n' + stoppedMessage(position(), "the print failed"));
+    else if (state == State::Failed)
         reporter_.reportWithDetail(failureHeadline(), detail);
+    else if (state == State::Stopped)
+        reporter_.report(stoppedMessage(
+            position(), std::string(conditionText(stoppedFor_.condition)), stoppedFor_.labelsHeld));
     else if (state == State::Cancelled)
         reporter_.report(source_->count() > 1
                              ? cancelledMessage(position())

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "language/PrinterStatus.h"
 #include "printer/PrintProgress.h"
 
+#include <QElapsedTimer>
+#include <QIODevice>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -17,8 +20,10 @@
 
 namespace quillset {
 
+enum class PrinterLanguage;
 class PrintSource;
 class Reporter;
+class StatusQuestion;
 
 // One print going out over a connection, on the user-interface thread:
 // start() opens the connection, the bytes go out from the event loop, and
@@ -36,10 +41,16 @@ class Reporter;
 // target and the system's reason, with the fix on a line of its own where
 // there is one ("/dev/usb/lp0: Permission denied", "Add your user to the lp
 // group, then log in again."); a cancel says how much went out.
+//
+// Where the connection goes both ways and the language has a status query,
+// askPrinter() has the printer asked before the first page and, when it
+// answered that within 200 ms, before each next one once it has taken the
+// one before whole; a printer that tells a fault stops the print before the
+// page ("Labels 1-36 sent; stopped before label 37 of 240: paper out").
 class PrintTransmission : public QObject {
     Q_OBJECT
 public:
-    enum class State { Ready, Sending, Sent, Failed, Cancelled };
+    enum class State { Ready, Sending, Sent, Failed, Cancelled, Stopped };
 
     ~PrintTransmission() override;
 
@@ -51,6 +62,10 @@ public:
     bool wait();
     // Stops at once, closing the connection. Does nothing unless sending.
     void cancel();
+    // Has the printer asked in `language` as above; before start().
+    void askPrinter(PrinterLanguage language);
+    // What the printer told when it stopped the print.
+    const PrinterStatus& stoppedFor() const { return stoppedFor_; }
 
     State state() const { return state_; }
     // Bytes the far end has taken; fixed once the transmission has ended.
@@ -106,6 +121,24 @@ protected:
     virtual void closeConnection(State state) = 0;
     // The headline over a failure's detail.
     virtual const char* failureHeadline() const;
+    // The line a status query goes out on and its answer comes back on,
+    // while connected; none where the connection goes one way.
+    virtual QIODevice* answerLine() { return nullptr; }
+    // Whether the bytes from `handed` may be handed on now: not while the
+    // printer is asked before a page, which starts once the far end has
+    // taken every byte handed.
+    bool mayHand(qint64 handed);
+    // Whether the printer is to be asked in its language: its line then
+    // opens both ways. A CUPS queue is asked whatever the language.
+    bool asksPrinter() const { return question_ != nullptr; }
+    bool asksQueue() const { return asksQueue_; }
+    // Stops the print before the page, for what the printer told.
+    void stopFor(const PrinterStatus& status);
+    // The bytes of the status queries written on the answer line, which
+    // are none of the print's.
+    qint64 questionBytes() const { return questionBytes_; }
+    // How long the print has waited for the printer's answers, in ms.
+    qint64 askingMs() const { return askingMs_; }
 
     Reporter& reporter_;
     State state_ = State::Ready;
@@ -114,6 +147,7 @@ protected:
 private:
     void stalled();
     void makePage();
+    void answered(const PrinterStatus& status);
     // Forgets the ends of the pages taken whole by `sent`.
     void countTaken(qint64 sent);
 
@@ -129,6 +163,16 @@ private:
 
     QTimer stall_;
     qint64 lastShown_ = -1;
+
+    long long pagesMade_ = 0;
+    StatusQuestion* question_ = nullptr; // while the printer is asked
+    long long askingFor_ = 0;            // the page, from 1, asked for
+    long long askedFor_ = 0;             // the last page the printer was ready for
+    QElapsedTimer askedAt_;
+    qint64 questionBytes_ = 0;
+    qint64 askingMs_ = 0;
+    std::atomic<bool> asksQueue_ = false;
+    PrinterStatus stoppedFor_;
 };
 
 } // namespace quillset

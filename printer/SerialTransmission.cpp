@@ -47,7 +47,8 @@ SerialTransmission::~SerialTransmission() {
 bool SerialTransmission::start() {
     if (state_ != State::Ready)
         return false;
-    if (!openSerialLine(serial_, device_, baudRate_, QIODevice::WriteOnly, reporter_)) {
+    const auto mode = asksPrinter() ? QIODevice::ReadWrite : QIODevice::WriteOnly;
+    if (!openSerialLine(serial_, device_, baudRate_, mode, reporter_)) {
         state_ = State::Failed;
         reporter_.report(kTransmissionError);
         return false;
@@ -60,7 +61,7 @@ bool SerialTransmission::start() {
 }
 
 qint64 SerialTransmission::takenSoFar() const {
-    return std::max<qint64>(0, written_ - queuedInDevice());
+    return std::max<qint64>(0, written_ - questionBytes() - queuedInDevice());
 }
 
 QString SerialTransmission::target() const {
@@ -79,7 +80,13 @@ qint64 SerialTransmission::queuedInDevice() const {
 void SerialTransmission::pump() {
     if (state_ != State::Sending)
         return;
-    const qint64 elapsed = clock_.elapsed();
+    // The line is paced from the time it has been sending, not waiting for
+    // the printer's answers.
+    const qint64 elapsed = clock_.elapsed() - askingMs();
+    if (!mayHand(handed_)) {
+        showProgress();
+        return;
+    }
     const qint64 lead = std::max<qint64>(kMinLeadBytes, lineBytes(baudRate_, kLeadMs));
     const qint64 due = static_cast<qint64>(lineBytes(baudRate_, elapsed)) + lead;
     if (handed_ < due && serial_.bytesToWrite() == 0) {
@@ -95,7 +102,8 @@ void SerialTransmission::pump() {
         return;
     // Twice the line time of what is made so far: a batch's grows label by label.
     const qint64 deadline = 2 * lineMilliseconds(total(), baudRate_) + kDeadlineSlackMs;
-    if (written_ == total() && bytesFrom(handed_).empty() && queuedInDevice() == 0)
+    if (written_ - questionBytes() == total() && bytesFrom(handed_).empty() &&
+        queuedInDevice() == 0)
         finish(State::Sent);
     else if (elapsed > deadline)
         finish(State::Failed,
@@ -123,6 +131,10 @@ void SerialTransmission::closeConnection(State state) {
         serial_.clear(QSerialPort::Output);
     }
     serial_.close();
+}
+
+QIODevice* SerialTransmission::answerLine() {
+    return serial_.isOpen() ? &serial_ : nullptr;
 }
 
 const char* SerialTransmission::failureHeadline() const {

@@ -49,6 +49,7 @@ protected:
     qint64 takenSoFar() const override;
     void closeConnection(State state) override;
     const char* failureHeadline() const override;
+    QIODevice* answerLine() override;
 
 private:
     void pump();

@@ -44,12 +44,13 @@ bool TcpTransmission::start() {
         return false;
     state_ = State::Sending;
     connectTimeout_.start();
-    socket_.connectToHost(host_, port_, QIODevice::WriteOnly);
+    socket_.connectToHost(host_, port_,
+                          asksPrinter() ? QIODevice::ReadWrite : QIODevice::WriteOnly);
     return true;
 }
 
 qint64 TcpTransmission::takenSoFar() const {
-    return std::max<qint64>(0, written_ - queuedInSocket());
+    return std::max<qint64>(0, written_ - questionBytes() - queuedInSocket());
 }
 
 QString TcpTransmission::target() const {
@@ -75,6 +76,10 @@ void TcpTransmission::connected() {
 void TcpTransmission::pump() {
     if (state_ != State::Sending || socket_.state() != QAbstractSocket::ConnectedState)
         return;
+    if (!mayHand(handed_)) {
+        showProgress();
+        return;
+    }
     if (socket_.bytesToWrite() == 0) {
         if (const std::string_view rest = bytesFrom(handed_); !rest.empty()) {
             const auto count = static_cast<qint64>(std::min(kChunk, rest.size()));
@@ -87,7 +92,8 @@ void TcpTransmission::pump() {
     }
     if (!showProgress())
         return;
-    if (written_ == total() && bytesFrom(handed_).empty() && queuedInSocket() == 0)
+    if (written_ - questionBytes() == total() && bytesFrom(handed_).empty() &&
+        queuedInSocket() == 0)
         finish(State::Sent);
 }
 
@@ -101,7 +107,7 @@ void TcpTransmission::failed(QAbstractSocket::SocketError error) {
         return;
     // A printer may close its end as soon as it has read the last byte,
     // before the pace has seen that byte acknowledged.
-    if (error == QAbstractSocket::RemoteHostClosedError && written_ == total() &&
+    if (error == QAbstractSocket::RemoteHostClosedError && written_ - questionBytes() == total() &&
         bytesFrom(handed_).empty()) {
         finish(State::Sent);
         return;
@@ -121,6 +127,10 @@ void TcpTransmission::unanswered() {
     const auto seconds = std::to_string((connectTimeout_.interval() + 999) / 1000);
     finish(State::Failed,
            portFailureDetail(target().toStdString(), "no answer within " + seconds + " s"));
+}
+
+QIODevice* TcpTransmission::answerLine() {
+    return socket_.state() == QAbstractSocket::ConnectedState ? &socket_ : nullptr;
 }
 
 void TcpTransmission::closeConnection(State state) {

@@ -33,6 +33,7 @@ public:
 protected:
     qint64 takenSoFar() const override;
     void closeConnection(State state) override;
+    QIODevice* answerLine() override;
 
 private:
     void connected();

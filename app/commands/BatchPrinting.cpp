@@ -89,11 +89,20 @@ bool acceptCheck(const MergeCheck& check, bool replaceMissing, QMainWindow* wind
     return print && box.clickedButton() == print;
 }
 
+struct AskedBatch {
+    MergeSettings settings;
+    std::optional<long long> resumeLabel;
+};
+
 // Asks for the records, copies and counter, and keeps the answer: for the
-// document, and the copies as the printer's. Nothing when cancelled.
-std::optional<MergeSettings> askForBatch(MergeData& data, PrinterSettings& printer,
-                                         QMainWindow* window) {
-    CBatchPrintDlg dialog(data.records(), data.printChoice(), printer.language.copies,
+// document, and the copies as the printer's. Nothing when cancelled. A
+// resume is offered only for the data file of the print that stopped.
+std::optional<AskedBatch> askForBatch(MergeData& data, PrinterSettings& printer,
+                                      QMainWindow* window) {
+    BatchPrintChoice start = data.printChoice();
+    if (start.resumeData != data.choice().path)
+        start.resumeLabel.reset();
+    CBatchPrintDlg dialog(data.records(), start, printer.language.copies,
                           data.choice().replaceMissing, window);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -107,17 +116,17 @@ std::optional<MergeSettings> askForBatch(MergeData& data, PrinterSettings& print
     dialog.applyTo(settings);
     // Every label of the batch shows the moment Print was pressed.
     settings.now = std::time(nullptr);
-    return settings;
+    return AskedBatch{settings, dialog.resumeLabel()};
 }
 
 } // namespace
 
 bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterSettings& printer,
                           const SerialPort& serial, QMainWindow* window) {
-    const std::optional<MergeSettings> asked = askForBatch(data, printer, window);
+    const std::optional<AskedBatch> asked = askForBatch(data, printer, window);
     if (!asked)
         return false;
-    const MergeSettings& settings = *asked;
+    const MergeSettings& settings = asked->settings;
     std::unique_ptr<LabelBatch> batch = checkWithWaitCursor(session, settings, printer.language);
     const MergeCheck& check = batch->check();
     if ((!check.problems.empty() || !check.notes.empty()) &&
@@ -127,8 +136,11 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
         QMessageBox::warning(window, kTitle, QStringLiteral("The data file holds no record."));
         return false;
     }
-    const auto labels = static_cast<int>(batch->count());
-    QProgressDialog progress(QString(), QStringLiteral("Cancel"), 0, labels, window);
+    if (asked->resumeLabel)
+        batch->startAt(*asked->resumeLabel);
+    const auto labels = static_cast<int>(batch->count() + batch->first() - 1);
+    QProgressDialog progress(QString(), QStringLiteral("Cancel"),
+                             static_cast<int>(batch->first() - 1), labels, window);
     progress.setWindowTitle(QStringLiteral("Printing"));
     progress.setAccessibleName(QStringLiteral("Printing"));
     progress.setWindowModality(Qt::WindowModal);
@@ -146,7 +158,7 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
             return;
         const PrintPosition at = transmission->position();
         progress.setLabelText(QStringLiteral("Label %1 of %2").arg(at.label()).arg(labels));
-        progress.setValue(static_cast<int>(at.taken));
+        progress.setValue(static_cast<int>(at.before + at.taken));
     };
     // Queued: the dialog's setValue runs the event loop, which must not send
     // more while the connection is in the middle of sending.
@@ -154,15 +166,24 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
                      Qt::QueuedConnection);
     QObject::connect(&progress, &QProgressDialog::canceled, transmission.get(),
                      &PrintTransmission::cancel);
-    // However the batch ends, the next print may go on after its last label.
+    // However the batch ends, the next print may go on after its last
+    // label; one that stopped part way may resume from the label it stopped
+    // at.
     const auto remember = qScopeGuard([&] {
-        const long long sent = transmission->position().taken;
-        if (sent == 0)
-            return;
+        const PrintPosition at = transmission->position();
         BatchPrintChoice choice = data.printChoice();
-        choice.nextCounter = settings.counterStart + sent * settings.counterStep;
+        choice.resumeLabel.reset();
+        if (transmission->state() != PrintTransmission::State::Sent && at.label() > 1) {
+            choice.resumeLabel = at.label();
+            choice.resumeCounter = settings.counterStart;
+            choice.resumeData = data.choice().path;
+        }
+        const long long sent = at.before + at.taken;
+        if (sent > 0)
+            choice.nextCounter = settings.counterStart + sent * settings.counterStep;
         data.setPrintChoice(choice);
     });
+    transmission->askPrinter(printer.language.language);
     show();
     const bool delivered = transmission->start() && transmission->wait();
     const PrintPosition at = transmission->position();
@@ -170,7 +191,7 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
         const bool between = at.sent == 0 && at.taken > 0;
         window->statusBar()->showMessage((between ? QStringLiteral("Stopped after label %1 of %2.")
                                                   : QStringLiteral("Stopped at label %1 of %2."))
-                                             .arg(between ? at.taken : at.label())
+                                             .arg(between ? at.before + at.taken : at.label())
                                              .arg(labels));
         return false;
     }
@@ -178,9 +199,11 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
         reporter.report(*fault);
         return false;
     }
-    window->statusBar()->showMessage(QString::fromStdString(
-        printedSummary(static_cast<std::uint64_t>(at.taken), transmission->target().toStdString(),
-                       languageInfo(printer.language.language).label)));
+    // A resumed batch names the labels it printed of the whole batch's.
+    window->statusBar()->showMessage(QString::fromStdString(printedSummary(
+        static_cast<std::uint64_t>(at.taken), transmission->target().toStdString(),
+        languageInfo(printer.language.language).label, static_cast<std::uint64_t>(at.before),
+        static_cast<std::uint64_t>(labels))));
     return true;
 }
 

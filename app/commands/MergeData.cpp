@@ -38,7 +38,8 @@ QString flag(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-// All, first, last, start, step, go on, next (empty: no print yet).
+// All, first, last, start, step, go on, next (empty: no print yet); since
+// the resume, the label to resume from (empty: none), its counter and data.
 QStringList printChoiceList(const BatchPrintChoice& choice) {
     return {flag(choice.allRecords),
             QString::number(choice.firstRecord),
@@ -46,12 +47,15 @@ QStringList printChoiceList(const BatchPrintChoice& choice) {
             QString::number(choice.counterStart),
             QString::number(choice.counterStep),
             flag(choice.goOn),
-            choice.nextCounter ? QString::number(*choice.nextCounter) : QString()};
+            choice.nextCounter ? QString::number(*choice.nextCounter) : QString(),
+            choice.resumeLabel ? QString::number(*choice.resumeLabel) : QString(),
+            QString::number(choice.resumeCounter),
+            choice.resumeData};
 }
 
 BatchPrintChoice printChoiceOf(const QStringList& list) {
     BatchPrintChoice choice;
-    if (list.size() != 7)
+    if (list.size() != 7 && list.size() != 10)
         return choice;
     choice.allRecords = list[0] == QLatin1String("1");
     choice.firstRecord = std::max(list[1].toInt(), 1);
@@ -63,6 +67,13 @@ BatchPrintChoice printChoiceOf(const QStringList& list) {
     const long long next = list[6].toLongLong(&number);
     if (number)
         choice.nextCounter = next;
+    if (list.size() == 10) {
+        const long long resume = list[7].toLongLong(&number);
+        if (number && resume > 1)
+            choice.resumeLabel = resume;
+        choice.resumeCounter = list[8].toInt();
+        choice.resumeData = list[9];
+    }
     return choice;
 }
 

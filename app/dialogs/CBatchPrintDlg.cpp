@@ -33,7 +33,9 @@ QSpinBox* spinBox(int low, int high, int value, const QString& name, QWidget* pa
 CBatchPrintDlg::CBatchPrintDlg(int records, const BatchPrintChoice& start, int copies,
                                bool replaceMissing, QWidget* parent)
     : QDialog(parent)
-    , nextCounter_(start.nextCounter) {
+    , nextCounter_(start.nextCounter)
+    , resumeLabel_(start.resumeLabel)
+    , resumeCounter_(start.resumeCounter) {
     setWindowTitle(QStringLiteral("Print Records"));
     setAccessibleName(QStringLiteral("Print Records"));
     const int last = std::max(records, 1);
@@ -78,6 +80,25 @@ CBatchPrintDlg::CBatchPrintDlg(int records, const BatchPrintChoice& start, int c
     replaceMissing_ = replaceMissingBox(this);
     replaceMissing_->setChecked(replaceMissing);
 
+    resume_ = new QCheckBox(this);
+    resume_->setAccessibleName(QStringLiteral("Resume from label"));
+    resume_->setVisible(resumeLabel_.has_value());
+    if (resumeLabel_) {
+        resume_->setText(QStringLiteral("&Resume from label %1").arg(*resumeLabel_));
+        resume_->setChecked(true);
+        // The resumed labels are those of the print that stopped.
+        for (QWidget* choice : std::initializer_list<QWidget*>{
+                 all_, range, from_, to_, copies_, counterStart_, goOn_, counterStep_}) {
+            const auto follow = [choice](bool on) {
+                if (on)
+                    choice->setProperty("enabledBeforeResume", choice->isEnabled());
+                choice->setEnabled(!on && choice->property("enabledBeforeResume").toBool());
+            };
+            follow(true);
+            connect(resume_, &QCheckBox::toggled, choice, follow);
+        }
+    }
+
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Copies of each:"), copies_);
     form->addRow(QStringLiteral("${seq} &starts at:"), counterStart_);
@@ -97,6 +118,7 @@ CBatchPrintDlg::CBatchPrintDlg(int records, const BatchPrintChoice& start, int c
             [this](int to) { from_->setValue(std::min(from_->value(), to)); });
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(resume_);
     layout->addWidget(all_);
     layout->addLayout(rangeRow);
     layout->addLayout(form);
@@ -123,6 +145,12 @@ bool CBatchPrintDlg::replaceMissing() const {
     return replaceMissing_->isChecked();
 }
 
+std::optional<long long> CBatchPrintDlg::resumeLabel() const {
+    if (resumeLabel_ && resume_->isChecked())
+        return resumeLabel_;
+    return std::nullopt;
+}
+
 void CBatchPrintDlg::applyTo(MergeSettings& settings) const {
     if (!all_->isChecked()) {
         settings.firstRecord = from_->value();
@@ -132,6 +160,8 @@ void CBatchPrintDlg::applyTo(MergeSettings& settings) const {
     settings.counterStart =
         nextCounter_ && goOn_->isChecked() ? *nextCounter_ : counterStart_->value();
     settings.counterStep = counterStep_->value();
+    if (resumeLabel())
+        settings.counterStart = resumeCounter_;
     settings.replaceMissing = replaceMissing_->isChecked();
 }
 

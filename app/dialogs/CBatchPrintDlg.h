@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <optional>
 
@@ -23,6 +24,11 @@ struct BatchPrintChoice {
     // label after the last it printed.
     bool goOn = true;
     std::optional<long long> nextCounter;
+    // Where the last print stopped part way, to resume from: the label
+    // under way, the counter that print started at, and its data file.
+    std::optional<long long> resumeLabel;
+    int resumeCounter = 1;
+    QString resumeData;
 
     bool operator==(const BatchPrintChoice&) const = default;
 };
@@ -30,7 +36,8 @@ struct BatchPrintChoice {
 // File > Print for a page with data: all records or a range of them, the
 // copies of each (Configure > Printer's Copies), where the counter starts
 // (or going on from the last print) and how it steps, and whether
-// characters the printer lacks print as the nearest it has.
+// characters the printer lacks print as the nearest it has; after a print
+// that stopped part way, "Resume from label 37" of the same records.
 class CBatchPrintDlg : public QDialog {
     Q_OBJECT
 public:
@@ -41,6 +48,8 @@ public:
     BatchPrintChoice choice() const;
     int copies() const;
     bool replaceMissing() const;
+    // The label to resume from, when that is chosen.
+    std::optional<long long> resumeLabel() const;
     // Writes the choice into `settings`.
     void applyTo(MergeSettings& settings) const;
 
@@ -53,7 +62,10 @@ private:
     QCheckBox* goOn_ = nullptr;
     QSpinBox* counterStep_ = nullptr;
     QCheckBox* replaceMissing_ = nullptr;
+    QCheckBox* resume_ = nullptr;
     std::optional<long long> nextCounter_;
+    std::optional<long long> resumeLabel_;
+    int resumeCounter_;
 };
 
 } // namespace quillset

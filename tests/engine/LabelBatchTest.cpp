@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace quillset {
 namespace {
@@ -97,6 +99,51 @@ TEST(LabelBatch, LabelsAreThePagesOfTheirScripts) {
     EXPECT_FALSE(batch.next(none));
     EXPECT_TRUE(none.empty());
     EXPECT_FALSE(batch.fault());
+}
+
+// A batch resumed at a label makes the labels of the whole batch from that
+// one on, as their scripts are filled by hand: the records and the counter
+// go on past the labels passed over, copies included.
+TEST(LabelBatch, ResumedAtALabelGoesOnAsTheWholeBatch) {
+    Data data("name\nAnn\nBob\nCy\n");
+    FolioSession document;
+    document.compile("DrawText(0,0,1,0,\"${name} ${seq}\");");
+    MergeSettings settings;
+    settings.dataPath = data.path;
+    settings.firstRecord = 2;
+    settings.counterStart = 10;
+    settings.counterStep = 5;
+    // Records 2 and 3, twice each: Bob 10, Bob 15, Cy 20, Cy 25.
+    const struct {
+        long long first;
+        std::vector<std::string> texts;
+        const char* why;
+    } cases[] = {
+        {1, {"Bob 10", "Bob 15", "Cy 20", "Cy 25"}, "from the first: the whole batch"},
+        {2, {"Bob 15", "Cy 20", "Cy 25"}, "between copies of a record: its page is made still"},
+        {3, {"Cy 20", "Cy 25"}, "at a record: the one before passed over"},
+        {4, {"Cy 25"}, "the last label alone"},
+    };
+    const LanguageOptions zpl{.language = PrinterLanguage::Zpl, .copies = 2};
+    LanguageOptions once = zpl;
+    once.copies = 1;
+    for (const auto& c : cases) {
+        LabelBatch batch(document, settings, zpl);
+        ASSERT_TRUE(batch.accept(false));
+        batch.startAt(c.first);
+        EXPECT_EQ(batch.first(), c.first) << c.why;
+        EXPECT_EQ(batch.count(), static_cast<long long>(c.texts.size())) << c.why;
+        for (std::size_t i = 0; i < c.texts.size(); ++i) {
+            std::string bytes;
+            ASSERT_TRUE(batch.next(bytes)) << c.why;
+            EXPECT_EQ(batch.label(), c.first + static_cast<long long>(i)) << c.why;
+            FolioSession page;
+            page.compile("DrawText(0,0,1,0,\"" + c.texts[i] + "\");");
+            EXPECT_TRUE(bytes == printerBytes(page, once)) << c.why << ": " << c.texts[i];
+        }
+        std::string none;
+        EXPECT_FALSE(batch.next(none)) << c.why;
+    }
 }
 
 } // namespace

@@ -45,6 +45,10 @@ public:
         connect(&timer_, &QTimer::timeout, this, [this] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* dialog = qobject_cast<CBatchPrintDlg*>(modal)) {
+                for (const QCheckBox* box : dialog->findChildren<QCheckBox*>())
+                    if (box->accessibleName() == QStringLiteral("Resume from label") &&
+                        box->isVisibleTo(dialog) && box->isChecked())
+                        offered_ << box->text();
                 dialog->accept();
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 texts_ << box->text();
@@ -56,11 +60,14 @@ public:
         timer_.start(10);
     }
     const QStringList& texts() const { return texts_; }
+    // The resumes the Print dialog offered, checked.
+    const QStringList& offered() const { return offered_; }
 
 private:
     std::function<void(QProgressDialog&)> progress_;
     QTimer timer_;
     QStringList texts_;
+    QStringList offered_;
 };
 
 // A printer on the network that takes a few kilobytes and then nothing: it
@@ -402,6 +409,56 @@ private slots:
         const qsizetype whole = printer.read().count(kPageEnd);
         QVERIFY2(taken > 0 && taken <= whole && whole < 3000,
                  qPrintable(QStringLiteral("%1 taken, %2 whole").arg(taken).arg(whole)));
+    }
+
+    // A TSPL printer that runs out of paper after two labels: the batch stops
+    // before the third and says so; the next Print offers to resume from
+    // it, and sends that label alone, numbered as it would have been.
+    void paperOutStopsTheBatchAndTheNextPrintResumes() {
+        QVERIFY(startAfresh(app_));
+        const QString label = dir_.filePath(QStringLiteral("label.txt"));
+        const QString data = dir_.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
+        writeFile(data, "name\nAnn\nBob\nCy\n");
+        QTcpServer printer;
+        QVERIFY(printer.listen(QHostAddress::LocalHost));
+        QByteArray received;
+        int printed = 0;
+        connect(&printer, &QTcpServer::newConnection, this, [&] {
+            QTcpSocket* connection = printer.nextPendingConnection();
+            connect(connection, &QTcpSocket::readyRead, this, [&, connection] {
+                received += connection->readAll();
+                if (!received.endsWith("\x1b!?"))
+                    return;
+                printed = static_cast<int>(received.count("PRINT 1,1"));
+                connection->write(printed < 2 ? QByteArray(1, '\0') : QByteArray("\x04"));
+            });
+        });
+        CMainFrame* frame = printTo(printer.serverPort(), label, data);
+        app_.printer().language.language = PrinterLanguage::Tspl;
+        {
+            PrintAnswer answer;
+            printAction(*frame)->trigger();
+            QCOMPARE(answer.texts(),
+                     QStringList{"Labels 1-2 sent; stopped before label 3 of 3: paper out"});
+            QCOMPARE(answer.offered(), QStringList{});
+        }
+        QCOMPARE(received.count("PRINT 1,1"), 2);
+        QCOMPARE(frame->statusBar()->currentMessage(),
+                 QStringLiteral("Stopped after label 2 of 3."));
+
+        received.clear();
+        PrintAnswer answer;
+        printAction(*frame)->trigger();
+        QCOMPARE(answer.offered(), QStringList{"&Resume from label 3"});
+        QCOMPARE(answer.texts(), QStringList{});
+        QCOMPARE(received.count("PRINT 1,1"), 1);
+        QCOMPARE(frame->statusBar()->currentMessage(),
+                 QStringLiteral("Printed label 3 of 3 to 127.0.0.1:%1 (TSPL).")
+                     .arg(printer.serverPort()));
+        const BatchPrintChoice after = frame->findChild<MergeData*>()->printChoice();
+        QCOMPARE(after.nextCounter, 4);
+        QVERIFY(!after.resumeLabel);
     }
 
 private:

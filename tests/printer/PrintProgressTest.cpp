@@ -1,6 +1,6 @@
+#include "printer/PrintProgress.h"
 #include "model/GroupedCount.h"
 #include "printer/PortFailure.h"
-#include "printer/PrintProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -51,17 +51,62 @@ TEST(PrintProgress, BatchTexts) {
          "Label 37 of 240: 0 of 25,118 bytes",
          "Printing cancelled after 36 of 240 labels.",
          "between labels: the printer holds whole labels only"},
-        {{36, 240, 0, 0}, "Label 37 of 240", "Printing cancelled after 36 of 240 labels.",
+        {{36, 240, 0, 0},
+         "Label 37 of 240",
+         "Printing cancelled after 36 of 240 labels.",
          "the next label not yet made: no bytes to tell"},
-        {{0, 5, 0, 0}, "Label 1 of 5", "Printing cancelled after 0 of 5 labels.",
+        {{0, 5, 0, 0},
+         "Label 1 of 5",
+         "Printing cancelled after 0 of 5 labels.",
          "before the first"},
-        {{240, 240, 0, 0}, "Label 240 of 240", "Printing cancelled after 240 of 240 labels.",
+        {{240, 240, 0, 0},
+         "Label 240 of 240",
+         "Printing cancelled after 240 of 240 labels.",
          "all taken: still the last label, never 241"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(progressText(c.at), c.progress) << c.why;
         EXPECT_EQ(cancelledMessage(c.at), c.cancelled) << c.why;
     }
+}
+
+TEST(PrintProgress, StopTexts) {
+    const struct {
+        PrintPosition at;
+        std::optional<long long> held;
+        std::string text;
+        const char* why;
+    } cases[] = {
+        {{36, 240, 0, 0},
+         std::nullopt,
+         "Labels 1-36 sent; stopped before label 37 of 240: paper out",
+         "part way"},
+        {{0, 240, 0, 0},
+         std::nullopt,
+         "No label sent; stopped before label 1 of 240: paper out",
+         "before the first"},
+        {{1, 240, 0, 0},
+         std::nullopt,
+         "Label 1 sent; stopped before label 2 of 240: paper out",
+         "one label"},
+        {{2, 204, 0, 0, 36},
+         std::nullopt,
+         "Labels 37-38 sent; stopped before label 39 of 240: paper out",
+         "a resumed batch counts from where it resumed, of the whole batch"},
+        {{36, 240, 0, 0},
+         2,
+         "Labels 1-36 sent; stopped before label 37 of 240: paper out; 34 printed, 2 still in the "
+         "printer",
+         "the printer tells the labels it holds"},
+        {{3, 240, 0, 0},
+         9,
+         "Labels 1-3 sent; stopped before label 4 of 240: paper out; 0 printed, 3 still in the "
+         "printer",
+         "it cannot hold more of ours than were sent"},
+        {{0, 1, 0, 0}, std::nullopt, "Nothing sent; stopped: paper out", "a single page"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(stoppedMessage(c.at, "paper out", c.held), c.text) << c.why;
 }
 
 TEST(PortFailure, DetailNamesTheDeviceAndTheReason) {

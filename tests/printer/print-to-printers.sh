@@ -2,7 +2,9 @@
 # Prints every example to `quillset-cli listen` as a user would: ESC/POS,
 # TSPL and EPL2 through a FIFO, ZPL, ESC/POS, TSPL and EPL2 over the network,
 # ZPL through a private CUPS server with a raw queue; each page listen writes
-# must equal the render dot for dot, and tell the settings it was sent. Then the faults: each names its target and reason,
+# must equal the render dot for dot, and tell the settings it was sent; the
+# printer's state asked, and a batch stopped by paper out and resumed. Then
+# the faults: each names its target and reason,
 # and Ctrl+C cancels a print that a stalled printer holds up.
 set -euo pipefail
 cli=$1
@@ -173,6 +175,114 @@ PAGES=$records listen "$work/cups-batch" --tcp $((base + 5)) --language zpl &&
     print_batch "a batch through CUPS" "$work/cups-batch" --to cups:quillset-test
 [ "$(lpstat -W all -o quillset-test | wc -l)" -eq $((jobs + 1)) ] ||
     fail "a batch through CUPS is not one job: $(lpstat -W all -o quillset-test)"
+
+# A CUPS queue tells its state through the scheduler; a stopped queue stops
+# a batch before its first label, and nothing is queued.
+said=$("$cli" status --to cups:quillset-test) || fail "status of a CUPS queue: exit $?"
+[ "$said" = ready ] || fail "status of a ready CUPS queue said '$said'"
+cupsdisable quillset-test
+said=$("$cli" status --to cups:quillset-test) && got=0 || got=$?
+[ "$said" = paused ] && [ "$got" = 2 ] || fail "status of a stopped CUPS queue: '$said', exit $got"
+jobs=$(lpstat -W all -o quillset-test | wc -l)
+"$cli" print "$work/batch.txt" --data "$examples/merge/orders.csv" --language zpl \
+    --to cups:quillset-test 2> "$work/cups-stopped" && fail "a batch into a stopped queue succeeded"
+grep -qx "No label sent; stopped before label 1 of $records: paused" "$work/cups-stopped" ||
+    fail "a batch into a stopped queue said $(cat "$work/cups-stopped")"
+[ "$(lpstat -W all -o quillset-test | wc -l)" -eq "$jobs" ] || fail "a stopped queue got a job"
+cupsenable quillset-test
+echo "ok: a CUPS queue's state, and a stopped queue that stops a batch"
+
+# The printer asked: listen tells each state it is given in each language
+# that has a status query, with status's exit status; a batch of 10 labels
+# (records 2 to 11, so that the records as well as the counter must go on;
+# render names each by its record)
+# to a printer that runs out of paper after 4 stops naming label 5, and
+# resumed from it the two runs together bring every label once, in order.
+{ cat "$examples/merge/orders.csv"; tail -n +2 "$examples/merge/orders.csv";
+  tail -n +2 "$examples/merge/orders.csv"; } > "$work/orders.csv"
+"$cli" render "$work/batch.txt" --data "$work/orders.csv" --records 2-11 \
+    -o "$work/expected/resume-%d.pbm"
+port=$((base + 9))
+for language in zpl escpos tspl; do
+    for state in ready:0:ready paper-out:2:"paper out" head-open:2:"head open" paused:2:paused; do
+        IFS=: read -r given code want <<< "$state"
+        [ "$language" = escpos ] && [ "$given" = head-open ] && want="cover open"
+        [ "$language" = escpos ] && [ "$given" = paused ] && want=offline
+        PAGES=1 listen "$work/state-$language-$given" --tcp $port --language $language \
+            --state "$given" || continue
+        said=$("$cli" status --to "tcp:127.0.0.1:$port" --language $language) && got=0 || got=$?
+        [ "$said" = "$want" ] && [ "$got" = "$code" ] ||
+            fail "status of $language listen --state $given: '$said', exit $got"
+        kill "${pids[-1]}"
+        wait "${pids[-1]}" 2>/dev/null || true
+        port=$((port + 1))
+    done
+    dir=$work/resume-$language
+    before=$failures
+    PAGES=10 listen "$dir-stopped" --tcp $port --language $language --paper-out-after 4 || continue
+    if "$cli" print "$work/batch.txt" --data "$work/orders.csv" --records 2-11 \
+        --to "tcp:127.0.0.1:$port" --language $language 2> "$dir-stopped/print"; then
+        fail "$language: a batch into a printer out of paper succeeded"
+    fi
+    grep -qx "Labels 1-4 sent; stopped before label 5 of 10: paper out" "$dir-stopped/print" ||
+        fail "$language: the stop said $(cat "$dir-stopped/print")"
+    kill "${pids[-1]}"
+    port=$((port + 1))
+    PAGES=6 listen "$dir-resumed" --tcp $port --language $language || continue
+    "$cli" print "$work/batch.txt" --data "$work/orders.csv" --records 2-11 --from-label 5 \
+        --to "tcp:127.0.0.1:$port" --language $language || fail "$language: resume: exit $?"
+    timeout 30 tail --pid="${pids[-1]}" -f /dev/null || fail "$language: resume: listen did not finish"
+    port=$((port + 1))
+    for i in 5 6 7 8 9 10 11 12; do
+        [ -e "$dir-stopped/$(printf 'page-%04d.png' "$i")" ] && fail "$language: page $i while out of paper"
+        [ -e "$dir-resumed/$(printf 'page-%04d.png' "$((i - 1))")" ] && [ "$i" -gt 7 ] &&
+            fail "$language: more than 6 labels on resuming"
+    done
+    for i in $(seq 10); do
+        got=$dir-stopped/$(printf 'page-%04d.pbm' "$i")
+        [ "$i" -gt 4 ] && got=$dir-resumed/$(printf 'page-%04d.pbm' "$((i - 4))")
+        cmp -s "$got" "$work/expected/resume-$((i + 1)).pbm" ||
+            fail "$language: label $i of the stopped and resumed batch differs from its render"
+    done
+    [ "$failures" -eq "$before" ] &&
+        echo "ok: $language status and a batch that runs out of paper and resumes"
+done
+
+# Over a serial line (two joined pseudo-terminals) the printer answers on
+# the line it prints on.
+socat pty,raw,echo=0,link="$work/printer-in" pty,raw,echo=0,link="$work/printer-out" &
+pids+=($!)
+for _ in $(seq 50); do [ -e "$work/printer-out" ] && break; sleep 0.1; done
+PAGES=10 listen "$work/serial-stopped" --port "$work/printer-out" --baud 115200 --language tspl \
+    --paper-out-after 4 && {
+    said=$("$cli" status --to "serial:$work/printer-in" --baud 115200 --language tspl) ||
+        fail "status over a serial line: exit $?"
+    [ "$said" = ready ] || fail "status over a serial line said '$said'"
+    "$cli" print "$work/batch.txt" --data "$work/orders.csv" --records 2-11 \
+        --to "serial:$work/printer-in" --baud 115200 --language tspl 2> "$work/serial-print" &&
+        fail "a batch over a serial line into a printer out of paper succeeded"
+    grep -qx "Labels 1-4 sent; stopped before label 5 of 10: paper out" "$work/serial-print" &&
+        echo "ok: a serial printer's state, and a batch it stops" ||
+        fail "over a serial line the stop said $(cat "$work/serial-print")"
+    # Let go of the line before the next listen takes it.
+    kill "${pids[-1]}"
+    wait "${pids[-1]}" 2>/dev/null || true
+}
+# A device (the same pseudo-terminal as a USB printer's device would be)
+# answers on the descriptor it is printed on.
+PAGES=10 listen "$work/device-stopped" --port "$work/printer-out" --baud 115200 --language zpl \
+    --paper-out-after 4 && {
+    said=$("$cli" status --to "file:$work/printer-in" --language zpl) ||
+        fail "status of a device: exit $?"
+    [ "$said" = ready ] || fail "status of a device said '$said'"
+    "$cli" print "$work/batch.txt" --data "$work/orders.csv" --records 2-11 \
+        --to "file:$work/printer-in" --language zpl 2> "$work/device-print" &&
+        fail "a batch to a device out of paper succeeded"
+    grep -qx "Labels 1-4 sent; stopped before label 5 of 10: paper out" "$work/device-print" &&
+        echo "ok: a device's state, and a batch it stops" ||
+        fail "to a device the stop said $(cat "$work/device-print")"
+    kill "${pids[-1]}"
+}
 
 # Faults: exit status 1 and the target with the system's reason.
 expect_failure() {

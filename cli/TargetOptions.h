@@ -1,0 +1,23 @@
+#pragma once
+
+#include "cli/Invocation.h"
+
+#include <vector>
+
+namespace quillset {
+class PrinterSettings;
+class SerialPort;
+struct PrintTarget;
+} // namespace quillset
+
+namespace quillset::cli {
+
+// --to, --port and --baud, where print and status find the printer.
+const std::vector<OptionSpec>& targetOptionSpecs();
+
+// --to, else --port as the serial line, else the saved printer. Says on
+// standard error what is wrong and returns false.
+bool chooseTarget(const Invocation& invocation, const SerialPort& port,
+                  const PrinterSettings& saved, PrintTarget& target);
+
+} // namespace quillset::cli
