@@ -51,11 +51,9 @@ int run(const Invocation& invocation) {
     QCoreApplication application(qt.argc, qt.argv);
 
     SerialPort port;
-    loadSerialSettings(port);
-    PrinterSettings printer = loadPrinterSettings();
+    PrinterSettings printer;
     PrintTarget target;
-    if (!applySerialOptions(invocation, port) || !chooseTarget(invocation, port, printer, target) ||
-        !applyLanguageOptions(invocation, printer.language))
+    if (!choosePrinter(invocation, port, printer, target))
         return 1;
 
     std::unique_ptr<PrintSource> source = printSourceOfFile(invocation, printer.language);

@@ -21,11 +21,9 @@ int run(const Invocation& invocation) {
     QCoreApplication application(qt.argc, qt.argv);
 
     SerialPort port;
-    loadSerialSettings(port);
-    PrinterSettings printer = loadPrinterSettings();
+    PrinterSettings printer;
     PrintTarget target;
-    if (!applySerialOptions(invocation, port) || !chooseTarget(invocation, port, printer, target) ||
-        !applyLanguageOptions(invocation, printer.language))
+    if (!choosePrinter(invocation, port, printer, target))
         return 1;
 
     PrinterEnquiry enquiry(target, port.baudRate, printer.language.language);

@@ -1,22 +1,24 @@
 #include "cli/TargetOptions.h"
 
+#include "cli/LanguageArguments.h"
 #include "cli/SerialOptions.h"
 #include "printer/PrintTarget.h"
 #include "printer/PrinterSettings.h"
 #include "printer/SerialPort.h"
+#include "printer/SerialSettings.h"
 
 #include <iostream>
 
 namespace quillset::cli {
 
 const std::vector<OptionSpec>& targetOptionSpecs() {
-    static const std::vector<OptionSpec> specs = {
+    static const std::vector<OptionSpec> options = {
         {"--to", "TARGET",
          "serial:DEVICE, file:PATH, tcp:HOST[:PORT] (port 9100 by default) or cups:QUEUE"},
         {"--port", "NAME", "the same as --to serial:NAME (COM1..COM99 or a device)"},
         {"--baud", "N", "serial line speed in bit/s (default: the saved rate)"},
     };
-    return specs;
+    return options;
 }
 
 bool chooseTarget(const Invocation& invocation, const SerialPort& port,
@@ -43,6 +45,14 @@ bool chooseTarget(const Invocation& invocation, const SerialPort& port,
                  ? PrintTarget{ConnectionKind::Serial, port.portName.toStdString()}
                  : saved.target(port);
     return true;
+}
+
+bool choosePrinter(const Invocation& invocation, SerialPort& port, PrinterSettings& printer,
+                   PrintTarget& target) {
+    loadSerialSettings(port);
+    printer = loadPrinterSettings();
+    return applySerialOptions(invocation, port) && chooseTarget(invocation, port, printer, target) &&
+           applyLanguageOptions(invocation, printer.language);
 }
 
 } // namespace quillset::cli

@@ -20,4 +20,10 @@ const std::vector<OptionSpec>& targetOptionSpecs();
 bool chooseTarget(const Invocation& invocation, const SerialPort& port,
                   const PrinterSettings& saved, PrintTarget& target);
 
+// The saved serial line and printer with the command line's options over
+// them, and where the print goes: what print and status start from. Says on
+// standard error what is wrong and returns false.
+bool choosePrinter(const Invocation& invocation, SerialPort& port, PrinterSettings& printer,
+                   PrintTarget& target);
+
 } // namespace quillset::cli

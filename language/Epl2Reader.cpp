@@ -187,11 +187,8 @@ void Epl2Reader::graphicHeader(const std::vector<std::string_view>& parts, ReadO
 }
 
 void Epl2Reader::dataTaken(std::vector<std::uint8_t> data, ReadOutcome&) {
-    // A 0 bit prints: the picture's set bits are the data's clear ones.
-    DotPicture picture(graphic_.rowBytes * 8, graphic_.rows);
-    std::transform(data.begin(), data.end(), picture.bits.begin(),
-                   [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
-    image_.draw(graphic_.x, graphic_.y, std::move(picture), LabelImage::Mode::Overwrite);
+    image_.draw(graphic_.x, graphic_.y, pictureOfClearBits(graphic_.rowBytes, graphic_.rows, data),
+                LabelImage::Mode::Overwrite);
     if (!unprinted_) {
         unprinted_ = true;
         drawnAt_ = lineAt();

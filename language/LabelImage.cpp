@@ -105,4 +105,11 @@ void giveCopies(ReadOutcome& out, PrintedPage page, std::uint64_t copies, ReadPr
     out.pages.push_back(std::move(page));
 }
 
+DotPicture pictureOfClearBits(int rowBytes, int rows, const std::vector<std::uint8_t>& data) {
+    DotPicture picture(rowBytes * 8, rows);
+    std::transform(data.begin(), data.end(), picture.bits.begin(),
+                   [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
+    return picture;
+}
+
 } // namespace quillset

@@ -54,4 +54,8 @@ private:
 void giveCopies(ReadOutcome& out, PrintedPage page, std::uint64_t copies, ReadProblems& problems,
                 std::uint64_t offset);
 
+// The picture of raster rows in which a 0 bit prints, as TSPL's BITMAP and
+// EPL2's GW send them: its set bits are the data's clear ones.
+DotPicture pictureOfClearBits(int rowBytes, int rows, const std::vector<std::uint8_t>& data);
+
 } // namespace quillset

@@ -235,11 +235,8 @@ TsplReader::bitmapHeader(const std::vector<std::string_view>& parts, ReadOutcome
 }
 
 void TsplReader::dataTaken(std::vector<std::uint8_t> data, ReadOutcome&) {
-    // A 0 bit prints: the picture's set bits are the data's clear ones.
-    DotPicture picture(bitmap_.rowBytes * 8, bitmap_.rows);
-    std::transform(data.begin(), data.end(), picture.bits.begin(),
-                   [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
-    image_.draw(bitmap_.x, bitmap_.y, std::move(picture), bitmap_.mode);
+    image_.draw(bitmap_.x, bitmap_.y, pictureOfClearBits(bitmap_.rowBytes, bitmap_.rows, data),
+                bitmap_.mode);
     if (!unprinted_) {
         unprinted_ = true;
         drawnAt_ = lineAt();
