@@ -1,20 +1,13 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the full build; the engine and its
-# tests again in a plain Release build; the application, the CLI and every
-# test under AddressSanitizer and UndefinedBehaviorSanitizer (the GUI tests
-# offscreen); then the fuzz target. All with warnings as errors.
+# Sets up, builds and runs every test: the full Release build; the
+# application, the CLI and every test under AddressSanitizer and
+# UndefinedBehaviorSanitizer (the GUI tests offscreen); then the fuzz target.
+# All with warnings as errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
-
-# Release (-O3) is where GCC's flow-based warnings appear. Configured every
-# time: scripts/package.sh builds here too, with the GUI and Debian's flags.
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLSET_WERROR=ON \
-    -DQUILLSET_GUI=OFF -DQUILLSET_BENCH=OFF -DCMAKE_CXX_FLAGS= -DCMAKE_EXE_LINKER_FLAGS= > /dev/null
-cmake --build build-release --parallel "$(nproc)"
-ctest --test-dir build-release --output-on-failure --parallel "$(nproc)"
 
 # Configured every time, so that a build-asan/ of the engine alone takes in
 # the GUI.
