@@ -29,5 +29,6 @@ extern const Command printCommand;    // built with the Qt printer layer only
 extern const Command listenCommand;   // likewise
 extern const Command printersCommand; // likewise
 extern const Command statusCommand;   // likewise
+extern const Command addImageCommand; // built with Qt Gui's picture readers only
 
 } // namespace quillset::cli

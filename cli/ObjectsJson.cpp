@@ -22,6 +22,8 @@ std::string_view kindName(ObjectKind kind) {
         return "Text";
     case ObjectKind::Barcode:
         return "Barcode";
+    case ObjectKind::Picture:
+        return "image";
     case ObjectKind::None:
         break;
     }
@@ -104,6 +106,18 @@ void appendObject(std::string& out, int index, const PageObject& o) {
         attrs += std::to_string(o.styled.attrs[i]);
     }
     json.field("attrs", attrs + "]");
+    if (o.picture) {
+        std::string picture;
+        {
+            JsonObject json(picture);
+            json.number("width", o.picture->width);
+            json.number("height", o.picture->height);
+            json.number("dithering", static_cast<long>(o.picture->dithering));
+            json.number("level", o.picture->level);
+            json.field("source", jsonString(o.picture->source));
+        }
+        json.field("picture", picture);
+    }
 }
 
 } // namespace

@@ -14,6 +14,7 @@ const Command* const kCommands[] = {
     &encodeCommand, &saveCommand,    &checkCommand,
 #ifdef QUILLSET_CLI_PRINT
     &printCommand,  &listenCommand,  &printersCommand, &statusCommand,
+    &addImageCommand,
 #endif
 };
 

@@ -1,19 +1,23 @@
 # Fails when a source includes a header from a layer above its own, a second
 # guard beside the build, where each floor sees only the floors below. The
 # layers, lowest first: model/; raster/ and the printer languages
-# (language/); barcode/ (bars are drawn into the raster); the document layer
+# (language/); barcode/ and picture/ side by side (bars and a picture's
+# dots are drawn into the raster); the document layer
 # (rendering the whole page, Compile, the session); the editor and variable
 # data (merge/), side by side; the connections (printer/, on Qt Core), which
-# take the languages' bytes; the GUI and the CLI.
+# take the languages' bytes, and the reading of picture files (imagefile/,
+# on Qt Gui), side by side; the GUI and the CLI.
 set(rules
-    "model|raster/ language/ barcode/ printer/ document/ editor/ merge/ app/ cli/"
-    "raster|language/ barcode/ document/ editor/ merge/ app/ cli/ printer/"
-    "language|raster/ barcode/ document/ editor/ merge/ app/ cli/ printer/"
-    "barcode|document/ editor/ merge/ app/ cli/ printer/"
-    "document|editor/ merge/ app/ cli/ printer/"
-    "editor|merge/ app/ cli/ printer/"
-    "merge|editor/ app/ cli/ printer/"
-    "printer|raster/ barcode/ document/ editor/ merge/ app/ cli/"
+    "model|raster/ language/ barcode/ printer/ document/ editor/ merge/ app/ cli/ picture/ imagefile/"
+    "raster|language/ barcode/ document/ editor/ merge/ app/ cli/ printer/ picture/ imagefile/"
+    "language|raster/ barcode/ document/ editor/ merge/ app/ cli/ printer/ picture/ imagefile/"
+    "barcode|document/ editor/ merge/ app/ cli/ printer/ picture/ imagefile/"
+    "picture|language/ barcode/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
+    "document|editor/ merge/ app/ cli/ printer/ imagefile/"
+    "editor|merge/ app/ cli/ printer/ imagefile/"
+    "merge|editor/ app/ cli/ printer/ imagefile/"
+    "printer|raster/ barcode/ document/ editor/ merge/ app/ cli/ picture/ imagefile/"
+    "imagefile|printer/ app/ cli/"
     "cli|app/"
     "app|cli/"
 )

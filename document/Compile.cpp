@@ -5,9 +5,12 @@
 #include "model/KeptLines.h"
 #include "model/ObjectList.h"
 #include "model/ScriptReader.h"
+#include "picture/PictureStatement.h"
+#include "picture/PictureText.h"
 #include "raster/TextRenderer.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -78,14 +81,16 @@ void fillBarcode(const ScriptReader& reader, PageObject& o) {
     setBarcodeBounds(o);
 }
 
-// The object for one line. The line is taken by value so that a long kept
-// line moves into its object instead of being copied.
-PageObject statementObject(std::string line, TextRenderer& measurer) {
+// The object for one line, its picture's dots not yet looked for. The line
+// is taken by value so that a long kept line moves into its object instead
+// of being copied.
+PageObject statementObject(std::string line, TextRenderer& measurer, ScriptReader& reader,
+                           Keyword& keyword) {
     // A fresh record, so a kept line carries no stale fields of an earlier
     // object in the same slot.
     PageObject object;
-    ScriptReader reader;
-    switch (reader.readDrawingStatement(line)) {
+    keyword = reader.readDrawingStatement(line);
+    switch (keyword) {
     case Keyword::DrawRectangle:
         fillRectangle(reader, object);
         break;
@@ -111,32 +116,84 @@ std::size_t lineEnd(std::string_view text) {
                                : static_cast<std::size_t>(found - text.begin());
 }
 
+// The first line of `text`, without its break, and what follows the break.
+struct SplitLine {
+    std::string_view line;
+    std::string_view rest;
+    bool broken = false; // a break followed the line
+};
+
+SplitLine splitLine(std::string_view text) {
+    const std::size_t end = lineEnd(text);
+    if (end == std::string_view::npos)
+        return {text, {}, false};
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    return {text.substr(0, end), text.substr(end + (crlf ? 2 : 1)), true};
+}
+
+// The picture lines after a DrawPicture statement, each followed by a line
+// feed; `text` is left after the last of them. Too many of them, or dots
+// that do not read, leave `text` as it was and every line a kept line.
+template <typename Convert>
+std::optional<PageObject> pictureWithDots(const ScriptReader& reader, std::string_view& text,
+                                          Convert convert) {
+    std::string body;
+    std::string line;
+    std::string_view rest = text;
+    for (int lines = 0; !rest.empty(); ++lines) {
+        const SplitLine split = splitLine(rest);
+        line.clear();
+        convert(line, split.line);
+        if (!isPictureLine(line))
+            break;
+        if (lines == kMaxPictureBodyLines)
+            return std::nullopt;
+        body += line;
+        body += '\n';
+        rest = split.rest;
+        if (!split.broken)
+            break;
+    }
+    PictureStatement read = readPictureStatement(reader, std::move(body));
+    if (!read.failure.empty())
+        return std::nullopt;
+    text = rest;
+    return std::move(read.object);
+}
+
 // Splits `text` at CR LF, a lone CR or a lone LF; `convert` appends each
-// piece to a line buffer as code page 437. The first 500 lines become
-// objects, the rest are kept as they are.
+// piece to a line buffer as code page 437. The first 500 objects are made
+// of the lines, a picture of its statement and the lines of its dots,
+// every other object of one line; the rest are kept as they are.
 template <typename Convert>
 void loadLines(ObjectList& list, KeptLines& kept, std::string_view text, TextRenderer& measurer,
                Convert convert) {
     list.clear();
     kept.clear();
     std::string line;
+    ScriptReader reader;
     while (!text.empty()) {
-        const std::size_t end = lineEnd(text);
+        const SplitLine split = splitLine(text);
+        text = split.rest;
         line.clear();
-        convert(line, text.substr(0, end));
+        convert(line, split.line);
         if (list.full()) {
             // What is left of the text bounds the kept block: growing it
             // by doubling would hold two copies at once.
             if (kept.empty())
-                kept.reserve(text.size() + 1);
+                kept.reserve(text.size() + line.size() + 2);
             kept.append(line);
         } else {
-            list.append(statementObject(std::move(line), measurer));
+            Keyword keyword = Keyword::None;
+            PageObject object = statementObject(std::move(line), measurer, reader, keyword);
+            if (keyword == Keyword::DrawPicture && split.broken) {
+                if (auto picture = pictureWithDots(reader, text, convert))
+                    object = std::move(*picture);
+            }
+            list.append(std::move(object));
         }
-        if (end == std::string_view::npos)
+        if (!split.broken)
             return;
-        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        text.remove_prefix(end + (crlf ? 2 : 1));
     }
 }
 
@@ -168,8 +225,10 @@ std::string keptLinesWarning() {
 }
 
 void addStatement(ObjectList& list, std::string_view line, TextRenderer& measurer) {
+    ScriptReader reader;
+    Keyword keyword = Keyword::None;
     if (!list.full())
-        list.append(statementObject(std::string(line), measurer));
+        list.append(statementObject(std::string(line), measurer, reader, keyword));
 }
 
 void loadListFromText(ObjectList& list, KeptLines& kept, std::string_view text,

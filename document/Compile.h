@@ -10,9 +10,10 @@ class ObjectList;
 class TextRenderer;
 struct PageObject;
 
-// Compile: script text (code page 437) into page objects. Each line becomes
-// exactly one object; DrawText, DrawRectangle and DrawBarcode lines that read
-// become drawing objects, every other line a ScriptLine kept as written.
+// Compile: script text (code page 437) into page objects. DrawText,
+// DrawRectangle and DrawBarcode lines that read become drawing objects; a
+// DrawPicture line that reads, with the lines of its dots after it that
+// read, one picture object; every other line a ScriptLine kept as written.
 // Arguments are stored as read, without range checks. Page settings are not
 // touched: SetMargin and SetPageSize here are kept lines too. A kept line is
 // held whole, however long.
@@ -33,7 +34,7 @@ void loadListFromUtf8(ObjectList& list, KeptLines& kept, std::string_view utf8,
                       TextRenderer& measurer);
 
 // Appends the object for one line (without its break); a full list stays
-// as it is.
+// as it is. A picture's statement alone, without its dots, is a kept line.
 void addStatement(ObjectList& list, std::string_view line, TextRenderer& measurer);
 
 // The box a text object's characters cover, measured with the printer fonts.

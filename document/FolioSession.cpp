@@ -8,6 +8,7 @@
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
 #include "model/ScriptGenerator.h"
+#include "picture/PictureObject.h"
 
 #include <utility>
 
@@ -90,6 +91,8 @@ void FolioSession::updateBounds(PageObject& object) {
         setTextBounds(object, renderer_->text());
     else if (object.kind == ObjectKind::Barcode)
         setBarcodeBounds(object);
+    else if (object.kind == ObjectKind::Picture)
+        placePicture(object, object.x, object.y);
 }
 
 void FolioSession::newDocument() {

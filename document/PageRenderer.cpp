@@ -1,6 +1,7 @@
 #include "document/PageRenderer.h"
 
 #include "model/ObjectList.h"
+#include "picture/DrawPicture.h"
 #include "raster/PageRaster.h"
 
 namespace quillset {
@@ -50,6 +51,9 @@ void PageRenderer::RenderPage(ObjectList& list) {
             }
             break;
         }
+        case ObjectKind::Picture:
+            DrawPicture(page, o.left, o.top, *o.picture);
+            break;
         default:
             break;
         }

@@ -15,4 +15,12 @@ inline constexpr int kRasterWidth = 832;
 inline constexpr int kRasterHeight = 1248;
 inline constexpr int kRasterRowBytes = kRasterWidth / 8;
 
+// A picture object: at most the widest page across and the tallest page
+// down, so that a file's claims never ask for more.
+inline constexpr int kMaxPictureWidth = kRasterWidth;
+inline constexpr int kMaxPictureHeight = kRasterHeight;
+// The longest source file name a picture's statement carries, escaped: the
+// statement's line stays short of the long-line warning with any numbers.
+inline constexpr std::size_t kMaxPictureSourceChars = 150;
+
 } // namespace quillset

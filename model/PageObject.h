@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/Picture.h"
 #include "model/StyledText.h"
 #include "model/TextField.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace quillset {
@@ -16,6 +18,7 @@ enum class ObjectKind : std::int32_t {
     Rectangle = 4,
     Text = 5,
     Barcode = 6,
+    Picture = 8,
 };
 
 // One object of the page: every field exists in every kind; the kind says
@@ -41,6 +44,11 @@ struct PageObject {
     // Script line: the line as written, whole however long. Empty for every
     // other kind, so copying a drawing object copies no text here.
     std::string rawLine;
+    // Picture: its dots, shared and never changed, so that copying an
+    // object copies a pointer. Empty for every other kind. The box is the
+    // dots' own: left and top where the first dot lies, right and bottom
+    // where the last does.
+    std::shared_ptr<const Picture> picture;
 };
 
 } // namespace quillset

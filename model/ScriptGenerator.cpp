@@ -16,9 +16,10 @@ void appendNumbers(std::string& out, std::initializer_list<std::int32_t> numbers
     }
 }
 
-// Barcode data is held decoded; escaping it lets the next Compile read back
-// the same data instead of ending the literal early or splitting the line.
-std::string escapedBarcodeData(std::string_view data) {
+// Barcode data and a picture's source are held decoded; escaping them lets
+// the next Compile read back the same text instead of ending the literal
+// early or splitting the line.
+std::string escapedLiteral(std::string_view data) {
     std::string out;
     for (const char c : data) {
         switch (c) {
@@ -36,6 +37,26 @@ std::string escapedBarcodeData(std::string_view data) {
         }
     }
     return out;
+}
+
+// The statement, then the dots' lines, each ending in CR LF as statements do.
+void appendPicture(std::string& out, const PageObject& o) {
+    if (!o.picture)
+        return;
+    const Picture& p = *o.picture;
+    out += "DrawPicture(";
+    appendNumbers(out, {o.left, o.top, p.width, p.height, static_cast<std::int32_t>(p.dithering),
+                        p.level});
+    out += '"';
+    out += cp437ToUtf8(escapedLiteral(p.source));
+    out += "\");\r\n";
+    std::string_view body = p.body;
+    while (!body.empty()) {
+        const std::size_t end = body.find('\n');
+        out += body.substr(0, end);
+        out += "\r\n";
+        body.remove_prefix(end == std::string_view::npos ? body.size() : end + 1);
+    }
 }
 
 // One object's statement appended to `out`.
@@ -59,7 +80,10 @@ void appendStatement(std::string& out, const PageObject& o) {
         out += "DrawBarcode(";
         appendNumbers(out, {o.barcodeX, o.barcodeY, o.angle, o.humanReadable, o.barcodeType,
                             o.barcodeHeight});
-        out += '"' + cp437ToUtf8(escapedBarcodeData(o.literal.view())) + "\");\r\n";
+        out += '"' + cp437ToUtf8(escapedLiteral(o.literal.view())) + "\");\r\n";
+        break;
+    case ObjectKind::Picture:
+        appendPicture(out, o);
         break;
     case ObjectKind::None:
         break;
