@@ -10,6 +10,8 @@
 #include "model/PageObject.h"
 #include "model/PageSettings.h"
 #include "model/ScriptReader.h"
+#include "picture/PictureStatement.h"
+#include "picture/PictureText.h"
 #include "raster/PrinterFont.h"
 #include "raster/TextRenderer.h"
 
@@ -59,6 +61,10 @@ public:
             findings_.push_back({number, reader.failure.position + 1, reader.failure.reason});
             return;
         }
+        if (keyword == Keyword::DrawPicture) {
+            picture_ = PendingPicture{reader, number, {}, 0};
+            return;
+        }
         if (keyword == Keyword::DrawRectangle || holdsField(reader.text.text()))
             return;
         const auto& a = reader.args;
@@ -91,11 +97,50 @@ public:
         }
     }
 
+    // A line of the dots of the picture whose statement came last: taken,
+    // and not an object of its own when the picture reads.
+    bool takesPictureLine(std::string_view line) {
+        if (!picture_ || !isPictureLine(line))
+            return false;
+        if (picture_->lines++ < kMaxPictureBodyLines) {
+            picture_->body += line;
+            picture_->body += '\n';
+        }
+        return true;
+    }
+
+    // Judges the picture whose dots have ended, if any: how many of its lines
+    // are objects of their own (none when it reads, each when it does not).
+    int endPicture() {
+        if (!picture_)
+            return 0;
+        PendingPicture ended = std::move(*picture_);
+        picture_.reset();
+        std::string failure;
+        if (ended.lines > kMaxPictureBodyLines)
+            failure = "more than " + std::to_string(kMaxPictureBodyLines) +
+                      " lines of the picture's dots";
+        else
+            failure = readPictureStatement(ended.reader, std::move(ended.body)).failure;
+        if (failure.empty())
+            return 0;
+        findings_.push_back({ended.number, 1, std::move(failure)});
+        return ended.lines;
+    }
+
 private:
+    struct PendingPicture {
+        ScriptReader reader;
+        int number;
+        std::string body;
+        int lines;
+    };
+
     const PageSettings& page_;
     std::vector<CheckFinding>& findings_;
     FontTable fonts_;
     TextRenderer measurer_{fonts_};
+    std::optional<PendingPicture> picture_;
 };
 
 // The page Open leaves: every page statement of the file applied in turn.
@@ -118,6 +163,7 @@ std::vector<CheckFinding> checkScript(std::string_view fileBytes, const PageSett
     const PageSettings page = filePage(fileBytes, startPage);
     StatementCheck statement(page, findings);
     int number = 0;
+    int objects = 0;
     std::string line;
     while (!fileBytes.empty()) {
         const std::size_t end = fileBytes.find('\n');
@@ -126,11 +172,16 @@ std::vector<CheckFinding> checkScript(std::string_view fileBytes, const PageSett
         std::erase(line, '\r');
         if (!goesToScript(line))
             continue;
-        if (++number > kMaxObjects)
+        ++number;
+        if (statement.takesPictureLine(line))
+            continue;
+        objects += statement.endPicture();
+        if (++objects > kMaxObjects)
             findings.push_back(pastLastObject(number));
         else
             statement.check(line, number);
     }
+    statement.endPicture();
     return findings;
 }
 
@@ -138,17 +189,21 @@ std::vector<CheckFinding> checkPaneScript(std::string_view utf8, const PageSetti
     std::vector<CheckFinding> findings;
     StatementCheck statement(page, findings);
     std::string line;
+    int objects = 0;
     for (int number = 1; !utf8.empty(); ++number) {
-        if (number > kMaxObjects) {
+        const std::size_t end = utf8.find_first_of("\r\n");
+        const std::string_view piece = utf8.substr(0, end);
+        const bool dots = statement.takesPictureLine(piece);
+        if (!dots)
+            objects += statement.endPicture() + 1;
+        if (objects > kMaxObjects) {
             findings.push_back(pastLastObject(number));
             break;
         }
-        const std::size_t end = utf8.find_first_of("\r\n");
-        const std::string_view piece = utf8.substr(0, end);
         // The blanks and the keyword a statement starts with are ASCII, alike
         // in both codes: only a line that may be one is converted to be read,
         // and an ASCII line, however long, is read where it stands.
-        if (looksLikeDrawing(piece)) {
+        if (!dots && looksLikeDrawing(piece)) {
             if (isAscii(piece)) {
                 statement.check(piece, number);
             } else {
@@ -162,6 +217,7 @@ std::vector<CheckFinding> checkPaneScript(std::string_view utf8, const PageSetti
         const bool crlf = utf8[end] == '\r' && end + 1 < utf8.size() && utf8[end + 1] == '\n';
         utf8.remove_prefix(end + (crlf ? 2 : 1));
     }
+    statement.endPicture();
     return findings;
 }
 

@@ -20,9 +20,12 @@ struct CheckFinding {
 // keep them as plain lines; the barcodes whose data would not be drawn as
 // given (column of the opening quote, barcodeDataProblem's reason); the
 // texts and barcodes without fields that run past an edge of the page, where
-// the printer cuts them (column of the keyword); and
-// every script line past the 500th, which Compile keeps apart ("past the
-// 500th line, not drawn", column 1). A line counts as a
+// the printer cuts them (column of the keyword); the pictures whose size or
+// dots do not read (column 1 of the statement's line), which Compile keeps
+// as plain lines, their dots' lines too; and
+// every script line past the 500th object, which Compile keeps apart ("past
+// the 500th line, not drawn", column 1); the lines of a picture's dots are
+// not objects of their own. A line counts as a
 // drawing statement when it looksLikeDrawing(). Lines are numbered as the
 // script pane numbers them after Open: each ends at a line feed, and the
 // printer's wrapper lines and the page statements, which Open takes out of

@@ -10,6 +10,8 @@
 #include "editor/ResizeGrip.h"
 #include "editor/Snap.h"
 #include "model/ObjectList.h"
+#include "picture/PictureImport.h"
+#include "picture/PictureObject.h"
 #include "raster/TextRenderer.h"
 
 namespace quillset {
@@ -28,6 +30,17 @@ constexpr RectangleStyle kRectangleStyles[] = {
     {Tool::WhiteHollow, 0, 3},
     {Tool::BlackHollow, 1, 3},
 };
+
+// The picture made again as wide as the box, its aspect kept, with the
+// corner that stayed during the drag where it was.
+void resizePicture(PageObject& o, const Rect& box, Point anchor) {
+    const Picture& old = *o.picture;
+    const PictureSize size = importSize(old.width, old.height, box.width() + 1);
+    const int left = anchor.x == box.left ? box.left : anchor.x - size.width + 1;
+    const int top = anchor.y == box.top ? box.top : anchor.y - size.height + 1;
+    o.picture = resizedPicture(old, size);
+    placePicture(o, left, top);
+}
 
 // The nearest grid dot to a page point.
 Point onGrid(Point page) {
@@ -69,6 +82,8 @@ bool PageEditor::chooseTool(Tool tool) {
         preparedText_.kind = ObjectKind::None;
     if (tool == Tool::Barcode)
         preparedBarcode_.kind = ObjectKind::None;
+    if (tool == Tool::Picture)
+        preparedPicture_.kind = ObjectKind::None;
     return tool == Tool::Erase;
 }
 
@@ -103,6 +118,21 @@ bool PageEditor::acceptBarcodeSetUp(const PageObject& prepared) {
     return tools_.barcode != 0;
 }
 
+bool PageEditor::acceptPictureSetUp(const PageObject& prepared) {
+    if (!prepared.picture) {
+        tools_.clear();
+        return false;
+    }
+    preparedPicture_ = pictureObject(prepared.picture, 0, 0);
+    return tools_.picture != 0;
+}
+
+const PageObject& PageEditor::prepared(Drag place) const {
+    return place == Drag::PlaceText      ? preparedText_
+           : place == Drag::PlaceBarcode ? preparedBarcode_
+                                         : preparedPicture_;
+}
+
 // --- presses ------------------------------------------------------------------
 
 EditResult PageEditor::press(Point client, const ViewMapping& view) {
@@ -125,6 +155,7 @@ EditResult PageEditor::press(Point client, const ViewMapping& view) {
         break;
     case Tool::Text:
     case Tool::Barcode:
+    case Tool::Picture:
         result = pressPlace(*tool, page);
         break;
     case Tool::Erase:
@@ -165,7 +196,8 @@ EditResult PageEditor::pressMove(Point page) {
 
 EditResult PageEditor::pressResize(Point page) {
     dragObject_ = quillset::hitTest(list(), page);
-    if (dragObject_ < 0 || list()[dragObject_].kind != ObjectKind::Rectangle)
+    if (dragObject_ < 0 || (list()[dragObject_].kind != ObjectKind::Rectangle &&
+                            list()[dragObject_].kind != ObjectKind::Picture))
         return {};
     const ResizeGrip grip = gripForResize(boundsOf(list()[dragObject_]), page);
     anchor_ = grip.anchor;
@@ -178,7 +210,10 @@ EditResult PageEditor::pressPlace(Tool tool, Point page) {
         tools_.clear();
         return refuseFull();
     }
-    const PageObject& o = tool == Tool::Text ? preparedText_ : preparedBarcode_;
+    const Drag place = tool == Tool::Text      ? Drag::PlaceText
+                       : tool == Tool::Barcode ? Drag::PlaceBarcode
+                                               : Drag::PlacePicture;
+    const PageObject& o = prepared(place);
     if (o.kind == ObjectKind::None)
         return {};
     // The box of the object with its origin at (0, 0); the frame hangs from
@@ -189,13 +224,15 @@ EditResult PageEditor::pressPlace(Tool tool, Point page) {
         const TextBox box =
             TextBounds(0, 0, o.angle, measurer().textExtentY, measurer().textExtentX);
         shape = {box.left, box.top, box.right, box.bottom};
+    } else if (tool == Tool::Picture) {
+        shape = {0, 0, o.picture->width - 1, o.picture->height - 1};
     } else {
         const int extent =
             BarcodeExtent(o.barcodeType, static_cast<int>(o.literal.view().size()));
         const BarcodeBox box = BarcodeBounds(0, 0, o.angle, extent, o.barcodeHeight);
         shape = {box.left, box.top, box.right, box.bottom};
     }
-    drag_ = tool == Tool::Text ? Drag::PlaceText : Drag::PlaceBarcode;
+    drag_ = place;
     dragObject_ = -1;
     const Rect frame = shape.translated(page);
     grabOffset_ = page - frame.topLeft();
@@ -224,6 +261,7 @@ EditResult PageEditor::pointerMoved(Point client, const ViewMapping& view) {
     case Drag::Move:
     case Drag::PlaceText:
     case Drag::PlaceBarcode:
+    case Drag::PlacePicture:
         break;
     }
     return showFrame(frame_->translated(page - grabOffset_ - frame_->topLeft()));
@@ -244,6 +282,7 @@ EditResult PageEditor::release(Point client, const ViewMapping& view) {
         return releaseResize(page);
     case Drag::PlaceText:
     case Drag::PlaceBarcode:
+    case Drag::PlacePicture:
         break;
     }
     return releasePlace();
@@ -284,9 +323,13 @@ EditResult PageEditor::releaseMove() {
 
 EditResult PageEditor::releaseResize(Point page) {
     PageObject* o = draggedObject();
-    if (o == nullptr || o->kind != ObjectKind::Rectangle)
+    if (o == nullptr || (o->kind != ObjectKind::Rectangle && o->kind != ObjectKind::Picture))
         return endDrag(EditOutcome::Nothing);
     const Point end = gridOn_ ? onGrid(page) : page;
+    if (o->kind == ObjectKind::Picture) {
+        resizePicture(*o, normalised(anchor_, end), anchor_);
+        return endDrag(EditOutcome::EditFinished);
+    }
     setBounds(*o, normalised(anchor_, end));
     o->x = o->left;
     o->y = o->bottom;
@@ -294,14 +337,19 @@ EditResult PageEditor::releaseResize(Point page) {
 }
 
 EditResult PageEditor::releasePlace() {
-    const bool text = drag_ == Drag::PlaceText;
+    const Drag place = drag_;
     tools_.clear();
     if (list().full())
         return refuseFull();
-    list().append(text ? preparedText_ : preparedBarcode_);
+    list().append(prepared(place));
     dragObject_ = list().count - 1;
     PageObject& o = list()[dragObject_];
-    placeAt(o, placeByAngle(*frame_, o.angle, gridOn_));
+    if (place == Drag::PlacePicture) {
+        const Point topLeft = gridOn_ ? onGrid(frame_->topLeft()) : frame_->topLeft();
+        placePicture(o, topLeft.x, topLeft.y);
+    } else {
+        placeAt(o, placeByAngle(*frame_, o.angle, gridOn_));
+    }
     return endDrag(EditOutcome::EditFinished);
 }
 

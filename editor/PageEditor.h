@@ -63,6 +63,10 @@ public:
     // OK marks the document modified either way (the caller's part).
     bool acceptTextSetUp(const PageObject& prepared);
     bool acceptBarcodeSetUp(const PageObject& prepared);
+    // The Picture tool's import dialog closed with OK: `prepared` (its
+    // picture) is what the next press places, its top-left dot at the
+    // pointer. Returns whether the tool is still on.
+    bool acceptPictureSetUp(const PageObject& prepared);
     // The set-up dialog closed with Cancel: the tool goes off.
     void cancelSetUp() { tools_.clear(); }
 
@@ -104,7 +108,7 @@ public:
     void listReplaced();
 
 private:
-    enum class Drag { None, RubberBand, Move, Resize, PlaceText, PlaceBarcode };
+    enum class Drag { None, RubberBand, Move, Resize, PlaceText, PlaceBarcode, PlacePicture };
 
     EditResult pressRectangleTool(Tool tool, Point page);
     EditResult pressMove(Point page);
@@ -116,6 +120,8 @@ private:
     EditResult releaseMove();
     EditResult releaseResize(Point page);
     EditResult releasePlace();
+    // The object a placing tool puts down.
+    const PageObject& prepared(Drag place) const;
     // Puts a text or barcode at `origin` (page dots) and sets its bounds.
     void placeAt(PageObject& object, Point origin);
 
@@ -139,6 +145,7 @@ private:
 
     PageObject preparedText_;
     PageObject preparedBarcode_;
+    PageObject preparedPicture_;
 
     Drag drag_ = Drag::None;
     int dragObject_ = -1;

@@ -8,8 +8,8 @@ namespace quillset {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kDrawingKeywords = {"DRAWTEXT", "DRAWRECTANGLE",
-                                                              "DRAWBARCODE"};
+constexpr std::array<std::string_view, 4> kDrawingKeywords = {"DRAWTEXT", "DRAWRECTANGLE",
+                                                              "DRAWBARCODE", "DRAWPICTURE"};
 // Longer words can be neither a keyword's misspelling nor tell more about
 // its prefix; the cap keeps a line of one endless word cheap to judge.
 constexpr std::size_t kWordLetters = 16;
@@ -55,7 +55,7 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 } // namespace
 
 bool looksLikeDrawing(std::string_view line) {
-    constexpr std::size_t kMinimumPrefix = 5; // "DRAWT", "DRAWR", "DRAWB"
+    constexpr std::size_t kMinimumPrefix = 5; // "DRAWT", "DRAWR", "DRAWB", "DRAWP"
     const std::string word = firstWord(line);
     return std::any_of(kDrawingKeywords.begin(), kDrawingKeywords.end(), [&](std::string_view k) {
         const std::size_t shorter = std::min(word.size(), k.size());

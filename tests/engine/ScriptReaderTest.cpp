@@ -40,6 +40,7 @@ Statement readStatement(const std::string& line) {
         s.ok = s.reader.readNumbersAndString(line, pos, n);
         break;
     case Keyword::DrawBarcode:
+    case Keyword::DrawPicture:
         n = 6;
         s.ok = s.reader.readNumbersAndString(line, pos, n);
         break;
