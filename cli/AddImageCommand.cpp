@@ -19,11 +19,21 @@ namespace quillset::cli {
 
 namespace {
 
-// The picture readers need a GUI application; the tool has no display.
+void onlyFailures(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << '\n';
+}
+
+// The picture readers need a GUI application; the tool has no display. Qt's
+// remarks on the missing desktop session are not the user's concern.
 class OffscreenApplication {
 public:
     OffscreenApplication()
-        : app_(argc_, argv_) {}
+        : previous_(qInstallMessageHandler(onlyFailures))
+        , app_(argc_, argv_) {}
+    ~OffscreenApplication() { qInstallMessageHandler(previous_); }
+    OffscreenApplication(const OffscreenApplication&) = delete;
+    OffscreenApplication& operator=(const OffscreenApplication&) = delete;
 
 private:
     char name_[13] = "quillset-cli";
@@ -31,6 +41,7 @@ private:
     char offscreen_[10] = "offscreen";
     char* argv_[4] = {name_, platform_, offscreen_, nullptr};
     int argc_ = 3;
+    QtMessageHandler previous_;
     QGuiApplication app_;
 };
 

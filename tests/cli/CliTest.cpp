@@ -358,6 +358,84 @@ TEST_F(Cli, Errors) {
               "Warning: One or more lines were longer than the maximum allowed limit of 200.\n");
 }
 
+// A 24 x 12 grey and alpha PNG: the left half black in a checker of 2 x 2
+// squares, opaque; the right half black but transparent.
+void writeLogoPng(const fs::path& path) {
+    std::vector<png_byte> pixels;
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            const bool left = x < 12;
+            pixels.push_back(left && (x / 2 + y / 2) % 2 == 0 ? 0 : 255);
+            pixels.push_back(left ? 255 : 0);
+        }
+    }
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = 24;
+    image.height = 12;
+    image.format = PNG_FORMAT_GA;
+    png_image_write_to_file(&image, path.c_str(), 0, pixels.data(), 0, nullptr);
+}
+
+bool dotAt(const Pbm& p, int x, int y) {
+    const int rowBytes = (p.width + 7) / 8;
+    return (static_cast<unsigned char>(p.bits[static_cast<std::size_t>(y * rowBytes + x / 8)]) &
+            (0x80 >> (x % 8))) != 0;
+}
+
+TEST_F(Cli, AddImagePlacesThePictureAsDrawnAndKeepsItInThePage) {
+    if (run("--help").out.find("add-image") == std::string::npos)
+        GTEST_SKIP() << "built without Qt Gui's picture readers";
+    writeLogoPng(dir / "logo.png");
+    file("page.txt", "SetPageSize(320,200);\r\nDrawRectangle(0,0,319,199,1,0);\r\n");
+    const Outcome added = run("add-image page.txt logo.png --at 13,7 -o out.txt");
+    ASSERT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(added.err, "");
+    ASSERT_EQ(run("render out.txt -o out.pbm").status, 0);
+    const Pbm page = parsePbm(readAll(dir / "out.pbm"));
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 24; ++x)
+            ASSERT_EQ(dotAt(page, 13 + x, 7 + y), x < 12 && (x / 2 + y / 2) % 2 == 0)
+                << "at its own size, transparency on white, over the black box: " << x << ','
+                << y;
+    EXPECT_TRUE(dotAt(page, 12, 7) && dotAt(page, 37, 7)) << "the box beside it stays";
+
+    const std::string objects = run("objects out.txt").out;
+    EXPECT_NE(objects.find("\"kind\":\"image\",\"left\":13,\"top\":7,\"right\":36,\"bottom\":18"),
+              std::string::npos)
+        << objects;
+    ASSERT_EQ(run("save out.txt again.txt").status, 0);
+    EXPECT_EQ(readAll(dir / "again.txt"), readAll(dir / "out.txt")) << "saved as it was read";
+
+    const Outcome wide =
+        run("add-image page.txt logo.png --at 0,0 --width 240 --dither diffusion -o -");
+    ASSERT_EQ(wide.status, 0) << wide.err;
+    EXPECT_NE(wide.out.find("DrawPicture(0,0,240,120,2,128,\""), std::string::npos);
+
+    const struct {
+        const char* why;
+        std::string args;
+        std::string err;
+    } refused[] = {
+        {"no place", "add-image page.txt logo.png -o x.txt",
+         "add-image needs --at X,Y, the picture's top-left dot.\n"},
+        {"a level past 255", "add-image page.txt logo.png --at 0,0 --dither threshold:256 -o x.txt",
+         "The threshold level is 0 to 255.\n"},
+        {"an unknown dithering", "add-image page.txt logo.png --at 0,0 --dither halftone -o x.txt",
+         "--dither is threshold[:LEVEL], ordered or diffusion.\n"},
+        {"wider than any page", "add-image page.txt logo.png --at 0,0 --width 900 -o x.txt",
+         "--width is 1 to 832 dots.\n"},
+        {"not a picture", "add-image page.txt page.txt --at 0,0 -o x.txt",
+         "The picture does not read: Unsupported image format.\n"},
+    };
+    for (const auto& c : refused) {
+        const Outcome r = run(c.args);
+        EXPECT_EQ(r.status, 1) << c.why;
+        EXPECT_EQ(r.err, c.err) << c.why;
+        EXPECT_FALSE(fs::exists(dir / "x.txt")) << c.why;
+    }
+}
+
 TEST_F(Cli, Help) {
     const Outcome top = run("--help");
     EXPECT_EQ(top.status, 0);
