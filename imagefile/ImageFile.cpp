@@ -65,6 +65,10 @@ std::optional<GreyImage> drawing(const QString& path, int width, std::string& er
 
 } // namespace
 
+bool isDrawingFile(const std::string& path) {
+    return isDrawing(QString::fromStdString(path));
+}
+
 std::optional<GreyImage> readImageFile(const std::string& path, int width, std::string& error) {
     const QString name = QString::fromStdString(path);
     if (isDrawing(name))

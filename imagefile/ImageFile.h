@@ -15,6 +15,10 @@ namespace quillset {
 // `error` set to why, when the file does not read. Needs a QGuiApplication.
 std::optional<GreyImage> readImageFile(const std::string& path, int width, std::string& error);
 
+// Whether the file is a drawing (SVG), made again at each size, rather
+// than a bitmap.
+bool isDrawingFile(const std::string& path);
+
 // The file's size in pixels (a drawing's own), as the import dialog first
 // offers it; nothing when it does not read.
 std::optional<PictureSize> imageFileSize(const std::string& path);

@@ -11,6 +11,7 @@
 #include "raster/PageRaster.h"
 
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -111,6 +112,8 @@ void CFolioView::setUpTool(Tool tool) {
         prepared = setUp_.text(document_.session().renderer().text(), this);
     else if (tool == Tool::Barcode)
         prepared = setUp_.barcode(this);
+    else if (tool == Tool::Picture)
+        prepared = setUp_.picture(this);
     else
         return;
     if (!prepared) {
@@ -119,20 +122,23 @@ void CFolioView::setUpTool(Tool tool) {
     }
     if (tool == Tool::Text)
         editor_.acceptTextSetUp(*prepared);
+    else if (tool == Tool::Picture)
+        editor_.acceptPictureSetUp(*prepared);
     else
         editor_.acceptBarcodeSetUp(*prepared);
     document_.markModified();
     if (!editor_.tools().isOn(tool))
         return;
     placingPrompt_ = true;
-    emit statusMessage(tool == Tool::Text
-                           ? QStringLiteral("Click on the page to place the text")
-                           : QStringLiteral("Click on the page to place the barcode"));
+    emit statusMessage(tool == Tool::Text      ? QStringLiteral("Click on the page to place the text")
+                       : tool == Tool::Picture ? QStringLiteral("Click on the page to place the picture")
+                                               : QStringLiteral("Click on the page to place the barcode"));
 }
 
-// The prompt stands while Text or Barcode waits for its click.
+// The prompt stands while Text, Barcode or Picture waits for its click.
 void CFolioView::endPlacingPrompt() {
-    if (!placingPrompt_ || editor_.tools().isOn(Tool::Text) || editor_.tools().isOn(Tool::Barcode))
+    if (!placingPrompt_ || editor_.tools().isOn(Tool::Text) ||
+        editor_.tools().isOn(Tool::Barcode) || editor_.tools().isOn(Tool::Picture))
         return;
     placingPrompt_ = false;
     emit statusMessage(QString());
@@ -326,7 +332,8 @@ void CFolioView::properties() {
     const int index = editor_.menuObject();
     if (index < 0 || index >= list.count)
         return;
-    if (!editObjectProperties(list[index], document_.session().renderer().text(), this))
+    const QString folder = QFileInfo(document_.pathName()).absolutePath();
+    if (!editObjectProperties(list[index], document_.session().renderer().text(), folder, this))
         return;
     document_.editFinished();
     clearTools();

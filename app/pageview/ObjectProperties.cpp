@@ -1,9 +1,14 @@
 #include "app/pageview/ObjectProperties.h"
 
 #include "app/dialogs/CBarcodeDlg.h"
+#include "app/dialogs/CPictureDlg.h"
 #include "app/dialogs/CRectPropertiesDlg.h"
 #include "app/dialogs/CTextEditDlg.h"
+#include "model/CodePage437.h"
 #include "model/PageObject.h"
+#include "picture/PictureObject.h"
+
+#include <QDir>
 
 namespace quillset {
 
@@ -31,10 +36,33 @@ bool editRectangle(PageObject& rectangle, QWidget* parent) {
     return true;
 }
 
+// Made again from its file, or only moved while the file is gone.
+bool editPicture(PageObject& picture, const QString& documentFolder, QWidget* parent) {
+    const Picture& dots = *picture.picture;
+    PictureFields start;
+    const QString source = QString::fromStdString(cp437ToUtf8(dots.source));
+    start.file = source.isEmpty() ? QString() : QDir(documentFolder).absoluteFilePath(source);
+    start.x = picture.left;
+    start.y = picture.top;
+    start.onPage = true;
+    start.width = dots.width;
+    start.dithering = dots.dithering;
+    start.level = dots.level;
+    CPictureDlg dialog(start, picture.picture, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    picture.picture = dialog.picture();
+    placePicture(picture, dialog.fields().x, dialog.fields().y);
+    return true;
+}
+
 } // namespace
 
-bool editObjectProperties(PageObject& object, TextRenderer& measurer, QWidget* parent) {
+bool editObjectProperties(PageObject& object, TextRenderer& measurer,
+                          const QString& documentFolder, QWidget* parent) {
     switch (object.kind) {
+    case ObjectKind::Picture:
+        return editPicture(object, documentFolder, parent);
     case ObjectKind::Rectangle:
         return editRectangle(object, parent);
     case ObjectKind::Text:

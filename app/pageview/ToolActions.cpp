@@ -27,6 +27,7 @@ constexpr ToolButton kToolButtons[] = {
      "Draw a black hollow rectangle"},
     {Tool::Text, "text", "Draw Text", "Text"},
     {Tool::Barcode, "barcode", "Draw Barcode", ""},
+    {Tool::Picture, "picture", "Place Picture", "Choose a picture file to place on the page"},
     {Tool::Move, "move", "Move Item", "Move Item"},
     {Tool::Resize, "resize", "Resize item",
      "Click and drag the lower right corner of an item to resize it."},

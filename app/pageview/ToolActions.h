@@ -9,7 +9,7 @@ class QAction;
 
 namespace quillset {
 
-// The toolbar's nine tool buttons, made from one table: checkable actions
+// The toolbar's ten tool buttons, made from one table: checkable actions
 // with their icon, name (tooltip and accessible name) and status-bar
 // prompt. A click asks for the tool; the check marks only ever show the
 // tool set (tools also switch themselves off).
@@ -18,8 +18,8 @@ class ToolActions : public QObject {
 public:
     explicit ToolActions(QObject* parent);
 
-    // In toolbar order: the four rectangle tools, Text, Barcode, then Move,
-    // Resize and Eraser.
+    // In toolbar order: the four rectangle tools, Text, Barcode, Picture,
+    // then Move, Resize and Eraser.
     const QList<QAction*>& actions() const { return actions_; }
     QAction* action(Tool tool) const;
 

@@ -32,6 +32,22 @@ std::optional<PageObject> ToolSetUp::text(TextRenderer& measurer, QWidget* paren
     return prepared;
 }
 
+std::optional<PageObject> ToolSetUp::picture(QWidget* parent) {
+    const QString file = choosePictureFile(parent, picture_.file);
+    if (file.isEmpty())
+        return std::nullopt;
+    picture_.file = file;
+    picture_.width = 0;
+    CPictureDlg dialog(picture_, nullptr, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    picture_ = dialog.fields();
+    PageObject prepared;
+    prepared.kind = ObjectKind::Picture;
+    prepared.picture = dialog.picture();
+    return prepared;
+}
+
 std::optional<PageObject> ToolSetUp::barcode(QWidget* parent) {
     barcode_.data.clear();
     barcode_.codeSet = Code128CodeSet::Auto;

@@ -2,6 +2,7 @@
 
 #include "editor/BarcodeProperties.h"
 #include "editor/TextProperties.h"
+#include "app/dialogs/CPictureDlg.h"
 
 #include <optional>
 
@@ -17,6 +18,7 @@ struct PageObject;
 // angle 0 without data, of the type, height and human-readable line of the
 // last one made, at first a Code 39 25 dots high without the line) with its
 // position read-only; the position boxes keep what they showed last time.
+// The Picture tool first asks for the file, in the folder of the last one.
 class ToolSetUp {
 public:
     ToolSetUp();
@@ -25,10 +27,14 @@ public:
     // cancelled. It may hold no characters: the editor then drops the tool.
     std::optional<PageObject> text(TextRenderer& measurer, QWidget* parent);
     std::optional<PageObject> barcode(QWidget* parent);
+    // The Picture tool: a file chosen, then imported in the picture dialog
+    // with the dithering of the last one.
+    std::optional<PageObject> picture(QWidget* parent);
 
 private:
     TextEditFields text_;
     BarcodeFields barcode_;
+    PictureFields picture_;
 };
 
 } // namespace quillset
