@@ -31,12 +31,15 @@ _quillset_cli() {
         --state)
             mapfile -t COMPREPLY < <(compgen -W "ready paper-out head-open paused" -- "$cur")
             return ;;
+        --dither)
+            mapfile -t COMPREPLY < <(compgen -W "threshold threshold: ordered diffusion" -- "$cur")
+            return ;;
         --delimiter)
             mapfile -t COMPREPLY < <(compgen -W "comma semicolon tab" -- "$cur")
             return ;;
         --band-rows | --print-width | --feed | --copies | --baud | --pages | --tcp | --records | \
             --seq-start | --seq-step | --darkness | --speed | --gap | --from-label | \
-            --paper-out-after)
+            --paper-out-after | --at | --width)
             return ;;
     esac
 
