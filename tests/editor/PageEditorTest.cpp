@@ -2,6 +2,8 @@
 
 #include "document/FolioSession.h"
 #include "model/ObjectList.h"
+#include "picture/PictureImport.h"
+#include "picture/PictureObject.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +49,19 @@ PageObject barcodeOf(int type, std::string_view data, int angle, int height) {
     o.styled.assign(data);
     o.literal.assign(data);
     return o;
+}
+
+// 40 x 20 dots, the left half black.
+PageObject halfBlackPicture() {
+    GreyImage image;
+    image.width = 40;
+    image.height = 20;
+    for (int i = 0; i < 800; ++i) {
+        image.grey.push_back(i % 40 < 20 ? 0 : 255);
+        image.alpha.push_back(255);
+    }
+    return pictureObject(
+        finishPicture(importPicture(image, {40, 20}, Dithering::Threshold, 128), "half.png"), 0, 0);
 }
 
 ViewMapping mapping(Point scroll, Point margins) {
@@ -277,7 +292,7 @@ TEST_F(PageEditorTest, ResizeKeepsTheOppositeCorner) {
     }
 }
 
-TEST_F(PageEditorTest, ResizeIgnoresAllButRectangles) {
+TEST_F(PageEditorTest, ResizeIgnoresAllButRectanglesAndPictures) {
     PageObject text = textAB(0);
     text.x = 10;
     text.y = 10;
@@ -372,6 +387,54 @@ TEST_F(PageEditorTest, BarcodePlacement) {
     EXPECT_EQ(boundsOf(o), (Rect{30, 40, 238, 65}));
     EXPECT_FALSE(editor.tools().isOn(Tool::Barcode));
     EXPECT_EQ(editor.press({30, 40}, {}).outcome, EditOutcome::Nothing);
+}
+
+TEST_F(PageEditorTest, PicturePlacementPutsItsTopLeftDotAtThePointer) {
+    for (const bool grid : {false, true}) {
+        startCase(Tool::Picture, grid);
+        ASSERT_TRUE(editor.acceptPictureSetUp(halfBlackPicture()));
+        EXPECT_EQ(editor.press({33, 47}, {}).newFrame, (Rect{33, 47, 72, 66}));
+        EXPECT_EQ(editor.release({33, 47}, {}).outcome, EditOutcome::EditFinished);
+        ASSERT_EQ(list->count, 1);
+        const PageObject& o = (*list)[0];
+        EXPECT_EQ(o.kind, ObjectKind::Picture);
+        const Rect want = grid ? Rect{30, 50, 69, 69} : Rect{33, 47, 72, 66};
+        EXPECT_EQ(boundsOf(o), want) << grid;
+        EXPECT_EQ((Point{o.x, o.y}), want.topLeft()) << grid;
+        EXPECT_FALSE(editor.tools().isOn(Tool::Picture));
+    }
+    startCase(Tool::Picture);
+    EXPECT_FALSE(editor.acceptPictureSetUp(PageObject{})) << "no picture: the tool goes off";
+    EXPECT_FALSE(editor.tools().active().has_value());
+}
+
+// A picture resized keeps its aspect and the corner opposite the one
+// dragged; its dots are made again at the new size.
+TEST_F(PageEditorTest, ResizeMakesAPictureAgainAtItsNewWidth) {
+    const struct {
+        const char* why;
+        Point press, release;
+        Rect want;
+    } cases[] = {
+        {"the lower right corner, wider", {139, 69}, {179, 200}, {100, 50, 179, 89}},
+        {"the lower right corner, narrower", {139, 69}, {119, 60}, {100, 50, 119, 59}},
+        {"the upper left corner: the lower right stays", {100, 50}, {60, 10}, {60, 30, 139, 69}},
+    };
+    for (const auto& c : cases) {
+        startCase(Tool::Resize);
+        PageObject picture = halfBlackPicture();
+        placePicture(picture, 100, 50);
+        add(picture);
+        EXPECT_EQ(dragWith(c.press, c.release).outcome, EditOutcome::EditFinished) << c.why;
+        const PageObject& o = (*list)[0];
+        EXPECT_EQ(boundsOf(o), c.want) << c.why;
+        ASSERT_EQ(o.picture->width, c.want.width() + 1) << c.why;
+        EXPECT_EQ(o.picture->height, c.want.height() + 1) << c.why;
+        EXPECT_TRUE(o.picture->black(0, 0) && !o.picture->black(o.picture->width - 1, 0))
+            << c.why << ": still black left, white right";
+        EXPECT_EQ(o.picture->source, "half.png") << c.why;
+        EXPECT_NE(o.picture->body, picture.picture->body) << c.why;
+    }
 }
 
 TEST_F(PageEditorTest, SetUpWithoutContentOrCancelledEndsTheTool) {

@@ -1,13 +1,19 @@
 #include "document/Compile.h"
 
+#include "document/ScriptCheck.h"
 #include "model/KeptLines.h"
 #include "model/ObjectList.h"
+#include "model/PageSettings.h"
 #include "model/ScriptGenerator.h"
+#include "picture/PictureImport.h"
+#include "picture/PictureObject.h"
+#include "picture/PictureText.h"
 #include "raster/PrinterFont.h"
 #include "raster/TextRenderer.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -212,6 +218,90 @@ TEST_F(CompileTest, OverlongLinesAreKeptWholeAndOnlyWhatIsDrawnIsCut) {
     ASSERT_EQ(e.kind, ObjectKind::Text);
     EXPECT_EQ(e.literal.view(), std::string("a").append(escapes, 0, 198))
         << "an escape is never split from its character";
+}
+
+// 37 x 23 opaque pixels, black and white in squares of 3 x 2.
+GreyImage checker() {
+    GreyImage image;
+    image.width = 37;
+    image.height = 23;
+    for (int y = 0; y < 23; ++y) {
+        for (int x = 0; x < 37; ++x) {
+            image.grey.push_back(static_cast<std::uint8_t>(((x / 3 + y / 2) % 2) * 255));
+            image.alpha.push_back(255);
+        }
+    }
+    return image;
+}
+
+TEST_F(CompileTest, PictureReadsBackAsWritten) {
+    const Picture made = importPicture(checker(), {37, 23}, Dithering::Ordered, 90);
+    ObjectList& l = *list;
+    l.clear();
+    l.append(pictureObject(finishPicture(made, "C:\\logo \"new\" <1>.png"), 12, -3));
+    l.append(pictureObject(finishPicture(made, std::string(200, 'x')), 0, 0));
+    const std::string script = generateScript(l, kept);
+
+    const ObjectList& read = compile(script);
+    ASSERT_EQ(read.count, 2);
+    const PageObject& o = read[0];
+    ASSERT_EQ(o.kind, ObjectKind::Picture);
+    EXPECT_EQ((std::vector{o.left, o.top, o.right, o.bottom}), (std::vector{12, -3, 48, 19}));
+    EXPECT_EQ(o.picture->rows, made.rows);
+    EXPECT_EQ(o.picture->dithering, Dithering::Ordered);
+    EXPECT_EQ(o.picture->level, 90);
+    EXPECT_EQ(o.picture->source, "C:\\logo \"new\" <1>.png");
+    EXPECT_EQ(read[1].picture->source, "") << "a source too long for the line is not kept";
+    EXPECT_EQ(generateScript(read, kept), script);
+    EXPECT_TRUE(checkPaneScript(script, PageSettings{}).empty());
+}
+
+TEST_F(CompileTest, BrokenPicturesAreKeptLinesWithTheirReason) {
+    const Picture made = importPicture(checker(), {37, 23}, Dithering::Threshold,
+                                       128);
+    const std::string body = pictureBody(made.rows);
+    const std::string firstLine = body.substr(0, body.find('\n') + 1);
+    std::string damaged = body;
+    damaged[5] = damaged[5] == 'A' ? 'B' : 'A';
+    std::string tooMany;
+    for (int i = 0; i <= kMaxPictureBodyLines; ++i)
+        tooMany += ":AAAA\n";
+    const struct {
+        const char* why;
+        std::string statement;
+        std::string body;
+        std::string reason;
+    } cases[] = {
+        {"wider than the widest page", "DrawPicture(0,0,833,23,0,128,\"\");", body,
+         "a picture is 1 to 832 dots wide"},
+        {"a huge height is refused before anything is made", "DrawPicture(0,0,37,30000,0,128,\"\");",
+         body, "a picture is 1 to 1248 dots high"},
+        {"no dots at all", "DrawPicture(0,0,37,23,0,128,\"\");", "", "the picture's dots are not whole"},
+        {"a damaged character fails the checksum", "DrawPicture(0,0,37,23,0,128,\"\");", damaged,
+         "the picture's dots do not match its size"},
+        {"lines missing at the end", "DrawPicture(0,0,37,23,0,128,\"\");", firstLine.substr(0, 9) + "\n",
+         "the picture's dots do not match its size"},
+        {"dots for another size", "DrawPicture(0,0,41,23,0,128,\"\");", body,
+         "the picture's dots do not match its size"},
+        {"an unknown dithering", "DrawPicture(0,0,37,23,3,128,\"\");", body,
+         "the dithering is 0 (threshold), 1 (ordered) or 2 (diffusion)"},
+        {"more lines than any picture needs", "DrawPicture(0,0,37,23,0,128,\"\");", tooMany,
+         "more than 1000 lines of the picture's dots"},
+    };
+    for (const auto& c : cases) {
+        const std::string script = c.statement + "\r\n" + c.body + "DrawText(0,0,1,0,\"after\");\r\n";
+        const ObjectList& l = compile(script);
+        const int bodyLines = static_cast<int>(std::count(c.body.begin(), c.body.end(), '\n'));
+        ASSERT_EQ(l.count, std::min(kMaxObjects, bodyLines + 2)) << c.why;
+        EXPECT_EQ(l[0].kind, ObjectKind::ScriptLine) << c.why;
+        EXPECT_EQ(l[0].rawLine, c.statement) << c.why;
+        if (bodyLines + 2 <= kMaxObjects) {
+            EXPECT_EQ(l[l.count - 1].kind, ObjectKind::Text) << c.why;
+        }
+        const auto findings = checkPaneScript(script, PageSettings{});
+        ASSERT_FALSE(findings.empty()) << c.why;
+        EXPECT_EQ(findings[0], (CheckFinding{1, 1, c.reason})) << c.why;
+    }
 }
 
 } // namespace

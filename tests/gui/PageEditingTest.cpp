@@ -131,7 +131,7 @@ private slots:
             buttons.join(','),
             QStringLiteral("Grid,|,Draw a white filled rectangle,Draw a black filled rectangle,"
                            "Draw a white hollow rectangle,Draw a black hollow rectangle,"
-                           "Draw Text,Draw Barcode,|,Move Item,Resize item,Erase Item,"
+                           "Draw Text,Draw Barcode,Place Picture,|,Move Item,Resize item,Erase Item,"
                            "Compile (F5),|,About,|,First Record,Previous Record,Record,"
                            "Next Record,Last Record,Go to record,Previous Problem,Next Problem"));
         QCOMPARE(toolButton("Draw Text")->defaultAction()->statusTip(), QStringLiteral("Text"));
