@@ -23,9 +23,10 @@ struct PageObject;
 std::string keptLinesWarning();
 
 // Clears the list and the kept lines and adds one object per line of `text`
-// (code page 437). Lines end at CR LF, a lone CR or a lone LF; a break at the
-// very end adds no empty line. The lines past the 500th go to `kept`, in
-// order and unchanged.
+// (code page 437), a picture's dots' lines going with its statement. Lines
+// end at CR LF, a lone CR or a lone LF; a break at the very end adds no empty
+// line. The lines past the 500th object go to `kept`, in order and
+// unchanged.
 void loadListFromText(ObjectList& list, KeptLines& kept, std::string_view text,
                       TextRenderer& measurer);
 // The same for UTF-8 text, as the script pane holds it, converted to code

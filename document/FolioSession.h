@@ -103,7 +103,8 @@ public:
     void editFinished();
 
     // Sets a text or barcode object's bounding box from its content, origin
-    // and angle, as Compile does. Other kinds are left alone.
+    // and angle, as Compile does, and a picture's from its dots at x, y.
+    // Other kinds are left alone.
     void updateBounds(PageObject& object);
 
     ObjectList& objects() { return *objects_; }
