@@ -30,13 +30,18 @@ std::string named(const SymbologyInfo& info, std::string_view reason) {
     return text;
 }
 
-// The library's message without its "Error 123: " in front.
+// The library's message without its "Error 123: " in front, to follow a
+// colon: "Invalid check digit" becomes "invalid check digit", "AI" stays.
 std::string libraryReason(const char* errtxt) {
     std::string_view text(errtxt);
     const std::size_t colon = text.find(": ");
     if (colon != std::string_view::npos && colon < 16)
         text.remove_prefix(colon + 2);
-    return std::string(text);
+    std::string reason(text);
+    if (reason.size() > 1 && reason[0] >= 'A' && reason[0] <= 'Z' && reason[1] >= 'a' &&
+        reason[1] <= 'z')
+        reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
+    return reason;
 }
 
 int libraryId(std::int32_t number) {
@@ -107,8 +112,13 @@ std::optional<std::string> argumentProblem(const SymbologyInfo& info, int module
         }
     }
     const std::size_t primary = primaryLength(info.number, option);
-    if (data.size() < primary)
-        return named(info, optionMeaning(info, option));
+    if (data.size() < primary) {
+        reason = "mode ";
+        reason += std::to_string(option);
+        reason += option == 2 ? " begins with a 9-digit postcode" : " begins with a 6-character postcode";
+        reason += ", the country and the service (" + std::to_string(primary) + " characters)";
+        return named(info, reason);
+    }
     return std::nullopt;
 }
 
@@ -166,8 +176,12 @@ EncodedSymbol encodeNew(std::int32_t number, int module, int option, std::string
         s->option_1 = option + 1;
         break;
     case symbology::kDataMatrix:
-        if (option == 1)
+        // A GS1 symbol the library only warns about (a wrong check digit, a
+        // date that is none) would not scan as the data meant.
+        if (option == 1) {
             s->input_mode = GS1_MODE | GS1PARENS_MODE;
+            s->warn_level = WARN_FAIL_ALL;
+        }
         break;
     case symbology::kPdf417:
         s->option_1 = option;
