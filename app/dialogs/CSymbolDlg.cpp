@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QSpinBox>
 
@@ -174,7 +175,9 @@ void CSymbolDlg::accept() {
         const std::string problem =
             encodeSymbol(f.symbology, f.module, f.option, f.data).problem;
         if (!problem.empty()) {
-            refuseField(data_, QString::fromStdString(problem));
+            QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+            data_->setFocus();
+            data_->selectAll();
             return;
         }
     }
