@@ -87,10 +87,7 @@ CBarcodeDlg::CBarcodeDlg(const BarcodeFields& start, QWidget* parent)
     enableCodeSet();
 
     auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
-    angle_ = makeRadioGroup(
-        angleBox,
-        {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")},
-        start.angleIndex);
+    angle_ = makeAngleGroup(angleBox, start.angleIndex);
     connect(angle_, &QButtonGroup::idClicked, this, [this](int id) {
         if (id == k90Degrees || id == k270Degrees)
             fields_.angleIndex = id;

@@ -87,10 +87,7 @@ CSymbolDlg::CSymbolDlg(const SymbolFields& start, QWidget* parent)
     form->addRow(QStringLiteral("&Data"), data_);
 
     auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
-    angle_ = makeRadioGroup(
-        angleBox,
-        {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")},
-        start.angleIndex, Qt::Horizontal);
+    angle_ = makeAngleGroup(angleBox, start.angleIndex, Qt::Horizontal);
     const NumberPair position = makeNumberPair(QStringLiteral("Position"), QStringLiteral("X"),
                                                start.x, QStringLiteral("Y"), start.y, this);
     x_ = position.first;

@@ -55,6 +55,10 @@ TEST(ScriptCheck, PaneTextIsReadAsCompileReadsIt) {
          lines(500, "x") + lines(100, "DrawTxt(1)"),
          {{501, 1, kPast}}},
         {"a break at the very end adds no line", lines(500, "x"), {}},
+        {"a symbol without its data is kept with the reason", "DrawSymbol(10,10,0,1,4,1)",
+         {{1, 25, "expected ','"}}},
+        {"a misspelt symbol keyword is a drawing statement", "DrawSymbl(10,10,0,1,4,1,\"x\")",
+         {{1, 1, "unknown statement"}}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(checkPaneScript(c.text, twoInchPage()), c.findings) << c.why;
