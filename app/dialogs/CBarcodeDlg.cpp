@@ -93,12 +93,9 @@ CBarcodeDlg::CBarcodeDlg(const BarcodeFields& start, QWidget* parent)
             fields_.angleIndex = id;
     });
 
-    const NumberPair position = makeNumberPair(QStringLiteral("Position"), QStringLiteral("X"),
-                                               start.x, QStringLiteral("Y"), start.y, this);
+    const NumberPair position = makePositionPair(start.x, start.y, start.positionReadOnly, this);
     x_ = position.first;
     y_ = position.second;
-    x_->setReadOnly(start.positionReadOnly);
-    y_->setReadOnly(start.positionReadOnly);
 
     auto* heightLabel = new QLabel(QStringLiteral("Height"), this);
     height_ = makeLabelledEdit(heightLabel, this);

@@ -88,12 +88,9 @@ CSymbolDlg::CSymbolDlg(const SymbolFields& start, QWidget* parent)
 
     auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
     angle_ = makeAngleGroup(angleBox, start.angleIndex, Qt::Horizontal);
-    const NumberPair position = makeNumberPair(QStringLiteral("Position"), QStringLiteral("X"),
-                                               start.x, QStringLiteral("Y"), start.y, this);
+    const NumberPair position = makePositionPair(start.x, start.y, start.positionReadOnly, this);
     x_ = position.first;
     y_ = position.second;
-    x_->setReadOnly(start.positionReadOnly);
-    y_->setReadOnly(start.positionReadOnly);
 
     preview_ = new QLabel(this);
     preview_->setAccessibleName(QStringLiteral("Preview"));
