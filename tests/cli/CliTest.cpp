@@ -269,6 +269,9 @@ TEST_F(Cli, SymbolsScanFromTheRenderedPageAndOnlyPictureLanguagesPrintThem) {
     EXPECT_EQ(script.status, 1);
     EXPECT_EQ(script.out, "");
     EXPECT_EQ(script.err, refusal);
+    const Outcome stream = run("stream '" + label + "'");
+    EXPECT_EQ(stream.status, 1);
+    EXPECT_EQ(stream.err, refusal);
     const Outcome print = run("print '" + label + "' --language script --to file:sent.bin");
     EXPECT_EQ(print.status, 1);
     EXPECT_EQ(print.err, refusal);
