@@ -1,19 +1,21 @@
 # Fails when a source includes a header from a layer above its own, a second
 # guard beside the build, where each floor sees only the floors below. The
 # layers, lowest first: model/; raster/ and the printer languages
-# (language/); barcode/ (bars are drawn into the raster); the document layer
+# (language/); barcode/ and symbol/ (bars and modules are drawn into the
+# raster), side by side; the document layer
 # (rendering the whole page, Compile, the session); the editor and variable
 # data (merge/), side by side; the connections (printer/, on Qt Core), which
 # take the languages' bytes; the GUI and the CLI.
 set(rules
-    "model|raster/ language/ barcode/ printer/ document/ editor/ merge/ app/ cli/"
-    "raster|language/ barcode/ document/ editor/ merge/ app/ cli/ printer/"
-    "language|raster/ barcode/ document/ editor/ merge/ app/ cli/ printer/"
-    "barcode|document/ editor/ merge/ app/ cli/ printer/"
+    "model|raster/ language/ barcode/ symbol/ printer/ document/ editor/ merge/ app/ cli/"
+    "raster|language/ barcode/ symbol/ document/ editor/ merge/ app/ cli/ printer/"
+    "language|raster/ barcode/ symbol/ document/ editor/ merge/ app/ cli/ printer/"
+    "barcode|symbol/ document/ editor/ merge/ app/ cli/ printer/"
+    "symbol|barcode/ document/ editor/ merge/ app/ cli/ printer/"
     "document|editor/ merge/ app/ cli/ printer/"
     "editor|merge/ app/ cli/ printer/"
     "merge|editor/ app/ cli/ printer/"
-    "printer|raster/ barcode/ document/ editor/ merge/ app/ cli/"
+    "printer|raster/ barcode/ symbol/ document/ editor/ merge/ app/ cli/"
     "cli|app/"
     "app|cli/"
 )

@@ -6,12 +6,13 @@
 namespace quillset {
 
 class KeptLines;
+class ScriptReader;
 class ObjectList;
 class TextRenderer;
 struct PageObject;
 
 // Compile: script text (code page 437) into page objects. Each line becomes
-// exactly one object; DrawText, DrawRectangle and DrawBarcode lines that read
+// exactly one object; DrawText, DrawRectangle, DrawBarcode and DrawSymbol lines that read
 // become drawing objects, every other line a ScriptLine kept as written.
 // Arguments are stored as read, without range checks. Page settings are not
 // touched: SetMargin and SetPageSize here are kept lines too. A kept line is
@@ -40,5 +41,9 @@ void addStatement(ObjectList& list, std::string_view line, TextRenderer& measure
 void setTextBounds(PageObject& text, TextRenderer& measurer);
 // The box a barcode object's bars cover.
 void setBarcodeBounds(PageObject& barcode);
+// The box a symbol's modules cover, the symbol encoded to learn its size.
+void setSymbolBounds(PageObject& symbol);
+// The symbol of a DrawSymbol statement `reader` has read, with its bounds.
+void fillSymbol(const ScriptReader& reader, PageObject& symbol);
 
 } // namespace quillset

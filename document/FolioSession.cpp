@@ -90,6 +90,8 @@ void FolioSession::updateBounds(PageObject& object) {
         setTextBounds(object, renderer_->text());
     else if (object.kind == ObjectKind::Barcode)
         setBarcodeBounds(object);
+    else if (object.kind == ObjectKind::Symbol)
+        setSymbolBounds(object);
 }
 
 void FolioSession::newDocument() {

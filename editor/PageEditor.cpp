@@ -11,6 +11,10 @@
 #include "editor/Snap.h"
 #include "model/ObjectList.h"
 #include "raster/TextRenderer.h"
+#include "symbol/Symbology.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace quillset {
 
@@ -45,6 +49,34 @@ void setBounds(PageObject& o, const Rect& box) {
     o.bottom = box.bottom;
 }
 
+bool resizable(const PageObject& o) {
+    return o.kind == ObjectKind::Rectangle || o.kind == ObjectKind::Symbol;
+}
+
+// The box a symbol would have with its origin at (0, 0).
+Rect symbolShape(PageObject o) {
+    o.x = o.y = 0;
+    setSymbolBounds(o);
+    return boundsOf(o);
+}
+
+// A symbol grows and shrinks by whole modules: the module that comes
+// nearest to filling the frame, the symbol's top-left corner on the
+// frame's.
+void resizeSymbol(PageObject& o, const Rect& frame) {
+    const Rect box = boundsOf(o);
+    const double scale = std::max((frame.width() + 1.0) / (box.width() + 1.0),
+                                  (frame.height() + 1.0) / (box.height() + 1.0));
+    o.symbolModule = std::clamp(static_cast<int>(std::lround(scale * o.symbolModule)),
+                                kMinSymbolModule, kMaxSymbolModule);
+    const Rect shape = symbolShape(o);
+    const Point origin =
+        placeByAngle(shape.translated(frame.topLeft() - shape.topLeft()), o.angle, false);
+    o.x = origin.x;
+    o.y = origin.y;
+    setSymbolBounds(o);
+}
+
 } // namespace
 
 PageEditor::PageEditor(FolioSession& session)
@@ -67,8 +99,8 @@ bool PageEditor::chooseTool(Tool tool) {
     // A placing tool places only what its set-up dialog hands over next.
     if (tool == Tool::Text)
         preparedText_.kind = ObjectKind::None;
-    if (tool == Tool::Barcode)
-        preparedBarcode_.kind = ObjectKind::None;
+    if (tool == Tool::Barcode || tool == Tool::Symbol)
+        prepared(tool).kind = ObjectKind::None;
     return tool == Tool::Erase;
 }
 
@@ -103,6 +135,28 @@ bool PageEditor::acceptBarcodeSetUp(const PageObject& prepared) {
     return tools_.barcode != 0;
 }
 
+bool PageEditor::acceptSymbolSetUp(const PageObject& prepared) {
+    if (prepared.literal.empty()) {
+        tools_.clear();
+        return false;
+    }
+    PageObject& o = preparedSymbol_ = PageObject{};
+    o.kind = ObjectKind::Symbol;
+    o.colour = 1;
+    o.angle = prepared.angle;
+    o.symbology = prepared.symbology;
+    o.symbolModule = prepared.symbolModule;
+    o.symbolOption = prepared.symbolOption;
+    o.literal = prepared.literal;
+    return tools_.symbol != 0;
+}
+
+PageObject& PageEditor::prepared(Tool tool) {
+    return tool == Tool::Text      ? preparedText_
+           : tool == Tool::Barcode ? preparedBarcode_
+                                   : preparedSymbol_;
+}
+
 // --- presses ------------------------------------------------------------------
 
 EditResult PageEditor::press(Point client, const ViewMapping& view) {
@@ -125,6 +179,7 @@ EditResult PageEditor::press(Point client, const ViewMapping& view) {
         break;
     case Tool::Text:
     case Tool::Barcode:
+    case Tool::Symbol:
         result = pressPlace(*tool, page);
         break;
     case Tool::Erase:
@@ -165,7 +220,7 @@ EditResult PageEditor::pressMove(Point page) {
 
 EditResult PageEditor::pressResize(Point page) {
     dragObject_ = quillset::hitTest(list(), page);
-    if (dragObject_ < 0 || list()[dragObject_].kind != ObjectKind::Rectangle)
+    if (dragObject_ < 0 || !resizable(list()[dragObject_]))
         return {};
     const ResizeGrip grip = gripForResize(boundsOf(list()[dragObject_]), page);
     anchor_ = grip.anchor;
@@ -178,7 +233,7 @@ EditResult PageEditor::pressPlace(Tool tool, Point page) {
         tools_.clear();
         return refuseFull();
     }
-    const PageObject& o = tool == Tool::Text ? preparedText_ : preparedBarcode_;
+    const PageObject& o = prepared(tool);
     if (o.kind == ObjectKind::None)
         return {};
     // The box of the object with its origin at (0, 0); the frame hangs from
@@ -189,13 +244,17 @@ EditResult PageEditor::pressPlace(Tool tool, Point page) {
         const TextBox box =
             TextBounds(0, 0, o.angle, measurer().textExtentY, measurer().textExtentX);
         shape = {box.left, box.top, box.right, box.bottom};
-    } else {
+    } else if (tool == Tool::Barcode) {
         const int extent =
             BarcodeExtent(o.barcodeType, static_cast<int>(o.literal.view().size()));
         const BarcodeBox box = BarcodeBounds(0, 0, o.angle, extent, o.barcodeHeight);
         shape = {box.left, box.top, box.right, box.bottom};
+    } else {
+        shape = symbolShape(o);
     }
-    drag_ = tool == Tool::Text ? Drag::PlaceText : Drag::PlaceBarcode;
+    drag_ = tool == Tool::Text      ? Drag::PlaceText
+            : tool == Tool::Barcode ? Drag::PlaceBarcode
+                                    : Drag::PlaceSymbol;
     dragObject_ = -1;
     const Rect frame = shape.translated(page);
     grabOffset_ = page - frame.topLeft();
@@ -224,6 +283,7 @@ EditResult PageEditor::pointerMoved(Point client, const ViewMapping& view) {
     case Drag::Move:
     case Drag::PlaceText:
     case Drag::PlaceBarcode:
+    case Drag::PlaceSymbol:
         break;
     }
     return showFrame(frame_->translated(page - grabOffset_ - frame_->topLeft()));
@@ -244,6 +304,7 @@ EditResult PageEditor::release(Point client, const ViewMapping& view) {
         return releaseResize(page);
     case Drag::PlaceText:
     case Drag::PlaceBarcode:
+    case Drag::PlaceSymbol:
         break;
     }
     return releasePlace();
@@ -269,7 +330,8 @@ EditResult PageEditor::releaseMove() {
     if (o == nullptr)
         return endDrag(EditOutcome::Nothing);
     const Rect box = *frame_;
-    if (o->kind == ObjectKind::Text || o->kind == ObjectKind::Barcode) {
+    if (o->kind == ObjectKind::Text || o->kind == ObjectKind::Barcode ||
+        o->kind == ObjectKind::Symbol) {
         placeAt(*o, placeByAngle(box, o->angle, gridOn_));
     } else {
         Point topLeft = box.topLeft();
@@ -284,9 +346,13 @@ EditResult PageEditor::releaseMove() {
 
 EditResult PageEditor::releaseResize(Point page) {
     PageObject* o = draggedObject();
-    if (o == nullptr || o->kind != ObjectKind::Rectangle)
+    if (o == nullptr || !resizable(*o))
         return endDrag(EditOutcome::Nothing);
     const Point end = gridOn_ ? onGrid(page) : page;
+    if (o->kind == ObjectKind::Symbol) {
+        resizeSymbol(*o, normalised(anchor_, end));
+        return endDrag(EditOutcome::EditFinished);
+    }
     setBounds(*o, normalised(anchor_, end));
     o->x = o->left;
     o->y = o->bottom;
@@ -294,11 +360,13 @@ EditResult PageEditor::releaseResize(Point page) {
 }
 
 EditResult PageEditor::releasePlace() {
-    const bool text = drag_ == Drag::PlaceText;
+    const Tool tool = drag_ == Drag::PlaceText      ? Tool::Text
+                      : drag_ == Drag::PlaceBarcode ? Tool::Barcode
+                                                    : Tool::Symbol;
     tools_.clear();
     if (list().full())
         return refuseFull();
-    list().append(text ? preparedText_ : preparedBarcode_);
+    list().append(prepared(tool));
     dragObject_ = list().count - 1;
     PageObject& o = list()[dragObject_];
     placeAt(o, placeByAngle(*frame_, o.angle, gridOn_));
@@ -312,6 +380,8 @@ void PageEditor::placeAt(PageObject& o, Point origin) {
         o.barcodeX = origin.x;
         o.barcodeY = origin.y;
         setBarcodeBounds(o);
+    } else if (o.kind == ObjectKind::Symbol) {
+        setSymbolBounds(o);
     } else {
         setTextBounds(o, measurer());
     }

@@ -63,6 +63,8 @@ public:
     // OK marks the document modified either way (the caller's part).
     bool acceptTextSetUp(const PageObject& prepared);
     bool acceptBarcodeSetUp(const PageObject& prepared);
+    // Symbol: symbology, module, option, angle, literal.
+    bool acceptSymbolSetUp(const PageObject& prepared);
     // The set-up dialog closed with Cancel: the tool goes off.
     void cancelSetUp() { tools_.clear(); }
 
@@ -104,7 +106,7 @@ public:
     void listReplaced();
 
 private:
-    enum class Drag { None, RubberBand, Move, Resize, PlaceText, PlaceBarcode };
+    enum class Drag { None, RubberBand, Move, Resize, PlaceText, PlaceBarcode, PlaceSymbol };
 
     EditResult pressRectangleTool(Tool tool, Point page);
     EditResult pressMove(Point page);
@@ -116,7 +118,10 @@ private:
     EditResult releaseMove();
     EditResult releaseResize(Point page);
     EditResult releasePlace();
-    // Puts a text or barcode at `origin` (page dots) and sets its bounds.
+    // What the placing tool puts down next.
+    PageObject& prepared(Tool tool);
+    // Puts a text, barcode or symbol at `origin` (page dots) and sets its
+    // bounds.
     void placeAt(PageObject& object, Point origin);
 
     // The object a move or resize works on, if the list still holds it.
@@ -139,6 +144,7 @@ private:
 
     PageObject preparedText_;
     PageObject preparedBarcode_;
+    PageObject preparedSymbol_;
 
     Drag drag_ = Drag::None;
     int dragObject_ = -1;

@@ -29,6 +29,8 @@ auto& flagOf(Set& set, Tool tool) {
         return set.move;
     case Tool::Resize:
         return set.resize;
+    case Tool::Symbol:
+        return set.symbol;
     case Tool::Erase:
         break;
     }
@@ -39,7 +41,7 @@ auto& flagOf(Set& set, Tool tool) {
 
 int ToolSet::clear() {
     whiteFilled = blackFilled = whiteHollow = blackHollow = 0;
-    text = barcode = rectangleMode = move = resize = erase = 0;
+    text = barcode = rectangleMode = move = resize = erase = symbol = 0;
     return 0;
 }
 
@@ -62,7 +64,7 @@ std::optional<Tool> ToolSet::active() const {
             if (isOn(t))
                 return t;
     }
-    for (Tool t : {Tool::Move, Tool::Resize, Tool::Text, Tool::Barcode, Tool::Erase})
+    for (Tool t : {Tool::Move, Tool::Resize, Tool::Text, Tool::Barcode, Tool::Erase, Tool::Symbol})
         if (isOn(t))
             return t;
     return std::nullopt;

@@ -16,9 +16,10 @@ enum class Tool {
     Move,
     Resize,
     Erase,
+    Symbol,
 };
 
-// The current tool: at most one of the nine tool flags is 1; all ten 0 is
+// The current tool: at most one of the ten tool flags is 1; all eleven 0 is
 // no tool, the start. `rectangleMode` is 1 exactly when one of the four
 // rectangle tools is on.
 class ToolSet {
@@ -35,6 +36,7 @@ public:
     std::int32_t move = 0;
     std::int32_t resize = 0;
     std::int32_t erase = 0;
+    std::int32_t symbol = 0;
 
     // No tool. Returns 0.
     int clear();

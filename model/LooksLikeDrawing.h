@@ -5,7 +5,7 @@
 namespace quillset {
 
 // Whether a script line (code page 437) is meant as a drawing statement: its
-// first word is DrawText, DrawRectangle or DrawBarcode or close to one
+// first word is DrawText, DrawRectangle, DrawBarcode or DrawSymbol or close to one
 // ("DrawTxt", "drawtexts"), read or not. Comments, page statements and other
 // text are not. Blanks and control characters may stand before the word.
 bool looksLikeDrawing(std::string_view line);

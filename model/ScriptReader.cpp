@@ -35,7 +35,7 @@ constexpr KeywordEntry kKeywords[] = {
     {"BEGINPAGE", Keyword::BeginPage},     {"ENDPAGE", Keyword::EndPage},
     {"DRAWTEXT", Keyword::DrawText},       {"DRAWRECTANGLE", Keyword::DrawRectangle},
     {"DRAWBARCODE", Keyword::DrawBarcode}, {"SETMARGIN", Keyword::SetMargin},
-    {"SETPAGESIZE", Keyword::SetPageSize},
+    {"SETPAGESIZE", Keyword::SetPageSize}, {"DRAWSYMBOL", Keyword::DrawSymbol},
 };
 
 } // namespace
@@ -78,6 +78,7 @@ Keyword ScriptReader::readDrawingStatement(std::string_view line) {
         read = readNumbersAndString(line, pos, 4);
         break;
     case Keyword::DrawBarcode:
+    case Keyword::DrawSymbol:
         read = readNumbersAndString(line, pos, 6);
         break;
     default:

@@ -18,6 +18,7 @@ enum class Keyword : int {
     DrawBarcode = 6,
     SetMargin = 7,
     SetPageSize = 8,
+    DrawSymbol = 9,
 };
 
 // Where and why the last reading routine gave up; only for reporting
@@ -44,8 +45,8 @@ public:
 
     // Sets `pos` to 0 first; leaves it on the first character after the word.
     Keyword readKeyword(std::string_view line, int& pos);
-    // A whole DrawRectangle, DrawText or DrawBarcode statement: its keyword,
-    // with `args` and, for text and barcodes, `text` filled. Keyword::None
+    // A whole DrawRectangle, DrawText, DrawBarcode or DrawSymbol statement:
+    // its keyword, with `args` and, for all but rectangles, `text` filled. Keyword::None
     // for any other line and for one that does not read.
     Keyword readDrawingStatement(std::string_view line);
     // '(' and exactly n comma-separated numbers into `args`; leaves `pos` on

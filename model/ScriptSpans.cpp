@@ -64,7 +64,8 @@ std::vector<ScriptSpan> scriptSpans(std::string_view line) {
     switch (reader.readKeyword(line, wordEnd)) {
     case Keyword::DrawRectangle:
     case Keyword::DrawText:
-    case Keyword::DrawBarcode: {
+    case Keyword::DrawBarcode:
+    case Keyword::DrawSymbol: {
         const std::size_t start = line.find_first_not_of(' ');
         spans.add(ScriptSpanKind::Keyword, start, static_cast<std::size_t>(wordEnd));
         break;

@@ -111,6 +111,8 @@ void CFolioView::setUpTool(Tool tool) {
         prepared = setUp_.text(document_.session().renderer().text(), this);
     else if (tool == Tool::Barcode)
         prepared = setUp_.barcode(this);
+    else if (tool == Tool::Symbol)
+        prepared = setUp_.symbol(this);
     else
         return;
     if (!prepared) {
@@ -119,20 +121,24 @@ void CFolioView::setUpTool(Tool tool) {
     }
     if (tool == Tool::Text)
         editor_.acceptTextSetUp(*prepared);
-    else
+    else if (tool == Tool::Barcode)
         editor_.acceptBarcodeSetUp(*prepared);
+    else
+        editor_.acceptSymbolSetUp(*prepared);
     document_.markModified();
     if (!editor_.tools().isOn(tool))
         return;
     placingPrompt_ = true;
-    emit statusMessage(tool == Tool::Text
-                           ? QStringLiteral("Click on the page to place the text")
-                           : QStringLiteral("Click on the page to place the barcode"));
+    emit statusMessage(tool == Tool::Text      ? QStringLiteral("Click on the page to place the text")
+                       : tool == Tool::Barcode ? QStringLiteral("Click on the page to place the barcode")
+                                               : QStringLiteral("Click on the page to place the symbol"));
 }
 
-// The prompt stands while Text or Barcode waits for its click.
+// The prompt stands while Text, Barcode or Symbol waits for its click.
 void CFolioView::endPlacingPrompt() {
-    if (!placingPrompt_ || editor_.tools().isOn(Tool::Text) || editor_.tools().isOn(Tool::Barcode))
+    const ToolSet& tools = editor_.tools();
+    if (!placingPrompt_ || tools.isOn(Tool::Text) || tools.isOn(Tool::Barcode) ||
+        tools.isOn(Tool::Symbol))
         return;
     placingPrompt_ = false;
     emit statusMessage(QString());

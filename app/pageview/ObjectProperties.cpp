@@ -2,6 +2,7 @@
 
 #include "app/dialogs/CBarcodeDlg.h"
 #include "app/dialogs/CRectPropertiesDlg.h"
+#include "app/dialogs/CSymbolDlg.h"
 #include "app/dialogs/CTextEditDlg.h"
 #include "model/PageObject.h"
 
@@ -43,6 +44,8 @@ bool editObjectProperties(PageObject& object, TextRenderer& measurer, QWidget* p
             [&measurer](PageObject& text, const TextEditFields& fields) {
                 applyTextEditFields(text, fields, measurer);
             });
+    case ObjectKind::Symbol:
+        return runDialog<CSymbolDlg>(object, parent, symbolFieldsOf, applySymbolFields);
     default:
         return runDialog<CBarcodeDlg>(object, parent, barcodeFieldsOf, applyBarcodeFields);
     }
