@@ -22,6 +22,8 @@ std::string_view kindName(ObjectKind kind) {
         return "Text";
     case ObjectKind::Barcode:
         return "Barcode";
+    case ObjectKind::Symbol:
+        return "Symbol";
     case ObjectKind::Picture:
         return "image";
     case ObjectKind::None:
@@ -106,6 +108,9 @@ void appendObject(std::string& out, int index, const PageObject& o) {
         attrs += std::to_string(o.styled.attrs[i]);
     }
     json.field("attrs", attrs + "]");
+    json.number("symbology", o.symbology);
+    json.number("symbolModule", o.symbolModule);
+    json.number("symbolOption", o.symbolOption);
     if (o.picture) {
         std::string picture;
         {

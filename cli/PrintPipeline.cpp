@@ -5,6 +5,7 @@
 #include "cli/StderrReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
+#include "document/ScriptPrinterReach.h"
 #include "language/LanguageOptions.h"
 #include "merge/LabelBatch.h"
 #include "merge/MergeTemplate.h"
@@ -85,6 +86,12 @@ std::unique_ptr<PrintSource> printSourceOfFile(const Invocation& invocation,
     FolioSession session(invocation.printerType);
     if (!loadWithMergeOptions(invocation, settings, session))
         return nullptr;
+    if (options.language == PrinterLanguage::Script) {
+        if (const auto refusal = scriptPrinterRefusal(session.objects())) {
+            std::cerr << *refusal << ".\n";
+            return nullptr;
+        }
+    }
     const auto from = invocation.value("--from-label");
     if (!invocation.has("--data") && !MergeTemplate(session.script()).fills()) {
         if (from) {

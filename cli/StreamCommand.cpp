@@ -1,6 +1,8 @@
 #include "cli/Command.h"
 #include "cli/DocumentIo.h"
 #include "document/FolioSession.h"
+#include "document/ScriptPrinterReach.h"
+#include "model/Reporter.h"
 
 namespace quillset::cli {
 
@@ -8,6 +10,12 @@ namespace {
 
 int run(const Invocation& invocation) {
     return runOnDocument(invocation, [&](FolioSession& session, Reporter& reporter) {
+        // What the script printer would get for a symbol it cannot draw is
+        // no page Print sends.
+        if (const auto refusal = scriptPrinterRefusal(session.objects())) {
+            reporter.report(*refusal + '.');
+            return false;
+        }
         return writeOutput(invocation.value("-o"), session.printStream(), reporter);
     });
 }

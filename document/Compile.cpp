@@ -8,6 +8,9 @@
 #include "picture/PictureStatement.h"
 #include "picture/PictureText.h"
 #include "raster/TextRenderer.h"
+#include "symbol/SymbolEncoder.h"
+#include "symbol/SymbolGeometry.h"
+#include "symbol/Symbology.h"
 
 #include <algorithm>
 #include <optional>
@@ -99,6 +102,9 @@ PageObject statementObject(std::string line, TextRenderer& measurer, ScriptReade
         break;
     case Keyword::DrawBarcode:
         fillBarcode(reader, object);
+        break;
+    case Keyword::DrawSymbol:
+        fillSymbol(reader, object);
         break;
     default:
         object.kind = ObjectKind::ScriptLine;
@@ -212,6 +218,35 @@ void setBarcodeBounds(PageObject& o) {
     const int n = static_cast<int>(o.literal.view().size());
     const BarcodeBox box = BarcodeBounds(o.barcodeX, o.barcodeY, o.angle,
                                          BarcodeExtent(o.barcodeType, n), o.barcodeHeight);
+    o.left = box.left;
+    o.top = box.top;
+    o.right = box.right;
+    o.bottom = box.bottom;
+}
+
+void fillSymbol(const ScriptReader& reader, PageObject& o) {
+    const auto& a = reader.args;
+    o.kind = ObjectKind::Symbol;
+    o.x = a[0];
+    o.y = a[1];
+    o.angle = a[2];
+    o.symbology = a[3];
+    o.symbolModule = a[4];
+    o.symbolOption = a[5];
+    o.colour = 1;
+    o.literal.assign(reader.text.text());
+    setSymbolBounds(o);
+}
+
+void setSymbolBounds(PageObject& o) {
+    const EncodedSymbol encoded =
+        encodeSymbol(o.symbology, o.symbolModule, o.symbolOption, o.literal.view());
+    // A symbol that does not encode draws nothing; it keeps a square of ten
+    // modules to be found and mended by.
+    const int module = std::clamp(o.symbolModule, kMinSymbolModule, kMaxSymbolModule);
+    const int width = encoded.image ? encoded.image->width() : 10 * module;
+    const int height = encoded.image ? encoded.image->height() : 10 * module;
+    const SymbolBox box = symbolBounds(o.x, o.y, o.angle, width, height);
     o.left = box.left;
     o.top = box.top;
     o.right = box.right;

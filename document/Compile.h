@@ -6,14 +6,16 @@
 namespace quillset {
 
 class KeptLines;
+class ScriptReader;
 class ObjectList;
 class TextRenderer;
 struct PageObject;
 
 // Compile: script text (code page 437) into page objects. DrawText,
-// DrawRectangle and DrawBarcode lines that read become drawing objects; a
-// DrawPicture line that reads, with the lines of its dots after it that
-// read, one picture object; every other line a ScriptLine kept as written.
+// DrawRectangle, DrawBarcode and DrawSymbol lines that read become drawing
+// objects; a DrawPicture line that reads, with the lines of its dots after
+// it that read, one picture object; every other line a ScriptLine kept as
+// written.
 // Arguments are stored as read, without range checks. Page settings are not
 // touched: SetMargin and SetPageSize here are kept lines too. A kept line is
 // held whole, however long.
@@ -42,5 +44,9 @@ void addStatement(ObjectList& list, std::string_view line, TextRenderer& measure
 void setTextBounds(PageObject& text, TextRenderer& measurer);
 // The box a barcode object's bars cover.
 void setBarcodeBounds(PageObject& barcode);
+// The box a symbol's modules cover, the symbol encoded to learn its size.
+void setSymbolBounds(PageObject& symbol);
+// The symbol of a DrawSymbol statement `reader` has read, with its bounds.
+void fillSymbol(const ScriptReader& reader, PageObject& symbol);
 
 } // namespace quillset

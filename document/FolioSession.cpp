@@ -91,6 +91,8 @@ void FolioSession::updateBounds(PageObject& object) {
         setTextBounds(object, renderer_->text());
     else if (object.kind == ObjectKind::Barcode)
         setBarcodeBounds(object);
+    else if (object.kind == ObjectKind::Symbol)
+        setSymbolBounds(object);
     else if (object.kind == ObjectKind::Picture)
         placePicture(object, object.x, object.y);
 }

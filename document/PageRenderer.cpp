@@ -3,6 +3,8 @@
 #include "model/ObjectList.h"
 #include "picture/DrawPicture.h"
 #include "raster/PageRaster.h"
+#include "symbol/SymbolDrawing.h"
+#include "symbol/SymbolEncoder.h"
 
 namespace quillset {
 namespace {
@@ -49,6 +51,13 @@ void PageRenderer::RenderPage(ObjectList& list) {
                                                           o.barcodeType, o.barcodeHeight, n);
                 text_.DrawTextBlock(page, at.x, at.y, to16(o.colour), o.angle, o.styled);
             }
+            break;
+        }
+        case ObjectKind::Symbol: {
+            const EncodedSymbol encoded =
+                encodeSymbol(o.symbology, o.symbolModule, o.symbolOption, o.literal.view());
+            if (encoded.image)
+                drawSymbol(page, o.x, o.y, o.angle, *encoded.image);
             break;
         }
         case ObjectKind::Picture:

@@ -14,6 +14,7 @@
 #include "picture/PictureText.h"
 #include "raster/PrinterFont.h"
 #include "raster/TextRenderer.h"
+#include "symbol/SymbolEncoder.h"
 
 #include <algorithm>
 #include <optional>
@@ -28,8 +29,10 @@ CheckFinding pastLastObject(int line) {
 
 // A barcode cut by the page's edge will not scan; text only loses letters.
 std::optional<std::string> offPageProblem(const PageObject& o, const PageSettings& page) {
-    const bool barcode = o.kind == ObjectKind::Barcode;
-    const std::string what = barcode ? "the barcode " : "the text ";
+    const bool barcode = o.kind == ObjectKind::Barcode || o.kind == ObjectKind::Symbol;
+    const std::string what = o.kind == ObjectKind::Barcode ? "the barcode "
+                             : o.kind == ObjectKind::Symbol ? "the symbol "
+                                                            : "the text ";
     std::string where;
     if (o.right > page.pageWidth)
         where = "ends at dot " + std::to_string(o.right) + "; the page is " +
@@ -74,9 +77,20 @@ public:
                 return;
             }
         }
+        if (keyword == Keyword::DrawSymbol) {
+            std::string problem = encodeSymbol(a[3], a[4], a[5], reader.text.text()).problem;
+            if (!problem.empty()) {
+                findings_.push_back({number, reader.text.openQuote + 1, std::move(problem)});
+                return;
+            }
+        }
         PageObject o;
-        o.kind = keyword == Keyword::DrawBarcode ? ObjectKind::Barcode : ObjectKind::Text;
-        if (o.kind == ObjectKind::Barcode) {
+        o.kind = keyword == Keyword::DrawBarcode  ? ObjectKind::Barcode
+                 : keyword == Keyword::DrawSymbol ? ObjectKind::Symbol
+                                                  : ObjectKind::Text;
+        if (o.kind == ObjectKind::Symbol) {
+            fillSymbol(reader, o);
+        } else if (o.kind == ObjectKind::Barcode) {
             o.barcodeX = a[0];
             o.barcodeY = a[1];
             o.angle = a[2];

@@ -18,8 +18,9 @@ struct CheckFinding {
 // The lines of a script file (code page 437) that would not be drawn as
 // written: the drawing statements that would not read, so that Compile would
 // keep them as plain lines; the barcodes whose data would not be drawn as
-// given (column of the opening quote, barcodeDataProblem's reason); the
-// texts and barcodes without fields that run past an edge of the page, where
+// given (column of the opening quote, barcodeDataProblem's reason) and the
+// symbols that would not encode (there too, the encoder's reason); the
+// texts, barcodes and symbols without fields that run past an edge of the page, where
 // the printer cuts them (column of the keyword); the pictures whose size or
 // dots do not read (column 1 of the statement's line), which Compile keeps
 // as plain lines, their dots' lines too; and

@@ -13,6 +13,10 @@
 #include "picture/PictureImport.h"
 #include "picture/PictureObject.h"
 #include "raster/TextRenderer.h"
+#include "symbol/Symbology.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace quillset {
 
@@ -31,17 +35,6 @@ constexpr RectangleStyle kRectangleStyles[] = {
     {Tool::BlackHollow, 1, 3},
 };
 
-// The picture made again as wide as the box, its aspect kept, with the
-// corner that stayed during the drag where it was.
-void resizePicture(PageObject& o, const Rect& box, Point anchor) {
-    const Picture& old = *o.picture;
-    const PictureSize size = importSize(old.width, old.height, box.width() + 1);
-    const int left = anchor.x == box.left ? box.left : anchor.x - size.width + 1;
-    const int top = anchor.y == box.top ? box.top : anchor.y - size.height + 1;
-    o.picture = resizedPicture(old, size);
-    placePicture(o, left, top);
-}
-
 // The nearest grid dot to a page point.
 Point onGrid(Point page) {
     return {snap(page.x, 0), snap(page.y, 0)};
@@ -56,6 +49,46 @@ void setBounds(PageObject& o, const Rect& box) {
     o.top = box.top;
     o.right = box.right;
     o.bottom = box.bottom;
+}
+
+bool resizable(const PageObject& o) {
+    return o.kind == ObjectKind::Rectangle || o.kind == ObjectKind::Symbol ||
+           o.kind == ObjectKind::Picture;
+}
+
+// The picture made again as wide as the box, its aspect kept, with the
+// corner that stayed during the drag where it was.
+void resizePicture(PageObject& o, const Rect& box, Point anchor) {
+    const Picture& old = *o.picture;
+    const PictureSize size = importSize(old.width, old.height, box.width() + 1);
+    const int left = anchor.x == box.left ? box.left : anchor.x - size.width + 1;
+    const int top = anchor.y == box.top ? box.top : anchor.y - size.height + 1;
+    o.picture = resizedPicture(old, size);
+    placePicture(o, left, top);
+}
+
+// The box a symbol would have with its origin at (0, 0).
+Rect symbolShape(PageObject o) {
+    o.x = o.y = 0;
+    setSymbolBounds(o);
+    return boundsOf(o);
+}
+
+// A symbol grows and shrinks by whole modules: the module that comes
+// nearest to filling the frame, the symbol's top-left corner on the
+// frame's.
+void resizeSymbol(PageObject& o, const Rect& frame) {
+    const Rect box = boundsOf(o);
+    const double scale = std::max((frame.width() + 1.0) / (box.width() + 1.0),
+                                  (frame.height() + 1.0) / (box.height() + 1.0));
+    o.symbolModule = std::clamp(static_cast<int>(std::lround(scale * o.symbolModule)),
+                                kMinSymbolModule, kMaxSymbolModule);
+    const Rect shape = symbolShape(o);
+    const Point origin =
+        placeByAngle(shape.translated(frame.topLeft() - shape.topLeft()), o.angle, false);
+    o.x = origin.x;
+    o.y = origin.y;
+    setSymbolBounds(o);
 }
 
 } // namespace
@@ -80,10 +113,8 @@ bool PageEditor::chooseTool(Tool tool) {
     // A placing tool places only what its set-up dialog hands over next.
     if (tool == Tool::Text)
         preparedText_.kind = ObjectKind::None;
-    if (tool == Tool::Barcode)
-        preparedBarcode_.kind = ObjectKind::None;
-    if (tool == Tool::Picture)
-        preparedPicture_.kind = ObjectKind::None;
+    if (tool == Tool::Barcode || tool == Tool::Symbol || tool == Tool::Picture)
+        prepared(tool).kind = ObjectKind::None;
     return tool == Tool::Erase;
 }
 
@@ -118,6 +149,22 @@ bool PageEditor::acceptBarcodeSetUp(const PageObject& prepared) {
     return tools_.barcode != 0;
 }
 
+bool PageEditor::acceptSymbolSetUp(const PageObject& prepared) {
+    if (prepared.literal.empty()) {
+        tools_.clear();
+        return false;
+    }
+    PageObject& o = preparedSymbol_ = PageObject{};
+    o.kind = ObjectKind::Symbol;
+    o.colour = 1;
+    o.angle = prepared.angle;
+    o.symbology = prepared.symbology;
+    o.symbolModule = prepared.symbolModule;
+    o.symbolOption = prepared.symbolOption;
+    o.literal = prepared.literal;
+    return tools_.symbol != 0;
+}
+
 bool PageEditor::acceptPictureSetUp(const PageObject& prepared) {
     if (!prepared.picture) {
         tools_.clear();
@@ -127,10 +174,11 @@ bool PageEditor::acceptPictureSetUp(const PageObject& prepared) {
     return tools_.picture != 0;
 }
 
-const PageObject& PageEditor::prepared(Drag place) const {
-    return place == Drag::PlaceText      ? preparedText_
-           : place == Drag::PlaceBarcode ? preparedBarcode_
-                                         : preparedPicture_;
+PageObject& PageEditor::prepared(Tool tool) {
+    return tool == Tool::Text      ? preparedText_
+           : tool == Tool::Barcode ? preparedBarcode_
+           : tool == Tool::Picture ? preparedPicture_
+                                   : preparedSymbol_;
 }
 
 // --- presses ------------------------------------------------------------------
@@ -155,6 +203,7 @@ EditResult PageEditor::press(Point client, const ViewMapping& view) {
         break;
     case Tool::Text:
     case Tool::Barcode:
+    case Tool::Symbol:
     case Tool::Picture:
         result = pressPlace(*tool, page);
         break;
@@ -196,8 +245,7 @@ EditResult PageEditor::pressMove(Point page) {
 
 EditResult PageEditor::pressResize(Point page) {
     dragObject_ = quillset::hitTest(list(), page);
-    if (dragObject_ < 0 || (list()[dragObject_].kind != ObjectKind::Rectangle &&
-                            list()[dragObject_].kind != ObjectKind::Picture))
+    if (dragObject_ < 0 || !resizable(list()[dragObject_]))
         return {};
     const ResizeGrip grip = gripForResize(boundsOf(list()[dragObject_]), page);
     anchor_ = grip.anchor;
@@ -210,10 +258,7 @@ EditResult PageEditor::pressPlace(Tool tool, Point page) {
         tools_.clear();
         return refuseFull();
     }
-    const Drag place = tool == Tool::Text      ? Drag::PlaceText
-                       : tool == Tool::Barcode ? Drag::PlaceBarcode
-                                               : Drag::PlacePicture;
-    const PageObject& o = prepared(place);
+    const PageObject& o = prepared(tool);
     if (o.kind == ObjectKind::None)
         return {};
     // The box of the object with its origin at (0, 0); the frame hangs from
@@ -224,15 +269,20 @@ EditResult PageEditor::pressPlace(Tool tool, Point page) {
         const TextBox box =
             TextBounds(0, 0, o.angle, measurer().textExtentY, measurer().textExtentX);
         shape = {box.left, box.top, box.right, box.bottom};
-    } else if (tool == Tool::Picture) {
-        shape = {0, 0, o.picture->width - 1, o.picture->height - 1};
-    } else {
+    } else if (tool == Tool::Barcode) {
         const int extent =
             BarcodeExtent(o.barcodeType, static_cast<int>(o.literal.view().size()));
         const BarcodeBox box = BarcodeBounds(0, 0, o.angle, extent, o.barcodeHeight);
         shape = {box.left, box.top, box.right, box.bottom};
+    } else if (tool == Tool::Picture) {
+        shape = {0, 0, o.picture->width - 1, o.picture->height - 1};
+    } else {
+        shape = symbolShape(o);
     }
-    drag_ = place;
+    drag_ = tool == Tool::Text      ? Drag::PlaceText
+            : tool == Tool::Barcode ? Drag::PlaceBarcode
+            : tool == Tool::Picture ? Drag::PlacePicture
+                                    : Drag::PlaceSymbol;
     dragObject_ = -1;
     const Rect frame = shape.translated(page);
     grabOffset_ = page - frame.topLeft();
@@ -261,6 +311,7 @@ EditResult PageEditor::pointerMoved(Point client, const ViewMapping& view) {
     case Drag::Move:
     case Drag::PlaceText:
     case Drag::PlaceBarcode:
+    case Drag::PlaceSymbol:
     case Drag::PlacePicture:
         break;
     }
@@ -282,6 +333,7 @@ EditResult PageEditor::release(Point client, const ViewMapping& view) {
         return releaseResize(page);
     case Drag::PlaceText:
     case Drag::PlaceBarcode:
+    case Drag::PlaceSymbol:
     case Drag::PlacePicture:
         break;
     }
@@ -308,7 +360,8 @@ EditResult PageEditor::releaseMove() {
     if (o == nullptr)
         return endDrag(EditOutcome::Nothing);
     const Rect box = *frame_;
-    if (o->kind == ObjectKind::Text || o->kind == ObjectKind::Barcode) {
+    if (o->kind == ObjectKind::Text || o->kind == ObjectKind::Barcode ||
+        o->kind == ObjectKind::Symbol) {
         placeAt(*o, placeByAngle(box, o->angle, gridOn_));
     } else {
         Point topLeft = box.topLeft();
@@ -323,9 +376,13 @@ EditResult PageEditor::releaseMove() {
 
 EditResult PageEditor::releaseResize(Point page) {
     PageObject* o = draggedObject();
-    if (o == nullptr || (o->kind != ObjectKind::Rectangle && o->kind != ObjectKind::Picture))
+    if (o == nullptr || !resizable(*o))
         return endDrag(EditOutcome::Nothing);
     const Point end = gridOn_ ? onGrid(page) : page;
+    if (o->kind == ObjectKind::Symbol) {
+        resizeSymbol(*o, normalised(anchor_, end));
+        return endDrag(EditOutcome::EditFinished);
+    }
     if (o->kind == ObjectKind::Picture) {
         resizePicture(*o, normalised(anchor_, end), anchor_);
         return endDrag(EditOutcome::EditFinished);
@@ -337,14 +394,17 @@ EditResult PageEditor::releaseResize(Point page) {
 }
 
 EditResult PageEditor::releasePlace() {
-    const Drag place = drag_;
+    const Tool tool = drag_ == Drag::PlaceText      ? Tool::Text
+                      : drag_ == Drag::PlaceBarcode ? Tool::Barcode
+                      : drag_ == Drag::PlacePicture ? Tool::Picture
+                                                    : Tool::Symbol;
     tools_.clear();
     if (list().full())
         return refuseFull();
-    list().append(prepared(place));
+    list().append(prepared(tool));
     dragObject_ = list().count - 1;
     PageObject& o = list()[dragObject_];
-    if (place == Drag::PlacePicture) {
+    if (tool == Tool::Picture) {
         const Point topLeft = gridOn_ ? onGrid(frame_->topLeft()) : frame_->topLeft();
         placePicture(o, topLeft.x, topLeft.y);
     } else {
@@ -360,6 +420,8 @@ void PageEditor::placeAt(PageObject& o, Point origin) {
         o.barcodeX = origin.x;
         o.barcodeY = origin.y;
         setBarcodeBounds(o);
+    } else if (o.kind == ObjectKind::Symbol) {
+        setSymbolBounds(o);
     } else {
         setTextBounds(o, measurer());
     }

@@ -63,9 +63,9 @@ public:
     // OK marks the document modified either way (the caller's part).
     bool acceptTextSetUp(const PageObject& prepared);
     bool acceptBarcodeSetUp(const PageObject& prepared);
-    // The Picture tool's import dialog closed with OK: `prepared` (its
-    // picture) is what the next press places, its top-left dot at the
-    // pointer. Returns whether the tool is still on.
+    // Symbol: symbology, module, option, angle, literal.
+    bool acceptSymbolSetUp(const PageObject& prepared);
+    // Picture: its picture, placed with its top-left dot at the pointer.
     bool acceptPictureSetUp(const PageObject& prepared);
     // The set-up dialog closed with Cancel: the tool goes off.
     void cancelSetUp() { tools_.clear(); }
@@ -108,7 +108,16 @@ public:
     void listReplaced();
 
 private:
-    enum class Drag { None, RubberBand, Move, Resize, PlaceText, PlaceBarcode, PlacePicture };
+    enum class Drag {
+        None,
+        RubberBand,
+        Move,
+        Resize,
+        PlaceText,
+        PlaceBarcode,
+        PlaceSymbol,
+        PlacePicture
+    };
 
     EditResult pressRectangleTool(Tool tool, Point page);
     EditResult pressMove(Point page);
@@ -120,9 +129,10 @@ private:
     EditResult releaseMove();
     EditResult releaseResize(Point page);
     EditResult releasePlace();
-    // The object a placing tool puts down.
-    const PageObject& prepared(Drag place) const;
-    // Puts a text or barcode at `origin` (page dots) and sets its bounds.
+    // What the placing tool puts down next.
+    PageObject& prepared(Tool tool);
+    // Puts a text, barcode or symbol at `origin` (page dots) and sets its
+    // bounds.
     void placeAt(PageObject& object, Point origin);
 
     // The object a move or resize works on, if the list still holds it.
@@ -145,6 +155,7 @@ private:
 
     PageObject preparedText_;
     PageObject preparedBarcode_;
+    PageObject preparedSymbol_;
     PageObject preparedPicture_;
 
     Drag drag_ = Drag::None;

@@ -29,6 +29,8 @@ auto& flagOf(Set& set, Tool tool) {
         return set.move;
     case Tool::Resize:
         return set.resize;
+    case Tool::Symbol:
+        return set.symbol;
     case Tool::Picture:
         return set.picture;
     case Tool::Erase:
@@ -41,7 +43,7 @@ auto& flagOf(Set& set, Tool tool) {
 
 int ToolSet::clear() {
     whiteFilled = blackFilled = whiteHollow = blackHollow = 0;
-    text = barcode = rectangleMode = move = resize = erase = 0;
+    text = barcode = rectangleMode = move = resize = erase = symbol = 0;
     picture = 0;
     return 0;
 }
@@ -65,7 +67,8 @@ std::optional<Tool> ToolSet::active() const {
             if (isOn(t))
                 return t;
     }
-    for (Tool t : {Tool::Move, Tool::Resize, Tool::Text, Tool::Barcode, Tool::Erase, Tool::Picture})
+    for (Tool t : {Tool::Move, Tool::Resize, Tool::Text, Tool::Barcode, Tool::Erase, Tool::Symbol,
+                   Tool::Picture})
         if (isOn(t))
             return t;
     return std::nullopt;

@@ -16,10 +16,11 @@ enum class Tool {
     Move,
     Resize,
     Erase,
+    Symbol,
     Picture,
 };
 
-// The current tool: at most one of the ten tool flags is 1; all eleven 0 is
+// The current tool: at most one of the eleven tool flags is 1; all twelve 0 is
 // no tool, the start. `rectangleMode` is 1 exactly when one of the four
 // rectangle tools is on.
 class ToolSet {
@@ -36,6 +37,7 @@ public:
     std::int32_t move = 0;
     std::int32_t resize = 0;
     std::int32_t erase = 0;
+    std::int32_t symbol = 0;
     std::int32_t picture = 0;
 
     // No tool. Returns 0.

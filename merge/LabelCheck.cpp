@@ -5,6 +5,7 @@
 #include "model/CodePage437.h"
 #include "model/Limits.h"
 #include "model/ScriptReader.h"
+#include "symbol/SymbolEncoder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -113,14 +114,9 @@ std::string LabelCheck::barcodeReason(const MergeTemplate::FieldLine& line, cons
     const auto fault = barcodeDataFault(barcodeType, data);
     if (!fault)
         return {};
-    std::string reason;
+    if (fault->refused.empty())
+        return holdsAll(line) + ": " + continuing(fault->reason);
     for (const std::size_t field : line.fields) {
-        if (fault->refused.empty()) {
-            const std::string part = holds(field);
-            if (reason.find(part) == std::string::npos)
-                reason += (reason.empty() ? "" : ", ") + part;
-            continue;
-        }
         const std::string value = utf8ToCp437(filled[field]);
         std::vector<std::string> refused;
         for (const char c : fault->refused) {
@@ -130,9 +126,7 @@ std::string LabelCheck::barcodeReason(const MergeTemplate::FieldLine& line, cons
         if (!refused.empty())
             return holds(field) + ": " + characters(refused) + " not in " + fault->lackedBy;
     }
-    if (reason.empty())
-        reason = "the barcode data is " + quoted(cp437ToUtf8(data));
-    return reason + ": " + continuing(fault->reason);
+    return "the barcode data is " + quoted(cp437ToUtf8(data)) + ": " + continuing(fault->reason);
 }
 
 void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& filled,
@@ -145,10 +139,12 @@ void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& f
     const Keyword keyword = reader.readDrawingStatement(cp437_);
     if (keyword == Keyword::None) {
         int pos = 0;
-        const bool barcode = ScriptReader().readKeyword(cp437_, pos) == Keyword::DrawBarcode;
+        const Keyword meant = ScriptReader().readKeyword(cp437_, pos);
+        const char* what = meant == Keyword::DrawBarcode  ? " makes the barcode data "
+                           : meant == Keyword::DrawSymbol ? " makes the symbol data "
+                                                          : " makes the text ";
         if (std::strcmp(reader.failure.reason, "string too long") == 0)
-            addOnce(reasons, longestField(line, filled) +
-                                 (barcode ? " makes the barcode data " : " makes the text ") +
+            addOnce(reasons, longestField(line, filled) + what +
                                  std::to_string(literalItems(
                                      cp437_, static_cast<std::size_t>(reader.text.openQuote))) +
                                  " characters long; " + std::to_string(kMaxFieldChars) + " fit");
@@ -159,7 +155,22 @@ void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& f
         std::string reason = barcodeReason(line, filled, reader.args[4], reader.text.text());
         if (!reason.empty())
             addOnce(reasons, std::move(reason));
+    } else if (keyword == Keyword::DrawSymbol) {
+        const auto& a = reader.args;
+        const std::string problem = encodeSymbol(a[3], a[4], a[5], reader.text.text()).problem;
+        if (!problem.empty())
+            addOnce(reasons, holdsAll(line) + ": " + problem);
     }
+}
+
+std::string LabelCheck::holdsAll(const MergeTemplate::FieldLine& line) const {
+    std::string text;
+    for (const std::size_t field : line.fields) {
+        const std::string part = holds(field);
+        if (text.find(part) == std::string::npos)
+            text += (text.empty() ? "" : ", ") + part;
+    }
+    return text;
 }
 
 void LabelCheck::noteReplacements(std::vector<std::string>& notes) const {

@@ -19,8 +19,8 @@ public:
     LabelCheck(const MergeTemplate& script, LabelValues& values, bool replaceMissing);
 
     // Checks the label's `filled` values (LabelValues::of, last called): a
-    // literal past 199 characters, barcode data its symbology cannot draw,
-    // characters the printer lacks. Each problem once, appended to `reasons`.
+    // literal past 199 characters, barcode or symbol data its symbology
+    // cannot draw, characters the printer lacks. Each problem once, appended to `reasons`.
     void check(const std::vector<std::string_view>& filled, std::vector<std::string>& reasons);
     // The characters the values printed as their nearest, one text per
     // field appended to `notes`: "${name}: 'Ł' printed as 'L'".
@@ -39,6 +39,8 @@ private:
     std::string barcodeReason(const MergeTemplate::FieldLine& line, const Filled& filled,
                               int barcodeType, std::string_view data) const;
     std::string holds(std::size_t field) const;
+    // holds() of each field of the line, once each, joined by commas.
+    std::string holdsAll(const MergeTemplate::FieldLine& line) const;
 
     const MergeTemplate& script_;
     LabelValues& values_;

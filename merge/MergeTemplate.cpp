@@ -8,14 +8,16 @@ namespace quillset {
 
 namespace {
 
-// Where the literal of a DrawText or DrawBarcode line starts (just after its
+// Where the literal of a DrawText, DrawBarcode or DrawSymbol line starts (just after its
 // opening quote), or npos for any other line. The literal itself need not
 // read: fields may make it longer than a line holds until they are filled.
 std::size_t literalStart(std::string_view line) {
     ScriptReader reader;
     int pos = 0;
     const Keyword keyword = reader.readKeyword(line, pos);
-    const int numbers = keyword == Keyword::DrawText ? 4 : keyword == Keyword::DrawBarcode ? 6 : -1;
+    const int numbers = keyword == Keyword::DrawText ? 4
+                        : keyword == Keyword::DrawBarcode || keyword == Keyword::DrawSymbol ? 6
+                                                                                             : -1;
     if (numbers < 0 || !reader.readNumbers(line, pos, numbers) ||
         static_cast<std::size_t>(pos) >= line.size() || line[static_cast<std::size_t>(pos)] != ',')
         return std::string_view::npos;

@@ -16,7 +16,7 @@ struct PlacedField {
 };
 
 // The document's script (UTF-8) cut at its fields. Fields are found only in
-// the string literals of DrawText and DrawBarcode statements, outside style
+// the string literals of DrawText, DrawBarcode and DrawSymbol statements, outside style
 // tags; "$${" there writes a plain "${", and a "${" after a backslash is
 // plain text too. Everything else stays as written.
 class MergeTemplate {

@@ -8,8 +8,9 @@ namespace quillset {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kDrawingKeywords = {"DRAWTEXT", "DRAWRECTANGLE",
-                                                              "DRAWBARCODE", "DRAWPICTURE"};
+constexpr std::array<std::string_view, 5> kDrawingKeywords = {"DRAWTEXT", "DRAWRECTANGLE",
+                                                              "DRAWBARCODE", "DRAWSYMBOL",
+                                                              "DRAWPICTURE"};
 // Longer words can be neither a keyword's misspelling nor tell more about
 // its prefix; the cap keeps a line of one endless word cheap to judge.
 constexpr std::size_t kWordLetters = 16;

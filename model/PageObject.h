@@ -18,6 +18,7 @@ enum class ObjectKind : std::int32_t {
     Rectangle = 4,
     Text = 5,
     Barcode = 6,
+    Symbol = 7,
     Picture = 8,
 };
 
@@ -44,6 +45,11 @@ struct PageObject {
     // Script line: the line as written, whole however long. Empty for every
     // other kind, so copying a drawing object copies no text here.
     std::string rawLine;
+    // Symbol: x, y, angle and the data (literal) as above, and these. The
+    // box is the symbol's, quiet zone excluded.
+    std::int32_t symbology = 0;  // symbol/Symbology.h
+    std::int32_t symbolModule = 0; // dots a module, 1 to 20
+    std::int32_t symbolOption = 0; // what it means depends on the symbology
     // Picture: its dots, shared and never changed, so that copying an
     // object copies a pointer. Empty for every other kind. The box is the
     // dots' own: left and top where the first dot lies, right and bottom

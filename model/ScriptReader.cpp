@@ -35,7 +35,8 @@ constexpr KeywordEntry kKeywords[] = {
     {"BEGINPAGE", Keyword::BeginPage},     {"ENDPAGE", Keyword::EndPage},
     {"DRAWTEXT", Keyword::DrawText},       {"DRAWRECTANGLE", Keyword::DrawRectangle},
     {"DRAWBARCODE", Keyword::DrawBarcode}, {"SETMARGIN", Keyword::SetMargin},
-    {"SETPAGESIZE", Keyword::SetPageSize}, {"DRAWPICTURE", Keyword::DrawPicture},
+    {"SETPAGESIZE", Keyword::SetPageSize}, {"DRAWSYMBOL", Keyword::DrawSymbol},
+    {"DRAWPICTURE", Keyword::DrawPicture},
 };
 
 } // namespace
@@ -78,6 +79,7 @@ Keyword ScriptReader::readDrawingStatement(std::string_view line) {
         read = readNumbersAndString(line, pos, 4);
         break;
     case Keyword::DrawBarcode:
+    case Keyword::DrawSymbol:
     case Keyword::DrawPicture:
         read = readNumbersAndString(line, pos, 6);
         break;

@@ -18,7 +18,8 @@ enum class Keyword : int {
     DrawBarcode = 6,
     SetMargin = 7,
     SetPageSize = 8,
-    DrawPicture = 9,
+    DrawSymbol = 9,
+    DrawPicture = 10,
 };
 
 // Where and why the last reading routine gave up; only for reporting
@@ -45,10 +46,11 @@ public:
 
     // Sets `pos` to 0 first; leaves it on the first character after the word.
     Keyword readKeyword(std::string_view line, int& pos);
-    // A whole DrawRectangle, DrawText, DrawBarcode or DrawPicture statement:
-    // its keyword, with `args` and, for text, barcodes and pictures (the
-    // source file), `text` filled. Keyword::None for any other line and for
-    // one that does not read. A picture's dots follow on lines of their own.
+    // A whole DrawRectangle, DrawText, DrawBarcode, DrawSymbol or DrawPicture
+    // statement: its keyword, with `args` and, for all but rectangles, `text`
+    // filled (a picture's source file). Keyword::None for any other line and
+    // for one that does not read. A picture's dots follow on lines of their
+    // own.
     Keyword readDrawingStatement(std::string_view line);
     // '(' and exactly n comma-separated numbers into `args`; leaves `pos` on
     // the first non-blank after the last number.

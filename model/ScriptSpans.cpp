@@ -65,6 +65,7 @@ std::vector<ScriptSpan> scriptSpans(std::string_view line) {
     case Keyword::DrawRectangle:
     case Keyword::DrawText:
     case Keyword::DrawBarcode:
+    case Keyword::DrawSymbol:
     case Keyword::DrawPicture: {
         const std::size_t start = line.find_first_not_of(' ');
         spans.add(ScriptSpanKind::Keyword, start, static_cast<std::size_t>(wordEnd));

@@ -14,8 +14,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "page designer for thermal roll printers")
 # CPack puts the summary first and indents the lines; an empty line becomes " .".
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quillset lays out one page of text, rectangles and barcodes for a small
-thermal roll printer that prints 384, 576 or 832 dots across, shows it dot
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quillset lays out one page of text, rectangles, barcodes and QR Code,
+Data Matrix, PDF417, Aztec and MaxiCode symbols for a small thermal roll
+printer that prints 384, 576 or 832 dots across, shows it dot
 for dot as the printer will print it, saves it as a plain-text script and
 sends it to the printer over a serial port, a USB device, the network or a
 print queue.

@@ -7,6 +7,8 @@
 
 #include <QEventLoop>
 
+#include <algorithm>
+
 namespace quillset {
 
 namespace {
@@ -59,6 +61,14 @@ void PrintTransmission::countTaken(qint64 sent) {
     }
 }
 
+qint64 PrintTransmission::takenMost() const {
+    const qint64 now = takenSoFar();
+    qint64 most = takenMost_.load();
+    while (now > most && !takenMost_.compare_exchange_weak(most, now)) {
+    }
+    return std::max(most, now);
+}
+
 PrintPosition PrintTransmission::position() const {
     const qint64 now = sent();
     const std::lock_guard lock(ends_);
@@ -101,7 +111,7 @@ bool PrintTransmission::mayHand(qint64 handed) {
     if (page == 0 || page <= askedFor_)
         return true;
     QIODevice* line = answerLine();
-    if (!line || takenSoFar() < handed)
+    if (!line || takenMost() < handed)
         return !line;
     askingFor_ = page;
     askedAt_.start();

@@ -69,7 +69,7 @@ public:
 
     State state() const { return state_; }
     // Bytes the far end has taken; fixed once the transmission has ended.
-    qint64 sent() const { return state_ == State::Sending ? takenSoFar() : sentAtEnd_; }
+    qint64 sent() const { return state_ == State::Sending ? takenMost() : sentAtEnd_; }
     // Bytes made so far: all of the print's once its last page is made, at
     // once for a single page.
     qint64 total() const { return made_; }
@@ -116,6 +116,11 @@ protected:
 
     // While sending: the bytes the far end has taken so far.
     virtual qint64 takenSoFar() const = 0;
+    // The most takenSoFar() has said: what the far end took stays taken. A
+    // status query is counted as asked before the line tells that it wrote
+    // it, and the answer may come first; meanwhile takenSoFar() is short
+    // by the query, which must not take back the page before it.
+    qint64 takenMost() const;
     // Closes the connection as `finish` ends in `state`; what is still queued
     // is dropped unless every byte is being sent.
     virtual void closeConnection(State state) = 0;
@@ -160,6 +165,7 @@ private:
     std::deque<qint64> pageEnds_; // of the pages made and not yet taken whole
     long long taken_ = 0;
     qint64 takenEnd_ = 0; // where the last page taken whole ends
+    mutable std::atomic<qint64> takenMost_ = 0;
 
     QTimer stall_;
     qint64 lastShown_ = -1;

@@ -1,6 +1,7 @@
 #include "app/commands/BatchPrinting.h"
 
 #include "app/commands/MergeData.h"
+#include "app/commands/PagePrinting.h"
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/dialogs/MessageBoxReporter.h"
 #include "document/FolioSession.h"
@@ -123,6 +124,8 @@ std::optional<AskedBatch> askForBatch(MergeData& data, PrinterSettings& printer,
 
 bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterSettings& printer,
                           const SerialPort& serial, QMainWindow* window) {
+    if (!PagePrinting::printerDrawsPage(session, printer, window))
+        return false;
     const std::optional<AskedBatch> asked = askForBatch(data, printer, window);
     if (!asked)
         return false;

@@ -5,6 +5,7 @@
 #include "app/dialogs/MessageBoxReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
+#include "document/ScriptPrinterReach.h"
 #include "language/PrintSource.h"
 #include "language/PrinterLanguage.h"
 #include "printer/PrintConnection.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QStatusBar>
 
 namespace quillset {
@@ -31,6 +33,8 @@ QString text(std::string_view view) {
 
 bool PagePrinting::print(const FolioSession& session, const PrinterSettings& printer,
                          const SerialPort& serial, QMainWindow* window) {
+    if (!printerDrawsPage(session, printer, window))
+        return false;
     MessageBoxReporter reporter(window);
     const std::unique_ptr<PrintTransmission> transmission =
         makeTransmission(printer.target(serial), serial.baudRate,
@@ -42,6 +46,16 @@ bool PagePrinting::print(const FolioSession& session, const PrinterSettings& pri
         sentSummary(static_cast<std::uint64_t>(transmission->total()),
                     transmission->target().toStdString(), language.toStdString())));
     return true;
+}
+
+bool PagePrinting::printerDrawsPage(const FolioSession& session, const PrinterSettings& printer,
+                                    QMainWindow* window) {
+    if (printer.language.language != PrinterLanguage::Script)
+        return true;
+    const auto refusal = scriptPrinterRefusal(session.objects());
+    if (refusal)
+        QMessageBox::warning(window, QStringLiteral("Print"), text(*refusal + '.'));
+    return !refusal;
 }
 
 void PagePrinting::configure(PrinterSettings& printer, SerialPort& serial, QMainWindow* window) {

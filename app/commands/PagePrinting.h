@@ -20,6 +20,11 @@ public:
     // The Printer dialog; OK stores the choice in `printer` and `serial` and
     // writes it to the settings.
     static void configure(PrinterSettings& printer, SerialPort& serial, QMainWindow* window);
+    // Whether the chosen printer draws every object of the page; when it
+    // does not (the script printer and a symbol) a message box says why.
+    // Asked before anything is sent, by a page's Print and a batch's.
+    static bool printerDrawsPage(const FolioSession& session, const PrinterSettings& printer,
+                                 QMainWindow* window);
 };
 
 } // namespace quillset

@@ -87,21 +87,15 @@ CBarcodeDlg::CBarcodeDlg(const BarcodeFields& start, QWidget* parent)
     enableCodeSet();
 
     auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
-    angle_ = makeRadioGroup(
-        angleBox,
-        {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")},
-        start.angleIndex);
+    angle_ = makeAngleGroup(angleBox, start.angleIndex);
     connect(angle_, &QButtonGroup::idClicked, this, [this](int id) {
         if (id == k90Degrees || id == k270Degrees)
             fields_.angleIndex = id;
     });
 
-    const NumberPair position = makeNumberPair(QStringLiteral("Position"), QStringLiteral("X"),
-                                               start.x, QStringLiteral("Y"), start.y, this);
+    const NumberPair position = makePositionPair(start.x, start.y, start.positionReadOnly, this);
     x_ = position.first;
     y_ = position.second;
-    x_->setReadOnly(start.positionReadOnly);
-    y_->setReadOnly(start.positionReadOnly);
 
     auto* heightLabel = new QLabel(QStringLiteral("Height"), this);
     height_ = makeLabelledEdit(heightLabel, this);

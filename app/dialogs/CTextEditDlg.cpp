@@ -101,10 +101,7 @@ CTextEditDlg::CTextEditDlg(const TextEditFields& start, QWidget* parent)
     connect(editor_, &QTextEdit::textChanged, this, &CTextEditDlg::holdToLimit);
 
     auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
-    angle_ = makeRadioGroup(
-        angleBox,
-        {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")},
-        start.angle, Qt::Horizontal);
+    angle_ = makeAngleGroup(angleBox, start.angle, Qt::Horizontal);
 
     auto* bold = new QPushButton(QStringLiteral("Bold"), this);
     auto* underline = new QPushButton(QStringLiteral("Underline"), this);

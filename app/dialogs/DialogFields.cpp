@@ -42,6 +42,14 @@ NumberPair makeNumberPair(const QString& title, const QString& firstLabel, int f
     return {box, edits[0], edits[1]};
 }
 
+NumberPair makePositionPair(int x, int y, bool readOnly, QWidget* parent) {
+    const NumberPair position = makeNumberPair(QStringLiteral("Position"), QStringLiteral("X"), x,
+                                               QStringLiteral("Y"), y, parent);
+    position.first->setReadOnly(readOnly);
+    position.second->setReadOnly(readOnly);
+    return position;
+}
+
 void refuseField(QLineEdit* field, const QString& reason) {
     // "Left :" reads as "Left" in the message.
     QString name = field->accessibleName();

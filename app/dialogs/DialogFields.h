@@ -31,6 +31,10 @@ NumberPair makeNumberPair(const QString& title, const QString& firstLabel, int f
                           const QString& secondLabel, int second, QWidget* parent,
                           const QString& unit = {}, const QString& note = {});
 
+// The Position group of the dialogs that place an object: X above Y,
+// read-only when the click that places it gives the position.
+NumberPair makePositionPair(int x, int y, bool readOnly, QWidget* parent);
+
 // Refuses OK because of one box: a message naming the box, then the focus
 // on it with its text selected. The dialog stays open.
 void refuseField(QLineEdit* field, const QString& reason);

@@ -56,4 +56,11 @@ QButtonGroup* makeRadioGroup(QGroupBox* box, const QStringList& labels, int chec
     return group;
 }
 
+QButtonGroup* makeAngleGroup(QGroupBox* box, int checked, Qt::Orientation orientation) {
+    return makeRadioGroup(
+        box,
+        {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")},
+        checked, orientation);
+}
+
 } // namespace quillset

@@ -14,6 +14,11 @@ namespace quillset {
 QButtonGroup* makeRadioGroup(QGroupBox* box, const QStringList& labels, int checked,
                              Qt::Orientation orientation = Qt::Vertical);
 
+// The four angles' buttons, 0 to 270 degrees: checkedId() is the angle in
+// quarter turns.
+QButtonGroup* makeAngleGroup(QGroupBox* box, int checked,
+                             Qt::Orientation orientation = Qt::Vertical);
+
 // Makes Tab and Backtab enter `group` on its chosen button, as the arrow
 // keys then move from there; with none chosen, on the first one reached.
 void tabIntoCheckedButton(QButtonGroup* group);

@@ -112,6 +112,8 @@ void CFolioView::setUpTool(Tool tool) {
         prepared = setUp_.text(document_.session().renderer().text(), this);
     else if (tool == Tool::Barcode)
         prepared = setUp_.barcode(this);
+    else if (tool == Tool::Symbol)
+        prepared = setUp_.symbol(this);
     else if (tool == Tool::Picture)
         prepared = setUp_.picture(this);
     else
@@ -122,23 +124,28 @@ void CFolioView::setUpTool(Tool tool) {
     }
     if (tool == Tool::Text)
         editor_.acceptTextSetUp(*prepared);
+    else if (tool == Tool::Barcode)
+        editor_.acceptBarcodeSetUp(*prepared);
     else if (tool == Tool::Picture)
         editor_.acceptPictureSetUp(*prepared);
     else
-        editor_.acceptBarcodeSetUp(*prepared);
+        editor_.acceptSymbolSetUp(*prepared);
     document_.markModified();
     if (!editor_.tools().isOn(tool))
         return;
     placingPrompt_ = true;
     emit statusMessage(tool == Tool::Text      ? QStringLiteral("Click on the page to place the text")
+                       : tool == Tool::Barcode ? QStringLiteral("Click on the page to place the barcode")
                        : tool == Tool::Picture ? QStringLiteral("Click on the page to place the picture")
-                                               : QStringLiteral("Click on the page to place the barcode"));
+                                               : QStringLiteral("Click on the page to place the symbol"));
 }
 
-// The prompt stands while Text, Barcode or Picture waits for its click.
+// The prompt stands while Text, Barcode, Symbol or Picture waits for its
+// click.
 void CFolioView::endPlacingPrompt() {
-    if (!placingPrompt_ || editor_.tools().isOn(Tool::Text) ||
-        editor_.tools().isOn(Tool::Barcode) || editor_.tools().isOn(Tool::Picture))
+    const ToolSet& tools = editor_.tools();
+    if (!placingPrompt_ || tools.isOn(Tool::Text) || tools.isOn(Tool::Barcode) ||
+        tools.isOn(Tool::Symbol) || tools.isOn(Tool::Picture))
         return;
     placingPrompt_ = false;
     emit statusMessage(QString());

@@ -3,6 +3,7 @@
 #include "app/dialogs/CBarcodeDlg.h"
 #include "app/dialogs/CPictureDlg.h"
 #include "app/dialogs/CRectPropertiesDlg.h"
+#include "app/dialogs/CSymbolDlg.h"
 #include "app/dialogs/CTextEditDlg.h"
 #include "model/CodePage437.h"
 #include "model/PageObject.h"
@@ -71,6 +72,8 @@ bool editObjectProperties(PageObject& object, TextRenderer& measurer,
             [&measurer](PageObject& text, const TextEditFields& fields) {
                 applyTextEditFields(text, fields, measurer);
             });
+    case ObjectKind::Symbol:
+        return runDialog<CSymbolDlg>(object, parent, symbolFieldsOf, applySymbolFields);
     default:
         return runDialog<CBarcodeDlg>(object, parent, barcodeFieldsOf, applyBarcodeFields);
     }

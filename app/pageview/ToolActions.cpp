@@ -12,7 +12,7 @@ struct ToolButton {
     const char* icon;
     // The tooltip, which also names the button for screen readers.
     const char* name;
-    // The status-bar prompt; Barcode and Eraser have none.
+    // The status-bar prompt; Barcode, Symbol and Eraser have none.
     const char* prompt;
 };
 
@@ -27,6 +27,7 @@ constexpr ToolButton kToolButtons[] = {
      "Draw a black hollow rectangle"},
     {Tool::Text, "text", "Draw Text", "Text"},
     {Tool::Barcode, "barcode", "Draw Barcode", ""},
+    {Tool::Symbol, "symbol", "Draw Symbol", ""},
     {Tool::Picture, "picture", "Place Picture", "Choose a picture file to place on the page"},
     {Tool::Move, "move", "Move Item", "Move Item"},
     {Tool::Resize, "resize", "Resize item",

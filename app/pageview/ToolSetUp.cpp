@@ -1,6 +1,7 @@
 #include "app/pageview/ToolSetUp.h"
 
 #include "app/dialogs/CBarcodeDlg.h"
+#include "app/dialogs/CSymbolDlg.h"
 #include "app/dialogs/CTextEditDlg.h"
 #include "model/PageObject.h"
 
@@ -60,6 +61,19 @@ std::optional<PageObject> ToolSetUp::barcode(QWidget* parent) {
     PageObject prepared;
     prepared.kind = ObjectKind::Barcode;
     applyBarcodeFields(prepared, barcode_);
+    return prepared;
+}
+
+std::optional<PageObject> ToolSetUp::symbol(QWidget* parent) {
+    symbol_.data.clear();
+    symbol_.angleIndex = 0;
+    symbol_.positionReadOnly = true;
+    CSymbolDlg dialog(symbol_, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    symbol_ = dialog.fields();
+    PageObject prepared;
+    applySymbolFields(prepared, symbol_);
     return prepared;
 }
 

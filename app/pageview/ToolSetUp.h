@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/BarcodeProperties.h"
+#include "editor/SymbolProperties.h"
 #include "editor/TextProperties.h"
 #include "app/dialogs/CPictureDlg.h"
 
@@ -13,12 +14,15 @@ namespace quillset {
 class TextRenderer;
 struct PageObject;
 
-// The set-up dialogs of the Text and Barcode tools. Each opens on a new
-// object's start values (black text at angle 0, no characters; a barcode at
-// angle 0 without data, of the type, height and human-readable line of the
-// last one made, at first a Code 39 25 dots high without the line) with its
-// position read-only; the position boxes keep what they showed last time.
-// The Picture tool first asks for the file, in the folder of the last one.
+// The set-up dialogs of the Text, Barcode and Symbol tools. Each opens on a
+// new object's start values (black text at angle 0, no characters; a barcode
+// at angle 0 without data, of the type, height and human-readable line of
+// the last one made, at first a Code 39 25 dots high without the line; a
+// symbol at angle 0 without data, of the symbology, module and option of the
+// last one made, at first a QR Code of 4-dot modules at error correction M)
+// with its position read-only; the position boxes keep what they showed last
+// time. The Picture tool first asks for the file, in the folder of the last
+// one.
 class ToolSetUp {
 public:
     ToolSetUp();
@@ -27,6 +31,7 @@ public:
     // cancelled. It may hold no characters: the editor then drops the tool.
     std::optional<PageObject> text(TextRenderer& measurer, QWidget* parent);
     std::optional<PageObject> barcode(QWidget* parent);
+    std::optional<PageObject> symbol(QWidget* parent);
     // The Picture tool: a file chosen, then imported in the picture dialog
     // with the dithering of the last one.
     std::optional<PageObject> picture(QWidget* parent);
@@ -34,6 +39,7 @@ public:
 private:
     TextEditFields text_;
     BarcodeFields barcode_;
+    SymbolFields symbol_;
     PictureFields picture_;
 };
 

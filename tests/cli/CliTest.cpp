@@ -1,3 +1,5 @@
+#define ZX_USE_UTF8
+#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 #include <png.h>
 
@@ -5,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -207,6 +210,74 @@ TEST_F(Cli, ObjectsAsJson) {
     EXPECT_NE(pane.out.find("\"rawLine\":\"// \xC3\xA9\""), std::string::npos) << pane.out;
 }
 
+// What the reader finds in the box (both corners included) of a picture,
+// with a quiet zone of 16 dots around it.
+std::string readSymbol(const Pbm& picture, int left, int top, int right, int bottom) {
+    constexpr int kQuiet = 16;
+    const int width = right - left + 1 + 2 * kQuiet;
+    const int height = bottom - top + 1 + 2 * kQuiet;
+    const int rowBytes = (picture.width + 7) / 8;
+    std::vector<std::uint8_t> luminance(static_cast<std::size_t>(width * height), 255);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int px = left - kQuiet + x;
+            const int py = top - kQuiet + y;
+            if (px < 0 || py < 0 || px >= picture.width || py >= picture.height)
+                continue;
+            const auto byte =
+                static_cast<unsigned char>(picture.bits[static_cast<std::size_t>(py * rowBytes + px / 8)]);
+            if (byte & (0x80 >> (px % 8)))
+                luminance[static_cast<std::size_t>(y * width + x)] = 0;
+        }
+    }
+    ZXing::DecodeHints hints;
+    hints.setTryHarder(true);
+    const auto result = ZXing::ReadBarcode(
+        ZXing::ImageView(luminance.data(), width, height, ZXing::ImageFormat::Lum), hints);
+    return result.isValid() ? result.text() : "(nothing found)";
+}
+
+// The example with symbols as a user meets it: each symbol read from the
+// rendered PNG where `objects` says it lies; the picture languages print it,
+// the script printer refuses before it sends a byte.
+TEST_F(Cli, SymbolsScanFromTheRenderedPageAndOnlyPictureLanguagesPrintThem) {
+    const std::string label = (kExamples / "product-label.txt").string();
+    ASSERT_EQ(run("render '" + label + "' -o label.png").status, 0);
+    const Pbm picture = decodePng(dir / "label.png");
+    const Outcome objects = run("objects '" + label + "'");
+    ASSERT_EQ(objects.status, 0) << objects.err;
+    const std::regex symbol(
+        "\"kind\":\"Symbol\",\"left\":(-?\\d+),\"top\":(-?\\d+),\"right\":(-?\\d+),"
+        "\"bottom\":(-?\\d+)");
+    std::vector<std::string> read;
+    for (auto m = std::sregex_iterator(objects.out.begin(), objects.out.end(), symbol);
+         m != std::sregex_iterator(); ++m) {
+        read.push_back(readSymbol(picture, std::stoi((*m)[1]), std::stoi((*m)[2]),
+                                  std::stoi((*m)[3]), std::stoi((*m)[4])));
+    }
+    EXPECT_EQ(read, (std::vector<std::string>{"https://quill.example/p/4471092",
+                                              "01095011015300031727123110LOT42",
+                                              "QS4471092231GB|12|4.8KG|AISLE 14 BAY C"}));
+
+    const Outcome zpl = run("encode '" + label + "' --language zpl");
+    EXPECT_EQ(zpl.status, 0) << zpl.err;
+    EXPECT_EQ(zpl.out.rfind("^XA", 0), 0u);
+
+    const std::string refusal =
+        "The script printer cannot draw QR Code; choose ESC/POS or ZPL in Configure > Printer.\n";
+    const Outcome script = run("encode '" + label + "' --language script");
+    EXPECT_EQ(script.status, 1);
+    EXPECT_EQ(script.out, "");
+    EXPECT_EQ(script.err, refusal);
+    const Outcome stream = run("stream '" + label + "'");
+    EXPECT_EQ(stream.status, 1);
+    EXPECT_EQ(stream.err, refusal);
+    const Outcome print = run("print '" + label + "' --language script --to file:sent.bin");
+    EXPECT_EQ(print.status, 1);
+    EXPECT_EQ(print.err, refusal);
+    EXPECT_FALSE(fs::exists(dir / "sent.bin")) << "nothing is sent";
+}
+
 // 502 statements between the printer's wrapper lines, which are not script
 // lines: the 501st statement stands on line 505 of the file and on line 501
 // of the script pane, as check names it.
@@ -406,6 +477,11 @@ TEST_F(Cli, AddImagePlacesThePictureAsDrawnAndKeepsItInThePage) {
         << objects;
     ASSERT_EQ(run("save out.txt again.txt").status, 0);
     EXPECT_EQ(readAll(dir / "again.txt"), readAll(dir / "out.txt")) << "saved as it was read";
+    const Outcome script = run("print out.txt --language script --to file:sent.bin");
+    EXPECT_EQ(script.status, 1);
+    EXPECT_EQ(script.err, "The script printer cannot draw a picture; choose ESC/POS or ZPL in "
+                          "Configure > Printer.\n");
+    EXPECT_FALSE(fs::exists(dir / "sent.bin")) << "nothing is sent";
 
     const Outcome wide =
         run("add-image page.txt logo.png --at 0,0 --width 240 --dither diffusion -o -");

@@ -72,15 +72,20 @@ class PageEditorTest : public ::testing::Test {
 protected:
     // Places `o` as Compile would, at its x, y (or barcodeX, barcodeY).
     int add(PageObject o) {
-        if (o.kind == ObjectKind::Text || o.kind == ObjectKind::Barcode) {
+        if (o.kind == ObjectKind::Text || o.kind == ObjectKind::Barcode ||
+            o.kind == ObjectKind::Symbol) {
             PageEditor placer(session);
-            placer.chooseTool(o.kind == ObjectKind::Text ? Tool::Text : Tool::Barcode);
+            placer.chooseTool(o.kind == ObjectKind::Text      ? Tool::Text
+                              : o.kind == ObjectKind::Barcode ? Tool::Barcode
+                                                              : Tool::Symbol);
             if (o.kind == ObjectKind::Text)
                 placer.acceptTextSetUp(o);
-            else
+            else if (o.kind == ObjectKind::Barcode)
                 placer.acceptBarcodeSetUp(o);
+            else
+                placer.acceptSymbolSetUp(o);
             const Point origin =
-                o.kind == ObjectKind::Text ? Point{o.x, o.y} : Point{o.barcodeX, o.barcodeY};
+                o.kind == ObjectKind::Barcode ? Point{o.barcodeX, o.barcodeY} : Point{o.x, o.y};
             placer.press(origin, {});
             placer.release(origin, {});
         } else {
@@ -292,7 +297,53 @@ TEST_F(PageEditorTest, ResizeKeepsTheOppositeCorner) {
     }
 }
 
-TEST_F(PageEditorTest, ResizeIgnoresAllButRectanglesAndPictures) {
+// A QR Code of "A": 21 modules, 84 dots at 4 dots a module.
+PageObject qrCodeAt(int x, int y, int angle) {
+    PageObject o;
+    o.kind = ObjectKind::Symbol;
+    o.x = x, o.y = y, o.angle = angle;
+    o.symbology = 1, o.symbolModule = 4, o.symbolOption = 1;
+    o.literal.assign("A");
+    return o;
+}
+
+TEST_F(PageEditorTest, SymbolsArePlacedMovedAndResizedByWholeModules) {
+    const struct {
+        const char* why;
+        PageObject symbol;
+        Tool tool;
+        Point press, to;
+        Rect want;
+        Point origin;
+        int module;
+    } cases[] = {
+        {"placed by the Symbol tool at the click", qrCodeAt(10, 10, 0), Tool::Move, {0, 0},
+         {0, 0}, {10, 10, 93, 93}, {10, 10}, 4},
+        {"turned a quarter, moved: the origin stays bottom-left", qrCodeAt(10, 300, 1),
+         Tool::Move, {20, 290}, {25, 280}, {15, 207, 98, 290}, {15, 290}, 4},
+        {"dragged half as large again: 6 dots a module", qrCodeAt(10, 10, 0), Tool::Resize,
+         {92, 92}, {135, 135}, {10, 10, 135, 135}, {10, 10}, 6},
+        {"dragged small: never below one dot a module", qrCodeAt(10, 10, 0), Tool::Resize,
+         {92, 92}, {12, 12}, {10, 10, 30, 30}, {10, 10}, 1},
+        {"dragged huge: never above 20", qrCodeAt(10, 10, 0), Tool::Resize, {92, 92},
+         {800, 800}, {10, 10, 429, 429}, {10, 10}, 20},
+        {"upside down, resized: the top-left corner stays", qrCodeAt(93, 93, 2), Tool::Resize,
+         {92, 92}, {51, 51}, {10, 10, 51, 51}, {51, 51}, 2},
+    };
+    for (const auto& c : cases) {
+        startCase(c.tool);
+        add(c.symbol);
+        if (c.press != c.to) {
+            EXPECT_EQ(dragWith(c.press, c.to).outcome, EditOutcome::EditFinished) << c.why;
+        }
+        const PageObject& o = (*list)[0];
+        EXPECT_EQ(boundsOf(o), c.want) << c.why;
+        EXPECT_EQ((Point{o.x, o.y}), c.origin) << c.why;
+        EXPECT_EQ(o.symbolModule, c.module) << c.why;
+    }
+}
+
+TEST_F(PageEditorTest, ResizeIgnoresAllButRectanglesSymbolsAndPictures) {
     PageObject text = textAB(0);
     text.x = 10;
     text.y = 10;

@@ -42,6 +42,7 @@ TEST(Examples, OpenAndScan) {
         {"price-tag.txt", ZXing::BarcodeFormat::EAN13, "5012345678900"},
         {"asset-tag.txt", ZXing::BarcodeFormat::Code39, "A-00417"},
         {"receipt.txt", ZXing::BarcodeFormat::None, ""},
+        {"product-label.txt", ZXing::BarcodeFormat::QRCode, "https://quill.example/p/4471092"},
     };
     for (const auto& c : cases) {
         FolioSession session;

@@ -136,6 +136,33 @@ TEST(MergeCheck, EachRowAndItsProblem) {
     }
 }
 
+// A symbol's data is checked once its fields are filled, in the encoder's
+// words after the values to blame.
+TEST(MergeCheck, FilledSymbolDataIsEncoded) {
+    const std::string script = "DrawSymbol(0,0,0,2,4,1,\"(01)${gtin}(10)${lot}\");\n";
+    const struct {
+        const char* why;
+        std::string row;
+        std::string problem; // after "record 1 (quillset-merge-check.csv line 2): "
+    } cases[] = {
+        {"a GS1 Data Matrix that encodes", "09501101530003;A1", ""},
+        {"a wrong check digit", "09501101530004;A1",
+         "${gtin} holds '09501101530004', ${lot} holds 'A1': Data Matrix: AI (01) position 14: "
+         "Bad checksum '4', expected '3'"},
+        {"a character GS1 lacks", "09501101530003;\xC3\xA9",
+         "${gtin} holds '09501101530003', ${lot} holds '\xC3\xA9': Data Matrix: '\xC3\xA9' "
+         "cannot be encoded in GS1 mode"},
+    };
+    for (const auto& c : cases) {
+        Merge merge(script, "gtin;lot\r\n" + c.row + "\r\n");
+        const MergeCheck check = checkMerge(merge.document, merge.settings);
+        const std::string place = "record 1 (quillset-merge-check.csv line 2): ";
+        EXPECT_EQ(textsOf(check),
+                  c.problem.empty() ? std::vector<std::string>{} : std::vector{place + c.problem})
+            << c.why;
+    }
+}
+
 // A file without a header has the columns of its first record.
 TEST(MergeCheck, RowsOfAFileWithoutHeader) {
     Merge merge("DrawText(0,0,1,0,\"${1} ${3}\");", "a,b,c\nd,e\nf,g,h,i\n");

@@ -55,6 +55,10 @@ TEST(ScriptCheck, PaneTextIsReadAsCompileReadsIt) {
          lines(500, "x") + lines(100, "DrawTxt(1)"),
          {{501, 1, kPast}}},
         {"a break at the very end adds no line", lines(500, "x"), {}},
+        {"a symbol without its data is kept with the reason", "DrawSymbol(10,10,0,1,4,1)",
+         {{1, 25, "expected ','"}}},
+        {"a misspelt symbol keyword is a drawing statement", "DrawSymbl(10,10,0,1,4,1,\"x\")",
+         {{1, 1, "unknown statement"}}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(checkPaneScript(c.text, twoInchPage()), c.findings) << c.why;
@@ -97,6 +101,15 @@ TEST(ScriptCheck, WhatRunsPastThePageIsReported) {
         {"data that would not be drawn is the one reason told",
          "DrawBarcode(300,0,0,1,4,40,\"12\");",
          {{1, 28, "UPC/EAN takes 7, 8, 12 or 13 digits, the last the check digit"}}},
+        {"a QR Code of 21 modules of 4 dots from dot 370 ends at 453",
+         "DrawSymbol(370,0,0,1,4,1,\"A\");",
+         {{1, 1, "the symbol ends at dot 453; the page is 384 wide" + cut}}},
+        {"a symbol turned a quarter runs up from its origin",
+         "DrawSymbol(0,50,1,1,4,1,\"A\");",
+         {{1, 1, "the symbol starts at row -33, above the page" + cut}}},
+        {"a symbol's data that does not encode is the one reason told",
+         "DrawSymbol(370,0,0,2,4,1,\"(01)\xC3\xA9\");",
+         {{1, 26, "Data Matrix: '\xC3\xA9' cannot be encoded in GS1 mode"}}},
         {"a page statement typed in the pane does not widen the page",
          "SetPageSize(832,1248);\nDrawBarcode(200,0,0,1,1,40,\"12\");",
          {{2, 1, "the barcode ends at dot 392; the page is 384 wide" + cut}}},

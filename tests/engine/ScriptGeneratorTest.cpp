@@ -1,5 +1,6 @@
 #include "model/ScriptGenerator.h"
 
+#include "model/CodePage437.h"
 #include "model/KeptLines.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
@@ -9,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quillset {
 namespace {
@@ -44,6 +46,15 @@ PageObject barcode(const std::string& data) {
     return o;
 }
 
+PageObject symbol(int angle, int symbology, int module, int option, const std::string& data) {
+    PageObject o;
+    o.kind = ObjectKind::Symbol;
+    o.x = 12, o.y = 34, o.angle = angle, o.colour = 1;
+    o.symbology = symbology, o.symbolModule = module, o.symbolOption = option;
+    o.literal.assign(data);
+    return o;
+}
+
 PageSettings settings(int left, int top, int width, int height) {
     PageSettings s;
     s.leftMargin = static_cast<std::int16_t>(left);
@@ -56,7 +67,7 @@ PageSettings settings(int left, int top, int width, int height) {
 
 TEST(ScriptGenerator, Statements) {
     PageObject unknown = rectangle(1, 2, 3, 4, 1, 0);
-    unknown.kind = static_cast<ObjectKind>(7);
+    unknown.kind = static_cast<ObjectKind>(99);
     const struct {
         const char* why;
         PageObject object;
@@ -79,6 +90,10 @@ TEST(ScriptGenerator, Statements) {
         {"plain barcode data", barcode("12"), "DrawBarcode(5,6,0,1,2,40,\"12\");\r\n"},
         {"barcode data that the reader would take for syntax is escaped", barcode("a\"b\\c<d\ne"),
          "DrawBarcode(5,6,0,1,2,40,\"a\\\"b\\\\c\\<d\\ne\");\r\n"},
+        {"symbol", symbol(1, 2, 4, 1, "(01)09501101530003"),
+         "DrawSymbol(12,34,1,2,4,1,\"(01)09501101530003\");\r\n"},
+        {"symbol data is escaped as barcode data", symbol(0, 1, 3, 0, "<a\"b>"),
+         "DrawSymbol(12,34,0,1,3,0,\"\\<a\\\"b>\");\r\n"},
         {"unknown kinds are skipped", unknown, ""},
     };
     for (const auto& c : cases)
@@ -93,6 +108,27 @@ TEST(ScriptGenerator, EscapedBarcodeDataReadsBackUnchanged) {
     ASSERT_EQ(reader.readKeyword(line, pos), Keyword::DrawBarcode);
     ASSERT_TRUE(reader.readNumbersAndString(line, pos, 6)) << line;
     EXPECT_EQ(reader.text.text(), data);
+}
+
+// What the generator writes, the reader reads back as the same symbol.
+TEST(ScriptGenerator, SymbolStatementsReadBackUnchanged) {
+    const PageObject cases[] = {
+        symbol(0, 1, 4, 3, "https://example.com/?a=1&b=<2>"),
+        symbol(3, 5, 7, 2, "123456789840001Shipment \"A\\B\""),
+        symbol(2, 3, 20, 8, "line one\nline two"),
+        symbol(1, 4, 1, 90, "caf\x82 \x9C"),
+    };
+    for (const PageObject& o : cases) {
+        const std::string line = generateStatement(o);
+        ScriptReader reader;
+        ASSERT_EQ(reader.readDrawingStatement(utf8ToCp437(line)), Keyword::DrawSymbol) << line;
+        const auto& a = reader.args;
+        EXPECT_EQ((std::vector<int>{a[0], a[1], a[2], a[3], a[4], a[5]}),
+                  (std::vector<int>{o.x, o.y, o.angle, o.symbology, o.symbolModule,
+                                    o.symbolOption}))
+            << line;
+        EXPECT_EQ(reader.text.text(), o.literal.view()) << line;
+    }
 }
 
 TEST(ScriptGenerator, ScriptFollowsListOrder) {

@@ -40,6 +40,7 @@ Statement readStatement(const std::string& line) {
         s.ok = s.reader.readNumbersAndString(line, pos, n);
         break;
     case Keyword::DrawBarcode:
+    case Keyword::DrawSymbol:
     case Keyword::DrawPicture:
         n = 6;
         s.ok = s.reader.readNumbersAndString(line, pos, n);
@@ -89,6 +90,10 @@ TEST(ScriptReader, StatementsThatRead) {
          "DrawBarcode(1,2,3,1,4,50,\"012345\")",
          Keyword::DrawBarcode,
          {1, 2, 3, 1, 4, 50}},
+        {"symbol, blanks and lower case",
+         "drawsymbol ( 10 , 20 , 1 , 2 , 4 , 1 , \"(01)09501101530003\" ) ;",
+         Keyword::DrawSymbol,
+         {10, 20, 1, 2, 4, 1}},
         {"200 blanks before the keyword",
          std::string(200, ' ') + "BeginPage()",
          Keyword::BeginPage,
@@ -109,6 +114,8 @@ TEST(ScriptReader, StatementsThatDoNotRead) {
     } cases[] = {
         {"too few numbers", "DrawRectangle(10,20,30,40,1)"},
         {"too many numbers", "DrawRectangle(10,20,30,40,1,0,7)"},
+        {"symbol without its option", "DrawSymbol(10,20,0,1,4,\"x\")"},
+        {"symbol without its data", "DrawSymbol(10,20,0,1,4,1)"},
         {"plus sign", "SetMargin(+8,16)"},
         {"double minus", "SetMargin(--8,16)"},
         {"six digits", "SetMargin(123456,0)"},

@@ -99,8 +99,13 @@ void cancel(QWidget* dialog) {
 void ok(QWidget* dialog) {
     pressOk(*qobject_cast<QDialog*>(dialog));
 }
+void qrCodeAddress(QWidget* dialog) {
+    retype(named<QLineEdit>(*dialog, QStringLiteral("Data")), QStringLiteral("https://q.example"));
+    pressOk(*qobject_cast<QDialog*>(dialog));
+}
 using DialogAction = void (*)(QWidget*);
-const DialogAction kDialogActions[] = {typeHi, code128Abc, width100, angle180, cancel, ok};
+const DialogAction kDialogActions[] = {typeHi, code128Abc, width100, angle180,
+                                       cancel, ok,         qrCodeAddress};
 
 } // namespace
 
@@ -131,7 +136,8 @@ private slots:
             buttons.join(','),
             QStringLiteral("Grid,|,Draw a white filled rectangle,Draw a black filled rectangle,"
                            "Draw a white hollow rectangle,Draw a black hollow rectangle,"
-                           "Draw Text,Draw Barcode,Place Picture,|,Move Item,Resize item,Erase Item,"
+                           "Draw Text,Draw Barcode,Draw Symbol,Place Picture,|,Move Item,"
+                           "Resize item,Erase Item,"
                            "Compile (F5),|,About,|,First Record,Previous Record,Record,"
                            "Next Record,Last Record,Go to record,Previous Problem,Next Problem"));
         QCOMPARE(toolButton("Draw Text")->defaultAction()->statusTip(), QStringLiteral("Text"));
@@ -228,6 +234,8 @@ private slots:
         QTest::newRow("barcode") << "Draw Barcode" << 1
                                  << "DrawBarcode(30,40,0,0,2,25,\"\xC3\xAA"
                                     "ABC\");\r\n";
+        QTest::newRow("symbol") << "Draw Symbol" << 6
+                                << "DrawSymbol(30,40,0,1,4,1,\"https://q.example\");\r\n";
         QTest::newRow("cancelled") << "Draw Text" << 4 << QString();
     }
     // The set-up dialog says what the next press places; then the tool is

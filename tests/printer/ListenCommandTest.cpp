@@ -2,6 +2,7 @@
 
 #include "PseudoTerminal.h"
 #include "document/FolioSession.h"
+#include "document/ScriptPrinterReach.h"
 #include "printer/SerialSettings.h"
 #include "tests/engine/RecordingReporter.h"
 
@@ -53,6 +54,20 @@ private:
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The examples the script printer draws whole, or those it does not (a
+// symbol: the picture languages print those).
+QStringList examplesScriptPrinterDraws(bool draws) {
+    QStringList chosen;
+    for (const QString& name : QDir(kExamples).entryList({"*.txt"}, QDir::Files, QDir::Name)) {
+        RecordingReporter reporter;
+        FolioSession session;
+        if (session.open((kExamples + '/' + name).toStdString(), reporter) &&
+            scriptPrinterRefusal(session.objects()).has_value() != draws)
+            chosen.append(name);
+    }
+    return chosen;
 }
 
 std::string streamOf(const QString& example) {
@@ -113,7 +128,7 @@ protected:
 };
 
 TEST_F(ListenCommandTest, PrintedExamplesComeOutAsRenderDrawsThemDotForDot) {
-    const QStringList examples = QDir(kExamples).entryList({"*.txt"}, QDir::Files, QDir::Name);
+    const QStringList examples = examplesScriptPrinterDraws(true);
     ASSERT_GE(examples.size(), 4);
     Cable cable(printerSide, listenerSide);
     QProcess listen;
@@ -144,6 +159,30 @@ TEST_F(ListenCommandTest, PrintedExamplesComeOutAsRenderDrawsThemDotForDot) {
         ASSERT_FALSE(expectedPbm.isEmpty()) << why;
         EXPECT_TRUE(fileBytes(page(i + 1, "pbm")) == expectedPbm) << why;
         EXPECT_TRUE(fileBytes(png) == fileBytes(render(example, "expected.png"))) << why;
+    }
+}
+
+// The examples with symbols, printed in ZPL, come out as render draws them.
+TEST_F(ListenCommandTest, ExamplesWithSymbolsComeOutInZplAsRenderDrawsThem) {
+    const QStringList examples = examplesScriptPrinterDraws(false);
+    ASSERT_GE(examples.size(), 1);
+    Cable cable(printerSide, listenerSide);
+    QProcess listen;
+    ASSERT_TRUE(startListen(listen, {"--language", "zpl", "--pbm", "--pages",
+                                     QString::number(examples.size())}))
+        << listen.readAllStandardError().toStdString();
+    for (const QString& name : examples) {
+        QProcess print;
+        print.start(kCli, {"print", kExamples + '/' + name, "--language", "zpl", "--port",
+                           QString::fromStdString(printerSide.slavePath()), "--baud", "115200"});
+        ASSERT_TRUE(print.waitForFinished(20000)) << name.toStdString();
+        EXPECT_EQ(print.exitCode(), 0) << print.readAllStandardError().toStdString();
+    }
+    ASSERT_TRUE(listen.waitForFinished(30000)) << "listen stops after --pages";
+    for (int i = 0; i < examples.size(); ++i) {
+        const QByteArray expectedPbm = fileBytes(render(kExamples + '/' + examples[i], "expected.pbm"));
+        ASSERT_FALSE(expectedPbm.isEmpty()) << examples[i].toStdString();
+        EXPECT_TRUE(fileBytes(page(i + 1, "pbm")) == expectedPbm) << examples[i].toStdString();
     }
 }
 
