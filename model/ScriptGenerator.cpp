@@ -88,7 +88,7 @@ void appendStatement(std::string& out, const PageObject& o) {
     case ObjectKind::Symbol:
         out += "DrawSymbol(";
         appendNumbers(out, {o.x, o.y, o.angle, o.symbology, o.symbolModule, o.symbolOption});
-        out += '"' + cp437ToUtf8(escapedBarcodeData(o.literal.view())) + "\");\r\n";
+        out += '"' + cp437ToUtf8(escapedLiteral(o.literal.view())) + "\");\r\n";
         break;
     case ObjectKind::None:
         break;
