@@ -109,11 +109,9 @@ CPictureDlg::CPictureDlg(const PictureFields& start, std::shared_ptr<const Pictu
     });
     connect(level_, &QSpinBox::valueChanged, this, &CPictureDlg::remake);
 
-    const NumberPair position = makeNumberPair(QStringLiteral("Position"), QStringLiteral("X"),
-                                               start.x, QStringLiteral("Y"), start.y, this);
+    const NumberPair position = makePositionPair(start.x, start.y, !start.onPage, this);
     x_ = position.first;
     y_ = position.second;
-    position.box->setVisible(start.onPage);
 
     preview_ = new QLabel(this);
     preview_->setAccessibleName(QStringLiteral("Preview at the printer's dots"));

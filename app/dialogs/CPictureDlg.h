@@ -23,7 +23,7 @@ QString choosePictureFile(QWidget* parent, const QString& near);
 // What the picture dialog starts from and gives back.
 struct PictureFields {
     QString file;   // the picture file the dots are made from
-    int x = 0;      // the top-left dot, shown for a picture on the page only
+    int x = 0;      // the top-left dot, read-only until the picture is on the page
     int y = 0;
     bool onPage = false;
     int width = 0;  // dots; 0: the file's own width
@@ -33,8 +33,8 @@ struct PictureFields {
 
 // The Picture tool's import and a picture's Properties: the file, its width
 // and height in dots (the aspect kept), the dithering with the threshold
-// level, a preview at the printer's dots, and for a picture on the page its
-// position. Another file can be chosen at any time; while the file cannot be
+// level, a preview at the printer's dots, and the position (read-only for a
+// new picture, which the click places). Another file can be chosen at any time; while the file cannot be
 // read, only the position and the choice of another file are open and the
 // dots stay as they were.
 class CPictureDlg : public QDialog {
