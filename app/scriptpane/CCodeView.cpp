@@ -100,8 +100,12 @@ std::optional<QString> CCodeView::takeTypedText() {
 void CCodeView::textEdited() {
     if (showing_)
         return;
+    const bool started = !typed_;
     typed_ = true;
-    document_.markModified();
+    if (started)
+        document_.typingStarted();
+    else
+        document_.markModified();
 }
 
 void CCodeView::focusInEvent(QFocusEvent* event) {

@@ -33,7 +33,7 @@ public:
 
     // The user changed the text since the pane last showed the script or
     // handed its text to Compile.
-    bool hasTypedText() const { return typed_; }
+    bool hasTypedText() const override { return typed_; }
     // text() for Compile: from now on nothing counts as typed.
     QString compileText();
     std::optional<QString> takeTypedText() override;

@@ -61,6 +61,12 @@ void CFolioDoc::markModified() {
     tell({}, wasModified);
 }
 
+void CFolioDoc::typingStarted() {
+    const bool wasModified = isModified();
+    session_.setModified(true);
+    tell(Change::History, wasModified);
+}
+
 QString CFolioDoc::title() const {
     return pathName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(pathName_).fileName();
 }
@@ -171,6 +177,10 @@ void CFolioDoc::setPageSettings(const PageSettings& page, std::optional<int> pri
 CFolioDoc::Changes CFolioDoc::finishEdit(const DocumentState& before) {
     session_.editFinished();
     return stepFinished(before) | Change::Script | Change::Page;
+}
+
+bool CFolioDoc::canUndo() const {
+    return history_.canUndo() || (typed_ && typed_->hasTypedText());
 }
 
 void CFolioDoc::undo() {

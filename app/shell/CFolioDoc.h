@@ -61,6 +61,9 @@ public:
 
     bool isModified() const { return session_.modified(); }
     void markModified();
+    // The user began to type into the script pane: the document is modified,
+    // and Undo, which takes the typing back, is open.
+    void typingStarted();
 
     // The full path of the file, empty for a new document.
     const QString& pathName() const { return pathName_; }
@@ -99,7 +102,8 @@ public:
     // the script, the page settings and the printer type of a step and
     // compile them; back at the saved state the document is unmodified. New
     // and Open start afresh.
-    bool canUndo() const { return history_.canUndo(); }
+    // Typing not yet compiled is a step Undo takes back.
+    bool canUndo() const;
     bool canRedo() const { return history_.canRedo(); }
     void undo();
     void redo();

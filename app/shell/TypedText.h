@@ -13,6 +13,8 @@ public:
     // The text typed since the pane last showed the script or handed it
     // over, handed over now; nothing when nothing was typed.
     virtual std::optional<QString> takeTypedText() = 0;
+    // Whether anything was typed that takeTypedText() would hand over.
+    virtual bool hasTypedText() const = 0;
 
 protected:
     ~TypedText() = default;

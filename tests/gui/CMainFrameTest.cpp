@@ -160,6 +160,17 @@ private slots:
         QCOMPARE(frame_->document().session().objects().count, 2);
     }
 
+    // Typing opens Edit > Undo, which takes the typing back.
+    void menuUndoOpensWithTyping() {
+        QAction* undo = editMenuAction(QStringLiteral("&Undo"));
+        QVERIFY(!undo->isEnabled());
+        typeAtTheEnd(kRectangle);
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(frame_->codeView()->toPlainText(), QString());
+        QVERIFY(!undo->isEnabled());
+    }
+
     // Typing after an undo is a change of its own: redo, from the menu or
     // the keys, has nothing left to bring back and keeps what was typed.
     void redoAfterTypingKeepsTheTyping_data() {
@@ -556,6 +567,14 @@ private slots:
     }
 
 private:
+    QAction* editMenuAction(const QString& text) {
+        for (QAction* action : frame_->menuBar()->actions().at(1)->menu()->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        qFatal("no such action in the Edit menu");
+    }
+
     void typeAtTheEnd(const QString& text) {
         CCodeView* pane = frame_->codeView();
         pane->setFocus();
