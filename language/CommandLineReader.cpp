@@ -87,6 +87,9 @@ void CommandLineReader::dropLine() {
 
 ReadOutcome CommandLineReader::finish() {
     ReadOutcome out;
+    // A last line without its line end is read too; data it announces, as
+    // data announced before, has been cut short.
+    endLine(out);
     if (inData_) {
         problem(out, dataCommand_ + " data cut short after " + groupedCount(dataFilled_) + " of " +
                          groupedCount(data_.size()) + " bytes");
@@ -94,7 +97,6 @@ ReadOutcome CommandLineReader::finish() {
         inData_ = false;
     }
     skip_ = 0;
-    endLine(out);
     ended(out);
     return out;
 }

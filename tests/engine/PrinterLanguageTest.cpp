@@ -431,6 +431,9 @@ TEST(PrinterLanguage, ReaderFaults) {
          "N\nq8\nQ1,24\nA10,10,0,1,1,1,N,\"X\"\nP1\n", 1, "byte 11: unknown command A1"},
         {"EPL2 graphic too wide", PrinterLanguage::Epl2, "GW0,0,600,1," + std::string(600, 'x'), 0,
          "byte 0: GW of 4,800 x 1 dots refused: at most 4,096 each way"},
+        {"EPL2 graphic on a last line without its line end: its data cut short",
+         PrinterLanguage::Epl2, "N\nq16\nGW0,0,2,20", 0,
+         "byte 6: GW data cut short after 0 of 40 bytes"},
         {"EPL2 print of nothing", PrinterLanguage::Epl2, "N\r\nP1\r\n", 0,
          "byte 3: P without q and Q or a picture: nothing to print"},
     };
