@@ -259,10 +259,7 @@ private slots:
     void printChoiceIsKept() {
         QVERIFY(startAfresh(app_));
         QTemporaryDir dir;
-        const QString label = dir.filePath(QStringLiteral("label.txt"));
-        const QString data = dir.filePath(QStringLiteral("data.csv"));
-        writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
-        writeFile(data, "name\nAnn\nBob\nCy\n");
+        const auto [label, data] = writeLabelFiles(dir);
         CMainFrame* frame = app_.mainFrame();
         QVERIFY(frame->fileCommands().openDocument(label));
         auto* merge = frame->findChild<MergeData*>();
@@ -307,7 +304,7 @@ private slots:
         const QString firstData = dir_.filePath(QStringLiteral("first.csv"));
         const QString secondData = dir_.filePath(QStringLiteral("second.csv"));
         for (const QString& label : {first, second})
-            writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
+            writeFile(label, kNameAndCounter);
         for (const QString& data : {firstData, secondData})
             writeFile(data, "name\nAnn\n");
         CMainFrame* frame = app_.mainFrame();
@@ -338,10 +335,7 @@ private slots:
     // connection, in order, and the next print goes on after the last.
     void batchGoesOverOneConnection() {
         QVERIFY(startAfresh(app_));
-        const QString label = dir_.filePath(QStringLiteral("label.txt"));
-        const QString data = dir_.filePath(QStringLiteral("data.csv"));
-        writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
-        writeFile(data, "name\nAnn\nBob\nCy\n");
+        const auto [label, data] = writeLabelFiles(dir_);
         QTcpServer printer;
         QVERIFY(printer.listen(QHostAddress::LocalHost));
         int connections = 0;
@@ -373,13 +367,10 @@ private slots:
     // print goes on after the labels the printer took whole, no further.
     void cancelPartWayGoesOnAfterTheLabelsTaken() {
         QVERIFY(startAfresh(app_));
-        const QString label = dir_.filePath(QStringLiteral("label.txt"));
-        const QString data = dir_.filePath(QStringLiteral("data.csv"));
-        writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
         QByteArray rows = "name\n";
         for (int i = 1; i <= 3000; ++i)
             rows += "r" + QByteArray::number(i) + '\n';
-        writeFile(data, rows);
+        const auto [label, data] = writeLabelFiles(dir_, rows);
         StalledPrinter printer;
         CMainFrame* frame = printTo(printer.port(), label, data);
         QString shown;
@@ -416,10 +407,7 @@ private slots:
     // it, and sends that label alone, numbered as it would have been.
     void paperOutStopsTheBatchAndTheNextPrintResumes() {
         QVERIFY(startAfresh(app_));
-        const QString label = dir_.filePath(QStringLiteral("label.txt"));
-        const QString data = dir_.filePath(QStringLiteral("data.csv"));
-        writeFile(label, "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n");
-        writeFile(data, "name\nAnn\nBob\nCy\n");
+        const auto [label, data] = writeLabelFiles(dir_);
         QTcpServer printer;
         QVERIFY(printer.listen(QHostAddress::LocalHost));
         QByteArray received;
@@ -466,6 +454,23 @@ private:
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+
+    // A label of each record's name and counter.
+    static constexpr const char* kNameAndCounter = "DrawText(0,0,1,0,\"${name} ${seq}\");\r\n";
+
+    struct LabelFiles {
+        QString label;
+        QString data;
+    };
+    // The label above and a data file of `rows`, in `dir`.
+    static LabelFiles writeLabelFiles(const QTemporaryDir& dir,
+                                      const QByteArray& rows = "name\nAnn\nBob\nCy\n") {
+        LabelFiles files{dir.filePath(QStringLiteral("label.txt")),
+                         dir.filePath(QStringLiteral("data.csv"))};
+        writeFile(files.label, kNameAndCounter);
+        writeFile(files.data, rows);
+        return files;
     }
 
     // Each page of the script printer's stream ends so.
