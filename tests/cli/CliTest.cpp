@@ -1,3 +1,4 @@
+#include "tests/support/TestFolder.h"
 #define ZX_USE_UTF8
 #include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -40,13 +40,6 @@ struct Outcome {
 
 class Cli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quillset-cli-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
 
     // Runs the tool with `args` (shell words), `input` on standard input.
     Outcome run(const std::string& args, const std::string& input = "") {
@@ -63,7 +56,8 @@ protected:
         return dir / name;
     }
 
-    fs::path dir;
+    quillset::testing::TestFolder folder;
+    const fs::path& dir = folder.path();
 };
 
 struct Pbm {

@@ -6,6 +6,7 @@
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 #include "raster/PageRaster.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace quillset {
 namespace {
@@ -243,15 +243,9 @@ TEST(FolioSession, NewDocumentBlanksThePageButKeepsItsSettings) {
 
 class FolioSessionOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quillset-session-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
 
-    fs::path dir;
+    testing::TestFolder folder;
+    const fs::path& dir = folder.path();
     RecordingReporter reporter;
 };
 

@@ -2,10 +2,10 @@
 
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -13,15 +13,12 @@
 namespace quillset {
 namespace {
 
-namespace fs = std::filesystem;
-
 struct Data {
-    explicit Data(const std::string& csv)
-        : path((fs::temp_directory_path() / "quillset-label-batch.csv").string()) {
+    explicit Data(const std::string& csv) {
         std::ofstream(path, std::ios::binary) << csv;
     }
-    ~Data() { fs::remove(path); }
-    std::string path;
+    testing::TestFolder folder;
+    std::string path = (folder / "quillset-label-batch.csv").string();
 };
 
 // Whether a batch goes on after its check, and how many labels it then

@@ -2,25 +2,23 @@
 #include "document/FolioSession.h"
 #include "merge/MergeRun.h"
 #include "raster/PageRaster.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 namespace quillset {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 struct Merge {
     Merge(const std::string& script, const std::string& csv) {
-        settings.dataPath = (fs::temp_directory_path() / "quillset-merge-check.csv").string();
+        settings.dataPath = (folder / "quillset-merge-check.csv").string();
         std::ofstream(settings.dataPath, std::ios::binary) << csv;
         document.compile(script);
     }
-    ~Merge() { fs::remove(settings.dataPath); }
+    testing::TestFolder folder;
     FolioSession document;
     MergeSettings settings;
 };

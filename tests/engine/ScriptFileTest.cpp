@@ -3,6 +3,7 @@
 
 #include "RecordingReporter.h"
 #include "model/PageSettings.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace quillset {
 namespace {
@@ -130,13 +130,6 @@ TEST(ScriptFile, SavedBytesInPieces) {
 
 class ScriptFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quillset-scriptfile-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
 
     static std::string contents(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
@@ -148,7 +141,8 @@ protected:
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
     }
 
-    fs::path dir;
+    testing::TestFolder folder;
+    const fs::path& dir = folder.path();
     RecordingReporter reporter;
 };
 
