@@ -1,5 +1,6 @@
 #include "cli/ObjectsJson.h"
 
+#include "document/FontTextObject.h"
 #include "model/CodePage437.h"
 #include "model/KeptLines.h"
 #include "model/ObjectList.h"
@@ -26,16 +27,18 @@ std::string_view kindName(ObjectKind kind) {
         return "Symbol";
     case ObjectKind::Picture:
         return "image";
+    case ObjectKind::FontText:
+        return "FontText";
     case ObjectKind::None:
         break;
     }
     return "None";
 }
 
-// A code page 437 string as a JSON string of its UTF-8 text.
-std::string jsonString(std::string_view cp437) {
+// A UTF-8 string as a JSON string.
+std::string jsonUtf8String(std::string_view utf8) {
     std::string out = "\"";
-    for (const char c : cp437ToUtf8(cp437)) {
+    for (const char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -51,6 +54,11 @@ std::string jsonString(std::string_view cp437) {
         }
     }
     return out + '"';
+}
+
+// A code page 437 string as a JSON string of its UTF-8 text.
+std::string jsonString(std::string_view cp437) {
+    return jsonUtf8String(cp437ToUtf8(cp437));
 }
 
 class JsonObject {
@@ -78,6 +86,24 @@ private:
     std::string& out_;
     bool first_ = true;
 };
+
+// What a font text asks for, and what it is drawn with.
+void appendFontText(JsonObject& object, const PageObject& o) {
+    const auto laid = fontTextLayout(o);
+    std::string font;
+    {
+        JsonObject json(font);
+        json.field("family", jsonUtf8String(o.fontFamily));
+        json.field("familyUsed", jsonUtf8String(laid->familyUsed));
+        json.number("size", o.fontSize);
+        json.number("sizeUsed", laid->size);
+        json.number("style", o.fontStyle);
+        json.number("align", o.fontAlign);
+        json.number("width", o.fontWidth);
+        json.field("text", jsonUtf8String(o.fontText));
+    }
+    object.field("font", font);
+}
 
 void appendObject(std::string& out, int index, const PageObject& o) {
     JsonObject json(out);
@@ -123,6 +149,8 @@ void appendObject(std::string& out, int index, const PageObject& o) {
         }
         json.field("picture", picture);
     }
+    if (o.kind == ObjectKind::FontText)
+        appendFontText(json, o);
 }
 
 } // namespace

@@ -5,6 +5,7 @@ file(GLOB_RECURSE sources
     ${SOURCE_DIR}/barcode/*.h ${SOURCE_DIR}/barcode/*.cpp
     ${SOURCE_DIR}/symbol/*.h ${SOURCE_DIR}/symbol/*.cpp
     ${SOURCE_DIR}/picture/*.h ${SOURCE_DIR}/picture/*.cpp
+    ${SOURCE_DIR}/font/*.h ${SOURCE_DIR}/font/*.cpp
     ${SOURCE_DIR}/document/*.h ${SOURCE_DIR}/document/*.cpp
     ${SOURCE_DIR}/editor/*.h ${SOURCE_DIR}/editor/*.cpp
     ${SOURCE_DIR}/merge/*.h ${SOURCE_DIR}/merge/*.cpp

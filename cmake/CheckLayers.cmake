@@ -1,23 +1,25 @@
 # Fails when a source includes a header from a layer above its own, a second
 # guard beside the build, where each floor sees only the floors below. The
 # layers, lowest first: model/; raster/ and the printer languages
-# (language/); barcode/, symbol/ and picture/ (bars, modules and a
-# picture's dots are drawn into the raster), side by side; the document layer
+# (language/); barcode/, symbol/, picture/ and font/ (bars, modules, a
+# picture's dots and the glyphs of the system's fonts are drawn into the
+# raster), side by side; the document layer
 # (rendering the whole page, Compile, the session); the editor and variable
 # data (merge/), side by side; the connections (printer/, on Qt Core), which
 # take the languages' bytes, and the reading of picture files (imagefile/,
 # on Qt Gui), side by side; the GUI and the CLI.
 set(rules
-    "model|raster/ language/ barcode/ symbol/ picture/ printer/ document/ editor/ merge/ app/ cli/ imagefile/"
-    "raster|language/ barcode/ symbol/ picture/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
-    "language|raster/ barcode/ symbol/ picture/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
-    "barcode|symbol/ picture/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
-    "symbol|barcode/ picture/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
-    "picture|language/ barcode/ symbol/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
+    "model|raster/ language/ barcode/ symbol/ picture/ font/ printer/ document/ editor/ merge/ app/ cli/ imagefile/"
+    "raster|language/ barcode/ symbol/ picture/ font/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
+    "language|raster/ barcode/ symbol/ picture/ font/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
+    "barcode|symbol/ picture/ font/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
+    "symbol|barcode/ picture/ font/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
+    "picture|language/ barcode/ symbol/ font/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
+    "font|language/ barcode/ symbol/ picture/ document/ editor/ merge/ app/ cli/ printer/ imagefile/"
     "document|editor/ merge/ app/ cli/ printer/ imagefile/"
     "editor|merge/ app/ cli/ printer/ imagefile/"
     "merge|editor/ app/ cli/ printer/ imagefile/"
-    "printer|raster/ barcode/ symbol/ picture/ document/ editor/ merge/ app/ cli/ imagefile/"
+    "printer|raster/ barcode/ symbol/ picture/ font/ document/ editor/ merge/ app/ cli/ imagefile/"
     "imagefile|printer/ app/ cli/"
     "cli|app/"
     "app|cli/"

@@ -1,7 +1,9 @@
 #include "document/Compile.h"
 
 #include "barcode/BarcodeGeometry.h"
+#include "document/FontTextObject.h"
 #include "model/CodePage437.h"
+#include "model/FontTextLine.h"
 #include "model/KeptLines.h"
 #include "model/ObjectList.h"
 #include "model/ScriptReader.h"
@@ -105,6 +107,9 @@ PageObject statementObject(std::string line, TextRenderer& measurer, ScriptReade
         break;
     case Keyword::DrawSymbol:
         fillSymbol(reader, object);
+        break;
+    case Keyword::DrawFontText:
+        fillFontText(reader, object);
         break;
     default:
         object.kind = ObjectKind::ScriptLine;
@@ -274,7 +279,7 @@ void loadListFromText(ObjectList& list, KeptLines& kept, std::string_view text,
 
 void loadListFromUtf8(ObjectList& list, KeptLines& kept, std::string_view utf8,
                       TextRenderer& measurer) {
-    loadLines(list, kept, utf8, measurer, appendUtf8AsCp437);
+    loadLines(list, kept, utf8, measurer, appendUtf8LineAsCp437);
 }
 
 } // namespace quillset

@@ -1,6 +1,7 @@
 #include "document/FolioSession.h"
 
 #include "document/Compile.h"
+#include "document/FontTextObject.h"
 #include "document/PageRenderer.h"
 #include "document/ScriptFile.h"
 #include "document/ScriptFileEncoder.h"
@@ -95,6 +96,8 @@ void FolioSession::updateBounds(PageObject& object) {
         setSymbolBounds(object);
     else if (object.kind == ObjectKind::Picture)
         placePicture(object, object.x, object.y);
+    else if (object.kind == ObjectKind::FontText)
+        setFontTextBounds(object);
 }
 
 void FolioSession::newDocument() {

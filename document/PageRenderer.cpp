@@ -1,5 +1,7 @@
 #include "document/PageRenderer.h"
 
+#include "document/FontTextObject.h"
+#include "font/FontEngine.h"
 #include "model/ObjectList.h"
 #include "picture/DrawPicture.h"
 #include "raster/PageRaster.h"
@@ -62,6 +64,9 @@ void PageRenderer::RenderPage(ObjectList& list) {
         }
         case ObjectKind::Picture:
             DrawPicture(page, o.left, o.top, *o.picture);
+            break;
+        case ObjectKind::FontText:
+            FontEngine::shared().draw(page, {o.x, o.y, o.colour, o.angle}, *fontTextLayout(o));
             break;
         default:
             break;

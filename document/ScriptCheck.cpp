@@ -2,9 +2,11 @@
 
 #include "barcode/BarcodeCheck.h"
 #include "document/Compile.h"
+#include "document/FontTextObject.h"
 #include "document/ScriptFile.h"
 #include "model/CodePage437.h"
 #include "model/FieldMark.h"
+#include "model/FontTextLine.h"
 #include "model/Limits.h"
 #include "model/LooksLikeDrawing.h"
 #include "model/PageObject.h"
@@ -49,6 +51,23 @@ std::optional<std::string> offPageProblem(const PageObject& o, const PageSetting
     return what + where + (barcode ? ": it will be cut and will not scan" : ": it will be cut");
 }
 
+// The pane's column (in characters) of a column of the line converted for
+// reading, where each character the code page lacks took the length of its
+// \u{HEX}.
+int paneColumn(std::string_view utf8Line, int convertedColumn) {
+    int pane = 1;
+    int converted = 1;
+    std::string one;
+    for (std::size_t pos = 0; pos < utf8Line.size() && converted < convertedColumn; ++pane) {
+        const std::size_t start = pos;
+        decodeUtf8(utf8Line, pos);
+        one.clear();
+        appendUtf8AsCp437Escaped(one, utf8Line.substr(start, pos - start));
+        converted += static_cast<int>(one.size());
+    }
+    return pane;
+}
+
 class StatementCheck {
 public:
     StatementCheck(const PageSettings& page, std::vector<CheckFinding>& findings)
@@ -66,6 +85,10 @@ public:
         }
         if (keyword == Keyword::DrawPicture) {
             picture_ = PendingPicture{reader, number, {}, 0};
+            return;
+        }
+        if (keyword == Keyword::DrawFontText) {
+            checkFontText(reader, line, number);
             return;
         }
         if (keyword == Keyword::DrawRectangle || holdsField(reader.text.text()))
@@ -105,6 +128,22 @@ public:
             o.styled.copyContentFrom(reader.text);
             setTextBounds(o, measurer_);
         }
+        if (auto problem = offPageProblem(o, page_)) {
+            const std::size_t keywordAt = line.find_first_not_of(" \t");
+            findings_.push_back({number, static_cast<int>(keywordAt) + 1, std::move(*problem)});
+        }
+    }
+
+    void checkFontText(const ScriptReader& reader, std::string_view line, int number) {
+        PageObject o;
+        fillFontText(reader, o);
+        const auto text = fontTextLayout(o);
+        if (!text->note.empty())
+            findings_.push_back({number, static_cast<int>(line.find('"')) + 1, text->note, true});
+        if (holdsField(o.fontText))
+            return;
+        for (std::string& problem : fontTextProblems(*text, o.fontWidth))
+            findings_.push_back({number, reader.text.openQuote + 1, std::move(problem)});
         if (auto problem = offPageProblem(o, page_)) {
             const std::size_t keywordAt = line.find_first_not_of(" \t");
             findings_.push_back({number, static_cast<int>(keywordAt) + 1, std::move(*problem)});
@@ -222,8 +261,13 @@ std::vector<CheckFinding> checkPaneScript(std::string_view utf8, const PageSetti
                 statement.check(piece, number);
             } else {
                 line.clear();
-                appendUtf8AsCp437(line, piece);
+                appendUtf8LineAsCp437(line, piece);
+                const std::size_t before = findings.size();
                 statement.check(line, number);
+                if (isFontTextLine(piece)) {
+                    for (std::size_t i = before; i < findings.size(); ++i)
+                        findings[i].column = paneColumn(piece, findings[i].column);
+                }
             }
         }
         if (end == std::string_view::npos)

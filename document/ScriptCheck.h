@@ -12,6 +12,9 @@ struct CheckFinding {
     int line;   // 1-based
     int column; // 1-based, in characters, where reading gave up
     std::string reason;
+    // A note says what is drawn otherwise than asked (a font family that
+    // is not installed) but prints; every other finding is a problem.
+    bool note = false;
     bool operator==(const CheckFinding&) const = default;
 };
 
@@ -19,7 +22,10 @@ struct CheckFinding {
 // written: the drawing statements that would not read, so that Compile would
 // keep them as plain lines; the barcodes whose data would not be drawn as
 // given (column of the opening quote, barcodeDataProblem's reason) and the
-// symbols that would not encode (there too, the encoder's reason); the
+// symbols that would not encode (there too, the encoder's reason); the font
+// texts with a character no installed font has or a line that does not fit
+// its width (there too), and as a note those whose family is not installed
+// (column of the family's quote); the
 // texts, barcodes and symbols without fields that run past an edge of the page, where
 // the printer cuts them (column of the keyword); the pictures whose size or
 // dots do not read (column 1 of the statement's line), which Compile keeps

@@ -2,6 +2,7 @@
 
 #include "document/ScriptFileEncoder.h"
 #include "model/CodePage437.h"
+#include "model/FontTextLine.h"
 #include "model/PageSettings.h"
 #include "model/Reporter.h"
 #include "model/ScriptReader.h"
@@ -117,7 +118,7 @@ LoadedScript loadScript(std::string_view fileBytes, PageSettings& settings) {
         // Escape, end of transmission and the keywords are ASCII, so the line
         // is judged in code page 437 and converted only when it is kept.
         if (goesToScript(line)) {
-            appendCp437AsUtf8(loaded.script, line);
+            appendCp437LineAsUtf8(loaded.script, line);
             loaded.script += "\r\n";
         } else {
             applyPageStatement(line, settings);

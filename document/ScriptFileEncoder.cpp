@@ -1,6 +1,7 @@
 #include "document/ScriptFileEncoder.h"
 
 #include "model/CodePage437.h"
+#include "model/FontTextLine.h"
 #include "model/ScriptGenerator.h"
 
 #include <algorithm>
@@ -66,7 +67,20 @@ bool ScriptFileEncoder::finish() {
 
 void ScriptFileEncoder::convert(std::size_t end) {
     cp437_.clear();
-    appendUtf8AsCp437(cp437_, std::string_view(pending_).substr(0, end));
+    std::string_view text = std::string_view(pending_).substr(0, end);
+    while (!text.empty()) {
+        const std::size_t feed = text.find('\n');
+        const std::string_view line = text.substr(0, feed == std::string_view::npos ? text.size()
+                                                                                   : feed + 1);
+        if (lineStart_)
+            fontText_ = isFontTextLine(line);
+        if (fontText_)
+            appendUtf8AsCp437Escaped(cp437_, line);
+        else
+            appendUtf8AsCp437(cp437_, line);
+        lineStart_ = feed != std::string_view::npos;
+        text.remove_prefix(line.size());
+    }
     pending_.erase(0, end);
     out_.clear();
     for (const char c : cp437_) {

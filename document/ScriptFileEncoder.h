@@ -10,8 +10,8 @@ namespace quillset {
 struct PageSettings;
 
 // Turns a page stream (UTF-8) into the bytes Save writes for it a piece at a
-// time: carriage returns removed, code page 437, every line feed written as
-// CR LF. The stream may be handed over in pieces cut anywhere, even inside a
+// time: carriage returns removed, code page 437 (in a font text's line, a
+// character it lacks as \u{HEX}), every line feed written as CR LF. The stream may be handed over in pieces cut anywhere, even inside a
 // character; the bytes are those of the whole stream at once, and no more
 // than a few pieces of it are held, whatever its length.
 class ScriptFileEncoder {
@@ -28,6 +28,8 @@ private:
 
     FileAppend append_;
     std::string pending_; // without carriage returns, not converted yet
+    bool lineStart_ = true;  // pending_ begins a line
+    bool fontText_ = false;  // the line pending_ goes on with is a font text's
     std::string cp437_;
     std::string out_;
     bool ok_ = true;

@@ -17,6 +17,8 @@ std::optional<std::string> unreached(const PageObject& o) {
     }
     case ObjectKind::Picture:
         return std::string("a picture");
+    case ObjectKind::FontText:
+        return std::string("a text in an installed font");
     default:
         return std::nullopt;
     }

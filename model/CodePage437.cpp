@@ -23,7 +23,8 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
 
-// Decodes one UTF-8 sequence at `pos`, advancing it; -1 when malformed.
+} // namespace
+
 std::int32_t decodeUtf8(std::string_view text, std::size_t& pos) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(pos++);
@@ -57,12 +58,19 @@ void appendUtf8(std::string& out, char32_t code) {
     } else if (code < 0x800) {
         out += static_cast<char>(0xC0 | (code >> 6));
         out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
+    } else if (code < 0x10000) {
         out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
+
+namespace {
 
 // How many bytes below 128 start at `pos`: those are the same in both
 // encodings and are copied in one piece.
@@ -74,16 +82,20 @@ std::size_t asciiRun(std::string_view text, std::size_t pos) {
 }
 
 char unicodeToCp437(std::int32_t code) {
+    return cp437Byte(code).value_or('?');
+}
+
+} // namespace
+
+std::optional<char> cp437Byte(std::int32_t code) {
     if (code >= 0 && code < 0x80)
         return static_cast<char>(code);
     for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
         if (kUpperHalf[i] == code)
             return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return std::nullopt;
 }
-
-} // namespace
 
 bool isAscii(std::string_view text) {
     return asciiRun(text, 0) == text.size();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,5 +31,13 @@ std::vector<std::string_view> charactersCp437Lacks(std::string_view utf8);
 
 // The Unicode character that a code page 437 byte stands for.
 char32_t cp437ToUnicode(unsigned char byte);
+// The byte that stands for a Unicode character, or nothing when the code
+// page lacks it.
+std::optional<char> cp437Byte(std::int32_t code);
+
+// One UTF-8 sequence at `pos`, which moves past it; -1 when malformed (then
+// `pos` has moved past the lead byte only, or its valid part).
+std::int32_t decodeUtf8(std::string_view text, std::size_t& pos);
+void appendUtf8(std::string& out, char32_t code);
 
 } // namespace quillset

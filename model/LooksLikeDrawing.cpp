@@ -8,9 +8,8 @@ namespace quillset {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kDrawingKeywords = {"DRAWTEXT", "DRAWRECTANGLE",
-                                                              "DRAWBARCODE", "DRAWSYMBOL",
-                                                              "DRAWPICTURE"};
+constexpr std::array<std::string_view, 6> kDrawingKeywords = {
+    "DRAWTEXT", "DRAWRECTANGLE", "DRAWBARCODE", "DRAWSYMBOL", "DRAWPICTURE", "DRAWFONTTEXT"};
 // Longer words can be neither a keyword's misspelling nor tell more about
 // its prefix; the cap keeps a line of one endless word cheap to judge.
 constexpr std::size_t kWordLetters = 16;

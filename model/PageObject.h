@@ -20,6 +20,7 @@ enum class ObjectKind : std::int32_t {
     Barcode = 6,
     Symbol = 7,
     Picture = 8,
+    FontText = 9,
 };
 
 // One object of the page: every field exists in every kind; the kind says
@@ -55,6 +56,15 @@ struct PageObject {
     // dots' own: left and top where the first dot lies, right and bottom
     // where the last does.
     std::shared_ptr<const Picture> picture;
+    // Font text: x, y (the box's top-left corner before turning), colour
+    // and angle as for text, and these; both strings are UTF-8, decoded,
+    // empty for every other kind. The box is the laid-out text's.
+    std::string fontFamily;       // empty: the default family
+    std::string fontText;         // at most kMaxFieldChars characters
+    std::int32_t fontSize = 0;    // the em in dots, kMinFontSize to kMaxFontSize
+    std::int32_t fontStyle = 0;   // model/FontTextStyle.h
+    std::int32_t fontAlign = 0;   // 0 left, 1 centre, 2 right
+    std::int32_t fontWidth = 0;   // 0, or the most dots a line may take
 };
 
 } // namespace quillset

@@ -1,6 +1,7 @@
 #include "model/ScriptGenerator.h"
 
 #include "model/CodePage437.h"
+#include "model/FontTextLine.h"
 #include "model/KeptLines.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
@@ -63,7 +64,7 @@ void appendPicture(std::string& out, const PageObject& o) {
 void appendStatement(std::string& out, const PageObject& o) {
     switch (o.kind) {
     case ObjectKind::ScriptLine:
-        appendCp437AsUtf8(out, o.rawLine);
+        appendCp437LineAsUtf8(out, o.rawLine);
         out += '\n';
         break;
     case ObjectKind::Text:
@@ -89,6 +90,16 @@ void appendStatement(std::string& out, const PageObject& o) {
         out += "DrawSymbol(";
         appendNumbers(out, {o.x, o.y, o.angle, o.symbology, o.symbolModule, o.symbolOption});
         out += '"' + cp437ToUtf8(escapedLiteral(o.literal.view())) + "\");\r\n";
+        break;
+    case ObjectKind::FontText:
+        out += "DrawFontText(";
+        appendNumbers(out, {o.x, o.y, o.colour, o.angle, o.fontSize, o.fontStyle, o.fontAlign,
+                            o.fontWidth});
+        out += '"';
+        appendUnicodeLiteral(out, o.fontFamily);
+        out += "\",\"";
+        appendUnicodeLiteral(out, o.fontText);
+        out += "\");\r\n";
         break;
     case ObjectKind::None:
         break;

@@ -1,5 +1,7 @@
 #include "model/ScriptReader.h"
 
+#include "model/CodePage437.h"
+
 #include <algorithm>
 #include <string>
 
@@ -36,8 +38,16 @@ constexpr KeywordEntry kKeywords[] = {
     {"DRAWTEXT", Keyword::DrawText},       {"DRAWRECTANGLE", Keyword::DrawRectangle},
     {"DRAWBARCODE", Keyword::DrawBarcode}, {"SETMARGIN", Keyword::SetMargin},
     {"SETPAGESIZE", Keyword::SetPageSize}, {"DRAWSYMBOL", Keyword::DrawSymbol},
-    {"DRAWPICTURE", Keyword::DrawPicture},
+    {"DRAWPICTURE", Keyword::DrawPicture}, {"DRAWFONTTEXT", Keyword::DrawFontText},
 };
+
+bool isHexDigit(char c) {
+    return isDigit(c) || (upper(c) >= 'A' && upper(c) <= 'F');
+}
+
+int hexValue(char c) {
+    return isDigit(c) ? c - '0' : upper(c) - 'A' + 10;
+}
 
 } // namespace
 
@@ -82,6 +92,9 @@ Keyword ScriptReader::readDrawingStatement(std::string_view line) {
     case Keyword::DrawSymbol:
     case Keyword::DrawPicture:
         read = readNumbersAndString(line, pos, 6);
+        break;
+    case Keyword::DrawFontText:
+        read = readFontText(line, pos);
         break;
     default:
         break;
@@ -223,6 +236,75 @@ bool ScriptReader::readString(std::string_view line, int& pos) {
         }
     }
     return fail(pos, "string too long");
+}
+
+bool ScriptReader::readFontText(std::string_view line, int& pos) {
+    if (!readNumbers(line, pos, 8))
+        return false;
+    if (!expect(line, pos, ','))
+        return fail(pos - 1, "expected ','");
+    if (!expect(line, pos, '"'))
+        return fail(pos - 1, "expected '\"'");
+    if (!readUnicodeString(line, pos, fontFamily))
+        return false;
+    if (!expect(line, pos, ','))
+        return fail(pos - 1, "expected ','");
+    if (!expect(line, pos, '"'))
+        return fail(pos - 1, "expected '\"'");
+    text.clear();
+    text.openQuote = pos - 1;
+    if (!readUnicodeString(line, pos, fontText))
+        return false;
+    text.closeQuote = pos - 1;
+    if (!expect(line, pos, ')'))
+        return fail(pos - 1, "expected ')'");
+    return true;
+}
+
+bool ScriptReader::readUnicodeString(std::string_view line, int& pos, std::string& out) {
+    out.clear();
+    std::size_t characters = 0;
+    bool escape = false;
+    for (int steps = 0; steps < kMaxUnicodeSteps; ++steps) {
+        const char c = at(line, pos++);
+        if (c == '\0' || c == '\r' || c == '\n')
+            return fail(pos - 1, "string not closed");
+        if (!escape && c == '"')
+            return true;
+        if (!escape && c == '\\') {
+            escape = true;
+            continue;
+        }
+        if (++characters > kMaxFieldChars)
+            return fail(pos - 1, "string too long");
+        if (escape && c == 'n') {
+            out += '\n';
+        } else if (escape && c == 'u' && at(line, pos) == '{') {
+            if (!readCodePointEscape(line, pos, out))
+                return false;
+        } else {
+            appendUtf8(out, cp437ToUnicode(static_cast<unsigned char>(c)));
+        }
+        escape = false;
+    }
+    return fail(pos, "string too long");
+}
+
+// The rest of \u{HEX} after its 'u': one to six hex digits of a Unicode
+// scalar value other than zero, and the closing brace.
+bool ScriptReader::readCodePointEscape(std::string_view line, int& pos, std::string& out) {
+    const int start = pos - 2;
+    ++pos;
+    std::uint32_t code = 0;
+    int digits = 0;
+    for (; digits < 7 && isHexDigit(at(line, pos)); ++digits)
+        code = code * 16 + static_cast<std::uint32_t>(hexValue(at(line, pos++)));
+    if (digits == 0 || digits > 6 || at(line, pos) != '}' || code == 0 || code > 0x10FFFF ||
+        (code >= 0xD800 && code <= 0xDFFF))
+        return fail(start, "bad \\u{...} character");
+    ++pos;
+    appendUtf8(out, code);
+    return true;
 }
 
 bool ScriptReader::readTag(std::string_view line, int& pos, std::uint8_t& attribute) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quillset {
@@ -20,6 +21,7 @@ enum class Keyword : int {
     SetPageSize = 8,
     DrawSymbol = 9,
     DrawPicture = 10,
+    DrawFontText = 11,
 };
 
 // Where and why the last reading routine gave up; only for reporting
@@ -38,19 +40,27 @@ class ScriptReader {
 public:
     static constexpr int kMaxSteps = 200;
     static constexpr int kMaxKeywordLetters = 50;
-    static constexpr int kMaxArguments = 6;
+    static constexpr int kMaxArguments = 8;
+    // A font text's literal: each of its characters may be written as an
+    // escape of up to ten (\u{10FFFF}).
+    static constexpr int kMaxUnicodeSteps = static_cast<int>(kMaxFieldChars) * 10 + 1;
 
     std::array<std::int16_t, kMaxArguments> args{};
     StyledText text; // the string buffer
+    // DrawFontText's two literals, decoded to UTF-8; text.openQuote and
+    // text.closeQuote stand at the second one's quotes.
+    std::string fontFamily;
+    std::string fontText;
     ReadFailure failure;
 
     // Sets `pos` to 0 first; leaves it on the first character after the word.
     Keyword readKeyword(std::string_view line, int& pos);
-    // A whole DrawRectangle, DrawText, DrawBarcode, DrawSymbol or DrawPicture
-    // statement: its keyword, with `args` and, for all but rectangles, `text`
-    // filled (a picture's source file). Keyword::None for any other line and
-    // for one that does not read. A picture's dots follow on lines of their
-    // own.
+    // A whole DrawRectangle, DrawText, DrawBarcode, DrawSymbol, DrawPicture or
+    // DrawFontText statement: its keyword, with `args` and, for all but
+    // rectangles, `text` filled (a picture's source file; a font text's
+    // literals go to fontFamily and fontText). Keyword::None for any other
+    // line and for one that does not read. A picture's dots follow on lines
+    // of their own.
     Keyword readDrawingStatement(std::string_view line);
     // '(' and exactly n comma-separated numbers into `args`; leaves `pos` on
     // the first non-blank after the last number.
@@ -60,6 +70,10 @@ public:
     bool readNumbersAndString(std::string_view line, int& pos, int n);
     // A string literal followed by blanks and ')', decoded into `text`.
     bool readString(std::string_view line, int& pos);
+    // A literal without style tags, whose characters are code page 437 or
+    // written as \u{HEX} (a Unicode code point), decoded into `out` as UTF-8;
+    // leaves `pos` just after the closing quote. At most 199 characters.
+    bool readUnicodeString(std::string_view line, int& pos, std::string& out);
     // One tag, its '<' already taken; applies it to `attribute`.
     bool readTag(std::string_view line, int& pos, std::uint8_t& attribute);
     // At most five digits, starting on a digit; 65535 when it overflows.
@@ -69,6 +83,8 @@ public:
 
 private:
     bool fail(int position, const char* reason);
+    bool readFontText(std::string_view line, int& pos);
+    bool readCodePointEscape(std::string_view line, int& pos, std::string& out);
 };
 
 } // namespace quillset

@@ -26,8 +26,9 @@ private:
 };
 
 // From the opening quote to the closing one, or to the line's end when the
-// literal is not closed.
-void addLiteral(std::string_view line, std::size_t open, SpanList& spans) {
+// literal is not closed; returns where it ended. A font text's literal has
+// no tags.
+std::size_t addLiteral(std::string_view line, std::size_t open, bool tags, SpanList& spans) {
     std::size_t plain = open;
     std::size_t i = open + 1;
     while (i < line.size()) {
@@ -36,12 +37,17 @@ void addLiteral(std::string_view line, std::size_t open, SpanList& spans) {
             ++i;
             break;
         }
-        if (c != '\\' && c != '<') {
+        if (c != '\\' && (c != '<' || !tags)) {
             ++i;
             continue;
         }
         spans.add(ScriptSpanKind::Literal, plain, i);
         std::size_t end = std::min(i + 2, line.size());
+        if (c == '\\' && end < line.size() && line[i + 1] == 'u' && line[end] == '{') {
+            const std::size_t close = line.find_first_of("}\"", end);
+            if (close != std::string_view::npos && line[close] == '}')
+                end = close + 1;
+        }
         if (c == '<') {
             // A tag ends at '>'; an unclosed one runs up to the quote.
             end = line.find_first_of(">\"", i + 1);
@@ -51,6 +57,7 @@ void addLiteral(std::string_view line, std::size_t open, SpanList& spans) {
         plain = i = end;
     }
     spans.add(ScriptSpanKind::Literal, plain, i);
+    return i;
 }
 
 } // namespace
@@ -61,12 +68,15 @@ std::vector<ScriptSpan> scriptSpans(std::string_view line) {
     SpanList spans;
     ScriptReader reader;
     int wordEnd = 0;
-    switch (reader.readKeyword(line, wordEnd)) {
+    const Keyword keyword = reader.readKeyword(line, wordEnd);
+    int literals = keyword == Keyword::DrawFontText ? 2 : 1;
+    switch (keyword) {
     case Keyword::DrawRectangle:
     case Keyword::DrawText:
     case Keyword::DrawBarcode:
     case Keyword::DrawSymbol:
-    case Keyword::DrawPicture: {
+    case Keyword::DrawPicture:
+    case Keyword::DrawFontText: {
         const std::size_t start = line.find_first_not_of(' ');
         spans.add(ScriptSpanKind::Keyword, start, static_cast<std::size_t>(wordEnd));
         break;
@@ -77,8 +87,10 @@ std::vector<ScriptSpan> scriptSpans(std::string_view line) {
     std::size_t i = static_cast<std::size_t>(wordEnd);
     while (i < line.size() && line[i] != ')') {
         if (line[i] == '"') {
-            addLiteral(line, i, spans);
-            break;
+            i = addLiteral(line, i, keyword != Keyword::DrawFontText, spans);
+            if (--literals == 0)
+                break;
+            continue;
         }
         if (!isDigit(line[i])) {
             ++i;

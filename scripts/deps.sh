@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libpng-dev libzxing-dev libzint-dev libdeflate-dev libicu-dev
+    libfreetype-dev libharfbuzz-dev libfontconfig-dev fonts-dejavu-core fonts-lohit-deva
     libcups2-dev cups socat
     clang libclang-rt-14-dev
     desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl

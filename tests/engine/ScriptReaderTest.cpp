@@ -45,6 +45,10 @@ Statement readStatement(const std::string& line) {
         n = 6;
         s.ok = s.reader.readNumbersAndString(line, pos, n);
         break;
+    case Keyword::DrawFontText:
+        n = 8;
+        s.ok = s.reader.readDrawingStatement(line) == Keyword::DrawFontText;
+        break;
     case Keyword::None:
         break;
     }
