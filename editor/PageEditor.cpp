@@ -3,12 +3,14 @@
 #include "barcode/BarcodeGeometry.h"
 #include "document/Compile.h"
 #include "document/FolioSession.h"
+#include "document/FontTextObject.h"
 #include "document/PageRenderer.h"
 #include "editor/EditorMessages.h"
 #include "editor/HitTest.h"
 #include "editor/PlaceByAngle.h"
 #include "editor/ResizeGrip.h"
 #include "editor/Snap.h"
+#include "model/FontTextStyle.h"
 #include "model/ObjectList.h"
 #include "picture/PictureImport.h"
 #include "picture/PictureObject.h"
@@ -53,7 +55,14 @@ void setBounds(PageObject& o, const Rect& box) {
 
 bool resizable(const PageObject& o) {
     return o.kind == ObjectKind::Rectangle || o.kind == ObjectKind::Symbol ||
-           o.kind == ObjectKind::Picture;
+           o.kind == ObjectKind::Picture || o.kind == ObjectKind::FontText;
+}
+
+// Objects whose script origin is a corner of their box that the angle
+// chooses, placed by it after a move.
+bool placedByAngle(const PageObject& o) {
+    return o.kind == ObjectKind::Text || o.kind == ObjectKind::Barcode ||
+           o.kind == ObjectKind::Symbol || o.kind == ObjectKind::FontText;
 }
 
 // The picture made again as wide as the box, its aspect kept, with the
@@ -91,6 +100,26 @@ void resizeSymbol(PageObject& o, const Rect& frame) {
     setSymbolBounds(o);
 }
 
+// A font text grows and shrinks by its size: the size whose box's height
+// (across the lines, whichever way they run) comes nearest to the frame's,
+// its box's top-left corner on the frame's.
+void resizeFontText(PageObject& o, const Rect& frame) {
+    const Rect box = boundsOf(o);
+    const bool across = o.angle == 1 || o.angle == 3;
+    const double scale = across ? (frame.width() + 1.0) / (box.width() + 1.0)
+                                : (frame.height() + 1.0) / (box.height() + 1.0);
+    o.fontSize = std::clamp(static_cast<int>(std::lround(scale * o.fontSize)), kMinFontSize,
+                            kMaxFontSize);
+    PageObject shape = o;
+    shape.x = shape.y = 0;
+    setFontTextBounds(shape);
+    const Rect moved = boundsOf(shape).translated(frame.topLeft() - boundsOf(shape).topLeft());
+    const Point origin = placeByAngle(moved, o.angle, false);
+    o.x = origin.x;
+    o.y = origin.y;
+    setFontTextBounds(o);
+}
+
 } // namespace
 
 PageEditor::PageEditor(FolioSession& session)
@@ -119,6 +148,14 @@ bool PageEditor::chooseTool(Tool tool) {
 }
 
 bool PageEditor::acceptTextSetUp(const PageObject& prepared) {
+    if (prepared.kind == ObjectKind::FontText) {
+        if (prepared.fontText.empty()) {
+            tools_.clear();
+            return false;
+        }
+        preparedText_ = prepared;
+        return tools_.text != 0;
+    }
     if (prepared.styled.chars[0] == 0) {
         tools_.clear();
         return false;
@@ -264,7 +301,12 @@ EditResult PageEditor::pressPlace(Tool tool, Point page) {
     // The box of the object with its origin at (0, 0); the frame hangs from
     // the pointer by that origin.
     Rect shape;
-    if (tool == Tool::Text) {
+    if (tool == Tool::Text && o.kind == ObjectKind::FontText) {
+        PageObject atOrigin = o;
+        atOrigin.x = atOrigin.y = 0;
+        setFontTextBounds(atOrigin);
+        shape = boundsOf(atOrigin);
+    } else if (tool == Tool::Text) {
         measurer().measureTextBlock(o.angle, o.styled);
         const TextBox box =
             TextBounds(0, 0, o.angle, measurer().textExtentY, measurer().textExtentX);
@@ -360,8 +402,7 @@ EditResult PageEditor::releaseMove() {
     if (o == nullptr)
         return endDrag(EditOutcome::Nothing);
     const Rect box = *frame_;
-    if (o->kind == ObjectKind::Text || o->kind == ObjectKind::Barcode ||
-        o->kind == ObjectKind::Symbol) {
+    if (placedByAngle(*o)) {
         placeAt(*o, placeByAngle(box, o->angle, gridOn_));
     } else {
         Point topLeft = box.topLeft();
@@ -385,6 +426,10 @@ EditResult PageEditor::releaseResize(Point page) {
     }
     if (o->kind == ObjectKind::Picture) {
         resizePicture(*o, normalised(anchor_, end), anchor_);
+        return endDrag(EditOutcome::EditFinished);
+    }
+    if (o->kind == ObjectKind::FontText) {
+        resizeFontText(*o, normalised(anchor_, end));
         return endDrag(EditOutcome::EditFinished);
     }
     setBounds(*o, normalised(anchor_, end));
@@ -422,6 +467,8 @@ void PageEditor::placeAt(PageObject& o, Point origin) {
         setBarcodeBounds(o);
     } else if (o.kind == ObjectKind::Symbol) {
         setSymbolBounds(o);
+    } else if (o.kind == ObjectKind::FontText) {
+        setFontTextBounds(o);
     } else {
         setTextBounds(o, measurer());
     }

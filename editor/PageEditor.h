@@ -57,7 +57,8 @@ public:
     // --- set-up of the Text and Barcode tools ---------------------------------
 
     // The set-up dialog closed with OK: `prepared` is the object the next
-    // press places (Text: colour, angle, styled, literal; Barcode: type,
+    // press places (Text: colour, angle, styled, literal, or a whole font
+    // text; Barcode: type,
     // angle, humanReadable, barcodeHeight, styled, literal). Without
     // characters the tool goes off. Returns whether the tool is still on.
     // OK marks the document modified either way (the caller's part).
