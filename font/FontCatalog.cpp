@@ -11,7 +11,9 @@
 namespace quillset {
 
 struct FontCatalog::Handle {
-    FcConfig* config;
+    explicit Handle(FcConfig* loaded) : config(loaded) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
     ~Handle() {
         if (config)
             FcConfigDestroy(config);

@@ -1,9 +1,12 @@
 #include "merge/LabelCheck.h"
 
 #include "barcode/BarcodeCheck.h"
+#include "document/FontTextObject.h"
 #include "merge/LabelValues.h"
 #include "model/CodePage437.h"
+#include "model/FontTextLine.h"
 #include "model/Limits.h"
+#include "model/PageObject.h"
 #include "model/ScriptReader.h"
 #include "symbol/SymbolEncoder.h"
 
@@ -87,6 +90,8 @@ std::string LabelCheck::holds(std::size_t field) const {
 void LabelCheck::checkCharacters(const MergeTemplate::FieldLine& line, const Filled& filled,
                                  std::vector<std::string>& reasons) {
     for (const std::size_t field : line.fields) {
+        if (script_.fields()[field].fontText)
+            continue; // the system's fonts, not the printer's character set
         std::vector<std::string> lacking;
         for (const std::string_view c : charactersCp437Lacks(filled[field])) {
             lacking.emplace_back(c);
@@ -134,7 +139,7 @@ void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& f
     checkCharacters(line, filled, reasons);
     script_.fillLine(line, filled, utf8_);
     cp437_.clear();
-    appendUtf8AsCp437(cp437_, utf8_);
+    appendUtf8LineAsCp437(cp437_, utf8_);
     ScriptReader reader;
     const Keyword keyword = reader.readDrawingStatement(cp437_);
     if (keyword == Keyword::None) {
@@ -143,7 +148,11 @@ void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& f
         const char* what = meant == Keyword::DrawBarcode  ? " makes the barcode data "
                            : meant == Keyword::DrawSymbol ? " makes the symbol data "
                                                           : " makes the text ";
-        if (std::strcmp(reader.failure.reason, "string too long") == 0)
+        if (std::strcmp(reader.failure.reason, "string too long") == 0 &&
+            meant == Keyword::DrawFontText)
+            addOnce(reasons, longestField(line, filled) + what + "longer than " +
+                                 std::to_string(kMaxFieldChars) + " characters");
+        else if (std::strcmp(reader.failure.reason, "string too long") == 0)
             addOnce(reasons, longestField(line, filled) + what +
                                  std::to_string(literalItems(
                                      cp437_, static_cast<std::size_t>(reader.text.openQuote))) +
@@ -155,12 +164,42 @@ void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& f
         std::string reason = barcodeReason(line, filled, reader.args[4], reader.text.text());
         if (!reason.empty())
             addOnce(reasons, std::move(reason));
+    } else if (keyword == Keyword::DrawFontText) {
+        checkFontText(line, filled, reader, reasons);
     } else if (keyword == Keyword::DrawSymbol) {
         const auto& a = reader.args;
         const std::string problem = encodeSymbol(a[3], a[4], a[5], reader.text.text()).problem;
         if (!problem.empty())
             addOnce(reasons, holdsAll(line) + ": " + problem);
     }
+}
+
+// The characters of each field no installed font has, and a text that
+// does not fit its width even at the smallest size.
+void LabelCheck::checkFontText(const MergeTemplate::FieldLine& line, const Filled& filled,
+                               const ScriptReader& reader, std::vector<std::string>& reasons) {
+    PageObject o;
+    fillFontText(reader, o);
+    const auto text = fontTextLayout(o);
+    bool told = false;
+    for (const std::size_t field : line.fields) {
+        std::vector<std::string> lacking;
+        for (const std::string& c : text->missing) {
+            if (filled[field].find(c) != std::string_view::npos)
+                lacking.push_back(c);
+        }
+        if (!lacking.empty())
+            addOnce(reasons, holds(field) + ": " + quotedCharacters(lacking) +
+                                 ": no installed font has " + (lacking.size() == 1 ? "it" : "them"));
+        told = told || !lacking.empty();
+    }
+    if (!told && !text->missing.empty())
+        addOnce(reasons, holdsAll(line) + ": no installed font has " +
+                             quotedCharacters(text->missing));
+    if (!text->fits)
+        addOnce(reasons, holdsAll(line) + ": the text is wider than " +
+                             std::to_string(o.fontWidth) + " dots even at size " +
+                             std::to_string(text->size));
 }
 
 std::string LabelCheck::holdsAll(const MergeTemplate::FieldLine& line) const {

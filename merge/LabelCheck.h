@@ -9,6 +9,7 @@
 namespace quillset {
 
 class LabelValues;
+class ScriptReader;
 
 // One label's lines with fields, filled with its values as Compile will
 // read them. Each problem is said in the user's words, naming the field and
@@ -20,7 +21,8 @@ public:
 
     // Checks the label's `filled` values (LabelValues::of, last called): a
     // literal past 199 characters, barcode or symbol data its symbology
-    // cannot draw, characters the printer lacks. Each problem once, appended to `reasons`.
+    // cannot draw, characters the printer lacks; in a font text, characters
+    // no installed font has and a text too wide even at the smallest size. Each problem once, appended to `reasons`.
     void check(const std::vector<std::string_view>& filled, std::vector<std::string>& reasons);
     // The characters the values printed as their nearest, one text per
     // field appended to `notes`: "${name}: 'Ł' printed as 'L'".
@@ -35,6 +37,8 @@ private:
                    std::vector<std::string>& reasons);
     void checkCharacters(const MergeTemplate::FieldLine& line, const Filled& filled,
                          std::vector<std::string>& reasons);
+    void checkFontText(const MergeTemplate::FieldLine& line, const Filled& filled,
+                       const ScriptReader& reader, std::vector<std::string>& reasons);
     std::string longestField(const MergeTemplate::FieldLine& line, const Filled& filled) const;
     std::string barcodeReason(const MergeTemplate::FieldLine& line, const Filled& filled,
                               int barcodeType, std::string_view data) const;

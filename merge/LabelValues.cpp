@@ -63,7 +63,8 @@ const std::vector<std::string_view>& LabelValues::of(const CsvReader* record, lo
         }
         given_[i] = values_[i];
         replaced_[i].clear();
-        if (settings_.replaceMissing && columns_[i] >= 0 &&
+        // A font text draws the record's own characters.
+        if (settings_.replaceMissing && columns_[i] >= 0 && !script_.fields()[i].fontText &&
             near_.replace(values_[i], replacedText_[i], replaced_[i]))
             values_[i] = replacedText_[i];
     }

@@ -1,6 +1,7 @@
 #include "merge/MergeCheck.h"
 
 #include "document/FolioSession.h"
+#include "document/ScriptCheck.h"
 #include "merge/DataFile.h"
 #include "merge/LabelCheck.h"
 #include "merge/LabelValues.h"
@@ -28,7 +29,8 @@ std::string linePlace(int line) {
 void checkFields(const MergeTemplate& script, const LabelValues& values, const DataFile* data,
                  const CsvOptions& csv, std::vector<MergeProblem>& problems) {
     for (std::size_t i = 0; i < script.fields().size(); ++i) {
-        const auto& [field, line] = script.fields()[i];
+        const Field& field = script.fields()[i].field;
+        const int line = script.fields()[i].line;
         std::string why;
         if (field.kind == FieldKind::Malformed) {
             why = " is no field (fields are ${name}, ${1}, ${seq}, ${seq:000}, ${date:FORMAT} and "
@@ -56,9 +58,10 @@ void checkFields(const MergeTemplate& script, const LabelValues& values, const D
 // A headerless file's columns are those of its first record.
 void checkPositions(const MergeTemplate& script, const DataFile& data, std::size_t columns,
                     std::vector<MergeProblem>& problems) {
-    for (const auto& [field, line] : script.fields()) {
+    for (const PlacedField& placed : script.fields()) {
+        const Field& field = placed.field;
         if (field.kind == FieldKind::Position && static_cast<std::size_t>(field.position) > columns)
-            problems.push_back({0, linePlace(line),
+            problems.push_back({0, linePlace(placed.line),
                                 field.source + " is no column of " + data.name() + " (it has " +
                                     std::to_string(columns) + " columns)"});
     }
@@ -158,8 +161,18 @@ bool MergeCheck::printable() const {
     return !unreadable && !whole && records > static_cast<int>(badRecords().size());
 }
 
+// What the page draws otherwise than asked, the same on every label: a font
+// family that is not installed.
+void notePage(const FolioSession& document, std::vector<std::string>& notes) {
+    for (const CheckFinding& finding : checkPaneScript(document.script(), document.settings())) {
+        if (finding.note)
+            notes.push_back(linePlace(finding.line) + ": " + finding.reason);
+    }
+}
+
 MergeCheck checkMerge(const FolioSession& document, const MergeSettings& settings) {
     MergeCheck result;
+    notePage(document, result.notes);
     const MergeTemplate script(document.script());
     std::unique_ptr<DataFile> data;
     static const std::vector<std::string> kNoColumns;

@@ -8,15 +8,19 @@ namespace quillset {
 
 namespace {
 
-// Where the literal of a DrawText, DrawBarcode or DrawSymbol line starts (just after its
-// opening quote), or npos for any other line. The literal itself need not
-// read: fields may make it longer than a line holds until they are filled.
-std::size_t literalStart(std::string_view line) {
+// Where the literal with fields of a DrawText, DrawBarcode, DrawSymbol or
+// DrawFontText line starts (just after its opening quote), or npos for any
+// other line; a font text's family, its first literal, holds none. The
+// literal itself need not read: fields may make it longer than a line holds
+// until they are filled.
+std::size_t literalStart(std::string_view line, bool& fontText) {
     ScriptReader reader;
     int pos = 0;
     const Keyword keyword = reader.readKeyword(line, pos);
+    fontText = keyword == Keyword::DrawFontText;
     const int numbers = keyword == Keyword::DrawText ? 4
                         : keyword == Keyword::DrawBarcode || keyword == Keyword::DrawSymbol ? 6
+                        : fontText                                                           ? 8
                                                                                              : -1;
     if (numbers < 0 || !reader.readNumbers(line, pos, numbers) ||
         static_cast<std::size_t>(pos) >= line.size() || line[static_cast<std::size_t>(pos)] != ',')
@@ -24,6 +28,12 @@ std::size_t literalStart(std::string_view line) {
     ++pos;
     if (!reader.expect(line, pos, '"'))
         return std::string_view::npos;
+    if (fontText) {
+        std::string family;
+        if (!reader.readUnicodeString(line, pos, family) || !reader.expect(line, pos, ',') ||
+            !reader.expect(line, pos, '"'))
+            return std::string_view::npos;
+    }
     return static_cast<std::size_t>(pos);
 }
 
@@ -57,10 +67,11 @@ MergeTemplate::MergeTemplate(std::string_view script)
     int number = 1;
     for (std::size_t begin = 0; begin < script_.size(); ++number) {
         const std::size_t end = lineBreak(script_, begin);
+        bool fontText = false;
         const std::size_t start =
-            literalStart(std::string_view(script_).substr(begin, end - begin));
+            literalStart(std::string_view(script_).substr(begin, end - begin), fontText);
         if (start != std::string_view::npos)
-            cutLine(begin, begin + start, end, number);
+            cutLine(begin, begin + start, end, number, fontText);
         if (end == script_.size())
             break;
         const bool crlf =
@@ -72,7 +83,8 @@ MergeTemplate::MergeTemplate(std::string_view script)
 
 // Cuts one statement's literal, from `literal` to the line's `end`, at its
 // fields; the text before the line stays one piece.
-void MergeTemplate::cutLine(std::size_t begin, std::size_t literal, std::size_t end, int number) {
+void MergeTemplate::cutLine(std::size_t begin, std::size_t literal, std::size_t end, int number,
+                            bool fontText) {
     const std::size_t piecesBefore = pieces_.size();
     const std::size_t fieldsBefore = fields_.size();
     bool cut = false;
@@ -93,7 +105,7 @@ void MergeTemplate::cutLine(std::size_t begin, std::size_t literal, std::size_t 
             ++p;
         } else if (c == '"') {
             break;
-        } else if (c == '<') {
+        } else if (c == '<' && !fontText) {
             const std::size_t close = std::min(script_.find_first_of(">\"", p + 1), end);
             p = close < end && script_[close] == '>' ? close + 1 : close;
         } else if (c == '$' && next(1) == '$' && next(2) == '{') {
@@ -107,8 +119,8 @@ void MergeTemplate::cutLine(std::size_t begin, std::size_t literal, std::size_t 
                 continue;
             }
             cutAt(p);
-            fields_.push_back(
-                {readField(std::string_view(script_).substr(p + 2, close - p - 2)), number});
+            fields_.push_back({readField(std::string_view(script_).substr(p + 2, close - p - 2)),
+                               number, fontText});
             pieces_.push_back({p, close + 1, static_cast<int>(fields_.size() - 1)});
             textFrom_ = p = close + 1;
         } else {

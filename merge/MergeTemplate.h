@@ -13,11 +13,12 @@ namespace quillset {
 struct PlacedField {
     Field field;
     int line; // 1-based, as the script pane counts
+    bool fontText = false; // in a font text, drawn with the system's fonts
 };
 
 // The document's script (UTF-8) cut at its fields. Fields are found only in
-// the string literals of DrawText, DrawBarcode and DrawSymbol statements, outside style
-// tags; "$${" there writes a plain "${", and a "${" after a backslash is
+// the string literals of DrawText, DrawBarcode and DrawSymbol statements,
+// outside style tags, and in a DrawFontText's text (its second literal); "$${" there writes a plain "${", and a "${" after a backslash is
 // plain text too. Everything else stays as written.
 class MergeTemplate {
 public:
@@ -54,7 +55,8 @@ private:
         std::size_t end;
         int field = -1;
     };
-    void cutLine(std::size_t begin, std::size_t literal, std::size_t end, int number);
+    void cutLine(std::size_t begin, std::size_t literal, std::size_t end, int number,
+                 bool fontText);
     void appendPieces(std::size_t first, std::size_t end,
                       const std::vector<std::string_view>& values, std::string& out) const;
 
