@@ -12,6 +12,7 @@ namespace quillset {
 
 struct FontCatalog::Handle {
     explicit Handle(FcConfig* loaded) : config(loaded) {}
+    FcConfig* config;
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
     ~Handle() {
