@@ -1,6 +1,7 @@
 #include "model/ScriptReader.h"
 
 #include "model/CodePage437.h"
+#include "model/FontTextStyle.h"
 
 #include <algorithm>
 #include <string>
@@ -8,6 +9,20 @@
 namespace quillset {
 
 namespace {
+
+// What is wrong with a font text's size, style, alignment or width, or
+// nullptr when each is one the text can be drawn with.
+const char* fontTextNumbersWrong(const std::array<std::int16_t, ScriptReader::kMaxArguments>& args) {
+    if (args[4] < kMinFontSize || args[4] > kMaxFontSize)
+        return "size must be 6 to 600";
+    if (args[5] < 0 || args[5] > (fontstyle::kBold | fontstyle::kItalic | fontstyle::kUnderline))
+        return "style must be 0 to 7";
+    if (args[6] < 0 || args[6] > 2)
+        return "align must be 0, 1 or 2";
+    if (args[7] < 0)
+        return "width must be 0 or more";
+    return nullptr;
+}
 
 char at(std::string_view line, int pos) {
     return pos >= 0 && static_cast<std::size_t>(pos) < line.size() ? line[pos] : '\0';
@@ -241,6 +256,8 @@ bool ScriptReader::readString(std::string_view line, int& pos) {
 bool ScriptReader::readFontText(std::string_view line, int& pos) {
     if (!readNumbers(line, pos, 8))
         return false;
+    if (const char* wrong = fontTextNumbersWrong(args))
+        return fail(pos - 1, wrong);
     if (!expect(line, pos, ','))
         return fail(pos - 1, "expected ','");
     if (!expect(line, pos, '"'))

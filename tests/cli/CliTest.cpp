@@ -380,6 +380,43 @@ TEST_F(Cli, RendersOneLabelPerRecord) {
     EXPECT_TRUE(fs::exists(dir / "q-3.pbm") && !fs::exists(dir / "q-2.pbm"));
 }
 
+// Names in any script print as written: each label of the batch as render
+// draws it, the same dots as a page written by hand with the name escaped,
+// and read back from the printer language dot for dot.
+TEST_F(Cli, FontTextNamesPrintAsWrittenDotForDot) {
+    const std::string head = "SetPageSize(576,240);\n";
+    file("label.txt", head + "DrawFontText(8,8,1,0,48,1,0,560,\"\",\"${name}\");\n"
+                             "DrawFontText(570,230,1,1,24,4,1,0,\"DejaVu Serif\",\"${city}\\n№ ${seq}\");\n");
+    file("data.csv", "name,city\n\xC5\x81ukasz \xC3\x98yvind,\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0\n"
+                     "Nguy\xE1\xBB\x85n V\xC4\x83n An,\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1\n"
+                     "\xC5\xBD" "aneta \xC5\x9E\xC3\xBCkr\xC3\xBC,\xD8\xA7\xD9\x84\xD9\x82\xD8\xA7\xD9\x87\xD8\xB1\xD8\xA9\n");
+    const Outcome r = run("render label.txt --data data.csv -o 'p-%d.pbm'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+
+    file("hand.txt", head + "DrawFontText(8,8,1,0,48,1,0,560,\"\",\"\\u{141}ukasz \\u{D8}yvind\");\n"
+                            "DrawFontText(570,230,1,1,24,4,1,0,\"DejaVu Serif\","
+                            "\"\\u{41C}\\u{43E}\\u{441}\\u{43A}\\u{432}\\u{430}\\n\\u{2116} 1\");\n");
+    ASSERT_EQ(run("render hand.txt -o hand.pbm").status, 0);
+    EXPECT_EQ(readAll(dir / "p-1.pbm"), readAll(dir / "hand.pbm"));
+    EXPECT_NE(readAll(dir / "p-2.pbm"), readAll(dir / "p-3.pbm"));
+
+    for (const char* language : {"zpl", "tspl", "escpos"}) {
+        SCOPED_TRACE(language);
+        const Outcome job = run("encode label.txt --data data.csv --language " + std::string(language) + " -o job.bin");
+        ASSERT_EQ(job.status, 0) << job.err;
+        fs::remove_all(dir / "got");
+        const Outcome got = run("listen --port job.bin --language " + std::string(language) + " -o got --pbm --pages 3");
+        ASSERT_EQ(got.status, 0) << got.err;
+        for (int i = 1; i <= 3; ++i) {
+            char name[32];
+            std::snprintf(name, sizeof name, "got/page-%04d.pbm", i);
+            EXPECT_EQ(readAll(dir / name), readAll(dir / ("p-" + std::to_string(i) + ".pbm"))) << name;
+        }
+    }
+    EXPECT_EQ(run("encode label.txt --data data.csv --language script").status, 1);
+}
+
 TEST_F(Cli, Errors) {
     const struct {
         const char* why;

@@ -1,4 +1,5 @@
 #include "merge/MergeCheck.h"
+#include "RecordingReporter.h"
 #include "document/FolioSession.h"
 #include "merge/MergeRun.h"
 #include "raster/PageRaster.h"
@@ -243,6 +244,46 @@ TEST(MergeCheck, ValuesDrawAsWritten) {
     byHand.compile("DrawText(5,5,1,0,\"<B>a \\\"quote\\\" \\<U>and\\\\ \\nbreak\");");
     EXPECT_EQ(run.page().raster().bits, byHand.raster().bits);
     EXPECT_FALSE(run.next());
+}
+
+// A font text prints each record's own characters: no nearest character,
+// no note of one; what no installed font has and a name too long for its
+// width even at the smallest size are problems of their records.
+TEST(MergeCheck, FontTextsTakeTheRecordsCharactersAsWritten) {
+    const std::string wide(120, 'W');
+    Merge merge("DrawFontText(0,0,1,0,40,0,0,300,\"\",\"${name}\");",
+                "name\n\xC5\x81ukasz\nNguy\xE1\xBB\x85n V\xC4\x83n An\n"
+                "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E\n" + wide + "\n");
+    merge.settings.replaceMissing = true;
+    const MergeCheck check = checkMerge(merge.document, merge.settings);
+    ASSERT_EQ(check.problems.size(), 2u);
+    EXPECT_EQ(check.problems[0].text(),
+              "record 3 (quillset-merge-check.csv line 4): ${name} holds "
+              "'\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E': '\xE7\x8E\x8B', '\xE5\xB0\x8F', "
+              "'\xE6\x98\x8E': no installed font has them");
+    EXPECT_EQ(check.problems[1].text().rfind("record 4 (quillset-merge-check.csv line 5): ", 0), 0u);
+    EXPECT_NE(check.problems[1].text().find("wider than 300 dots even at size 6"),
+              std::string::npos);
+    EXPECT_TRUE(check.notes.empty());
+
+    MergeRun run(merge.document, merge.settings);
+    for (const char* name : {"\\u{141}ukasz", "Nguy\\u{1EC5}n V\\u{103}n An"}) {
+        ASSERT_TRUE(run.next());
+        FolioSession byHand;
+        RecordingReporter reporter;
+        byHand.openBytes(std::string("DrawFontText(0,0,1,0,40,0,0,300,\"\",\"") + name +
+                             "\");\r\n",
+                         reporter);
+        EXPECT_EQ(run.page().raster().bits, byHand.raster().bits) << name;
+    }
+}
+
+TEST(MergeCheck, AFamilyNotInstalledIsANoteOfThePage) {
+    Merge merge("\nDrawFontText(0,0,1,0,24,0,0,0,\"Arial\",\"${name}\");", "name\nAnn\n");
+    const MergeCheck check = checkMerge(merge.document, merge.settings);
+    EXPECT_TRUE(check.problems.empty());
+    EXPECT_EQ(check.notes,
+              std::vector<std::string>{"line 2: 'Arial' is not installed; drawn with DejaVu Sans"});
 }
 
 } // namespace
