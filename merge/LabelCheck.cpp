@@ -64,6 +64,27 @@ int literalItems(std::string_view line, std::size_t open) {
     return items;
 }
 
+// The characters a font text's literal holds: an escape and its character
+// are one, as is each \u{HEX}.
+int fontTextCharacters(std::string_view line, std::size_t open) {
+    int characters = 0;
+    bool escape = false;
+    for (std::size_t p = open + 1; p < line.size(); ++p) {
+        const char c = line[p];
+        if (c == '"' && !escape)
+            break;
+        if (c == '\\' && !escape) {
+            escape = true;
+            continue;
+        }
+        if (escape && c == 'u' && p + 1 < line.size() && line[p + 1] == '{')
+            p = std::min(line.find('}', p), line.size() - 1);
+        escape = false;
+        ++characters;
+    }
+    return characters;
+}
+
 // A reason of the barcode check, to follow a colon.
 std::string continuing(std::string reason) {
     if (reason.starts_with("The "))
@@ -148,14 +169,12 @@ void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& f
         const char* what = meant == Keyword::DrawBarcode  ? " makes the barcode data "
                            : meant == Keyword::DrawSymbol ? " makes the symbol data "
                                                           : " makes the text ";
-        if (std::strcmp(reader.failure.reason, "string too long") == 0 &&
-            meant == Keyword::DrawFontText)
-            addOnce(reasons, longestField(line, filled) + what + "longer than " +
-                                 std::to_string(kMaxFieldChars) + " characters");
-        else if (std::strcmp(reader.failure.reason, "string too long") == 0)
+        const auto open = static_cast<std::size_t>(reader.text.openQuote);
+        if (std::strcmp(reader.failure.reason, "string too long") == 0)
             addOnce(reasons, longestField(line, filled) + what +
-                                 std::to_string(literalItems(
-                                     cp437_, static_cast<std::size_t>(reader.text.openQuote))) +
+                                 std::to_string(meant == Keyword::DrawFontText
+                                                    ? fontTextCharacters(cp437_, open)
+                                                    : literalItems(cp437_, open)) +
                                  " characters long; " + std::to_string(kMaxFieldChars) + " fit");
         else
             addOnce(reasons, "with its values line " + std::to_string(line.line) +

@@ -251,12 +251,15 @@ TEST(MergeCheck, ValuesDrawAsWritten) {
 // width even at the smallest size are problems of their records.
 TEST(MergeCheck, FontTextsTakeTheRecordsCharactersAsWritten) {
     const std::string wide(120, 'W');
+    std::string longName;
+    for (int i = 0; i < 250; ++i)
+        longName += "\xC5\x81";
     Merge merge("DrawFontText(0,0,1,0,40,0,0,300,\"\",\"${name}\");",
                 "name\n\xC5\x81ukasz\nNguy\xE1\xBB\x85n V\xC4\x83n An\n"
-                "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E\n" + wide + "\n");
+                "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E\n" + wide + "\n" + longName + "\n");
     merge.settings.replaceMissing = true;
     const MergeCheck check = checkMerge(merge.document, merge.settings);
-    ASSERT_EQ(check.problems.size(), 2u);
+    ASSERT_EQ(check.problems.size(), 3u);
     EXPECT_EQ(check.problems[0].text(),
               "record 3 (quillset-merge-check.csv line 4): ${name} holds "
               "'\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E': '\xE7\x8E\x8B', '\xE5\xB0\x8F', "
@@ -264,6 +267,8 @@ TEST(MergeCheck, FontTextsTakeTheRecordsCharactersAsWritten) {
     EXPECT_EQ(check.problems[1].text().rfind("record 4 (quillset-merge-check.csv line 5): ", 0), 0u);
     EXPECT_NE(check.problems[1].text().find("wider than 300 dots even at size 6"),
               std::string::npos);
+    EXPECT_EQ(check.problems[2].text(), "record 5 (quillset-merge-check.csv line 6): ${name} "
+                                        "makes the text 250 characters long; 199 fit");
     EXPECT_TRUE(check.notes.empty());
 
     MergeRun run(merge.document, merge.settings);
