@@ -24,6 +24,7 @@ extern const Command scriptCommand;
 extern const Command streamCommand;
 extern const Command saveCommand;
 extern const Command checkCommand;
+extern const Command fontsCommand;
 extern const Command encodeCommand;
 extern const Command printCommand;    // built with the Qt printer layer only
 extern const Command listenCommand;   // likewise

@@ -10,11 +10,10 @@ namespace {
 
 // One line per command; a new command is a file of its own and an entry here.
 const Command* const kCommands[] = {
-    &renderCommand, &objectsCommand, &scriptCommand,   &streamCommand,
-    &encodeCommand, &saveCommand,    &checkCommand,
+    &renderCommand, &objectsCommand, &scriptCommand,   &streamCommand, &encodeCommand,
+    &saveCommand,   &checkCommand,   &fontsCommand,
 #ifdef QUILLSET_CLI_PRINT
-    &printCommand,  &listenCommand,  &printersCommand, &statusCommand,
-    &addImageCommand,
+    &printCommand,  &listenCommand,  &printersCommand, &statusCommand, &addImageCommand,
 #endif
 };
 

@@ -77,4 +77,11 @@ FontEngine::CacheUse FontEngine::cacheUse() {
     return {state_->layouts.size(), state_->glyphs.count(), state_->glyphs.bytes()};
 }
 
+void FontEngine::clearCaches() {
+    const std::lock_guard lock(state_->mutex);
+    state_->index.clear();
+    state_->layouts.clear();
+    state_->glyphs.clear();
+}
+
 } // namespace quillset

@@ -49,6 +49,9 @@ public:
         std::size_t glyphBytes = 0;
     };
     CacheUse cacheUse();
+    // Forgets every layout and glyph made, so that the next text costs
+    // what it costs the first time.
+    void clearCaches();
 
 private:
     FontEngine();

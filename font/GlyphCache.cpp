@@ -45,6 +45,12 @@ std::shared_ptr<const GlyphDots> GlyphCache::glyph(const FaceStyle& style, unsig
     return dots;
 }
 
+void GlyphCache::clear() {
+    index_.clear();
+    entries_.clear();
+    bytes_ = 0;
+}
+
 std::shared_ptr<const GlyphDots> GlyphCache::draw(const FaceStyle& style, unsigned glyph,
                                                   int size) {
     auto dots = std::make_shared<GlyphDots>();

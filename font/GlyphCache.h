@@ -46,6 +46,7 @@ public:
     std::shared_ptr<const GlyphDots> glyph(const FaceStyle& style, unsigned glyph, int size);
     std::size_t bytes() const { return bytes_; }
     std::size_t count() const { return entries_.size(); }
+    void clear();
 
 private:
     using Key = std::tuple<int, bool, bool, unsigned, int>;

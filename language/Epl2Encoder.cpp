@@ -34,8 +34,9 @@ std::string lengthLine(int height, const LanguageOptions& options) {
 } // namespace
 
 std::string encodeEpl2(const DotPictureView& picture, const LanguageOptions& options) {
-    const DotPicture sent = sentPicture(picture, options.printWidth);
-    const int rowBytes = sent.rowBytes();
+    DotPicture copy;
+    const DotPictureView sent = sentPicture(picture, options.printWidth, copy);
+    const int rowBytes = sent.rowBytes;
 
     // The line end first ends whatever an earlier job left unfinished.
     std::string out = "\r\nN\r\nq";
@@ -60,7 +61,7 @@ std::string encodeEpl2(const DotPictureView& picture, const LanguageOptions& opt
             .append(",")
             .append(std::to_string(band.rows))
             .append(",");
-        appendInverted(out, sent.view().row(band.top),
+        appendInverted(out, sent.row(band.top),
                        static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(band.rows));
         out += "\r\n";
     }

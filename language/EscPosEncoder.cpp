@@ -16,12 +16,14 @@ void appendLowHigh(std::string& out, int value) {
 } // namespace
 
 std::string encodeEscPos(const DotPictureView& picture, const LanguageOptions& options) {
-    const DotPicture sent = sentPicture(picture, options.printWidth);
+    DotPicture copy;
+    const DotPictureView sent = sentPicture(picture, options.printWidth, copy);
     const int bandRows = std::clamp(options.bandRows, 1, kMaxBandRows);
-    const int rowBytes = sent.rowBytes();
+    const int rowBytes = sent.rowBytes;
 
     std::string page;
-    page.reserve(sent.bits.size() + 16 + static_cast<std::size_t>(sent.height / bandRows) * 8);
+    page.reserve(static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(sent.height) + 16 +
+                 static_cast<std::size_t>(sent.height / bandRows) * 8);
     page += "\x1B\x40";
     for (int top = 0; top < sent.height; top += bandRows) {
         const int rows = std::min(bandRows, sent.height - top);
@@ -30,7 +32,7 @@ std::string encodeEscPos(const DotPictureView& picture, const LanguageOptions& o
         appendLowHigh(page, rows);
         // GS v 0 prints a 1 bit and leaves a 0 white, as ESC/POS defines it
         // and as the page's picture holds it: the bytes go out as they are.
-        page.append(reinterpret_cast<const char*>(sent.view().row(top)),
+        page.append(reinterpret_cast<const char*>(sent.row(top)),
                     static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(rows));
     }
     if (const int feed = std::clamp(options.feedLines, 0, kMaxFeedLines); feed > 0) {

@@ -4,12 +4,12 @@
 
 namespace quillset {
 
-std::vector<RowBand> inkBands(const DotPicture& picture, std::size_t maxBytes) {
-    const auto rowBytes = static_cast<std::size_t>(picture.rowBytes());
+std::vector<RowBand> inkBands(const DotPictureView& picture, std::size_t maxBytes) {
+    const auto rowBytes = static_cast<std::size_t>(picture.rowBytes);
     const int bandRows =
         static_cast<int>(std::max<std::size_t>(1, maxBytes / std::max<std::size_t>(rowBytes, 1)));
     const auto blank = [&](int y) {
-        const auto* row = picture.bits.data() + static_cast<std::size_t>(y) * rowBytes;
+        const std::uint8_t* row = picture.row(y);
         return std::all_of(row, row + rowBytes, [](std::uint8_t b) { return b == 0; });
     };
     std::vector<RowBand> bands;

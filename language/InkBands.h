@@ -22,7 +22,7 @@ struct RowBand {
 // cut into bands of at most `maxBytes` (and at least one row). The label
 // languages send only these: the printer has cleared the label, and a white
 // row sent is a row's bytes for nothing.
-std::vector<RowBand> inkBands(const DotPicture& picture, std::size_t maxBytes);
+std::vector<RowBand> inkBands(const DotPictureView& picture, std::size_t maxBytes);
 
 // Appends `count` bytes of rows inverted, for the languages whose printers
 // print a 0 bit and leave a 1 white.

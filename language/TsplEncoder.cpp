@@ -34,8 +34,9 @@ std::string mediaLine(const LanguageOptions& options) {
 } // namespace
 
 std::string encodeTspl(const DotPictureView& picture, const LanguageOptions& options) {
-    const DotPicture sent = sentPicture(picture, options.printWidth);
-    const int rowBytes = sent.rowBytes();
+    DotPicture copy;
+    const DotPictureView sent = sentPicture(picture, options.printWidth, copy);
+    const int rowBytes = sent.rowBytes;
 
     std::string out = "SIZE " + dotsAsMillimetres(sent.width) + " mm," +
                       dotsAsMillimetres(sent.height) + " mm\r\n" + mediaLine(options) +
@@ -52,7 +53,7 @@ std::string encodeTspl(const DotPictureView& picture, const LanguageOptions& opt
     for (const RowBand& band : inkBands(sent, kMaxBandBytes)) {
         out += "BITMAP 0," + std::to_string(band.top) + "," + std::to_string(rowBytes) + "," +
                std::to_string(band.rows) + ",0,";
-        appendInverted(out, sent.view().row(band.top),
+        appendInverted(out, sent.row(band.top),
                        static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(band.rows));
         out += "\r\n";
     }

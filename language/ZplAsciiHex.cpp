@@ -41,13 +41,35 @@ constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
     return pairs;
 }();
 
+// How many of the `length` digits at `from` are `digit`, counted from the
+// first: eight at a time while they are, as runs of blank dots are long.
+int sameDigits(const char* from, int length, char digit) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    const std::uint64_t eight = kOnes * static_cast<unsigned char>(digit);
+    int n = 0;
+    for (std::uint64_t word = 0; n + 8 <= length; n += 8) {
+        std::memcpy(&word, from + n, 8);
+        if (word != eight)
+            break;
+    }
+    while (n < length && from[n] == digit)
+        ++n;
+    return n;
+}
+
 // At most one character a digit and the comma: 2 * rowBytes + 1.
 char* putRow(char* out, const std::uint8_t* row, int rowBytes, char* digits) {
     const int count = rowBytes * 2;
-    for (int i = 0; i < rowBytes; ++i)
+    // Only the digits before the trailing zeros are made: a row's right part
+    // is mostly blank. The last byte made is not zero, so at most its low
+    // digit is.
+    int used = rowBytes;
+    while (used > 0 && row[used - 1] == 0)
+        --used;
+    for (int i = 0; i < used; ++i)
         std::memcpy(digits + 2 * i, kHexPairs[row[i]].data(), 2);
-    int end = count;
-    while (end > 0 && digits[end - 1] == '0')
+    int end = 2 * used;
+    if (end > 0 && digits[end - 1] == '0')
         --end;
     // One trailing zero is as long as the comma.
     if (count - end == 1)
@@ -66,8 +88,7 @@ char* putRow(char* out, const std::uint8_t* row, int rowBytes, char* digits) {
         if (run == end)
             break;
         int next = run + 3;
-        while (next < end && digits[next] == digits[run])
-            ++next;
+        next += sameDigits(digits + next, end - next, digits[run]);
         out = putRun(out, digits[run], next - run);
         i = next;
     }
@@ -92,18 +113,20 @@ void appendAsciiHex(std::string& out, const std::uint8_t* rows, int rowBytes, in
     if (rowBytes <= 0 || rowCount <= 0)
         return;
     const auto stride = static_cast<std::size_t>(rowBytes);
-    const std::size_t start = out.size();
-    out.resize(start + static_cast<std::size_t>(rowCount) * (2 * stride + 1));
+    // Each row is written here, then only what it takes goes into `out`: a
+    // label is mostly blank, so its field is a small part of the most a row
+    // could take, and `out` grows by what is written.
     std::string digits(2 * stride, '0');
-    char* at = out.data() + start;
+    std::string written(2 * stride + 1, '\0');
     for (int y = 0; y < rowCount; ++y) {
         const std::uint8_t* row = rows + static_cast<std::size_t>(y) * stride;
-        if (y > 0 && std::memcmp(row, row - stride, stride) == 0)
-            *at++ = ':';
-        else
-            at = putRow(at, row, rowBytes, digits.data());
+        if (y > 0 && std::memcmp(row, row - stride, stride) == 0) {
+            out += ':';
+            continue;
+        }
+        char* end = putRow(written.data(), row, rowBytes, digits.data());
+        out.append(written.data(), end);
     }
-    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 std::string readAsciiHex(std::string_view text, int rowBytes, std::vector<std::uint8_t>& image) {

@@ -27,8 +27,9 @@ std::string_view mediaCommand(LabelMedia media) {
 } // namespace
 
 std::string encodeZpl(const DotPictureView& picture, const LanguageOptions& options) {
-    const DotPicture sent = sentPicture(picture, options.printWidth);
-    const int rowBytes = sent.rowBytes();
+    DotPicture copy;
+    const DotPictureView sent = sentPicture(picture, options.printWidth, copy);
+    const int rowBytes = sent.rowBytes;
 
     std::string out;
     // ~SD sets the darkness itself; ^MD would only add to the printer's own.
@@ -50,9 +51,9 @@ std::string encodeZpl(const DotPictureView& picture, const LanguageOptions& opti
         out += "^FO0," + std::to_string(top) + "^GFA," + bytes + "," + bytes + "," +
                std::to_string(rowBytes) + ",";
         if (options.zplCompression == ZplCompression::Z64)
-            appendZ64(out, sent.view().row(top), static_cast<std::size_t>(rows * rowBytes));
+            appendZ64(out, sent.row(top), static_cast<std::size_t>(rows * rowBytes));
         else
-            appendAsciiHex(out, sent.view().row(top), rowBytes, rows);
+            appendAsciiHex(out, sent.row(top), rowBytes, rows);
         out += "^FS";
     }
     out += "^PQ" + std::to_string(std::clamp(options.copies, 1, kMaxCopies)) + "^XZ";

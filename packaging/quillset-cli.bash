@@ -39,7 +39,7 @@ _quillset_cli() {
             return ;;
         --band-rows | --print-width | --feed | --copies | --baud | --pages | --tcp | --records | \
             --seq-start | --seq-step | --darkness | --speed | --gap | --from-label | \
-            --paper-out-after | --at | --width)
+            --paper-out-after | --at | --width | --covering)
             return ;;
     esac
 

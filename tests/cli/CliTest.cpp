@@ -543,6 +543,35 @@ TEST_F(Cli, AddImagePlacesThePictureAsDrawnAndKeepsItInThePage) {
     }
 }
 
+// Under the tests' own fonts only Lohit Devanagari has Devanagari, and no
+// font has Egyptian hieroglyphs: a script can tell by the status.
+TEST_F(Cli, FontsListsTheFamiliesThatHaveEveryCharacter) {
+    const Outcome all = run("fonts");
+    EXPECT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(all.out, "DejaVu Sans\nDejaVu Sans Mono\nDejaVu Serif\nLohit Devanagari\n")
+        << "each family once, sorted";
+
+    const struct {
+        const char* why;
+        std::string covering;
+        int status;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {"a script one font has (namaste)",
+         "\xE0\xA4\xA8\xE0\xA4\xAE\xE0\xA4\xB8\xE0\xA5\x8D\xE0\xA4\xA4\xE0\xA5\x87", 0,
+         "Lohit Devanagari\n", ""},
+        {"a character no font has", "A\xF0\x93\x82\x80", 1, "",
+         "No installed font has every character of 'A\xF0\x93\x82\x80'.\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run("fonts --covering '" + c.covering + "'");
+        EXPECT_EQ(r.status, c.status) << c.why;
+        EXPECT_EQ(r.out, c.out) << c.why;
+        EXPECT_EQ(r.err, c.err) << c.why;
+    }
+}
+
 TEST_F(Cli, Help) {
     const Outcome top = run("--help");
     EXPECT_EQ(top.status, 0);

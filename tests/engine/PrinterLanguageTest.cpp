@@ -148,6 +148,7 @@ TEST(PrinterLanguage, AsciiHexRows) {
         {"a run of two stays two digits", {0xAA, 0x12}, 2, "AA12"},
         {"counts add up: 46 F's as 40 and 6", std::vector<std::uint8_t>(23, 0xFF), 24, "hLF,"},
         {"zeros to the end of the row", {0x12, 0x00, 0x00}, 3, "12,"},
+        {"zeros to the end of the row from a byte's low digit", {0x12, 0x30, 0x00}, 3, "123,"},
         {"a blank row, then one like it", {0, 0, 0, 0}, 2, ",:"},
         {"a row like the one above; never on the first",
          {0x0F, 0x0F, 0x0F, 0x0F, 0x00, 0x01},
