@@ -27,10 +27,15 @@ int run(const Invocation& invocation) {
         return 1;
     PageSettings page;
     page.reset(invocation.printerType);
-    const std::vector<CheckFinding> findings = checkScript(bytes, page);
-    for (const CheckFinding& f : findings)
-        std::cout << f.line << ':' << f.column << ": " << f.reason << '\n';
-    return findings.empty() ? 0 : 1;
+    // A note (a family drawn with another) is told but does not fail the
+    // check: the line prints, only not as its author may think.
+    bool problems = false;
+    for (const CheckFinding& f : checkScript(bytes, page)) {
+        std::cout << f.line << ':' << f.column << ": " << (f.note ? "note: " : "") << f.reason
+                  << '\n';
+        problems = problems || !f.note;
+    }
+    return problems ? 1 : 0;
 }
 
 } // namespace

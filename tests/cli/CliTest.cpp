@@ -342,6 +342,11 @@ TEST_F(Cli, Check) {
                      "8:1: the barcode ends at dot 392; the page is 384 wide: it will be cut and "
                      "will not scan\n")
         << "SetMargin is taken out of the script, so the pane's line 7";
+
+    file("notes.txt", "DrawFontText(0,0,1,0,24,0,0,0,\"Arial\",\"ok\");\r\n");
+    const Outcome notes = run("check notes.txt");
+    EXPECT_EQ(notes.status, 0) << "a note is no problem";
+    EXPECT_EQ(notes.out, "1:31: note: 'Arial' is not installed; drawn with DejaVu Sans\n");
 }
 
 // Each record's picture is the page of the script with its values written in
