@@ -18,6 +18,7 @@ struct FontCatalog::Handle {
         if (config)
             FcConfigDestroy(config);
     }
+    FcConfig* config = nullptr;
 };
 
 namespace {
