@@ -75,8 +75,9 @@ void FamilyChooser::filter(const QString& typed) {
         if (shown && !firstShown)
             firstShown = item;
     }
-    // The choice follows the search when the search hides it.
-    if (firstShown && (!list_->currentItem() || list_->currentItem()->isHidden()))
+    // The choice follows the search when the search hides it; with none
+    // shown none is chosen, and the default draws.
+    if (!list_->currentItem() || list_->currentItem()->isHidden())
         list_->setCurrentItem(firstShown);
 }
 

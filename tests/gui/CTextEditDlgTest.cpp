@@ -3,9 +3,13 @@
 #include "ModalAnswer.h"
 
 #include "app/dialogs/CTextEditDlg.h"
+#include "app/dialogs/FontTextPanel.h"
+#include "app/dialogs/FontTextPreview.h"
 #include "model/ScriptReader.h"
 
+#include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -50,6 +54,16 @@ TextEditFields storedText(const std::string& literal) {
     f.literal.assign(literal);
     f.angle = 0, f.colour = 1, f.posX = 30, f.posY = 40;
     return f;
+}
+
+// The families the list shows, as shown.
+QStringList shownFamilies(QWidget& dialog) {
+    QStringList shown;
+    QListWidget* list = named<QListWidget>(dialog, QStringLiteral("Family"));
+    for (int row = 0; row < list->count(); ++row)
+        if (!list->item(row)->isHidden())
+            shown << list->item(row)->text();
+    return shown;
 }
 
 std::vector<int> attrs(const StyledText& s) {
@@ -107,6 +121,78 @@ private slots:
             for (int x = 0; x < dots.width(); ++x)
                 black += qGray(dots.pixel(x, y)) == 0;
         QVERIFY2(black > 0, "the sample is drawn");
+    }
+
+    // The search keeps the families holding what is typed, in any case;
+    // when it hides the chosen one, the first shown is chosen.
+    void familySearch_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("chosen");
+        const QString byDefault = QStringLiteral("Default (DejaVu Sans)");
+        QTest::newRow("nothing typed: all, the default first")
+            << "" << QStringList{byDefault, "DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif",
+                                 "Lohit Devanagari"}
+            << "";
+        QTest::newRow("the default's family matches too")
+            << "sans" << QStringList{byDefault, "DejaVu Sans", "DejaVu Sans Mono"} << "";
+        QTest::newRow("any case; the choice follows")
+            << "MONO" << QStringList{"DejaVu Sans Mono"} << "DejaVu Sans Mono";
+        QTest::newRow("none found: none chosen, so the default")
+            << "Arial" << QStringList{} << "";
+        QTest::newRow("found again: the first shown") << "Serif" << QStringList{"DejaVu Serif"}
+                                                      << "DejaVu Serif";
+    }
+    void familySearch() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, chosen);
+        CTextEditDlg dialog(newText(), FontTextFields{}, TextSide::InstalledFont);
+        showAndWait(dialog);
+        retype(lineEdit(dialog, "Find family"), typed);
+        QCOMPARE(shownFamilies(dialog), shown);
+        QCOMPARE(QString::fromStdString(dialog.findChild<FontTextPanel*>()->fields().family),
+                 chosen);
+    }
+
+    // A placed font text opens as it is, also in a family that is not
+    // installed, and OK without a change gives it back unchanged; the
+    // preview says what draws instead.
+    void placedFontTextRoundTrips() {
+        FontTextFields placed;
+        placed.family = "Arial";
+        placed.text = "\xc5\x81ukasz\nNguy\xe1\xbb\x85n V\xc4\x83n An";
+        placed.size = 24;
+        placed.italic = placed.underline = true;
+        placed.align = 2;
+        placed.width = 300;
+        placed.angle = 3;
+        placed.colour = 0;
+        placed.x = 40;
+        placed.y = 50;
+        CTextEditDlg dialog(placed);
+        showAndWait(dialog);
+        QCOMPARE(shownFamilies(dialog).at(1), QStringLiteral("Arial (not installed)"));
+        QCOMPARE(named<QLabel>(dialog, QStringLiteral("Size in points"))->text(),
+                 QStringLiteral("= 8.5 pt"));
+        QCOMPARE(dialog.findChild<FontTextPreview*>()->notes(),
+                 QStringLiteral("'Arial' is not installed; drawn with DejaVu Sans"));
+        QVERIFY(!named<QLabel>(dialog, QStringLiteral("Preview at the printer's dots"))
+                     ->pixmap()
+                     .isNull());
+        pressOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.side(), TextSide::InstalledFont);
+        QVERIFY(dialog.fontTextFields() == placed);
+    }
+
+    void anEmptyFontTextKeepsTheDialogOpen() {
+        CTextEditDlg dialog(newText(), FontTextFields{}, TextSide::InstalledFont);
+        showAndWait(dialog);
+        ModalAnswer answer;
+        pressOk(dialog);
+        QCOMPARE(answer.texts(), QStringList{"The text is empty."});
+        QVERIFY(dialog.isVisible());
     }
 
     void tabOrder() {
