@@ -189,7 +189,9 @@ QWidget* CTextEditDlg::makePrinterSide(const TextEditFields& start) {
     layout->addWidget(colourBox, 2, 0);
     layout->addWidget(fontList_, 1, 2, 2, 1);
     layout->addWidget(position.box, 1, 3, 2, 1);
+    // The font list shares the height with the box: its samples are tall.
     layout->setRowStretch(0, 1);
+    layout->setRowStretch(2, 1);
     layout->setColumnStretch(2, 1);
     return side;
 }

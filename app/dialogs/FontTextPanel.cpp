@@ -102,8 +102,10 @@ FontTextPanel::FontTextPanel(const FontTextFields& start, bool positionReadOnly,
     styles->addWidget(bold_);
     styles->addWidget(italic_);
     styles->addWidget(underline_);
+    auto* sizeLabel = new QLabel(QStringLiteral("&Size:"), this);
+    sizeLabel->setBuddy(size_);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Size:"), sizeRow);
+    form->addRow(sizeLabel, sizeRow);
     form->addRow(QStringLiteral("Style:"), styles);
     form->addRow(QStringLiteral("&Width to shrink into:"), width_);
 

@@ -9,12 +9,15 @@
 #include <QListWidget>
 
 #include <algorithm>
+#include <vector>
 
 namespace quillset {
 
 namespace {
 
-constexpr const char* kSample = "Abc 123";
+constexpr const char* kSample = "Abc";
+// Room for the scroll bar and the item's margins.
+constexpr int kListMargins = 48;
 
 QImage sampleOf(int font, const FontTable& fonts) {
     StyledText sample;
@@ -30,19 +33,28 @@ QImage sampleOf(int font, const FontTable& fonts) {
 
 void fillPrinterFontList(QListWidget& list) {
     const FontTable fonts;
+    std::vector<QImage> samples;
     QSize largest;
+    for (int index = 0; index < kFontListEntries; ++index) {
+        samples.push_back(sampleOf(fontForListIndex(index), fonts));
+        largest = largest.expandedTo(samples.back().size());
+    }
+    // Samples as wide as the widest, so the names stand in one column.
+    int widestName = 0;
     for (int index = 0; index < kFontListEntries; ++index) {
         const int font = fontForListIndex(index);
         const int height = fonts.lookup(static_cast<std::uint8_t>(font)).height;
         const QString name = index == 0 ? QStringLiteral("Font (as 1)") : QString::number(font);
-        auto* item = new QListWidgetItem(
-            QStringLiteral("%1 \u00b7 %2 dots").arg(name).arg(height), &list);
-        const QImage sample = sampleOf(font, fonts);
-        item->setData(Qt::DecorationRole, QPixmap::fromImage(sample));
+        const QString text = QStringLiteral("%1 \u00b7 %2 dots").arg(name).arg(height);
+        auto* item = new QListWidgetItem(text, &list);
+        const QImage& sample = samples[static_cast<std::size_t>(index)];
+        item->setData(Qt::DecorationRole,
+                      QPixmap::fromImage(sample.copy(0, 0, largest.width(), sample.height())));
         item->setToolTip(QStringLiteral("Printer font %1, %2 dots high").arg(font).arg(height));
-        largest = largest.expandedTo(sample.size());
+        widestName = std::max(widestName, list.fontMetrics().horizontalAdvance(text));
     }
     list.setIconSize(largest);
+    list.setMinimumWidth(largest.width() + widestName + kListMargins);
 }
 
 } // namespace quillset
