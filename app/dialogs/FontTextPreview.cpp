@@ -55,7 +55,13 @@ FontTextPreview::FontTextPreview(QWidget* parent)
     layout->addWidget(notes_);
 }
 
+void FontTextPreview::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    showText(shown_);
+}
+
 void FontTextPreview::showText(const FontTextFields& fields) {
+    shown_ = fields;
     if (fields.text.empty() || checkFontTextFields(fields)) {
         dots_->clear();
         notes_->clear();

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "editor/FontTextProperties.h"
+
 #include <QWidget>
 
 class QLabel;
 class QScrollArea;
 
 namespace quillset {
-
-struct FontTextFields;
 
 // A font text as it prints: its dots drawn by the font engine, black on
 // white at the angle asked, shown at the largest whole enlargement that
@@ -24,7 +24,12 @@ public:
     // The notes under the dots, one a line; empty when there are none.
     QString notes() const;
 
+protected:
+    // The enlargement follows the room the preview has.
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    FontTextFields shown_;
     QScrollArea* scroll_ = nullptr;
     QLabel* dots_ = nullptr;
     QLabel* notes_ = nullptr;
