@@ -36,7 +36,6 @@ public:
     std::optional<FontTextFields> acceptedFields();
 
     QPlainTextEdit* textBox() const { return text_; }
-    const FontTextPreview& preview() const { return *preview_; }
 
 private:
     void changed();

@@ -62,9 +62,12 @@ void FontTextPreview::resizeEvent(QResizeEvent* event) {
 
 void FontTextPreview::showText(const FontTextFields& fields) {
     shown_ = fields;
-    if (fields.text.empty() || checkFontTextFields(fields)) {
-        dots_->clear();
-        notes_->clear();
+    dots_->clear();
+    notes_->clear();
+    if (fields.text.empty())
+        return;
+    if (const std::optional<std::string> refusal = checkFontTextFields(fields)) {
+        notes_->setText(QString::fromStdString(*refusal));
         return;
     }
     // Laid out at (0, 0) the box may stand left of or above its corner once

@@ -13,7 +13,8 @@ namespace quillset {
 // white at the angle asked, shown at the largest whole enlargement that
 // fits (at least one pixel a dot, never smoothed), and under them what the
 // user should know: a family drawn with another, a size shrunk to fit,
-// characters no installed font has, a line that does not fit.
+// characters no installed font has, a line that does not fit, or why OK
+// would refuse the text.
 class FontTextPreview : public QWidget {
     Q_OBJECT
 public:
