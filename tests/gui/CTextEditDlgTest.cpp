@@ -186,6 +186,39 @@ private slots:
         QVERIFY(dialog.fontTextFields() == placed);
     }
 
+    // Under the preview: what draws otherwise than asked, and what keeps
+    // the text from printing as written.
+    void previewNotes_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("notes"); // how they begin
+        QTest::newRow("as asked: none") << "" << "Hi" << 0 << "";
+        QTest::newRow("a family drawn with another")
+            << "Arial" << "Hi" << 0 << "'Arial' is not installed; drawn with DejaVu Sans";
+        QTest::newRow("a character no font has")
+            << "" << "x\U00013080" << 0 << "Problem: no installed font has '\U00013080'";
+        QTest::newRow("shrunk into its width") << "" << "Hello world" << 60 << "Shrunk to ";
+        QTest::newRow("too wide even at the smallest size")
+            << "" << "Hello world" << 5
+            << "Problem: a line is wider than 5 dots even at size 6";
+        QTest::newRow("too long for OK") << "" << QString(200, QLatin1Char('a')) << 0
+                                         << "The text has 199 characters at most";
+    }
+    void previewNotes() {
+        QFETCH(QString, family);
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, notes);
+        FontTextFields f;
+        f.family = family.toStdString();
+        f.text = text.toStdString();
+        f.width = width;
+        CTextEditDlg dialog(f);
+        const QString shown = dialog.findChild<FontTextPreview*>()->notes();
+        QVERIFY2(notes.isEmpty() ? shown.isEmpty() : shown.startsWith(notes), qPrintable(shown));
+    }
+
     void anEmptyFontTextKeepsTheDialogOpen() {
         CTextEditDlg dialog(newText(), FontTextFields{}, TextSide::InstalledFont);
         showAndWait(dialog);
