@@ -72,10 +72,9 @@ FontTextPanel::FontTextPanel(const FontTextFields& start, bool positionReadOnly,
     underline_ = makeCheckBox(QStringLiteral("&Underline"), start.underline, this);
 
     auto* alignBox = new QGroupBox(QStringLiteral("Alignment"), this);
-    align_ = makeRadioGroup(alignBox,
-                            {QStringLiteral("Left"), QStringLiteral("Centre"),
-                             QStringLiteral("Right")},
-                            start.align, Qt::Horizontal);
+    align_ = makeRadioGroup(
+        alignBox, {QStringLiteral("Left"), QStringLiteral("Centre"), QStringLiteral("Right")},
+        start.align, Qt::Horizontal);
     auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
     angle_ = makeAngleGroup(angleBox, start.angle, Qt::Horizontal);
     auto* colourBox = new QGroupBox(QStringLiteral("Colour"), this);

@@ -77,11 +77,10 @@ void FontTextPreview::showText(const FontTextFields& fields) {
     atOrigin.x = atOrigin.y = 0;
     applyFontTextFields(o, atOrigin);
     const auto text = fontTextLayout(o);
-    const QImage dots = dotsPicture(o.right - o.left + 1, o.bottom - o.top + 1,
-                                    [&](PageRaster& raster) {
-                                        FontEngine::shared().draw(
-                                            raster, {-o.left, -o.top, 1, o.angle}, *text);
-                                    });
+    const QImage dots =
+        dotsPicture(o.right - o.left + 1, o.bottom - o.top + 1, [&](PageRaster& raster) {
+            FontEngine::shared().draw(raster, {-o.left, -o.top, 1, o.angle}, *text);
+        });
     const QSize room = scroll_->viewport()->size();
     const int factor = std::clamp(std::min(room.width() / std::max(1, dots.width()),
                                            room.height() / std::max(1, dots.height())),

@@ -56,6 +56,22 @@ constexpr int kAutoScrollInterval = 30; // milliseconds
 constexpr int kKeyPlacementInset = 8;
 constexpr int kKeyPlacementStep = 8;
 
+// The move an arrow key asks for; none for any other key.
+std::optional<QPoint> arrowMove(int key, int step) {
+    switch (key) {
+    case Qt::Key_Left:
+        return QPoint(-step, 0);
+    case Qt::Key_Right:
+        return QPoint(step, 0);
+    case Qt::Key_Up:
+        return QPoint(0, -step);
+    case Qt::Key_Down:
+        return QPoint(0, step);
+    default:
+        return std::nullopt;
+    }
+}
+
 Point clientPoint(const QPoint& position) {
     return Point{position.x(), position.y()};
 }
@@ -218,6 +234,9 @@ void CFolioView::mousePressEvent(QMouseEvent* event) {
 void CFolioView::mouseMoveEvent(QMouseEvent* event) {
     pointer_ = event->position().toPoint();
     pointerInside_ = true;
+    // A placement begun with Enter follows the mouse too.
+    if (keyPoint_)
+        keyPoint_ = pointer_;
     followPointer();
     if (editor_.dragging() && !autoScrollTimer_.isActive())
         autoScrollTimer_.start();
@@ -319,15 +338,10 @@ bool CFolioView::placeByKey(QKeyEvent* event) {
         return true;
     }
     const int step = event->modifiers() & Qt::ControlModifier ? 1 : kKeyPlacementStep;
-    QPoint move;
-    switch (event->key()) {
-    case Qt::Key_Left: move = {-step, 0}; break;
-    case Qt::Key_Right: move = {step, 0}; break;
-    case Qt::Key_Up: move = {0, -step}; break;
-    case Qt::Key_Down: move = {0, step}; break;
-    default: return false;
-    }
-    *keyPoint_ += move;
+    const std::optional<QPoint> move = arrowMove(event->key(), step);
+    if (!move)
+        return false;
+    *keyPoint_ += *move;
     apply(editor_.pointerMoved(clientPoint(*keyPoint_), mapping()));
     return true;
 }

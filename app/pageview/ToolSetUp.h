@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/dialogs/CPictureDlg.h"
 #include "app/dialogs/CTextEditDlg.h"
 #include "editor/BarcodeProperties.h"
 #include "editor/FontTextProperties.h"
 #include "editor/SymbolProperties.h"
 #include "editor/TextProperties.h"
-#include "app/dialogs/CPictureDlg.h"
 
 #include <optional>
 

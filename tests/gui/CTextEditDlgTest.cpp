@@ -131,17 +131,17 @@ private slots:
         QTest::addColumn<QString>("chosen");
         const QString byDefault = QStringLiteral("Default (DejaVu Sans)");
         QTest::newRow("nothing typed: all, the default first")
-            << "" << QStringList{byDefault, "DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif",
-                                 "Lohit Devanagari"}
+            << ""
+            << QStringList{byDefault, "DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif",
+                           "Lohit Devanagari"}
             << "";
         QTest::newRow("the default's family matches too")
             << "sans" << QStringList{byDefault, "DejaVu Sans", "DejaVu Sans Mono"} << "";
         QTest::newRow("any case; the choice follows")
             << "MONO" << QStringList{"DejaVu Sans Mono"} << "DejaVu Sans Mono";
-        QTest::newRow("none found: none chosen, so the default")
-            << "Arial" << QStringList{} << "";
-        QTest::newRow("found again: the first shown") << "Serif" << QStringList{"DejaVu Serif"}
-                                                      << "DejaVu Serif";
+        QTest::newRow("none found: none chosen, so the default") << "Arial" << QStringList{} << "";
+        QTest::newRow("found again: the first shown")
+            << "Serif" << QStringList{"DejaVu Serif"} << "DejaVu Serif";
     }
     void familySearch() {
         QFETCH(QString, typed);
@@ -193,17 +193,21 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("width");
         QTest::addColumn<QString>("notes"); // how they begin
-        QTest::newRow("as asked: none") << "" << "Hi" << 0 << "";
+        QTest::newRow("as asked: none") << ""
+                                        << "Hi" << 0 << "";
         QTest::newRow("a family drawn with another")
-            << "Arial" << "Hi" << 0 << "'Arial' is not installed; drawn with DejaVu Sans";
+            << "Arial"
+            << "Hi" << 0 << "'Arial' is not installed; drawn with DejaVu Sans";
         QTest::newRow("a character no font has")
-            << "" << "x\U00013080" << 0 << "Problem: no installed font has '\U00013080'";
-        QTest::newRow("shrunk into its width") << "" << "Hello world" << 60 << "Shrunk to ";
+            << ""
+            << "x\U00013080" << 0 << "Problem: no installed font has '\U00013080'";
+        QTest::newRow("shrunk into its width") << ""
+                                               << "Hello world" << 60 << "Shrunk to ";
         QTest::newRow("too wide even at the smallest size")
-            << "" << "Hello world" << 5
-            << "Problem: a line is wider than 5 dots even at size 6";
-        QTest::newRow("too long for OK") << "" << QString(200, QLatin1Char('a')) << 0
-                                         << "The text has 199 characters at most";
+            << ""
+            << "Hello world" << 5 << "Problem: a line is wider than 5 dots even at size 6";
+        QTest::newRow("too long for OK")
+            << "" << QString(200, QLatin1Char('a')) << 0 << "The text has 199 characters at most";
     }
     void previewNotes() {
         QFETCH(QString, family);

@@ -322,8 +322,9 @@ private slots:
         QTest::keyClick(view_, Qt::Key_Right);
         QTest::keyClick(view_, Qt::Key_Down, Qt::ControlModifier);
         QTest::keyClick(view_, Qt::Key_Enter);
-        QCOMPARE(document().script(),
-                 QStringLiteral("DrawFontText(16,9,1,0,30,1,0,0,\"DejaVu Serif\",\"Hi\\nthere\");\r\n"));
+        QCOMPARE(
+            document().script(),
+            QStringLiteral("DrawFontText(16,9,1,0,30,1,0,0,\"DejaVu Serif\",\"Hi\\nthere\");\r\n"));
         QCOMPARE(checkedTools(), QStringList());
     }
 
