@@ -8,8 +8,8 @@
 class QButtonGroup;
 class QLineEdit;
 class QListWidget;
-class QTextCharFormat;
 class QTabWidget;
+class QTextCharFormat;
 class QTextEdit;
 
 namespace quillset {
