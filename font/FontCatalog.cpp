@@ -19,6 +19,7 @@ struct FontCatalog::Handle {
         if (config)
             FcConfigDestroy(config);
     }
+    FcConfig* config = nullptr;
 };
 
 namespace {

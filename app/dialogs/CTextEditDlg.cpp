@@ -1,11 +1,14 @@
 #include "app/dialogs/CTextEditDlg.h"
 
 #include "app/dialogs/DialogFields.h"
+#include "app/dialogs/FontTextPanel.h"
+#include "app/dialogs/PrinterFontList.h"
 #include "app/dialogs/RadioGroup.h"
 #include "app/shell/CFolioApp.h"
 #include "editor/TextEditContent.h"
 #include "model/CodePage437.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -13,7 +16,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -84,11 +90,52 @@ std::vector<TextEditChar> typedChars(const QTextDocument& document) {
 } // namespace
 
 CTextEditDlg::CTextEditDlg(const TextEditFields& start, QWidget* parent)
-    : QDialog(parent)
-    , fields_(start) {
-    setWindowTitle(QStringLiteral("Text Edit"));
+    : CTextEditDlg(start, FontTextFields{}, TextSide::PrinterFont, false, parent) {}
 
-    editor_ = new QTextEdit(this);
+CTextEditDlg::CTextEditDlg(const FontTextFields& start, QWidget* parent)
+    : CTextEditDlg(TextEditFields{}, start, TextSide::InstalledFont, false, parent) {}
+
+CTextEditDlg::CTextEditDlg(const TextEditFields& printer, const FontTextFields& installed,
+                           TextSide opensOn, QWidget* parent)
+    : CTextEditDlg(printer, installed, opensOn, true, parent) {}
+
+CTextEditDlg::CTextEditDlg(const TextEditFields& printer, const FontTextFields& installed,
+                           TextSide opensOn, bool bothSides, QWidget* parent)
+    : QDialog(parent)
+    , fields_(printer)
+    , fontTextFields_(installed) {
+    setWindowTitle(QStringLiteral("Text Edit"));
+    sides_ = new QTabWidget(this);
+    sides_->setAccessibleName(QStringLiteral("Font kind"));
+    // A text being edited keeps its kind: only its own side is made.
+    if (bothSides || opensOn == TextSide::PrinterFont)
+        sides_->addTab(makePrinterSide(printer), QStringLiteral("&Printer font"));
+    if (bothSides || opensOn == TextSide::InstalledFont) {
+        installed_ = new FontTextPanel(installed, printer.newObject != 0, this);
+        sides_->addTab(installed_, QStringLiteral("I&nstalled font"));
+    }
+    if (opensOn == TextSide::InstalledFont)
+        sides_->setCurrentWidget(installed_);
+    sides_->tabBar()->setVisible(bothSides);
+
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(sides_, 1);
+    layout->addWidget(buttons, 0, Qt::AlignTop);
+    resize(opensOn == TextSide::PrinterFont && !bothSides ? QSize(640, 400) : QSize(760, 640));
+    if (opensOn == TextSide::PrinterFont)
+        editor_->setFocus();
+    else
+        installed_->textBox()->setFocus();
+}
+
+QWidget* CTextEditDlg::makePrinterSide(const TextEditFields& start) {
+    auto* side = new QWidget(this);
+    editor_ = new QTextEdit(side);
     editor_->setAccessibleName(QStringLiteral("Text"));
     editor_->setAcceptRichText(false);
     editor_->setTabChangesFocus(true);
@@ -100,41 +147,34 @@ CTextEditDlg::CTextEditDlg(const TextEditFields& start, QWidget* parent)
     showText(start.styled);
     connect(editor_, &QTextEdit::textChanged, this, &CTextEditDlg::holdToLimit);
 
-    auto* angleBox = new QGroupBox(QStringLiteral("Angle"), this);
+    auto* angleBox = new QGroupBox(QStringLiteral("Angle"), side);
     angle_ = makeAngleGroup(angleBox, start.angle, Qt::Horizontal);
 
-    auto* bold = new QPushButton(QStringLiteral("Bold"), this);
-    auto* underline = new QPushButton(QStringLiteral("Underline"), this);
-    auto* doubleSize = new QPushButton(QStringLiteral("Double Size"), this);
+    auto* bold = new QPushButton(QStringLiteral("Bold"), side);
+    auto* underline = new QPushButton(QStringLiteral("Underline"), side);
+    auto* doubleSize = new QPushButton(QStringLiteral("Double Size"), side);
     for (QPushButton* b : {bold, underline, doubleSize})
         b->setAutoDefault(false);
     connect(bold, &QPushButton::clicked, this, &CTextEditDlg::onBold);
     connect(underline, &QPushButton::clicked, this, &CTextEditDlg::onUnderline);
     connect(doubleSize, &QPushButton::clicked, this, &CTextEditDlg::onDoubleSize);
 
-    auto* colourBox = new QGroupBox(this);
+    auto* colourBox = new QGroupBox(side);
     colour_ =
         makeRadioGroup(colourBox, {QStringLiteral("White"), QStringLiteral("Black")}, start.colour);
 
-    fontList_ = new QListWidget(this);
+    fontList_ = new QListWidget(side);
     fontList_->setAccessibleName(QStringLiteral("Font"));
-    fontList_->addItem(QStringLiteral("Font"));
-    for (int i = 1; i < kFontListEntries; ++i)
-        fontList_->addItem(QString::number(i));
+    fillPrinterFontList(*fontList_);
     fontList_->setCurrentRow(fontListIndexOf(start.styled));
 
     const NumberPair position =
         makeNumberPair(QStringLiteral("Text Coordinates"), QStringLiteral("X"), start.posX,
-                       QStringLiteral("Y"), start.posY, this);
+                       QStringLiteral("Y"), start.posY, side);
     x_ = position.first;
     y_ = position.second;
     x_->setReadOnly(start.newObject != 0);
     y_->setReadOnly(start.newObject != 0);
-
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* styles = new QVBoxLayout;
     styles->addWidget(bold);
@@ -142,18 +182,18 @@ CTextEditDlg::CTextEditDlg(const TextEditFields& start, QWidget* parent)
     styles->addWidget(doubleSize);
     styles->addStretch();
 
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(editor_, 0, 0, 1, 3);
-    layout->addWidget(buttons, 0, 3, Qt::AlignTop);
+    auto* layout = new QGridLayout(side);
+    layout->addWidget(editor_, 0, 0, 1, 4);
     layout->addWidget(angleBox, 1, 0);
     layout->addLayout(styles, 1, 1, 2, 1);
     layout->addWidget(colourBox, 2, 0);
     layout->addWidget(fontList_, 1, 2, 2, 1);
     layout->addWidget(position.box, 1, 3, 2, 1);
+    // The font list shares the height with the box: its samples are tall.
     layout->setRowStretch(0, 1);
-    fontList_->setMaximumWidth(fontList_->sizeHintForColumn(0) * 3);
-    resize(560, 360);
-    editor_->setFocus();
+    layout->setRowStretch(2, 1);
+    layout->setColumnStretch(2, 1);
+    return side;
 }
 
 void CTextEditDlg::showText(const StyledText& styled) {
@@ -226,7 +266,23 @@ void CTextEditDlg::onDoubleSize() {
                 changing(&QTextCharFormat::setFontPointSize, kNormalPointSize));
 }
 
+TextSide CTextEditDlg::side() const {
+    return sides_->currentWidget() == installed_ ? TextSide::InstalledFont : TextSide::PrinterFont;
+}
+
 void CTextEditDlg::accept() {
+    if (side() == TextSide::PrinterFont) {
+        acceptPrinterSide();
+        return;
+    }
+    const std::optional<FontTextFields> f = installed_->acceptedFields();
+    if (!f)
+        return;
+    fontTextFields_ = *f;
+    QDialog::accept();
+}
+
+void CTextEditDlg::acceptPrinterSide() {
     TextEditFields f = fields_;
     if (!integerFields({{x_, &f.posX}, {y_, &f.posY}}))
         return;

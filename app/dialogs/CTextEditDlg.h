@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/FontTextProperties.h"
 #include "editor/TextProperties.h"
 
 #include <QDialog>
@@ -7,25 +8,43 @@
 class QButtonGroup;
 class QLineEdit;
 class QListWidget;
+class QTabWidget;
 class QTextCharFormat;
 class QTextEdit;
 
 namespace quillset {
 
-// The text of a text object, written in a styled box where single
-// characters are made bold, underlined or double size, with its font,
-// angle, colour and position. OK turns the box into the object's two forms
-// of the text (characters with attributes, and the script literal); the
-// caller applies them.
+class FontTextPanel;
+
+// The two kinds of text the dialog makes.
+enum class TextSide { PrinterFont, InstalledFont };
+
+// A text in one of the printer's fonts or in an installed font, on two
+// sides named so. The printer side writes the text in a styled box where
+// single characters are made bold, underlined or double size, with its
+// font, angle, colour and position; OK turns the box into the object's two
+// forms of the text (characters with attributes, and the script literal).
+// The installed side is FontTextPanel. The caller applies the result of the
+// side OK was pressed on.
 class CTextEditDlg : public QDialog {
     Q_OBJECT
 public:
-    // The box opens on the characters of `start.styled` with their styles,
-    // and the font list on their font.
+    // A printer-font text alone. The box opens on the characters of
+    // `start.styled` with their styles, and the font list on their font.
     explicit CTextEditDlg(const TextEditFields& start, QWidget* parent = nullptr);
+    // An installed-font text alone.
+    explicit CTextEditDlg(const FontTextFields& start, QWidget* parent = nullptr);
+    // A new text of either kind (the Text tool), opening on `opensOn`.
+    CTextEditDlg(const TextEditFields& printer, const FontTextFields& installed, TextSide opensOn,
+                 QWidget* parent = nullptr);
 
+    // The side shown, and after OK the side the text was made on.
+    TextSide side() const;
     // The start values until OK, then the text built from the box.
     TextEditFields fields() const { return fields_; }
+    // The installed side's start values until OK on that side, then its
+    // text.
+    FontTextFields fontTextFields() const { return fontTextFields_; }
 
     void accept() override;
 
@@ -36,6 +55,11 @@ public:
     void onDoubleSize();
 
 private:
+    // `bothSides` false: only `opensOn` is shown, without the tabs.
+    CTextEditDlg(const TextEditFields& printer, const FontTextFields& installed, TextSide opensOn,
+                 bool bothSides, QWidget* parent);
+    QWidget* makePrinterSide(const TextEditFields& start);
+    void acceptPrinterSide();
     void showText(const StyledText& styled);
     void holdToLimit();
     // Applies `change` to the selection when `hasStyle` is false for any
@@ -44,6 +68,9 @@ private:
                      const QTextCharFormat& undo);
 
     TextEditFields fields_;
+    FontTextFields fontTextFields_;
+    QTabWidget* sides_ = nullptr;
+    FontTextPanel* installed_ = nullptr;
     QTextEdit* editor_ = nullptr;
     QButtonGroup* angle_ = nullptr;
     QButtonGroup* colour_ = nullptr;

@@ -51,6 +51,27 @@ constexpr int kAutoScrollZone = 16;
 constexpr int kAutoScrollMaxStep = 64;
 constexpr int kAutoScrollInterval = 30; // milliseconds
 
+// Placement by the keyboard: how far in from the page's corner the frame
+// first stands, and how far an arrow key moves it (Ctrl: one pixel).
+constexpr int kKeyPlacementInset = 8;
+constexpr int kKeyPlacementStep = 8;
+
+// The move an arrow key asks for; none for any other key.
+std::optional<QPoint> arrowMove(int key, int step) {
+    switch (key) {
+    case Qt::Key_Left:
+        return QPoint(-step, 0);
+    case Qt::Key_Right:
+        return QPoint(step, 0);
+    case Qt::Key_Up:
+        return QPoint(0, -step);
+    case Qt::Key_Down:
+        return QPoint(0, step);
+    default:
+        return std::nullopt;
+    }
+}
+
 Point clientPoint(const QPoint& position) {
     return Point{position.x(), position.y()};
 }
@@ -134,18 +155,27 @@ void CFolioView::setUpTool(Tool tool) {
     if (!editor_.tools().isOn(tool))
         return;
     placingPrompt_ = true;
-    emit statusMessage(tool == Tool::Text      ? QStringLiteral("Click on the page to place the text")
-                       : tool == Tool::Barcode ? QStringLiteral("Click on the page to place the barcode")
-                       : tool == Tool::Picture ? QStringLiteral("Click on the page to place the picture")
-                                               : QStringLiteral("Click on the page to place the symbol"));
+    setFocus(Qt::OtherFocusReason);
+    const QString what = tool == Tool::Text      ? QStringLiteral("text")
+                         : tool == Tool::Barcode ? QStringLiteral("barcode")
+                         : tool == Tool::Picture ? QStringLiteral("picture")
+                                                 : QStringLiteral("symbol");
+    emit statusMessage(
+        QStringLiteral("Click on the page to place the %1, or press Enter, move it with the "
+                       "arrow keys and press Enter")
+            .arg(what));
+}
+
+bool CFolioView::placingToolOn() const {
+    const ToolSet& tools = editor_.tools();
+    return tools.isOn(Tool::Text) || tools.isOn(Tool::Barcode) || tools.isOn(Tool::Symbol) ||
+           tools.isOn(Tool::Picture);
 }
 
 // The prompt stands while Text, Barcode, Symbol or Picture waits for its
 // click.
 void CFolioView::endPlacingPrompt() {
-    const ToolSet& tools = editor_.tools();
-    if (!placingPrompt_ || tools.isOn(Tool::Text) || tools.isOn(Tool::Barcode) ||
-        tools.isOn(Tool::Symbol) || tools.isOn(Tool::Picture))
+    if (!placingPrompt_ || placingToolOn())
         return;
     placingPrompt_ = false;
     emit statusMessage(QString());
@@ -203,6 +233,10 @@ void CFolioView::mousePressEvent(QMouseEvent* event) {
 
 void CFolioView::mouseMoveEvent(QMouseEvent* event) {
     pointer_ = event->position().toPoint();
+    pointerInside_ = true;
+    // A placement begun with Enter follows the mouse too.
+    if (keyPoint_)
+        keyPoint_ = pointer_;
     followPointer();
     if (editor_.dragging() && !autoScrollTimer_.isActive())
         autoScrollTimer_.start();
@@ -260,10 +294,13 @@ void CFolioView::wheelEvent(QWheelEvent* event) {
 }
 
 void CFolioView::keyPressEvent(QKeyEvent* event) {
+    if (placeByKey(event))
+        return;
     switch (event->key()) {
     case Qt::Key_Escape:
         if (!editor_.dragging())
             break;
+        keyPoint_.reset();
         apply(editor_.cancelDrag());
         return;
     case Qt::Key_F15:
@@ -275,9 +312,45 @@ void CFolioView::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
 }
 
+bool CFolioView::placeByKey(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (keyPoint_ && !editor_.dragging())
+        keyPoint_.reset();
+    if (enter && !keyPoint_) {
+        if (!placingToolOn() || editor_.dragging())
+            return false;
+        const Rect page = mapping().toClient(Rect{});
+        const QPoint nearCorner(std::max(page.left, 0) + kKeyPlacementInset,
+                                std::max(page.top, 0) + kKeyPlacementInset);
+        keyPoint_ = pointerInside_ ? pointer_ : nearCorner;
+        bringScriptUpToDate();
+        apply(editor_.press(clientPoint(*keyPoint_), mapping()));
+        if (!editor_.dragging())
+            keyPoint_.reset();
+        return true;
+    }
+    if (!keyPoint_)
+        return false;
+    if (enter) {
+        const QPoint at = *keyPoint_;
+        keyPoint_.reset();
+        apply(editor_.release(clientPoint(at), mapping()));
+        return true;
+    }
+    const int step = event->modifiers() & Qt::ControlModifier ? 1 : kKeyPlacementStep;
+    const std::optional<QPoint> move = arrowMove(event->key(), step);
+    if (!move)
+        return false;
+    *keyPoint_ += *move;
+    apply(editor_.pointerMoved(clientPoint(*keyPoint_), mapping()));
+    return true;
+}
+
 bool CFolioView::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::Leave)
+    if (event->type() == QEvent::Leave) {
+        pointerInside_ = false;
         emit pointerLeft();
+    }
     return QAbstractScrollArea::viewportEvent(event);
 }
 

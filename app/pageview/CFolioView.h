@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QTimer>
 
+#include <optional>
+
 class QPainter;
 class QPrinter;
 
@@ -133,7 +135,12 @@ private:
     void apply(const EditResult& result);
     void updateFrame(const std::optional<Rect>& frame);
     void setUpTool(Tool tool);
+    bool placingToolOn() const;
     void endPlacingPrompt();
+    // Enter shows the placing tool's frame at the pointer (or near the
+    // page's visible top-left corner), the arrow keys move it, a second
+    // Enter places the object, Escape takes the frame away.
+    bool placeByKey(QKeyEvent* event);
     void zOrder(ZOrderCommand command);
     void properties();
 
@@ -148,8 +155,11 @@ private:
     // Where the pointer last was, in client pixels; during a drag also
     // outside the view.
     QPoint pointer_;
+    bool pointerInside_ = false;
     // "Click on the page to place ..." stands in the status bar.
     bool placingPrompt_ = false;
+    // Where a placement by the keyboard holds its frame, in client pixels.
+    std::optional<QPoint> keyPoint_;
 };
 
 } // namespace quillset

@@ -57,6 +57,14 @@ bool editPicture(PageObject& picture, const QString& documentFolder, QWidget* pa
     return true;
 }
 
+bool editFontText(PageObject& fontText, QWidget* parent) {
+    CTextEditDlg dialog(fontTextFieldsOf(fontText), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    applyFontTextFields(fontText, dialog.fontTextFields());
+    return true;
+}
+
 } // namespace
 
 bool editObjectProperties(PageObject& object, TextRenderer& measurer,
@@ -72,6 +80,8 @@ bool editObjectProperties(PageObject& object, TextRenderer& measurer,
             [&measurer](PageObject& text, const TextEditFields& fields) {
                 applyTextEditFields(text, fields, measurer);
             });
+    case ObjectKind::FontText:
+        return editFontText(object, parent);
     case ObjectKind::Symbol:
         return runDialog<CSymbolDlg>(object, parent, symbolFieldsOf, applySymbolFields);
     default:

@@ -2,7 +2,6 @@
 
 #include "app/dialogs/CBarcodeDlg.h"
 #include "app/dialogs/CSymbolDlg.h"
-#include "app/dialogs/CTextEditDlg.h"
 #include "model/PageObject.h"
 
 namespace quillset {
@@ -24,12 +23,21 @@ std::optional<PageObject> ToolSetUp::text(TextRenderer& measurer, QWidget* paren
     text_.styled = StyledText();
     text_.literal.clear();
     text_.newObject = 1;
-    CTextEditDlg dialog(text_, parent);
+    fontText_.text.clear();
+    fontText_.angle = 0;
+    fontText_.colour = 1;
+    CTextEditDlg dialog(text_, fontText_, textSide_, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    text_ = dialog.fields();
+    textSide_ = dialog.side();
     PageObject prepared;
-    applyTextEditFields(prepared, text_, measurer);
+    if (textSide_ == TextSide::InstalledFont) {
+        fontText_ = dialog.fontTextFields();
+        applyFontTextFields(prepared, fontText_);
+    } else {
+        text_ = dialog.fields();
+        applyTextEditFields(prepared, text_, measurer);
+    }
     return prepared;
 }
 

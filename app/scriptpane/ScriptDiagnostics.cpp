@@ -28,6 +28,15 @@ QTextCursor range(QTextDocument* document, qsizetype from, qsizetype to) {
     return cursor;
 }
 
+// A wavy underline: red under a problem, grey-blue under a note.
+QTextCharFormat diagnosticFormat(bool note) {
+    QTextCharFormat wavy;
+    wavy.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    wavy.setUnderlineColor(note ? QColor(0x60, 0x80, 0xa8) : QColor(Qt::red));
+    wavy.setProperty(kDiagnosticProperty, true);
+    return wavy;
+}
+
 } // namespace
 
 ScriptDiagnostics::ScriptDiagnostics(QPlainTextEdit& pane, QStatusBar& statusBar,
@@ -79,7 +88,7 @@ void ScriptDiagnostics::check() {
             from -= text[end - 1].isLowSurrogate() && end - 1 > start ? 2 : 1;
         diagnostics_.push_back({range(pane_.document(), start, end),
                                 range(pane_.document(), from, end),
-                                QString::fromStdString(finding.reason)});
+                                QString::fromStdString(finding.reason), finding.note});
     }
     underline();
     showReasonOfCursorLine();
@@ -90,12 +99,8 @@ void ScriptDiagnostics::underline() {
     selections.removeIf([](const QTextEdit::ExtraSelection& s) {
         return s.format.hasProperty(kDiagnosticProperty);
     });
-    QTextCharFormat wavy;
-    wavy.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    wavy.setUnderlineColor(Qt::red);
-    wavy.setProperty(kDiagnosticProperty, true);
     for (const Diagnostic& d : diagnostics_)
-        selections.append({d.underline, wavy});
+        selections.append({d.underline, diagnosticFormat(d.note)});
     pane_.setExtraSelections(selections);
 }
 

@@ -20,8 +20,10 @@ class CFolioDoc;
 // drawn as given from its literal on, the lines past the 500th from the
 // first of them to the end of the text. Hovering the underline shows the
 // checker's reason as a tooltip; while the text cursor is on such a line
-// the reason stands in the status bar. Text and barcodes are judged against
-// the document's page, and judged again when the page changes.
+// the reason stands in the status bar. A note (what prints otherwise than
+// asked, such as a font family drawn with another) is underlined in a
+// milder colour than a problem. Text and barcodes are judged against the
+// document's page, and judged again when the page changes.
 class ScriptDiagnostics : public QObject {
     Q_OBJECT
 public:
@@ -45,6 +47,7 @@ private:
         QTextCursor line;      // the whole line selected
         QTextCursor underline; // from the reading's column to the line's end
         QString reason;
+        bool note = false;
     };
 
     void underline();

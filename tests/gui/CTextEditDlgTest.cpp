@@ -3,9 +3,13 @@
 #include "ModalAnswer.h"
 
 #include "app/dialogs/CTextEditDlg.h"
+#include "app/dialogs/FontTextPanel.h"
+#include "app/dialogs/FontTextPreview.h"
 #include "model/ScriptReader.h"
 
+#include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -52,6 +56,16 @@ TextEditFields storedText(const std::string& literal) {
     return f;
 }
 
+// The families the list shows, as shown.
+QStringList shownFamilies(QWidget& dialog) {
+    QStringList shown;
+    QListWidget* list = named<QListWidget>(dialog, QStringLiteral("Family"));
+    for (int row = 0; row < list->count(); ++row)
+        if (!list->item(row)->isHidden())
+            shown << list->item(row)->text();
+    return shown;
+}
+
 std::vector<int> attrs(const StyledText& s) {
     return {s.attrs.begin(), s.attrs.begin() + static_cast<long>(s.length())};
 }
@@ -75,12 +89,147 @@ private slots:
         showAndWait(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Text Edit"));
         QCOMPARE(fontList(dialog)->count(), 16);
-        QCOMPARE(fontList(dialog)->item(0)->text(), QStringLiteral("Font"));
-        QCOMPARE(fontList(dialog)->item(15)->text(), QStringLiteral("15"));
         QCOMPARE(fontList(dialog)->currentRow(), 3);
         QVERIFY(button(dialog, "0")->isChecked());
         QVERIFY(button(dialog, "Black")->isChecked());
         QCOMPARE(QApplication::focusWidget(), box(dialog));
+    }
+
+    // Each entry names its font's height and shows a sample as tall: the
+    // renderer's own dots, so the tallest and the shortest font stand out.
+    void printerFontsShowTheirHeights_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("sampleHeight");
+        QTest::newRow("\"Font\" draws with font 1") << 0 << "Font (as 1) \u00b7 23 dots" << 23;
+        QTest::newRow("font 9 is the shortest") << 9 << "9 \u00b7 18 dots" << 18;
+        QTest::newRow("font 10 is the tallest") << 10 << "10 \u00b7 80 dots" << 80;
+        QTest::newRow("the last font") << 15 << "15 \u00b7 23 dots" << 23;
+    }
+    void printerFontsShowTheirHeights() {
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QFETCH(int, sampleHeight);
+        CTextEditDlg dialog(newText());
+        const QListWidgetItem* item = fontList(dialog)->item(row);
+        QCOMPARE(item->text(), text);
+        const QPixmap sample = item->data(Qt::DecorationRole).value<QPixmap>();
+        QCOMPARE(sample.height(), sampleHeight);
+        const QImage dots = sample.toImage().convertToFormat(QImage::Format_Grayscale8);
+        int black = 0;
+        for (int y = 0; y < dots.height(); ++y)
+            for (int x = 0; x < dots.width(); ++x)
+                black += qGray(dots.pixel(x, y)) == 0;
+        QVERIFY2(black > 0, "the sample is drawn");
+    }
+
+    // The search keeps the families holding what is typed, in any case;
+    // when it hides the chosen one, the first shown is chosen.
+    void familySearch_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("chosen");
+        const QString byDefault = QStringLiteral("Default (DejaVu Sans)");
+        QTest::newRow("nothing typed: all, the default first")
+            << ""
+            << QStringList{byDefault, "DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif",
+                           "Lohit Devanagari"}
+            << "";
+        QTest::newRow("the default's family matches too")
+            << "sans" << QStringList{byDefault, "DejaVu Sans", "DejaVu Sans Mono"} << "";
+        QTest::newRow("any case; the choice follows")
+            << "MONO" << QStringList{"DejaVu Sans Mono"} << "DejaVu Sans Mono";
+        QTest::newRow("none found: none chosen, so the default") << "Arial" << QStringList{} << "";
+        QTest::newRow("found again: the first shown")
+            << "Serif" << QStringList{"DejaVu Serif"} << "DejaVu Serif";
+    }
+    void familySearch() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, chosen);
+        CTextEditDlg dialog(newText(), FontTextFields{}, TextSide::InstalledFont);
+        showAndWait(dialog);
+        retype(lineEdit(dialog, "Find family"), typed);
+        QCOMPARE(shownFamilies(dialog), shown);
+        QCOMPARE(QString::fromStdString(dialog.findChild<FontTextPanel*>()->fields().family),
+                 chosen);
+    }
+
+    // A placed font text opens as it is, also in a family that is not
+    // installed, and OK without a change gives it back unchanged; the
+    // preview says what draws instead.
+    void placedFontTextRoundTrips() {
+        FontTextFields placed;
+        placed.family = "Arial";
+        placed.text = "\xc5\x81ukasz\nNguy\xe1\xbb\x85n V\xc4\x83n An";
+        placed.size = 24;
+        placed.italic = placed.underline = true;
+        placed.align = 2;
+        placed.width = 300;
+        placed.angle = 3;
+        placed.colour = 0;
+        placed.x = 40;
+        placed.y = 50;
+        CTextEditDlg dialog(placed);
+        showAndWait(dialog);
+        QCOMPARE(shownFamilies(dialog).at(1), QStringLiteral("Arial (not installed)"));
+        QCOMPARE(named<QLabel>(dialog, QStringLiteral("Size in points"))->text(),
+                 QStringLiteral("= 8.5 pt"));
+        QCOMPARE(dialog.findChild<FontTextPreview*>()->notes(),
+                 QStringLiteral("'Arial' is not installed; drawn with DejaVu Sans"));
+        QVERIFY(!named<QLabel>(dialog, QStringLiteral("Preview at the printer's dots"))
+                     ->pixmap()
+                     .isNull());
+        pressOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.side(), TextSide::InstalledFont);
+        QVERIFY(dialog.fontTextFields() == placed);
+    }
+
+    // Under the preview: what draws otherwise than asked, and what keeps
+    // the text from printing as written.
+    void previewNotes_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("notes"); // how they begin
+        QTest::newRow("as asked: none") << ""
+                                        << "Hi" << 0 << "";
+        QTest::newRow("a family drawn with another")
+            << "Arial"
+            << "Hi" << 0 << "'Arial' is not installed; drawn with DejaVu Sans";
+        QTest::newRow("a character no font has")
+            << ""
+            << "x\U00013080" << 0 << "Problem: no installed font has '\U00013080'";
+        QTest::newRow("shrunk into its width") << ""
+                                               << "Hello world" << 60 << "Shrunk to ";
+        QTest::newRow("too wide even at the smallest size")
+            << ""
+            << "Hello world" << 5 << "Problem: a line is wider than 5 dots even at size 6";
+        QTest::newRow("too long for OK")
+            << "" << QString(200, QLatin1Char('a')) << 0 << "The text has 199 characters at most";
+    }
+    void previewNotes() {
+        QFETCH(QString, family);
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, notes);
+        FontTextFields f;
+        f.family = family.toStdString();
+        f.text = text.toStdString();
+        f.width = width;
+        CTextEditDlg dialog(f);
+        const QString shown = dialog.findChild<FontTextPreview*>()->notes();
+        QVERIFY2(notes.isEmpty() ? shown.isEmpty() : shown.startsWith(notes), qPrintable(shown));
+    }
+
+    void anEmptyFontTextKeepsTheDialogOpen() {
+        CTextEditDlg dialog(newText(), FontTextFields{}, TextSide::InstalledFont);
+        showAndWait(dialog);
+        ModalAnswer answer;
+        pressOk(dialog);
+        QCOMPARE(answer.texts(), QStringList{"The text is empty."});
+        QVERIFY(dialog.isVisible());
     }
 
     void tabOrder() {

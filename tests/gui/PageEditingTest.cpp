@@ -16,8 +16,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPaintEvent>
+#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -72,8 +76,26 @@ void clickMenuItem(QWidget* popup, const QString& text) {
     QFAIL(qPrintable("no menu item " + text));
 }
 
+// Shows the Text Edit dialog's side of that name when it has both.
+void showSide(QWidget* dialog, const QString& name) {
+    auto* sides = named<QTabWidget>(*dialog, QStringLiteral("Font kind"));
+    QVERIFY(sides);
+    QTabBar* bar = sides->tabBar();
+    for (int i = 0; i < bar->count(); ++i)
+        if (bar->isVisible() && QString(bar->tabText(i)).remove(QLatin1Char('&')) == name)
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+}
+
+void typeInto(QSpinBox* box, int value) {
+    QVERIFY(box);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, QString::number(value));
+}
+
 // The dialogs' parts of the table-driven tests.
 void typeHi(QWidget* dialog) {
+    showSide(dialog, QStringLiteral("Printer font"));
     auto* text = named<QTextEdit>(*dialog, QStringLiteral("Text"));
     QVERIFY(text);
     text->setFocus();
@@ -103,9 +125,31 @@ void qrCodeAddress(QWidget* dialog) {
     retype(named<QLineEdit>(*dialog, QStringLiteral("Data")), QStringLiteral("https://q.example"));
     pressOk(*qobject_cast<QDialog*>(dialog));
 }
+// Two lines in bold DejaVu Serif of 30 dots.
+void fontTextHiThere(QWidget* dialog) {
+    showSide(dialog, QStringLiteral("Installed font"));
+    retype(named<QLineEdit>(*dialog, QStringLiteral("Find family")), QStringLiteral("serif"));
+    typeInto(named<QSpinBox>(*dialog, QStringLiteral("Size in dots")), 30);
+    click(button(*dialog, QStringLiteral("&Bold")));
+    auto* text = named<QPlainTextEdit>(*dialog, QStringLiteral("Font text"));
+    QVERIFY(text);
+    text->setFocus();
+    QTest::keyClicks(text, "Hi");
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, "there");
+    pressOk(*qobject_cast<QDialog*>(dialog));
+}
+// Italic, centred, and shrunk into 200 dots.
+void fontTextItalicCentred(QWidget* dialog) {
+    click(button(*dialog, QStringLiteral("&Italic")));
+    click(button(*dialog, QStringLiteral("Centre")));
+    typeInto(named<QSpinBox>(*dialog, QStringLiteral("Width to shrink into")), 200);
+    pressOk(*qobject_cast<QDialog*>(dialog));
+}
 using DialogAction = void (*)(QWidget*);
-const DialogAction kDialogActions[] = {typeHi, code128Abc, width100, angle180,
-                                       cancel, ok,         qrCodeAddress};
+const DialogAction kDialogActions[] = {typeHi,        code128Abc,      width100,
+                                       angle180,      cancel,          ok,
+                                       qrCodeAddress, fontTextHiThere, fontTextItalicCentred};
 
 } // namespace
 
@@ -237,6 +281,9 @@ private slots:
         QTest::newRow("symbol") << "Draw Symbol" << 6
                                 << "DrawSymbol(30,40,0,1,4,1,\"https://q.example\");\r\n";
         QTest::newRow("cancelled") << "Draw Text" << 4 << QString();
+        QTest::newRow("font text")
+            << "Draw Text" << 7
+            << "DrawFontText(30,40,1,0,30,1,0,0,\"DejaVu Serif\",\"Hi\\nthere\");\r\n";
     }
     // The set-up dialog says what the next press places; then the tool is
     // off.
@@ -249,11 +296,36 @@ private slots:
         QVERIFY(setUp.done());
         const QString placed = result.isEmpty() ? QString() : tool.mid(5).toLower();
         QCOMPARE(frame_->statusBar()->currentMessage(),
-                 placed.isEmpty() ? QString() : "Click on the page to place the " + placed);
+                 placed.isEmpty() ? QString()
+                                  : "Click on the page to place the " + placed +
+                                        ", or press Enter, move it with the arrow keys and "
+                                        "press Enter");
         drag(pixelOf(QPoint(30, 40)), pixelOf(QPoint(30, 40)));
         QCOMPARE(document().script(), result);
         QCOMPARE(checkedTools(), QStringList());
         QCOMPARE(frame_->statusBar()->currentMessage(), QString());
+    }
+
+    // With the keyboard alone: after the dialog the page has the focus;
+    // Enter shows the frame near the page's corner (the pointer is not over
+    // the page), an arrow key moves it 8 dots at 100 %, with Ctrl one, and
+    // Enter places the object.
+    void placementByKeyboard() {
+        QEvent left(QEvent::Leave);
+        QApplication::sendEvent(view_->viewport(), &left);
+        NextWindow setUp(QDialog::staticMetaObject, fontTextHiThere);
+        clickTool(QStringLiteral("Draw Text"));
+        QVERIFY(setUp.done());
+        QCOMPARE(frame_->focusWidget(), view_);
+        QTest::keyClick(view_, Qt::Key_Return);
+        QVERIFY(view_->editor().dragging());
+        QTest::keyClick(view_, Qt::Key_Right);
+        QTest::keyClick(view_, Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(view_, Qt::Key_Enter);
+        QCOMPARE(
+            document().script(),
+            QStringLiteral("DrawFontText(16,9,1,0,30,1,0,0,\"DejaVu Serif\",\"Hi\\nthere\");\r\n"));
+        QCOMPARE(checkedTools(), QStringList());
     }
 
     // A drag shows only its frame, repainting the old and new frames over
@@ -358,6 +430,9 @@ private slots:
                                     "ABC\");\r\n";
         QTest::newRow("cancel changes nothing")
             << "DrawRectangle(10,20,50,60,1,3);" << 4 << "DrawRectangle(10,20,50,60,1,3);";
+        QTest::newRow("font text keeps its place, family and text")
+            << "DrawFontText(10,20,1,0,24,1,0,0,\"DejaVu Sans Mono\",\"Hi\");" << 8
+            << "DrawFontText(10,20,1,0,24,3,1,200,\"DejaVu Sans Mono\",\"Hi\");\r\n";
         QTest::newRow("OK without changes changes nothing")
             << "DrawRectangle(50,60,10,20,1,3);" << 5 << "DrawRectangle(50,60,10,20,1,3);";
     }

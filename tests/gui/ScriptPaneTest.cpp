@@ -118,10 +118,12 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
         QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("note");
         const auto row = [](const char* why, const char* before, const char* bad, int from, int to,
-                            const char* reason) {
+                            const char* reason, bool note = false) {
             QTest::newRow(why) << QString::fromUtf8(before) + QString::fromUtf8(bad)
-                               << QString::fromUtf8(bad) << from << to << QString::fromUtf8(reason);
+                               << QString::fromUtf8(bad) << from << to << QString::fromUtf8(reason)
+                               << note;
         };
         row("an argument short", "DrawText(0,0,1,0,\"ok\");\n", "DrawRectangle(10,20,30,40,1);", 27,
             29, "expected ','");
@@ -141,6 +143,12 @@ private slots:
         row("past the 2-inch page's right edge: the whole statement", "",
             "DrawBarcode(200,0,0,1,1,40,\"12\");", 0, 33,
             "the barcode ends at dot 392; the page is 384 wide: it will be cut and will not scan");
+        row("a family drawn with another: a note, it prints", "",
+            "DrawFontText(0,0,1,0,24,0,0,0,\"NoSuchFamily\",\"x\");", 30, 50,
+            "'NoSuchFamily' is not installed; drawn with DejaVu Sans", true);
+        row("a character no font has: a problem", "",
+            "DrawFontText(0,0,1,0,24,0,0,0,\"\",\"\\u{13080}\");", 33, 46,
+            "no installed font has '\xf0\x93\x82\x80'");
     }
     void diagnostics() {
         QFETCH(QString, script);
@@ -148,6 +156,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(QString, reason);
+        QFETCH(bool, note);
         pane_->setPlainText(script + QLatin1Char('\n') + kGoodLine);
         diagnostics_->check();
         const qsizetype lineStart = script.size() - badLine.size();
@@ -157,6 +166,7 @@ private slots:
         QCOMPARE(marks[0].cursor.selectionStart(), lineStart + from);
         QCOMPARE(marks[0].cursor.selectionEnd(), lineStart + to);
         QCOMPARE(marks[0].format.underlineStyle(), QTextCharFormat::WaveUnderline);
+        QCOMPARE(marks[0].format.underlineColor() != QColor(Qt::red), note);
 
         QToolTip::hideText();
         QTRY_VERIFY(!QToolTip::isVisible());
