@@ -19,7 +19,6 @@ struct FontCatalog::Handle {
         if (config)
             FcConfigDestroy(config);
     }
-    FcConfig* config = nullptr;
 };
 
 namespace {
