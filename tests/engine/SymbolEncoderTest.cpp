@@ -123,7 +123,7 @@ TEST(SymbolEncoder, RememberedSymbolsAreThoseOfTheirOwnArguments) {
         int symbology, module, option;
         std::string data;
         BarcodeFormat format; // None: refused
-        int columns, rows;    // in modules
+        int columns, rows;    // in modules; 0: as the library lays out its rows
         std::string ecLevel;  // as the reader names it; empty: not checked
     } cases[] = {
         // 14 alphanumeric characters: version 1 holds 25 at L, 10 at H.
@@ -138,6 +138,10 @@ TEST(SymbolEncoder, RememberedSymbolsAreThoseOfTheirOwnArguments) {
          BarcodeFormat::DataMatrix, 16, 16, ""},
         {"the same data as a Data Matrix, modules of 2 dots", symbology::kDataMatrix, 2, 0,
          "CACHE TEST 421", BarcodeFormat::DataMatrix, 16, 16, ""},
+        {"PDF417 at security level 2", symbology::kPdf417, 2, 2, "CACHE TEST 421",
+         BarcodeFormat::PDF417, 0, 0, "2"},
+        {"the same data at security level 5", symbology::kPdf417, 2, 5, "CACHE TEST 421",
+         BarcodeFormat::PDF417, 0, 0, "5"},
         // Modules and options whose digits run together when nothing parts
         // them: 1 and 23 against 12 and 3 (refused), 1 and 10 against 11 and 0.
         {"Aztec, module 1, 23% error correction", symbology::kAztec, 1, 23, "A1",
@@ -170,10 +174,12 @@ TEST(SymbolEncoder, RememberedSymbolsAreThoseOfTheirOwnArguments) {
         }
         ASSERT_TRUE(encoded.image) << encoded.problem;
         const SymbolImage& image = *encoded.image;
-        EXPECT_EQ(image.columns, c.columns);
-        EXPECT_EQ(image.rows, c.rows);
+        if (c.columns != 0) {
+            EXPECT_EQ(image.columns, c.columns);
+            EXPECT_EQ(image.rows, c.rows);
+        }
         EXPECT_EQ(image.cellWidth, c.module);
-        EXPECT_EQ(image.width(), c.columns * c.module);
+        EXPECT_EQ(image.cellHeight, c.format == BarcodeFormat::PDF417 ? 3 * c.module : c.module);
         const SymbolRead read = readImage(image);
         EXPECT_EQ(read.format, c.format);
         EXPECT_EQ(read.text, c.data);
