@@ -126,14 +126,16 @@ TEST(SymbolEncoder, RememberedSymbolsAreThoseOfTheirOwnArguments) {
         int columns, rows;    // in modules; 0: as the library lays out its rows
         std::string ecLevel;  // as the reader names it; empty: not checked
     } cases[] = {
-        // 14 alphanumeric characters: version 1 holds 25 at L, 10 at H.
+        // 14 alphanumeric characters: version 1 holds 25 at L, 10 at H;
+        // version 2 holds 20 at H.
         {"QR Code at L: version 1", symbology::kQrCode, 3, 0, "CACHE TEST 421", BarcodeFormat::QRCode,
          21, 21, "L"},
         {"the same data at H: version 2", symbology::kQrCode, 3, 3, "CACHE TEST 421",
          BarcodeFormat::QRCode, 25, 25, "H"},
         {"the same data at H, modules of 5 dots", symbology::kQrCode, 5, 3, "CACHE TEST 421",
          BarcodeFormat::QRCode, 25, 25, "H"},
-        // Two digits pair into one codeword: 12 data codewords, 16 x 16.
+        // In C40, three characters to two codewords: with its latch 11 data
+        // codewords, which 16 x 16 holds (12) and 14 x 14 does not (8).
         {"the same data as a Data Matrix", symbology::kDataMatrix, 3, 0, "CACHE TEST 421",
          BarcodeFormat::DataMatrix, 16, 16, ""},
         {"the same data as a Data Matrix, modules of 2 dots", symbology::kDataMatrix, 2, 0,
@@ -154,19 +156,29 @@ TEST(SymbolEncoder, RememberedSymbolsAreThoseOfTheirOwnArguments) {
          BarcodeFormat::Aztec, 15, 15, ""},
     };
     const std::size_t count = std::size(cases);
-    // Forwards, then backwards, then forwards again: each row met both
-    // before and after each other row, first encoded and then remembered.
-    std::vector<std::size_t> order;
+    // Each row's data, and the same with its first letter the next one (of
+    // the same size and kind): the first set asked forwards, the second
+    // backwards, so that each row is first encoded both before and after
+    // each other; then both sets again, remembered.
+    struct Ask {
+        std::size_t row;
+        bool other;
+    };
+    std::vector<Ask> order;
     for (std::size_t i = 0; i < count; ++i)
-        order.push_back(i);
+        order.push_back({i, false});
     for (std::size_t i = count; i-- > 0;)
-        order.push_back(i);
-    for (std::size_t i = 0; i < count; ++i)
-        order.push_back(i);
-    for (const std::size_t i : order) {
-        const auto& c = cases[i];
-        SCOPED_TRACE(c.why);
-        const EncodedSymbol encoded = encodeSymbol(c.symbology, c.module, c.option, c.data);
+        order.push_back({i, true});
+    for (const bool other : {false, true})
+        for (std::size_t i = 0; i < count; ++i)
+            order.push_back({i, other});
+    for (const Ask& ask : order) {
+        const auto& c = cases[ask.row];
+        std::string data = c.data;
+        if (ask.other)
+            ++data[0];
+        SCOPED_TRACE(std::string(c.why) + ", data " + data);
+        const EncodedSymbol encoded = encodeSymbol(c.symbology, c.module, c.option, data);
         if (c.format == BarcodeFormat::None) {
             EXPECT_FALSE(encoded.image);
             EXPECT_FALSE(encoded.problem.empty());
@@ -182,7 +194,7 @@ TEST(SymbolEncoder, RememberedSymbolsAreThoseOfTheirOwnArguments) {
         EXPECT_EQ(image.cellHeight, c.format == BarcodeFormat::PDF417 ? 3 * c.module : c.module);
         const SymbolRead read = readImage(image);
         EXPECT_EQ(read.format, c.format);
-        EXPECT_EQ(read.text, c.data);
+        EXPECT_EQ(read.text, data);
         if (!c.ecLevel.empty()) {
             EXPECT_EQ(read.ecLevel, c.ecLevel);
         }
