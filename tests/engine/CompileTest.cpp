@@ -304,5 +304,85 @@ TEST_F(CompileTest, BrokenPicturesAreKeptLinesWithTheirReason) {
     }
 }
 
+// A zlib stream written out by hand: one stored block of `rows`, then their
+// Adler-32, as the format describes it.
+std::string storedZlib(const std::string& rows) {
+    std::string z = "\x78\x01\x01";
+    const auto length = static_cast<unsigned>(rows.size());
+    z += static_cast<char>(length & 0xFF);
+    z += static_cast<char>(length >> 8);
+    z += static_cast<char>(~length & 0xFF);
+    z += static_cast<char>((~length >> 8) & 0xFF);
+    z += rows;
+    unsigned a = 1, b = 0;
+    for (const char c : rows) {
+        a = (a + static_cast<unsigned char>(c)) % 65521;
+        b = (b + a) % 65521;
+    }
+    for (const unsigned byte : {b >> 8, b & 0xFF, a >> 8, a & 0xFF})
+        z += static_cast<char>(byte);
+    return z;
+}
+
+// The text form: base64 in lines of a colon and at most 192 characters.
+std::string bodyByHand(const std::string& bytes) {
+    static const char kAlphabet[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const auto at = [&](std::size_t k) {
+            return k < bytes.size() ? static_cast<unsigned char>(bytes[k]) : 0u;
+        };
+        const unsigned group = at(i) << 16 | at(i + 1) << 8 | at(i + 2);
+        for (std::size_t k = 0; k < 4; ++k)
+            text += i + k <= bytes.size() ? kAlphabet[(group >> (18 - 6 * k)) & 63] : '=';
+    }
+    std::string body;
+    for (std::size_t at = 0; at < text.size(); at += 192)
+        body.append(1, ':').append(text, at, 192).append(1, '\n');
+    return body;
+}
+
+// A picture's dots are one whole stream and nothing after it: bytes after
+// the stream's checksum tell a body put together wrong, and are refused.
+TEST_F(CompileTest, APictureBodyIsItsStreamAndNothingMore) {
+    // 37 x 23 dots: 5 bytes a row; a black dot at the start of each row.
+    std::string rows(5 * 23, '\0');
+    for (std::size_t at = 0; at < rows.size(); at += 5)
+        rows[at] = '\x80';
+    const std::string stream = storedZlib(rows);
+    const struct {
+        const char* why;
+        std::string after; // bytes after the stream
+        bool reads;
+    } cases[] = {
+        {"the stream alone", "", true},
+        {"one zero byte after it", std::string(1, '\0'), false},
+        {"text after it", "junk", false},
+        {"the stream twice", stream, false},
+    };
+    const std::string statement = "DrawPicture(0,0,37,23,0,128,\"\");";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const std::string script =
+            statement + "\r\n" + bodyByHand(stream + c.after) + "DrawText(0,0,1,0,\"after\");\r\n";
+        const ObjectList& l = compile(script);
+        const auto findings = checkPaneScript(script, PageSettings{});
+        if (c.reads) {
+            ASSERT_EQ(l.count, 2);
+            ASSERT_EQ(l[0].kind, ObjectKind::Picture);
+            EXPECT_EQ(l[0].picture->rows, std::vector<std::uint8_t>(rows.begin(), rows.end()));
+            for (const CheckFinding& f : findings)
+                EXPECT_NE(f.line, 1) << f.reason;
+            continue;
+        }
+        EXPECT_EQ(l[0].kind, ObjectKind::ScriptLine);
+        EXPECT_EQ(l[0].rawLine, statement);
+        EXPECT_EQ(l[l.count - 1].kind, ObjectKind::Text);
+        ASSERT_FALSE(findings.empty());
+        EXPECT_EQ(findings[0], (CheckFinding{1, 1, "the picture's dots do not match its size"}));
+    }
+}
+
 } // namespace
 } // namespace quillset

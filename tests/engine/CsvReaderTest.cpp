@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace quillset {
@@ -115,6 +116,49 @@ TEST(CsvReader, CountsTheLinesOfRecords) {
         while (reader.next())
             lines.push_back(reader.line());
         EXPECT_EQ(lines, c.lines) << c.why;
+    }
+}
+
+// Records read one after another in the reader's kept storage: each holds
+// its own fields and nothing of the record before, past its last field too.
+TEST(CsvReader, EachRecordHoldsOnlyItsOwnFields) {
+    const struct {
+        const char* why;
+        std::string bytes;
+        Rows records; // each record's fields, no more
+    } cases[] = {
+        {"a short row after a longer one", "a;b;c\n1;2;3\n4\n5;6\n",
+         {{"1", "2", "3"}, {"4"}, {"5", "6"}}},
+        {"a shorter value in the same column", "a;b\nlong value;xyz\ns;t\n",
+         {{"long value", "xyz"}, {"s", "t"}}},
+        {"a quoted value after a plain one in its column", "a;b\nplain;x\n\"q;uoted\";y\n",
+         {{"plain", "x"}, {"q;uoted", "y"}}},
+        {"an empty field after a full one", "a;b\n1;full\n2;\n;3\n",
+         {{"1", "full"}, {"2", ""}, {"", "3"}}},
+        {"a record with a line break in quotes, then a short one",
+         "a;b;c\n\"x\ny\";2;3\nz\n",
+         {{"x\ny", "2", "3"}, {"z"}}},
+        {"one field, then many, then one", "a\nA\nB;C;D;E\nF\n",
+         {{"A"}, {"B", "C", "D", "E"}, {"F"}}},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.bytes);
+        CsvReader reader(in, {';', true});
+        std::size_t widest = 0;
+        for (const auto& record : c.records)
+            widest = std::max(widest, record.size());
+        for (std::size_t r = 0; r < c.records.size(); ++r) {
+            ASSERT_TRUE(reader.next()) << c.why << ": record " << r + 1;
+            EXPECT_EQ(reader.record(), static_cast<int>(r + 1)) << c.why;
+            EXPECT_EQ(reader.fieldCount(), c.records[r].size()) << c.why << ": record " << r + 1;
+            for (std::size_t i = 0; i <= widest; ++i) {
+                const std::string expected = i < c.records[r].size() ? c.records[r][i] : "";
+                EXPECT_EQ(reader.field(i), expected)
+                    << c.why << ": record " << r + 1 << ", field " << i;
+            }
+        }
+        EXPECT_FALSE(reader.next()) << c.why;
+        EXPECT_FALSE(reader.fault()) << c.why;
     }
 }
 

@@ -143,5 +143,63 @@ TEST(LabelBatch, ResumedAtALabelGoesOnAsTheWholeBatch) {
     }
 }
 
+// Resumed at any label, between the copies of a record as at a record, the
+// labels from there on are those of the whole batch: with a counter each
+// copy its own number, without one each copy the record's page. Each label
+// is checked against its page filled by hand.
+TEST(LabelBatch, ResumedBetweenCopiesEachLabelIsItsOwn) {
+    const std::string tooLong(200, 'x');
+    const struct {
+        const char* why;
+        std::string csv;
+        std::string script; // the text of the DrawText
+        bool leaveOutBad;
+        std::vector<std::string> texts; // every label of the whole batch
+    } cases[] = {
+        {"with a counter", "name\nAnn\nBob\n", "${name} ${seq}", false,
+         {"Ann 1", "Ann 2", "Ann 3", "Bob 4", "Bob 5", "Bob 6"}},
+        {"without a counter: the copies alike", "name\nAnn\nBob\n", "${name}", false,
+         {"Ann", "Ann", "Ann", "Bob", "Bob", "Bob"}},
+        {"the counter alone, no data file", "", "No. ${seq}", false,
+         {"No. 1", "No. 2", "No. 3"}},
+        {"neither data nor counter", "", "Same", false, {"Same", "Same", "Same"}},
+        {"a record left out takes no number", "name\nAnn\n" + tooLong + "\nCy\n",
+         "${name} ${seq}", true, {"Ann 1", "Ann 2", "Ann 3", "Cy 4", "Cy 5", "Cy 6"}},
+        {"a record left out, without a counter", "name\nAnn\n" + tooLong + "\nCy\n", "${name}",
+         true, {"Ann", "Ann", "Ann", "Cy", "Cy", "Cy"}},
+    };
+    const LanguageOptions tspl{.language = PrinterLanguage::Tspl, .copies = 3};
+    LanguageOptions once = tspl;
+    once.copies = 1;
+    for (const auto& c : cases) {
+        Data data(c.csv);
+        FolioSession document;
+        document.compile("DrawText(0,0,1,0,\"" + c.script + "\");");
+        MergeSettings settings;
+        if (!c.csv.empty())
+            settings.dataPath = data.path;
+        const auto total = static_cast<long long>(c.texts.size());
+        for (long long first = 1; first <= total; ++first) {
+            SCOPED_TRACE(std::string(c.why) + ", from label " + std::to_string(first));
+            LabelBatch batch(document, settings, tspl);
+            ASSERT_TRUE(batch.accept(c.leaveOutBad));
+            batch.startAt(first);
+            EXPECT_EQ(batch.first(), first);
+            EXPECT_EQ(batch.count(), total - first + 1);
+            for (long long label = first; label <= total; ++label) {
+                const std::string& text = c.texts[static_cast<std::size_t>(label - 1)];
+                std::string bytes;
+                ASSERT_TRUE(batch.next(bytes)) << text;
+                EXPECT_EQ(batch.label(), label);
+                FolioSession page;
+                page.compile("DrawText(0,0,1,0,\"" + text + "\");");
+                EXPECT_TRUE(bytes == printerBytes(page, once)) << "label " << label << ": " << text;
+            }
+            std::string none;
+            EXPECT_FALSE(batch.next(none));
+        }
+    }
+}
+
 } // namespace
 } // namespace quillset

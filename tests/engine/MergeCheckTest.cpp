@@ -137,6 +137,43 @@ TEST(MergeCheck, EachRowAndItsProblem) {
 
 // A symbol's data is checked once its fields are filled, in the encoder's
 // words after the values to blame.
+// Records one after the other in one file, each told only of itself: a clean
+// record after one with a problem, two in a row that print nearest
+// characters, a short row after full ones.
+TEST(MergeCheck, EachRecordInARowIsToldOfItselfOnly) {
+    const std::vector<std::string> rows = {
+        "Ann \xF0\x9F\x98\x80;Bath",
+        "Bob;Leeds",
+        "\xC5\x81ukasz;\xC5\x81\xC3\xB3""d\xC5\xBA",
+        "\xC3\x98yvind;H\xC3\xA0 N\xE1\xBB\x99i",
+        "Cy",
+        "Dee;York",
+    };
+    std::string csv = "name;city\n";
+    for (const std::string& row : rows)
+        csv += row + "\n";
+    Merge merge("DrawText(0,0,1,0,\"${name} ${city}\");", csv);
+    merge.settings.replaceMissing = true;
+    const MergeCheck check = checkMerge(merge.document, merge.settings);
+    const auto place = [](int record) {
+        return "record " + std::to_string(record) + " (quillset-merge-check.csv line " +
+               std::to_string(record + 1) + "): ";
+    };
+    EXPECT_EQ(textsOf(check),
+              (std::vector<std::string>{
+                  place(1) + "${name} holds 'Ann \xF0\x9F\x98\x80': '\xF0\x9F\x98\x80' is not in "
+                             "the printer's character set, nor anything near",
+                  place(5) + "1 field where the header has 2; city is missing"}));
+    EXPECT_EQ(check.notes,
+              (std::vector<std::string>{
+                  place(3) + "${name}: '\xC5\x81' printed as 'L'",
+                  place(3) + "${city}: '\xC5\x81' printed as 'L', '\xC5\xBA' printed as 'z'",
+                  place(4) + "${name}: '\xC3\x98' printed as 'O'",
+                  place(4) + "${city}: '\xE1\xBB\x99' printed as 'o'"}));
+    EXPECT_EQ(check.records, 6);
+    EXPECT_EQ(check.badRecords(), (std::vector<int>{1, 5}));
+}
+
 TEST(MergeCheck, FilledSymbolDataIsEncoded) {
     const std::string script = "DrawSymbol(0,0,0,2,4,1,\"(01)${gtin}(10)${lot}\");\n";
     const struct {

@@ -1,9 +1,12 @@
 #include "picture/DrawPicture.h"
+#include "picture/Dither.h"
 #include "picture/PictureImport.h"
+#include "picture/Resample.h"
 #include "raster/PageRaster.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -115,6 +118,114 @@ TEST(PictureImport, SizeKeepsTheAspectWithinTheLargestPicture) {
     EXPECT_EQ(importSize(100, 50, 5000), (PictureSize{832, 416}));
     EXPECT_EQ(importSize(100, 1000, 400), (PictureSize{125, 1248}));
     EXPECT_EQ(importSize(1000, 1, 10), (PictureSize{10, 1}));
+}
+
+// The share of source pixel i (spanning [i, i + 1)) inside output dot o
+// (spanning [o, o + 1) * from / to), in units of 1 / to of a pixel: whole
+// numbers, so that the average below is exact.
+long long coverByHand(int o, int i, int from, int to) {
+    const long long begin = std::max<long long>(static_cast<long long>(o) * from,
+                                                static_cast<long long>(i) * to);
+    const long long end = std::min<long long>(static_cast<long long>(o + 1) * from,
+                                              static_cast<long long>(i + 1) * to);
+    return std::max<long long>(0, end - begin);
+}
+
+// Scaled down, each dot is the mean of the pixels under it, the pixels at
+// its edges counted by the part of them it covers: worked out here with
+// whole numbers, pixel by pixel.
+TEST(PictureImport, ScaledDownEachDotIsTheMeanOfTheAreaItCovers) {
+    const auto busy = [](int x, int y) { return (x * 37 + y * 91 + x * y) % 256; };
+    const struct {
+        const char* why;
+        int width, height; // of the image
+        int toWidth, toHeight;
+    } cases[] = {
+        {"37/100 each way", 100, 100, 37, 37},
+        {"2/3 each way", 9, 6, 6, 4},
+        {"2/3 of a wider image", 30, 12, 20, 8},
+        {"37/100 across, 2/3 down", 100, 9, 37, 6},
+        {"2/3 across, the height kept", 12, 5, 8, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const GreyImage image = imageOf(c.width, c.height, busy);
+        const std::vector<std::uint8_t> out = resample(image, c.toWidth, c.toHeight);
+        ASSERT_EQ(out.size(), static_cast<std::size_t>(c.toWidth * c.toHeight));
+        for (int oy = 0; oy < c.toHeight; ++oy) {
+            for (int ox = 0; ox < c.toWidth; ++ox) {
+                long long sum = 0;
+                for (int y = 0; y < c.height; ++y) {
+                    const long long down = coverByHand(oy, y, c.height, c.toHeight);
+                    for (int x = 0; x < c.width; ++x)
+                        sum += busy(x, y) * down * coverByHand(ox, x, c.width, c.toWidth);
+                }
+                const double mean = static_cast<double>(sum) / c.width / c.height;
+                EXPECT_NEAR(out[static_cast<std::size_t>(oy * c.toWidth + ox)], mean, 0.501)
+                    << "dot " << ox << ',' << oy;
+            }
+        }
+    }
+}
+
+// Floyd and Steinberg's diffusion as it is written in the literature, on a
+// whole grid of errors kept in sixteenths: a dot is black below 128, its
+// error (its grey with what it was given, less 0 or 255) goes 7 to the
+// right, 3 below left, 5 below and 1 below right, each row left to right;
+// a dot takes what it was given divided by 16, toward zero.
+std::vector<bool> floydSteinbergByHand(const std::vector<std::uint8_t>& grey, int width,
+                                       int height) {
+    std::vector<std::vector<int>> given(static_cast<std::size_t>(height) + 1,
+                                        std::vector<int>(static_cast<std::size_t>(width) + 2, 0));
+    std::vector<bool> black;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int value = grey[static_cast<std::size_t>(y * width + x)] + given[y][x + 1] / 16;
+            const bool dot = value < 128;
+            black.push_back(dot);
+            const int error = value - (dot ? 0 : 255);
+            if (x + 1 < width)
+                given[y][x + 2] += 7 * error;
+            given[y + 1][x] += 3 * error;
+            given[y + 1][x + 1] += 5 * error;
+            given[y + 1][x + 2] += error;
+        }
+    }
+    return black;
+}
+
+TEST(PictureImport, DiffusionIsFloydAndSteinbergDotForDot) {
+    const struct {
+        const char* why;
+        int width, height;
+        std::function<int(int, int)> grey;
+    } cases[] = {
+        {"a ramp across, darker down", 32, 6, [](int x, int y) { return x * 7 + y * 3; }},
+        {"a ramp down", 9, 16, [](int, int y) { return y * 16 + 7; }},
+        {"flat grey 100, a width of no whole bytes", 13, 7, [](int, int) { return 100; }},
+        {"light grey, where the errors are small", 20, 5, [](int x, int) { return 200 + x; }},
+        {"a diagonal ramp", 17, 17, [](int x, int y) { return (x + y) * 7; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        std::vector<std::uint8_t> grey;
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                grey.push_back(static_cast<std::uint8_t>(c.grey(x, y)));
+        const std::vector<std::uint8_t> rows =
+            dither(grey, c.width, c.height, Dithering::Diffusion, 128);
+        const int rowBytes = (c.width + 7) / 8;
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(rowBytes * c.height));
+        const std::vector<bool> expected = floydSteinbergByHand(grey, c.width, c.height);
+        for (int y = 0; y < c.height; ++y) {
+            for (int x = 0; x < c.width; ++x) {
+                const bool dot = (rows[static_cast<std::size_t>(y * rowBytes + x / 8)] >>
+                                  (7 - x % 8)) & 1;
+                EXPECT_EQ(dot, expected[static_cast<std::size_t>(y * c.width + x)])
+                    << "dot " << x << ',' << y;
+            }
+        }
+    }
 }
 
 // A page at the widest setting with a picture drawn on it, against the dots

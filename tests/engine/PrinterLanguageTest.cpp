@@ -2,6 +2,7 @@
 #include "RecordingReporter.h"
 #include "document/FolioSession.h"
 #include "document/PrinterBytes.h"
+#include "language/CommandLineReader.h"
 #include "language/EscPosEncoder.h"
 #include "language/LabelImage.h"
 #include "language/LanguageReader.h"
@@ -266,6 +267,75 @@ TEST(PrinterLanguage, SmallPicturesByteForByte) {
     }
 }
 
+// Millimetres as a person writes an eighth of one: "0.125", "2.5", "104".
+std::string millimetresByHand(int dots) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", dots / 8.0);
+    std::string mm = text;
+    while (mm.back() == '0')
+        mm.pop_back();
+    if (mm.back() == '.')
+        mm.pop_back();
+    return mm;
+}
+
+// TSPL's SIZE is in millimetres at 8 dots a mm: every width from one dot to
+// the widest page, each eighth of a millimetre, goes out exactly and is
+// read back as its dots.
+TEST(PrinterLanguage, TsplSizeInEveryEighthOfAMillimetre) {
+    for (int dots = 1; dots <= 832; ++dots) {
+        const std::string mm = millimetresByHand(dots);
+        SCOPED_TRACE(std::to_string(dots) + " dots, " + mm + " mm");
+        const std::vector<std::uint8_t> bits(static_cast<std::size_t>((dots + 7) / 8), 0xFF);
+        const std::string tspl = encodePage(PictureOnly({bits.data(), dots, 1, (dots + 7) / 8}),
+                                            {.language = PrinterLanguage::Tspl});
+        EXPECT_EQ(tspl.substr(0, tspl.find('\n') + 1), "SIZE " + mm + " mm,0.125 mm\r\n");
+
+        const ReadOutcome read = readBack(
+            PrinterLanguage::Tspl, "SIZE " + mm + " mm," + mm + " mm\r\nCLS\r\nPRINT 1\r\n", 64);
+        EXPECT_TRUE(read.problems.empty());
+        ASSERT_EQ(read.pages.size(), 1u);
+        EXPECT_EQ(read.pages[0].picture.width, dots);
+        EXPECT_EQ(read.pages[0].picture.height, dots);
+    }
+}
+
+// A print width sends the left dots of each row and no more, the bits past
+// it white, in the label languages as in the others. The rows are written
+// out here dot by dot, a 0 bit printing.
+TEST(PrinterLanguage, LabelLanguagesSendThePrintWidthOnly) {
+    // 24 x 2: a black row, then A5 5A C3.
+    const std::uint8_t bits[] = {0xFF, 0xFF, 0xFF, 0xA5, 0x5A, 0xC3};
+    const DotPictureView picture{bits, 24, 2, 3};
+    const auto black = [&](int x, int y) { return (bits[y * 3 + x / 8] >> (7 - x % 8)) & 1; };
+    for (const int printWidth : {0, 1, 2, 7, 8, 9, 12, 15, 16, 17, 23, 24, 25, 999}) {
+        SCOPED_TRACE("print width " + std::to_string(printWidth));
+        const int width = printWidth == 0 || printWidth > 24 ? 24 : printWidth;
+        const int rowBytes = (width + 7) / 8;
+        std::string data;
+        for (int y = 0; y < 2; ++y) {
+            for (int k = 0; k < rowBytes; ++k) {
+                int byte = 0;
+                for (int b = 0; b < 8; ++b) {
+                    const int x = 8 * k + b;
+                    const bool printed = x < width && black(x, y);
+                    byte = byte << 1 | (printed ? 0 : 1);
+                }
+                data += static_cast<char>(byte);
+            }
+        }
+        const std::string band = std::to_string(rowBytes) + ",2,";
+        EXPECT_EQ(encodePage(PictureOnly(picture),
+                             {.language = PrinterLanguage::Epl2, .printWidth = printWidth}),
+                  "\r\nN\r\nq" + std::to_string(width) + "\r\nGW0,0," + band + data + "\r\nP1\r\n");
+        EXPECT_EQ(encodePage(PictureOnly(picture),
+                             {.language = PrinterLanguage::Tspl, .printWidth = printWidth}),
+                  "SIZE " + millimetresByHand(width) +
+                      " mm,0.25 mm\r\nDIRECTION 0,0\r\nCLS\r\nBITMAP 0,0," + band + "0," + data +
+                      "\r\nPRINT 1,1\r\n");
+    }
+}
+
 TEST(PrinterLanguage, LabelBitmapsSkipWhiteRowsAndSplit) {
     // 832 dots wide: rows 0 to 399 black, 400 to 409 white, 410 to 419 black.
     std::vector<std::uint8_t> bits(104 * 420, 0xFF);
@@ -443,6 +513,66 @@ TEST(PrinterLanguage, ReaderFaults) {
         EXPECT_EQ(outcome.pages.size(), c.pages) << c.why;
         ASSERT_EQ(outcome.problems.size(), 1u) << c.why << ": " << outcome.problems.back();
         EXPECT_EQ(outcome.problems[0], c.problem) << c.why;
+    }
+}
+
+// A line too long to hold is dropped to its own line end and no further:
+// the commands and the labels after it are read as if it had not come,
+// whatever pieces the stream arrives in.
+TEST(PrinterLanguage, ALineTooLongSpoilsOnlyItself) {
+    const std::string tooLong(5000, 'x');
+    const std::string held(kMaxCommandLineBytes, 'x');
+    // A 16-dot label with its first dot black (a 0 bit prints).
+    const std::string tspl = "SIZE 2 mm,1 mm\r\nCLS\r\nBITMAP 0,0,2,1,0,\x7F\xFF\r\nPRINT 1\r\n";
+    const std::string epl2 = "N\nq16\nQ2,24\nGW0,0,2,1,\x7F\xFF\nP1\n";
+    const std::string skipped = "line longer than 4,096 bytes skipped";
+    const struct {
+        const char* why;
+        PrinterLanguage language;
+        std::string bytes;
+        int pages;
+        int height; // of each page
+        std::vector<std::string> problems;
+    } cases[] = {
+        {"TSPL: a label after the line", PrinterLanguage::Tspl, tooLong + "\r\n" + tspl, 1, 8,
+         {"byte 0: " + skipped}},
+        {"TSPL: two lines in a row, then two labels", PrinterLanguage::Tspl,
+         tooLong + "\r\n" + tooLong + "\n" + tspl + tspl, 2, 8,
+         {"byte 0: " + skipped, "byte 5,002: " + skipped}},
+        {"TSPL: between two labels", PrinterLanguage::Tspl, tspl + tooLong + "\r\n" + tspl, 2, 8,
+         {"byte 51: " + skipped}},
+        {"TSPL: the longest line held is read, and is no command", PrinterLanguage::Tspl,
+         held + "\n" + tspl, 1, 8, {"byte 0: unknown command XXXXXXXXXXXXXXXXXXXX"}},
+        {"TSPL: the longest line held, its carriage return counted", PrinterLanguage::Tspl,
+         held.substr(1) + "\r\n" + tspl, 1, 8, {"byte 0: unknown command XXXXXXXXXXXXXXXXXXXX"}},
+        {"TSPL: one byte more is dropped", PrinterLanguage::Tspl, held + "x\n" + tspl, 1, 8,
+         {"byte 0: " + skipped}},
+        {"EPL2: a label after the line", PrinterLanguage::Epl2, tooLong + "\n" + epl2, 1, 2,
+         {"byte 0: " + skipped}},
+        {"EPL2: two lines in a row, then two labels", PrinterLanguage::Epl2,
+         tooLong + "\r\n" + tooLong + "\r\n" + epl2 + epl2, 2, 2,
+         {"byte 0: " + skipped, "byte 5,002: " + skipped}},
+        {"EPL2: between two labels", PrinterLanguage::Epl2, epl2 + tooLong + "\n" + epl2, 2, 2,
+         {"byte 28: " + skipped}},
+    };
+    for (const auto& c : cases) {
+        for (const std::size_t piece : {std::size_t{1}, std::size_t{5}, std::size_t{4097},
+                                        c.bytes.size()}) {
+            SCOPED_TRACE(std::string(c.why) + ", pieces of " + std::to_string(piece));
+            const ReadOutcome outcome = readBack(c.language, c.bytes, piece);
+            EXPECT_EQ(outcome.problems, c.problems);
+            ASSERT_EQ(outcome.pages.size(), static_cast<std::size_t>(c.pages));
+            for (const PrintedPage& page : outcome.pages) {
+                EXPECT_EQ(page.picture.width, 16);
+                EXPECT_EQ(page.picture.height, c.height);
+                std::vector<std::pair<int, int>> black;
+                for (int y = 0; y < page.picture.height; ++y)
+                    for (int x = 0; x < page.picture.width; ++x)
+                        if (page.picture.dot(x, y))
+                            black.emplace_back(x, y);
+                EXPECT_EQ(black, (std::vector<std::pair<int, int>>{{0, 0}}));
+            }
+        }
     }
 }
 

@@ -104,6 +104,61 @@ TEST(PrinterStatus, EachLanguageReadsItsPrintersAnswer) {
     }
 }
 
+// ~HS's flags one at a time and all at once, each answer written out field by
+// field as the printer sends it:
+//   aaa,b,c,dddd,eee,f,g,h,iii,j,k,l: b paper out, c pause, eee formats in
+//   the buffer, f buffer full, g diagnostic mode, h partial format, j
+//   corrupt RAM (not read), k under temperature, l over temperature;
+//   mmm,n,o,p,q,r,s,t,uuuuuuuu,v,www: o head up, p ribbon out, q thermal
+//   transfer, r print mode, t label waiting, uuuuuuuu labels left in the
+//   batch, v a format being made, www graphics stored.
+// Of those a fault stops the printer: paper out, pause, head up, ribbon out
+// and a head too cold or too hot; the rest are no fault of it.
+TEST(PrinterStatus, EachZplFlagIsReadFromItsOwnField) {
+    const struct {
+        const char* why;
+        std::string first, second;
+        PrinterCondition condition;
+        std::string text;
+        long long held;
+    } cases[] = {
+        {"paper out alone", "030,1,0,1200,000,0,0,0,000,0,0,0", "001,0,0,0,0,2,6,0,00000000,0,000",
+         PrinterCondition::PaperOut, "paper out", 0},
+        {"paused alone", "030,0,1,1200,000,0,0,0,000,0,0,0", "001,0,0,0,0,2,6,0,00000000,0,000",
+         PrinterCondition::Paused, "paused", 0},
+        {"head up alone", "030,0,0,1200,000,0,0,0,000,0,0,0", "001,0,1,0,0,2,6,0,00000000,0,000",
+         PrinterCondition::HeadOpen, "head open", 0},
+        {"ribbon out alone", "030,0,0,1200,000,0,0,0,000,0,0,0", "001,0,0,1,0,2,6,0,00000000,0,000",
+         PrinterCondition::RibbonOut, "ribbon out", 0},
+        {"under temperature alone", "030,0,0,1200,000,0,0,0,000,0,1,0",
+         "001,0,0,0,0,2,6,0,00000000,0,000", PrinterCondition::Fault, "printer error", 0},
+        {"over temperature alone", "030,0,0,1200,000,0,0,0,000,0,0,1",
+         "001,0,0,0,0,2,6,0,00000000,0,000", PrinterCondition::Fault, "printer error", 0},
+        {"every fault at once, the worst first", "030,1,1,1200,000,0,0,0,000,0,1,1",
+         "001,0,1,1,0,2,6,0,00000000,0,000", PrinterCondition::PaperOut,
+         "paper out, head open, ribbon out, paused, printer error", 0},
+        {"every flag that is no fault: buffer full, diagnostic mode, a partial format, "
+         "thermal transfer, a label waiting, a format being made",
+         "030,0,0,1200,000,1,1,1,000,0,0,0", "001,0,0,0,1,2,6,1,00000000,1,000",
+         PrinterCondition::Ready, "ready", 0},
+        {"formats in the buffer and labels left in the batch, with every fault",
+         "030,1,1,1200,012,0,0,0,000,0,1,1", "001,0,1,1,0,2,6,0,00000030,0,000",
+         PrinterCondition::PaperOut,
+         "paper out, head open, ribbon out, paused, printer error, 42 labels not yet printed", 42},
+        {"a communication setting and label length of other digits",
+         "255,0,0,0832,000,0,0,0,000,0,0,0", "111,0,0,0,0,2,6,0,00000000,0,000",
+         PrinterCondition::Ready, "ready", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const auto status = languageInfo(PrinterLanguage::Zpl).readStatus(hostStatus(c.first, c.second));
+        ASSERT_TRUE(status);
+        EXPECT_EQ(status->condition, c.condition);
+        EXPECT_EQ(statusText(*status), c.text);
+        EXPECT_EQ(status->labelsHeld, c.held);
+    }
+}
+
 TEST(PrinterStatus, ThePrinterPlayedAnswersWhatItsLanguageReads) {
     const PrinterCondition conditions[] = {PrinterCondition::Ready, PrinterCondition::PaperOut,
                                            PrinterCondition::HeadOpen, PrinterCondition::Paused};

@@ -2,6 +2,7 @@
 
 #include "PseudoTerminal.h"
 #include "document/FolioSession.h"
+#include "document/PrinterBytes.h"
 #include "model/GroupedCount.h"
 #include "printer/SerialSettings.h"
 #include "tests/engine/RecordingReporter.h"
@@ -208,6 +209,52 @@ TEST_F(PrintCommandTest, CtrlCCancelsAndSaysHowMuchWentOut) {
     EXPECT_LE(received.size(), sent);
     EXPECT_TRUE(expected.starts_with(received)) << "what arrived is the start of the page";
     EXPECT_EQ(pty.read(1, 500ms), "") << "nothing more comes";
+}
+
+// print --from-label resumes a batch of copies at any label, between the
+// copies of a record too: the file gets the labels from there on, each the
+// page of its script filled by hand, with and without a counter.
+TEST_F(PrintCommandTest, FromLabelResumesBetweenCopies) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto write = [&](const char* name, const std::string& text) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        return file.fileName();
+    };
+    const QString data = write("names.csv", "name\nAnn\nBob\n");
+    const QString out = dir.filePath(QStringLiteral("labels.tspl"));
+    const struct {
+        const char* why;
+        std::string text; // of the DrawText
+        const char* from;
+        std::vector<std::string> texts; // the labels sent
+    } cases[] = {
+        {"with a counter, between Ann's copies", "${name} ${seq}", "2",
+         {"Ann 2", "Ann 3", "Bob 4", "Bob 5", "Bob 6"}},
+        {"with a counter, between Bob's copies", "${name} ${seq}", "5", {"Bob 5", "Bob 6"}},
+        {"without a counter, between Ann's copies", "${name}", "3",
+         {"Ann", "Bob", "Bob", "Bob"}},
+        {"without a counter, the last copy alone", "${name}", "6", {"Bob"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const QString page = write("page.txt", "DrawText(0,0,1,0,\"" + c.text + "\");\r\n");
+        const Outcome outcome =
+            runCli({"print", page, "--to", "file:" + out, "--no-status", "--language", "tspl",
+                    "--copies", "3", "--data", data, "--from-label", c.from});
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        std::string expected;
+        for (const std::string& text : c.texts) {
+            FolioSession byHand;
+            byHand.compile("DrawText(0,0,1,0,\"" + text + "\");");
+            expected += printerBytes(byHand, {.language = PrinterLanguage::Tspl});
+        }
+        QFile sent(out);
+        ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(sent.readAll().toStdString() == expected);
+    }
 }
 
 // Root opens any device, so the tool runs as nobody; it reads the page from
