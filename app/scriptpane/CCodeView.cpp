@@ -6,8 +6,25 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <algorithm>
 
 namespace quillset {
+
+namespace {
+
+// Characters the two texts have in common from the start.
+qsizetype firstDifference(const QString& a, const QString& b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    qsizetype i = 0;
+    while (i < n && a.at(i) == b.at(i))
+        ++i;
+    return i;
+}
+
+} // namespace
 
 CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
     : QPlainTextEdit(parent)
@@ -55,8 +72,28 @@ void CCodeView::showScript() {
     script.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QScopedValueRollback showing(showing_, true);
+    const QString before = toPlainText();
+    const int scrolled = verticalScrollBar()->value();
+    const int cursorAt = textCursor().position();
     setPlainText(script);
     typed_ = false;
+    // The pane stays where it was and shows the first line that changed: a
+    // statement the page added, moved or changed comes into view.
+    verticalScrollBar()->setValue(scrolled);
+    const qsizetype same = firstDifference(before, script);
+    if (same == script.size() && same == before.size()) {
+        QTextCursor cursor(document());
+        cursor.setPosition(std::min(cursorAt, static_cast<int>(script.size())));
+        setTextCursor(cursor);
+        verticalScrollBar()->setValue(scrolled);
+        return;
+    }
+    const int line = static_cast<int>(script.left(same).count(QLatin1Char('\n')));
+    const QTextBlock changed = document()->findBlockByNumber(line);
+    if (changed.isValid()) {
+        setTextCursor(QTextCursor(changed));
+        ensureCursorVisible();
+    }
 }
 
 // The editor would take many times the script's size and long waits to lay
