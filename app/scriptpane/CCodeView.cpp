@@ -3,13 +3,18 @@
 #include "app/scriptpane/LongScriptView.h"
 #include "app/shell/CFolioDoc.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 
 #include <algorithm>
+#include <memory>
 
 namespace quillset {
 
@@ -39,6 +44,7 @@ CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAccessibleName(QStringLiteral("Script"));
     connect(this, &QPlainTextEdit::textChanged, this, &CCodeView::textEdited);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CCodeView::cursorMoved);
     longView_->hide();
     connect(longView_, &LongScriptView::focusEntered, this, &CCodeView::focusEntered);
     connect(&document_, &CFolioDoc::changed, this, [this](CFolioDoc::Changes what) {
@@ -76,6 +82,7 @@ void CCodeView::showScript() {
     const int scrolled = verticalScrollBar()->value();
     const int cursorAt = textCursor().position();
     setPlainText(script);
+    folding_.foldAll();
     typed_ = false;
     // The pane stays where it was and shows the first line that changed: a
     // statement the page added, moved or changed comes into view.
@@ -137,12 +144,50 @@ std::optional<QString> CCodeView::takeTypedText() {
 void CCodeView::textEdited() {
     if (showing_)
         return;
+    folding_.refresh();
     const bool started = !typed_;
     typed_ = true;
     if (started)
         document_.typingStarted();
     else
         document_.markModified();
+}
+
+void CCodeView::cursorMoved() {
+    const QTextBlock block = textCursor().block();
+    if (block.isVisible())
+        return;
+    if (const auto fold = folding_.foldAt(block))
+        folding_.setFolded(*fold, false);
+}
+
+void CCodeView::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    folding_.paint(painter);
+}
+
+void CCodeView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        if (const auto fold = folding_.markerAt(event->position().toPoint())) {
+            folding_.setFolded(*fold, false);
+            return;
+        }
+    }
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+// The pane's own menu, with the folding of the picture under the pointer.
+void CCodeView::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    if (const auto fold = folding_.foldAt(cursorForPosition(event->pos()).block())) {
+        const bool folded = folding_.folded(*fold);
+        menu->addSeparator();
+        menu->addAction(folded ? QStringLiteral("Show the picture's dots")
+                               : QStringLiteral("Fold the picture's dots"),
+                        this, [this, fold = *fold, folded] { folding_.setFolded(fold, !folded); });
+    }
+    menu->exec(event->globalPos());
 }
 
 void CCodeView::focusInEvent(QFocusEvent* event) {
