@@ -205,8 +205,9 @@ void PrintTransmission::finish(State state, const std::string& detail) {
     const bool batch = source_->count() > 1 || source_->first() > 1;
     if (state == State::Failed && batch)
         reporter_.reportWithDetail(failureHeadline(),
-                                   detail + '\n' + stoppedMessage(position(), "the print failed",
-                                                                  stopNote(PrinterCondition::Ready, {})));
+                                   detail + '\n' +
+                                       stoppedMessage(position(), "the print failed",
+                                                      stopNote(PrinterCondition::Ready, {})));
     else if (state == State::Failed)
         reporter_.reportWithDetail(failureHeadline(), detail);
     else if (state == State::Stopped)

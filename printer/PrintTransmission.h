@@ -68,9 +68,7 @@ public:
     // How a batch that stops goes on from a label, for the stop's message:
     // "File > Print goes on from label 37"; the message adds when, from what
     // the printer told. Before start().
-    void tellWayOn(std::function<std::string(long long label)> wayOn) {
-        wayOn_ = std::move(wayOn);
-    }
+    void tellWayOn(std::function<std::string(long long label)> wayOn) { wayOn_ = std::move(wayOn); }
     // What the printer told when it stopped the print.
     const PrinterStatus& stoppedFor() const { return stoppedFor_; }
 

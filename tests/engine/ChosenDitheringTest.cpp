@@ -61,11 +61,16 @@ TEST(ChosenDithering, ThresholdForBlackAndWhiteDiffusionForGreys) {
          picture(64, 64, [](int x, int y) { return (x + y) % 2 ? 20 : 240; }),
          Dithering::Threshold},
         {"a few greys in one small patch: 1 in 4,096 away from white",
-         picture(64, 64, [](int x, int y) { return x >= 10 && x < 13 && y >= 10 && y < 13 ? 90 : 255; }),
+         picture(64, 64,
+                 [](int x, int y) { return x >= 10 && x < 13 && y >= 10 && y < 13 ? 90 : 255; }),
          Dithering::Threshold},
         {"black half see-through lies on white as grey",
-         picture(64, 64, [](int, int) { return 0; }, 128), Dithering::Diffusion},
-        {"black wholly see-through is white", picture(64, 64, [](int, int) { return 0; }, 0),
+         picture(
+             64, 64, [](int, int) { return 0; }, 128),
+         Dithering::Diffusion},
+        {"black wholly see-through is white",
+         picture(
+             64, 64, [](int, int) { return 0; }, 0),
          Dithering::Threshold},
     };
     for (const auto& c : cases)

@@ -1,5 +1,5 @@
-#include "barcode/BarcodeType.h"
 #include "barcode/HumanReadable.h"
+#include "barcode/BarcodeType.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,14 @@ std::string shownText(int type, std::string_view data) {
     return std::string(humanReadableLine(type, styled).text());
 }
 
-// Code-page bytes: 134 FNC1, 135 to 137 the code sets A, B, C; in subsets A
-// and B, 128 FNC3, 129 FNC2, 130 SHIFT, 131 CODE C, 132 and 133 FNC4/CODE.
+// The code-page bytes of Code 128's code sets and function characters; in
+// subsets A and B, 128 FNC3, 129 FNC2, 130 SHIFT, 131 CODE C, 132 and 133
+// FNC4/CODE.
+const std::string kSetA = "\x87";
+const std::string kSetB = "\x88";
+const std::string kSetC = "\x89";
+const std::string kFnc1 = "\x86";
+
 TEST(HumanReadable, LineHoldsWhatAScannerReads) {
     const struct {
         const char* why;
@@ -23,21 +29,21 @@ TEST(HumanReadable, LineHoldsWhatAScannerReads) {
         std::string data;
         std::string line;
     } cases[] = {
-        {"Code 128: the code set Auto puts first", barcode_type::kCode128, "\x88QS4471092300GB",
+        {"Code 128: the code set Auto puts first", barcode_type::kCode128, kSetB + "QS4471092300GB",
          "QS4471092300GB"},
-        {"Code 128: subset C digits", barcode_type::kCode128, "\x89" "0123", "0123"},
-        {"Code 128: FNC1 in subset C", barcode_type::kCode128, "\x89\x86" "0123", "0123"},
-        {"Code 128: a later code-set switch", barcode_type::kCode128, "\x88" "AB\x89" "1234",
+        {"Code 128: subset C digits", barcode_type::kCode128, kSetC + "0123", "0123"},
+        {"Code 128: FNC1 in subset C", barcode_type::kCode128, kSetC + kFnc1 + "0123", "0123"},
+        {"Code 128: a later code-set switch", barcode_type::kCode128, kSetB + "AB" + kSetC + "1234",
          "AB1234"},
         {"Code 128: FNC3, FNC2, SHIFT in subset B", barcode_type::kCode128,
-         "\x88" "A\x80\x81\x82" "B", "AB"},
-        {"Code 128: CODE C and FNC4 in subset B", barcode_type::kCode128, "\x88" "A\x83\x84\x85",
+         kSetB + "A\x80\x81\x82" + "B", "AB"},
+        {"Code 128: CODE C and FNC4 in subset B", barcode_type::kCode128, kSetB + "A\x83\x84\x85",
          "A"},
         {"Code 128: subset A's control characters (` is NUL, a is SOH)", barcode_type::kCode128,
-         "\x87" "AB`a", "AB"},
-        {"Code 128: subset B keeps lower case, not DEL", barcode_type::kCode128,
-         "\x88" "ab\x7f", "ab"},
-        {"Code 128: a line feed is no character of B", barcode_type::kCode128, "\x88" "A\nB",
+         kSetA + "AB`a", "AB"},
+        {"Code 128: subset B keeps lower case, not DEL", barcode_type::kCode128, kSetB + "ab\x7f",
+         "ab"},
+        {"Code 128: a line feed is no character of B", barcode_type::kCode128, kSetB + "A\nB",
          "AB"},
         {"Code 128: no code set, no bars, line as stored", barcode_type::kCode128, "AB", "AB"},
         {"Code 39: start/stop and quiet-zone keys", barcode_type::kCode39, "A#B!C", "ABC"},
@@ -54,7 +60,7 @@ TEST(HumanReadable, LineHoldsWhatAScannerReads) {
 
 TEST(HumanReadable, CharactersKeepTheirAttributes) {
     StyledText styled;
-    styled.assign("\x88" "AB");
+    styled.assign(kSetB + "AB");
     styled.attrs[2] = attr::kBold | 2;
     const StyledText line = humanReadableLine(barcode_type::kCode128, styled);
     EXPECT_EQ(line.text(), "AB");
