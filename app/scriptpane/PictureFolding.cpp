@@ -28,10 +28,31 @@ void PictureFolding::foldAll() {
 }
 
 void PictureFolding::refresh() {
-    // A fold stays folded when its first dot line is still hidden.
     find();
-    for (std::size_t i = 0; i < folds_.size(); ++i)
-        setFolded(i, folded(i));
+    // A fold stays folded when its first dot line is still hidden, and all
+    // its dots with it; hidden lines that typing took out of every fold
+    // (a line typed between the statement and its dots) show again.
+    std::size_t next = 0;
+    bool changed = false;
+    for (QTextBlock b = pane_.document()->begin(); b.isValid(); b = b.next()) {
+        bool visible = true;
+        if (next < folds_.size()) {
+            const int first = folds_[next].statement.blockNumber() + 1;
+            const int n = b.blockNumber();
+            if (n >= first && n < first + folds_[next].lines)
+                visible = !folded(next);
+            if (n + 1 >= first + folds_[next].lines && n >= first)
+                ++next;
+        }
+        if (b.isVisible() != visible) {
+            b.setVisible(visible);
+            changed = true;
+        }
+    }
+    if (changed) {
+        pane_.document()->markContentsDirty(0, pane_.document()->characterCount());
+        pane_.viewport()->update();
+    }
 }
 
 std::optional<std::size_t> PictureFolding::foldAt(const QTextBlock& block) const {

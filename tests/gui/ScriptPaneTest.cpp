@@ -281,6 +281,16 @@ private slots:
         QCOMPARE(shown().count(false), 2);
         moveCursor(pane_, text->findBlockByNumber(4).position());
         QCOMPARE(shown(), (QList<bool>{true, true, false, true, true, true, true}));
+
+        // A line typed between a statement and its folded dots parts them:
+        // the dots show, none stay hidden without their marker.
+        show(script);
+        QTextCursor statementEnd(text->findBlockByNumber(1));
+        statementEnd.movePosition(QTextCursor::EndOfBlock);
+        pane_->setTextCursor(statementEnd);
+        pane_->setFocus();
+        QTest::keyClick(pane_, Qt::Key_Return);
+        QCOMPARE(shown(), (QList<bool>{true, true, true, true, true, false, true}));
     }
 
 private:
