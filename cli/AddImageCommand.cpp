@@ -7,6 +7,7 @@
 #include "model/Limits.h"
 #include "model/ObjectList.h"
 #include "model/Reporter.h"
+#include "picture/ChosenDithering.h"
 #include "picture/PictureImport.h"
 #include "picture/PictureObject.h"
 
@@ -52,7 +53,8 @@ bool addImage(const Invocation& invocation, FolioSession& session, Reporter& rep
         return false;
     }
     std::string error;
-    const auto choice = parseDither(invocation.value("--dither").value_or("threshold"), error);
+    const auto asked = invocation.value("--dither");
+    auto choice = parseDither(asked.value_or("threshold"), error);
     if (!choice) {
         reporter.report(error);
         return false;
@@ -77,6 +79,8 @@ bool addImage(const Invocation& invocation, FolioSession& session, Reporter& rep
         reporter.report(error);
         return false;
     }
+    if (!asked)
+        choice->dithering = chooseDithering(*image).dithering;
     const PictureSize size = importSize(image->width, image->height, width > 0 ? width : image->width);
     std::string source;
     appendUtf8AsCp437(source, std::filesystem::absolute(path).lexically_normal().string());
@@ -107,7 +111,9 @@ const Command addImageCommand = {
     2,
     {{"--at", "X,Y", "the picture's top-left dot"},
      {"--width", "DOTS", "its width in dots, the aspect kept (default: the image's own)"},
-     {"--dither", "MODE", "threshold[:LEVEL] (default, level 128), ordered or diffusion"},
+     {"--dither", "MODE",
+      "threshold[:LEVEL] (level 128), ordered or diffusion; without it threshold for a "
+      "black-and-white image, diffusion for one with greys or colours"},
      {"-o", "OUT", "the page file to write (- for standard output)"}},
     run,
 };

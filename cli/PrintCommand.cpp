@@ -68,6 +68,11 @@ int run(const Invocation& invocation) {
     const bool terminal = isatty(STDERR_FILENO);
     if (terminal)
         showProgressOnTerminal(*transmission, where);
+    transmission->tellWayOn([](long long label) {
+        return label > 1
+                   ? "quillset-cli print ... --from-label " + std::to_string(label) + " goes on"
+                   : std::string("The same quillset-cli print prints the batch");
+    });
     if (!invocation.has("--no-status"))
         transmission->askPrinter(printer.language.language);
     if (!transmission->start())

@@ -1,5 +1,6 @@
 #include "document/PageRenderer.h"
 
+#include "barcode/HumanReadable.h"
 #include "document/FontTextObject.h"
 #include "font/FontEngine.h"
 #include "model/ObjectList.h"
@@ -48,10 +49,11 @@ void PageRenderer::RenderPage(ObjectList& list) {
             barcodes_.Draw(page, o.barcodeX, o.barcodeY, o.angle, o.humanReadable, o.barcodeType,
                            o.barcodeHeight, o.literal);
             if (o.humanReadable != 0 && o.angle >= 0 && o.angle <= 3) {
-                const int n = static_cast<int>(o.literal.view().size());
+                const StyledText line = humanReadableLine(o.barcodeType, o.styled);
+                const int n = static_cast<int>(line.length());
                 const TextOrigin at = humanReadableOrigin(o.barcodeX, o.barcodeY, o.angle,
                                                           o.barcodeType, o.barcodeHeight, n);
-                text_.DrawTextBlock(page, at.x, at.y, to16(o.colour), o.angle, o.styled);
+                text_.DrawTextBlock(page, at.x, at.y, to16(o.colour), o.angle, line);
             }
             break;
         }

@@ -23,6 +23,11 @@ public:
     // Why it stopped before its last page (a data file that stopped
     // reading); nothing when it did not.
     virtual std::optional<std::string> fault() const { return std::nullopt; }
+    // The data file's record its page `label` (numbered as first() is) is
+    // made from; nothing for a page without data.
+    virtual std::optional<int> recordOf([[maybe_unused]] long long label) const {
+        return std::nullopt;
+    }
 };
 
 // One page whose bytes are made already.

@@ -32,6 +32,29 @@ std::string_view conditionText(PrinterCondition condition) {
     return "no answer";
 }
 
+std::string_view readyAgainText(PrinterCondition condition) {
+    switch (condition) {
+    case PrinterCondition::PaperOut:
+        return "once the printer has paper";
+    case PrinterCondition::HeadOpen:
+        return "once the printer's head is closed";
+    case PrinterCondition::CoverOpen:
+        return "once the printer's cover is closed";
+    case PrinterCondition::RibbonOut:
+        return "once the printer has a ribbon";
+    case PrinterCondition::Jam:
+        return "once the paper jam is cleared";
+    case PrinterCondition::Paused:
+        return "once the printer is no longer paused";
+    case PrinterCondition::Offline:
+        return "once the printer is online";
+    case PrinterCondition::Fault:
+        return "once the printer's error is cleared";
+    default:
+        return {};
+    }
+}
+
 std::string statusText(const PrinterStatus& status) {
     std::string text(conditionText(status.condition));
     if (!status.detail.empty())

@@ -42,6 +42,9 @@ struct PrinterStatus {
 
 // "paper out", "head open", "no answer"...
 std::string_view conditionText(PrinterCondition condition);
+// When a print stopped for `condition` may go on: "once the printer has
+// paper"; empty for the conditions that name nothing to put right.
+std::string_view readyAgainText(PrinterCondition condition);
 // The condition with the detail: "paper out, head open, 2 labels held".
 std::string statusText(const PrinterStatus& status);
 

@@ -56,6 +56,7 @@ public:
     // The next label in the printer's language.
     bool next(std::string& out) override;
     std::optional<std::string> fault() const override { return run_.fault(); }
+    std::optional<int> recordOf(long long label) const override { return run_.recordOf(label); }
 
 private:
     LanguageOptions options_;

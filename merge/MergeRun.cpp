@@ -2,6 +2,7 @@
 
 #include "document/FolioSession.h"
 #include "merge/DataFile.h"
+#include "merge/LabelRecord.h"
 #include "model/PageSettings.h"
 
 namespace quillset {
@@ -22,6 +23,12 @@ MergeRun::~MergeRun() = default;
 
 std::optional<std::string> MergeRun::fault() const {
     return data_ ? data_->fault() : std::nullopt;
+}
+
+std::optional<int> MergeRun::recordOf(long long label) const {
+    if (!data_)
+        return std::nullopt;
+    return labelRecord(settings_, label);
 }
 
 bool MergeRun::nextRecord() {

@@ -37,6 +37,9 @@ public:
 
     int record() const { return record_; } // counted from 1 in the data file
     int copy() const { return copy_; }     // from 0
+    // The data file's record label `label` (from 1) is made from; nothing
+    // without a data file.
+    std::optional<int> recordOf(long long label) const;
     // The label's page: its script, objects and raster.
     const FolioSession& page() const { return *page_; }
 

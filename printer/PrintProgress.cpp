@@ -66,24 +66,32 @@ std::string cancelledMessage(const PrintPosition& position) {
 }
 
 std::string stoppedMessage(const PrintPosition& position, const std::string& reason,
-                           std::optional<long long> held) {
+                           const StopNote& note) {
     if (position.all() <= 1 && position.taken == 0)
         return "Nothing sent; stopped: " + reason;
     const long long first = position.before + 1;
     const long long last = position.before + position.taken;
-    std::string text;
-    if (last < first)
-        text = "No label sent";
-    else if (last == first)
-        text = "Label " + std::to_string(first) + " sent";
-    else
-        text = "Labels " + std::to_string(first) + "-" + std::to_string(last) + " sent";
-    text += "; stopped before label " + labelOf(last + 1, position.all()) + ": " + reason;
-    if (held && *held > 0 && position.taken > 0) {
-        const long long still = std::min(*held, position.taken);
-        text += "; " + std::to_string(position.taken - still) + " printed, " +
-                std::to_string(still) + " still in the printer";
+    std::string text = "Stopped before label " + labelOf(last + 1, position.all());
+    if (note.record)
+        text += " (record " + std::to_string(*note.record) + ")";
+    text += ": " + reason + ".";
+    const bool held = note.held && *note.held > 0 && position.taken > 0;
+    if (position.before > 0 || held) {
+        if (last < first)
+            text += " No label sent";
+        else if (last == first)
+            text += " Label " + std::to_string(first) + " sent";
+        else
+            text += " Labels " + std::to_string(first) + "-" + std::to_string(last) + " sent";
+        if (held) {
+            const long long still = std::min(*note.held, position.taken);
+            text += "; " + std::to_string(position.taken - still) + " printed, " +
+                    std::to_string(still) + " still in the printer";
+        }
+        text += ".";
     }
+    if (!note.wayOn.empty())
+        text += " " + note.wayOn + ".";
     return text;
 }
 

@@ -52,10 +52,22 @@ std::string progressText(const PrintPosition& position);
 // labels." when the printer has nothing of the next.
 std::string cancelledMessage(const PrintPosition& position);
 
-// "Labels 1-36 sent; stopped before label 37 of 240: paper out", with
-// "; 34 printed, 2 still in the printer" when the printer holds `held` of
-// them; for a single page "Nothing sent; stopped: paper out".
+// What a stopped batch may add to its stop.
+struct StopNote {
+    std::optional<long long> held; // the labels the printer holds, where it tells
+    std::optional<int> record;     // the data file's record of the label stopped before
+    // How to go on: "File > Print goes on from label 37 once the printer has
+    // paper".
+    std::string wayOn;
+};
+
+// "Stopped before label 37 of 240 (record 41): paper out. File > Print goes
+// on from label 37 once the printer has paper." The labels this print sent
+// are named where the stop does not tell them: a resumed batch's ("Labels
+// 37-38 sent."), and those the printer holds ("Labels 1-36 sent; 34
+// printed, 2 still in the printer."). For a single page "Nothing sent;
+// stopped: paper out".
 std::string stoppedMessage(const PrintPosition& position, const std::string& reason,
-                           std::optional<long long> held = std::nullopt);
+                           const StopNote& note = {});
 
 } // namespace quillset

@@ -205,17 +205,33 @@ void PrintTransmission::finish(State state, const std::string& detail) {
     const bool batch = source_->count() > 1 || source_->first() > 1;
     if (state == State::Failed && batch)
         reporter_.reportWithDetail(failureHeadline(),
-                                   detail + '\n' + stoppedMessage(position(), "the print failed"));
+                                   detail + '\n' +
+                                       stoppedMessage(position(), "the print failed",
+                                                      stopNote(PrinterCondition::Ready, {})));
     else if (state == State::Failed)
         reporter_.reportWithDetail(failureHeadline(), detail);
     else if (state == State::Stopped)
-        reporter_.report(stoppedMessage(
-            position(), std::string(conditionText(stoppedFor_.condition)), stoppedFor_.labelsHeld));
+        reporter_.report(stoppedMessage(position(),
+                                        std::string(conditionText(stoppedFor_.condition)),
+                                        stopNote(stoppedFor_.condition, stoppedFor_.labelsHeld)));
     else if (state == State::Cancelled)
         reporter_.report(source_->count() > 1
                              ? cancelledMessage(position())
                              : cancelledMessage(static_cast<std::uint64_t>(sentAtEnd_),
                                                 static_cast<std::uint64_t>(total())));
+}
+
+StopNote PrintTransmission::stopNote(PrinterCondition condition,
+                                     std::optional<long long> held) const {
+    const PrintPosition at = position();
+    const long long label = at.before + at.taken + 1;
+    StopNote note{held, source_->recordOf(label), {}};
+    if (wayOn_) {
+        note.wayOn = wayOn_(label);
+        if (const std::string_view when = readyAgainText(condition); !when.empty())
+            note.wayOn.append(" ").append(when);
+    }
+    return note;
 }
 
 bool PrintTransmission::refuse(const std::string& detail) {

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -64,6 +65,10 @@ public:
     void cancel();
     // Has the printer asked in `language` as above; before start().
     void askPrinter(PrinterLanguage language);
+    // How a batch that stops goes on from a label, for the stop's message:
+    // "File > Print goes on from label 37"; the message adds when, from what
+    // the printer told. Before start().
+    void tellWayOn(std::function<std::string(long long label)> wayOn) { wayOn_ = std::move(wayOn); }
     // What the printer told when it stopped the print.
     const PrinterStatus& stoppedFor() const { return stoppedFor_; }
 
@@ -126,6 +131,8 @@ protected:
     virtual void closeConnection(State state) = 0;
     // The headline over a failure's detail.
     virtual const char* failureHeadline() const;
+    // What the stop's message adds for a batch stopped for `condition`.
+    StopNote stopNote(PrinterCondition condition, std::optional<long long> held) const;
     // The line a status query goes out on and its answer comes back on,
     // while connected; none where the connection goes one way.
     virtual QIODevice* answerLine() { return nullptr; }
@@ -179,6 +186,7 @@ private:
     qint64 askingMs_ = 0;
     std::atomic<bool> asksQueue_ = false;
     PrinterStatus stoppedFor_;
+    std::function<std::string(long long label)> wayOn_;
 };
 
 } // namespace quillset

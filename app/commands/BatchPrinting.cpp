@@ -21,6 +21,7 @@
 #include <QStatusBar>
 
 #include <ctime>
+#include <string>
 
 namespace quillset {
 
@@ -185,6 +186,10 @@ bool BatchPrinting::print(const FolioSession& session, MergeData& data, PrinterS
         if (sent > 0)
             choice.nextCounter = settings.counterStart + sent * settings.counterStep;
         data.setPrintChoice(choice);
+    });
+    transmission->tellWayOn([](long long label) {
+        return label > 1 ? "File > Print goes on from label " + std::to_string(label)
+                         : std::string("File > Print prints the batch");
     });
     transmission->askPrinter(printer.language.language);
     show();

@@ -5,6 +5,7 @@
 #include "imagefile/ImageFile.h"
 #include "model/CodePage437.h"
 #include "model/Limits.h"
+#include "picture/ChosenDithering.h"
 #include "picture/PictureImport.h"
 
 #include <QButtonGroup>
@@ -103,9 +104,17 @@ CPictureDlg::CPictureDlg(const PictureFields& start, std::shared_ptr<const Pictu
     levelRow->addWidget(levelLabel);
     levelRow->addWidget(level_);
     static_cast<QBoxLayout*>(ditherBox->layout())->addLayout(levelRow);
+    chosen_ = new QLabel(ditherBox);
+    chosen_->setAccessibleName(QStringLiteral("Dithering chosen"));
+    chosen_->hide();
+    static_cast<QBoxLayout*>(ditherBox->layout())->addWidget(chosen_);
+    ditherPicked_ = picture_ != nullptr;
     connect(dither_, &QButtonGroup::idToggled, this, [this](int, bool on) {
-        if (on)
-            remake();
+        if (!on)
+            return;
+        ditherPicked_ = true;
+        chosen_->hide();
+        remake();
     });
     connect(level_, &QSpinBox::valueChanged, this, &CPictureDlg::remake);
 
@@ -198,6 +207,7 @@ bool CPictureDlg::load(const QString& file) {
     if (!read)
         return false;
     image_ = std::move(image);
+    ditherChosen_ = false;
     imageWidth_ = own->width;
     imageHeight_ = own->height;
     if (!picture_) {
@@ -241,11 +251,28 @@ void CPictureDlg::remake() {
     const GreyImage* image = drawing_ ? (drawn ? &*drawn : nullptr) : (image_ ? &*image_ : nullptr);
     if (image == nullptr)
         return;
+    if (!ditherPicked_ && !ditherChosen_)
+        chooseDitheringFor(*image);
     std::string source;
     appendUtf8AsCp437(source, fields_.file.toStdString());
     picture_ = finishPicture(importPicture(*image, size, dithering(), level_->value()),
                              std::move(source));
     showPreview(*picture_);
+}
+
+void CPictureDlg::chooseDitheringFor(const GreyImage& image) {
+    ditherChosen_ = true;
+    const ChosenDithering chosen = chooseDithering(image);
+    {
+        const QSignalBlocker block(dither_);
+        dither_->button(static_cast<int>(chosen.dithering))->setChecked(true);
+    }
+    level_->setEnabled(chosen.dithering == Dithering::Threshold);
+    const QString name = chosen.dithering == Dithering::Threshold ? QStringLiteral("Threshold")
+                                                                  : QStringLiteral("Diffusion");
+    chosen_->setText(
+        QStringLiteral("%1 (chosen: %2)").arg(name, QString::fromStdString(chosen.reason)));
+    chosen_->show();
 }
 
 void CPictureDlg::showPreview(const Picture& picture) {

@@ -33,7 +33,8 @@ struct PictureFields {
 
 // The Picture tool's import and a picture's Properties: the file, its width
 // and height in dots (the aspect kept), the dithering with the threshold
-// level, a preview at the printer's dots, and the position (read-only for a
+// level (for a new picture chosen from the file's pixels until one is
+// picked, and said why), a preview at the printer's dots, and the position (read-only for a
 // new picture, which the click places). Another file can be chosen at any time; while the file cannot be
 // read, only the position and the choice of another file are open and the
 // dots stay as they were.
@@ -60,6 +61,9 @@ private:
     void remake();
     void showPreview(const Picture& picture);
     Dithering dithering() const;
+    // For a new picture whose dithering is not yet picked: the one its
+    // pixels call for, checked and said.
+    void chooseDitheringFor(const GreyImage& image);
 
     PictureFields fields_;
     std::shared_ptr<const Picture> picture_;
@@ -67,6 +71,8 @@ private:
     std::optional<GreyImage> image_; // a bitmap at its own size
     int imageWidth_ = 0;
     int imageHeight_ = 0;
+    bool ditherPicked_ = false; // by the user, or the picture's own
+    bool ditherChosen_ = false; // for the file loaded last
 
     QLabel* file_ = nullptr;
     QLabel* problem_ = nullptr;
@@ -75,6 +81,7 @@ private:
     QSpinBox* height_ = nullptr;
     QButtonGroup* dither_ = nullptr;
     QSpinBox* level_ = nullptr;
+    QLabel* chosen_ = nullptr;
     QLineEdit* x_ = nullptr;
     QLineEdit* y_ = nullptr;
     QLabel* preview_ = nullptr;

@@ -3,11 +3,33 @@
 #include "app/scriptpane/LongScriptView.h"
 #include "app/shell/CFolioDoc.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <algorithm>
+#include <memory>
 
 namespace quillset {
+
+namespace {
+
+// Characters the two texts have in common from the start.
+qsizetype firstDifference(const QString& a, const QString& b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    qsizetype i = 0;
+    while (i < n && a.at(i) == b.at(i))
+        ++i;
+    return i;
+}
+
+} // namespace
 
 CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
     : QPlainTextEdit(parent)
@@ -22,6 +44,7 @@ CCodeView::CCodeView(CFolioDoc& document, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAccessibleName(QStringLiteral("Script"));
     connect(this, &QPlainTextEdit::textChanged, this, &CCodeView::textEdited);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CCodeView::cursorMoved);
     longView_->hide();
     connect(longView_, &LongScriptView::focusEntered, this, &CCodeView::focusEntered);
     connect(&document_, &CFolioDoc::changed, this, [this](CFolioDoc::Changes what) {
@@ -55,8 +78,29 @@ void CCodeView::showScript() {
     script.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QScopedValueRollback showing(showing_, true);
+    const QString before = toPlainText();
+    const int scrolled = verticalScrollBar()->value();
+    const int cursorAt = textCursor().position();
     setPlainText(script);
+    folding_.foldAll();
     typed_ = false;
+    // The pane stays where it was and shows the first line that changed: a
+    // statement the page added, moved or changed comes into view.
+    verticalScrollBar()->setValue(scrolled);
+    const qsizetype same = firstDifference(before, script);
+    if (same == script.size() && same == before.size()) {
+        QTextCursor cursor(document());
+        cursor.setPosition(std::min(cursorAt, static_cast<int>(script.size())));
+        setTextCursor(cursor);
+        verticalScrollBar()->setValue(scrolled);
+        return;
+    }
+    const int line = static_cast<int>(script.left(same).count(QLatin1Char('\n')));
+    const QTextBlock changed = document()->findBlockByNumber(line);
+    if (changed.isValid()) {
+        setTextCursor(QTextCursor(changed));
+        ensureCursorVisible();
+    }
 }
 
 // The editor would take many times the script's size and long waits to lay
@@ -100,12 +144,50 @@ std::optional<QString> CCodeView::takeTypedText() {
 void CCodeView::textEdited() {
     if (showing_)
         return;
+    folding_.refresh();
     const bool started = !typed_;
     typed_ = true;
     if (started)
         document_.typingStarted();
     else
         document_.markModified();
+}
+
+void CCodeView::cursorMoved() {
+    const QTextBlock block = textCursor().block();
+    if (block.isVisible())
+        return;
+    if (const auto fold = folding_.foldAt(block))
+        folding_.setFolded(*fold, false);
+}
+
+void CCodeView::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    folding_.paint(painter);
+}
+
+void CCodeView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        if (const auto fold = folding_.markerAt(event->position().toPoint())) {
+            folding_.setFolded(*fold, false);
+            return;
+        }
+    }
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+// The pane's own menu, with the folding of the picture under the pointer.
+void CCodeView::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    if (const auto fold = folding_.foldAt(cursorForPosition(event->pos()).block())) {
+        const bool folded = folding_.folded(*fold);
+        menu->addSeparator();
+        menu->addAction(folded ? QStringLiteral("Show the picture's dots")
+                               : QStringLiteral("Fold the picture's dots"),
+                        this, [this, fold = *fold, folded] { folding_.setFolded(fold, !folded); });
+    }
+    menu->exec(event->globalPos());
 }
 
 void CCodeView::focusInEvent(QFocusEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/scriptpane/PictureFolding.h"
 #include "app/shell/TypedText.h"
 
 #include <QPlainTextEdit>
@@ -47,6 +48,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
@@ -55,6 +59,8 @@ private:
 
     void showLongScript();
     void textEdited();
+    // The cursor on a folded picture's dots opens them.
+    void cursorMoved();
     static bool isUndoKey(const QKeyEvent* event);
     static bool isRedoKey(const QKeyEvent* event);
 
@@ -64,6 +70,7 @@ private:
     bool showing_ = false;
     LongScriptView* longView_;
     bool long_ = false;
+    PictureFolding folding_{*this};
 };
 
 } // namespace quillset

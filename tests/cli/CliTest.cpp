@@ -422,6 +422,26 @@ TEST_F(Cli, FontTextNamesPrintAsWrittenDotForDot) {
     EXPECT_EQ(run("encode label.txt --data data.csv --language script").status, 1);
 }
 
+// The line under a Code 128 is the data a scanner reads: the same dots as
+// that text written by hand where the line goes, without the code-set
+// character in front (CP437 0x88, which Auto puts there). The script printer
+// draws the statement itself, and draws it the same.
+TEST_F(Cli, BarcodeLineShowsNoCodeSetCharacter) {
+    const std::string head = "SetPageSize(384,160);\n";
+    file("line.txt", head + "DrawBarcode(20,20,0,1,2,60,\"\x88QS4471\");\n");
+    // Six characters: 22 x 6 / 2 - 10 x 6 / 2 + 44 = 80 along, the bars' 60 down.
+    file("hand.txt", head + "DrawBarcode(20,20,0,0,2,60,\"\x88QS4471\");\n"
+                            "DrawText(100,80,1,0,\"QS4471\");\n");
+    ASSERT_EQ(run("render line.txt -o line.pbm").status, 0);
+    ASSERT_EQ(run("render hand.txt -o hand.pbm").status, 0);
+    EXPECT_EQ(readAll(dir / "line.pbm"), readAll(dir / "hand.pbm"));
+
+    ASSERT_EQ(run("stream line.txt -o line.bin").status, 0);
+    const Outcome got = run("listen --port line.bin --language script -o got --pbm --pages 1");
+    ASSERT_EQ(got.status, 0) << got.err;
+    EXPECT_EQ(readAll(dir / "got/page-0001.pbm"), readAll(dir / "line.pbm"));
+}
+
 TEST_F(Cli, Errors) {
     const struct {
         const char* why;

@@ -77,6 +77,45 @@ private slots:
         QCOMPARE(QString::fromStdString(picture->source), start.file);
     }
 
+    // A new picture's dithering is chosen from its pixels and said, until
+    // the user picks one; a picture on the page keeps its own.
+    void theDitheringIsChosenFromThePicture() {
+        QTemporaryDir dir;
+        QImage ramp(256, 20, QImage::Format_Grayscale8);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 256; ++x)
+                ramp.setPixel(x, y, qRgb(x, x, x));
+        const QString grey = dir.filePath(QStringLiteral("ramp.png"));
+        QVERIFY(ramp.save(grey));
+        const struct {
+            QString file;
+            QString said;
+            Dithering dithering;
+        } cases[] = {
+            {writeLogo(dir), QStringLiteral("Threshold (chosen: the picture is black and white)"),
+             Dithering::Threshold},
+            {grey, QStringLiteral("Diffusion (chosen: the picture has greys)"),
+             Dithering::Diffusion},
+        };
+        for (const auto& c : cases) {
+            PictureFields start;
+            start.file = c.file;
+            CPictureDlg dialog(start, nullptr);
+            showAndWait(dialog);
+            auto* chosen = named<QLabel>(dialog, QStringLiteral("Dithering chosen"));
+            QVERIFY(chosen && chosen->isVisible());
+            QCOMPARE(chosen->text(), c.said);
+            QCOMPARE(dialog.picture()->dithering, c.dithering);
+            click(button(dialog, QStringLiteral("&Ordered: an even pattern")));
+            QVERIFY(!chosen->isVisible());
+            QCOMPARE(dialog.picture()->dithering, Dithering::Ordered);
+
+            CPictureDlg properties(start, dialog.picture());
+            showAndWait(properties);
+            QVERIFY(!named<QLabel>(properties, QStringLiteral("Dithering chosen"))->isVisible());
+        }
+    }
+
     void withItsFileGoneAPictureOnlyMovesAndKeepsItsDots() {
         QTemporaryDir dir;
         PictureFields start;

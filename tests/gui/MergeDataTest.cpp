@@ -428,7 +428,8 @@ private slots:
             PrintAnswer answer;
             printAction(*frame)->trigger();
             QCOMPARE(answer.texts(),
-                     QStringList{"Labels 1-2 sent; stopped before label 3 of 3: paper out"});
+                     QStringList{"Stopped before label 3 of 3 (record 3): paper out. File > Print "
+                                 "goes on from label 3 once the printer has paper."});
             QCOMPARE(answer.offered(), QStringList{});
         }
         QCOMPARE(received.count("PRINT 1,1"), 2);

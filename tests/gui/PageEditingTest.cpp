@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -462,6 +463,21 @@ private slots:
             document().script(),
             QStringLiteral("DrawRectangle(0,0,5,5,1,0);\r\nDrawRectangle(10,20,50,60,1,0);\r\n"));
         QCOMPARE(checkedTools(), QStringList{"Draw a black filled rectangle"});
+    }
+
+    // A statement the page adds below the pane's view scrolls into it; the
+    // pane does not jump back to the top.
+    void anAddedStatementScrollsIntoThePane() {
+        setScript(QStringLiteral("DrawRectangle(0,0,1,1,1,0);\n").repeated(200));
+        CCodeView* pane = frame_->codeView();
+        QCOMPARE(pane->verticalScrollBar()->value(), 0);
+        clickTool("Draw a black filled rectangle");
+        drag(pixelOf(QPoint(10, 20)), pixelOf(QPoint(50, 60)));
+        const QTextBlock added = pane->document()->findBlockByNumber(200);
+        QCOMPARE(added.text(), QStringLiteral("DrawRectangle(10,20,50,60,1,0);"));
+        QCOMPARE(pane->textCursor().blockNumber(), 200);
+        QVERIFY(pane->viewport()->rect().contains(pane->cursorRect()));
+        QVERIFY(pane->verticalScrollBar()->value() > 0);
     }
 
     void fullPageSaysSoInTheStatusBar() {

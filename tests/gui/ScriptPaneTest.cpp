@@ -248,6 +248,51 @@ private slots:
         QCOMPARE(frame_->statusBar()->currentMessage(), QStringLiteral("The page is full."));
     }
 
+    // A picture's dot lines fold under its statement when the pane shows
+    // the script; they stay in the text, and a click on the marker or the
+    // cursor reaching them opens them.
+    void pictureDotsFoldUnderTheStatement() {
+        const QString picture =
+            QStringLiteral("DrawPicture(0,0,16,4,0,128,\"\");\n:eNoBCAD3////////////I+QH+Q==\n");
+        const QString script = kGoodLine + QLatin1Char('\n') + picture + picture + kGoodLine;
+        const auto show = [this](const QString& text) {
+            pane_->setPlainText(text);
+            frame_->compile();
+            pane_->showScript();
+        };
+        show(script);
+        QCOMPARE(pane_->toPlainText(), script);
+        QTextDocument* text = pane_->document();
+        const auto shown = [text] {
+            QList<bool> visible;
+            for (QTextBlock b = text->begin(); b.isValid(); b = b.next())
+                visible << b.isVisible();
+            return visible;
+        };
+        QCOMPARE(shown(), (QList<bool>{true, true, false, true, false, true}));
+
+        QTextCursor end(text->findBlockByNumber(1));
+        end.movePosition(QTextCursor::EndOfBlock);
+        const QPoint marker = pane_->cursorRect(end).center() + QPoint(40, 0);
+        QTest::mouseClick(pane_->viewport(), Qt::LeftButton, {}, marker);
+        QCOMPARE(shown(), (QList<bool>{true, true, true, true, false, true}));
+
+        show(script + QLatin1Char('\n'));
+        QCOMPARE(shown().count(false), 2);
+        moveCursor(pane_, text->findBlockByNumber(4).position());
+        QCOMPARE(shown(), (QList<bool>{true, true, false, true, true, true, true}));
+
+        // A line typed between a statement and its folded dots parts them:
+        // the dots show, none stay hidden without their marker.
+        show(script);
+        QTextCursor statementEnd(text->findBlockByNumber(1));
+        statementEnd.movePosition(QTextCursor::EndOfBlock);
+        pane_->setTextCursor(statementEnd);
+        pane_->setFocus();
+        QTest::keyClick(pane_, Qt::Key_Return);
+        QCOMPARE(shown(), (QList<bool>{true, true, true, true, true, false, true}));
+    }
+
 private:
     void hover(qsizetype position) {
         QTextCursor cursor(pane_->document());

@@ -71,42 +71,71 @@ TEST(PrintProgress, BatchTexts) {
 }
 
 TEST(PrintProgress, StopTexts) {
+    const char* const wayOn = "File > Print goes on from label 37 once the printer has paper";
+    const std::optional<long long> none;
     const struct {
         PrintPosition at;
         std::optional<long long> held;
+        std::optional<int> record;
+        const char* wayOn;
         std::string text;
         const char* why;
     } cases[] = {
+        {{36, 240, 0, 0}, none, {}, "", "Stopped before label 37 of 240: paper out.", "part way"},
         {{36, 240, 0, 0},
-         std::nullopt,
-         "Labels 1-36 sent; stopped before label 37 of 240: paper out",
-         "part way"},
+         none,
+         41,
+         wayOn,
+         "Stopped before label 37 of 240 (record 41): paper out. " + std::string(wayOn) + ".",
+         "the record of the label, and the way on"},
         {{0, 240, 0, 0},
-         std::nullopt,
-         "No label sent; stopped before label 1 of 240: paper out",
+         none,
+         {},
+         "",
+         "Stopped before label 1 of 240: paper out.",
          "before the first"},
-        {{1, 240, 0, 0},
-         std::nullopt,
-         "Label 1 sent; stopped before label 2 of 240: paper out",
-         "one label"},
         {{2, 204, 0, 0, 36},
-         std::nullopt,
-         "Labels 37-38 sent; stopped before label 39 of 240: paper out",
-         "a resumed batch counts from where it resumed, of the whole batch"},
+         none,
+         {},
+         "",
+         "Stopped before label 39 of 240: paper out. Labels 37-38 sent.",
+         "a resumed batch names what it sent, counted in the whole batch"},
+        {{1, 204, 0, 0, 36},
+         none,
+         {},
+         "",
+         "Stopped before label 38 of 240: paper out. Label 37 sent.",
+         "a resumed batch that sent one label"},
+        {{0, 204, 0, 0, 36},
+         none,
+         {},
+         "",
+         "Stopped before label 37 of 240: paper out. No label sent.",
+         "a resumed batch that sent none"},
         {{36, 240, 0, 0},
          2,
-         "Labels 1-36 sent; stopped before label 37 of 240: paper out; 34 printed, 2 still in the "
-         "printer",
+         41,
+         "",
+         "Stopped before label 37 of 240 (record 41): paper out. Labels 1-36 sent; 34 printed, 2 "
+         "still in the printer.",
          "the printer tells the labels it holds"},
         {{3, 240, 0, 0},
          9,
-         "Labels 1-3 sent; stopped before label 4 of 240: paper out; 0 printed, 3 still in the "
-         "printer",
+         {},
+         "",
+         "Stopped before label 4 of 240: paper out. Labels 1-3 sent; 0 printed, 3 still in the "
+         "printer.",
          "it cannot hold more of ours than were sent"},
-        {{0, 1, 0, 0}, std::nullopt, "Nothing sent; stopped: paper out", "a single page"},
+        {{36, 240, 0, 0},
+         0,
+         {},
+         "",
+         "Stopped before label 37 of 240: paper out.",
+         "a printer that holds none"},
+        {{0, 1, 0, 0}, none, {}, "", "Nothing sent; stopped: paper out", "a single page"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(stoppedMessage(c.at, "paper out", c.held), c.text) << c.why;
+        EXPECT_EQ(stoppedMessage(c.at, "paper out", {c.held, c.record, c.wayOn}), c.text) << c.why;
 }
 
 TEST(PortFailure, DetailNamesTheDeviceAndTheReason) {
