@@ -134,10 +134,10 @@ struct StopCase {
 
 TEST(StopCount, TheLabelsTakenStayTakenWhateverComesFirst) {
     const StopCase cases[] = {
-        {3, 2, true, "Label 1 sent; stopped before label 2 of 3: paper out"},
-        {3, 2, false, "Label 1 sent; stopped before label 2 of 3: paper out"},
-        {4, 4, true, "Labels 1-3 sent; stopped before label 4 of 4: paper out"},
-        {3, 1, true, "No label sent; stopped before label 1 of 3: paper out"},
+        {3, 2, true, "Stopped before label 2 of 3: paper out."},
+        {3, 2, false, "Stopped before label 2 of 3: paper out."},
+        {4, 4, true, "Stopped before label 4 of 4: paper out."},
+        {3, 1, true, "Stopped before label 1 of 3: paper out."},
     };
     for (const StopCase& c : cases) {
         SCOPED_TRACE(c.message);
