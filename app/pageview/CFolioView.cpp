@@ -298,10 +298,16 @@ void CFolioView::keyPressEvent(QKeyEvent* event) {
         return;
     switch (event->key()) {
     case Qt::Key_Escape:
-        if (!editor_.dragging())
+        // The first Escape ends a drag, the next one (or the only one) a
+        // placing tool still waiting for its click.
+        if (editor_.dragging()) {
+            keyPoint_.reset();
+            apply(editor_.cancelDrag());
+            return;
+        }
+        if (!placingToolOn())
             break;
-        keyPoint_.reset();
-        apply(editor_.cancelDrag());
+        clearTools();
         return;
     case Qt::Key_F15:
         clearTools();

@@ -139,7 +139,8 @@ private:
     void endPlacingPrompt();
     // Enter shows the placing tool's frame at the pointer (or near the
     // page's visible top-left corner), the arrow keys move it, a second
-    // Enter places the object, Escape takes the frame away.
+    // Enter places the object, Escape takes the frame away (a second Escape
+    // the tool).
     bool placeByKey(QKeyEvent* event);
     void zOrder(ZOrderCommand command);
     void properties();
