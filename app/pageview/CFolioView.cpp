@@ -6,6 +6,7 @@
 #include "app/pageview/ObjectProperties.h"
 #include "app/pageview/PagePicture.h"
 #include "document/PageRenderer.h"
+#include "editor/Clash.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 #include "raster/PageRaster.h"
@@ -370,7 +371,7 @@ void CFolioView::apply(const EditResult& result) {
         return;
     endPlacingPrompt();
     if (result.outcome == EditOutcome::EditFinished)
-        document_.editFinished();
+        finishEdit(editor_.tools().isOn(Tool::Erase) ? -1 : editor_.dragObject());
     else
         emit statusMessage(QString::fromUtf8(result.message.data(),
                                              static_cast<qsizetype>(result.message.size())));
@@ -421,8 +422,18 @@ void CFolioView::properties() {
     const QString folder = QFileInfo(document_.pathName()).absolutePath();
     if (!editObjectProperties(list[index], document_.session().renderer().text(), folder, this))
         return;
-    document_.editFinished();
     clearTools();
+    finishEdit(index);
+}
+
+// The note is taken from the list as the edit left it: finishing the edit
+// may build the list again.
+void CFolioView::finishEdit(int edited) {
+    const std::optional<std::string> clash =
+        clashNote(document_.session().objects(), edited, document_.session().settings());
+    document_.editFinished();
+    if (clash)
+        emit statusMessage(QString::fromStdString(*clash));
 }
 
 // --- painting ---------------------------------------------------------------------

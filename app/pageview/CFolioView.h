@@ -134,6 +134,10 @@ private:
     // end the edit or tell why nothing happened.
     void apply(const EditResult& result);
     void updateFrame(const std::optional<Rect>& frame);
+    // Ends an edit of the list; when it placed, moved, resized or changed
+    // object `edited` (-1 none), says in the status bar what it now
+    // overlaps or where it leaves the page.
+    void finishEdit(int edited);
     void setUpTool(Tool tool);
     bool placingToolOn() const;
     void endPlacingPrompt();
