@@ -7,7 +7,11 @@
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/pageview/CFolioView.h"
 #include "app/shell/CMainFrame.h"
+#include "app/pageview/PagePicture.h"
+#include "app/shell/CFolioDoc.h"
+#include "merge/MergeRun.h"
 #include "merge/MergeSettings.h"
+#include "model/PageSettings.h"
 #include "printer/PrinterSettings.h"
 
 #include <QCheckBox>
@@ -22,6 +26,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -251,6 +256,50 @@ private slots:
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(shown).center());
         QCOMPARE(merge->record(), shown.row() + 1);
         overview->hide();
+    }
+
+    // Row N's picture is record N's page as the engine renders it alone, also
+    // for the rows a pass reaches after a record with a problem (one too
+    // many fields) and after a record the reader leaves out (a blank line);
+    // the size slider and Ctrl with the wheel scale every picture.
+    void overviewPictureIsTheRecordsPage() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString label = dir.filePath(QStringLiteral("label.txt"));
+        const QString data = dir.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(10,10,1,0,\"${name}\");\r\n");
+        writeFile(data, "name\nAnne\nBert,x\n\nCora\nDirk\n");
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(frame->fileCommands().openDocument(label));
+        auto* merge = frame->findChild<MergeData*>();
+        merge->setChoice({data, {}});
+        auto* overview = frame->findChild<LabelsOverview*>();
+        QVERIFY(overview);
+        LabelsModel& model = overview->model();
+        QVERIFY(model.rowCount() >= 3);
+        QVERIFY(!merge->badRecords().empty());
+        // Row 0 first: one pass makes all the rows after it.
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QImage shown = model.data(model.index(row), LabelsModel::kDotsRole).value<QImage>();
+            MergeSettings settings = merge->settings();
+            settings.firstRecord = settings.lastRecord = row + 1;
+            MergeRun alone(frame->document().session(), settings);
+            const QImage page = alone.next() ? pagePicture(alone.page().raster()) : QImage();
+            QVERIFY2(!page.isNull() || shown.isNull(), qPrintable(QString::number(row)));
+            QVERIFY2(shown == page, qPrintable(QStringLiteral("row %1").arg(row)));
+        }
+
+        const QSize before = overview->list().iconSize();
+        QWheelEvent notch(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, 120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(overview->list().viewport(), &notch);
+        QCOMPARE(overview->size().value(), LabelsModel::kStartScale + 5);
+        QVERIFY(overview->list().iconSize().width() > before.width());
+        overview->size().setValue(LabelsModel::kMaxScale);
+        const PageSettings& page = frame->document().session().settings();
+        QCOMPARE(overview->list().iconSize(), QSize(page.pageWidth, page.pageHeight));
+        QCOMPARE(model.data(model.index(0), Qt::DecorationRole).value<QImage>().size(),
+                 QSize(page.pageWidth, page.pageHeight));
     }
 
     // The nearest characters and what Print chose come back with the
