@@ -49,8 +49,11 @@ QImage objectDots(const PlaceObject& place) {
     renderer.RenderPage(*list);
     const QImage picture =
         pagePicture(renderer.raster()).convertToFormat(QImage::Format_RGB32);
-    const QRect box = inkBox(picture);
-    return box.isEmpty() ? QImage() : picture.copy(box);
+    const QRect ink = inkBox(picture);
+    // Light modules at a symbol's edge are part of it.
+    const QRect bounds =
+        QRect(QPoint(object.left, object.top), QPoint(object.right, object.bottom)).normalized();
+    return ink.isEmpty() ? QImage() : picture.copy(ink | bounds);
 }
 
 } // namespace quillset

@@ -14,8 +14,8 @@ using PlaceObject = std::function<void(PageObject& object, int x, int y)>;
 
 // The dots one object prints, drawn by the page renderer exactly as on the
 // page (turned, with a barcode's human-readable line) and cut to the dots it
-// inks, one pixel a dot; a null image when it inks none. What lies beyond
-// the largest page is cut off.
+// inks and its box, one pixel a dot; a null image when it inks none. What
+// lies beyond the largest page is cut off.
 QImage objectDots(const PlaceObject& place);
 
 } // namespace quillset
