@@ -6,6 +6,7 @@
 #include "app/pageview/CFolioView.h"
 #include "app/pageview/DragFrame.h"
 #include "app/scriptpane/CCodeView.h"
+#include "app/scriptpane/ScriptDiagnostics.h"
 #include "app/shell/CFolioDoc.h"
 #include "app/shell/CMainFrame.h"
 #include "model/ObjectList.h"
@@ -333,17 +334,21 @@ private slots:
         QTest::addColumn<QString>("tool");
         QTest::addColumn<int>("dialog");
         QTest::addColumn<bool>("byKey");
-        QTest::newRow("text") << "Draw Text" << 0 << false;
-        QTest::newRow("barcode") << "Draw Barcode" << 1 << false;
-        QTest::newRow("symbol") << "Draw Symbol" << 6 << false;
-        QTest::newRow("symbol, frame shown by Enter") << "Draw Symbol" << 6 << true;
+        QTest::addColumn<bool>("toolAgain");
+        QTest::newRow("text") << "Draw Text" << 0 << false << false;
+        QTest::newRow("barcode") << "Draw Barcode" << 1 << false << false;
+        QTest::newRow("symbol") << "Draw Symbol" << 6 << false << false;
+        QTest::newRow("symbol, frame shown by Enter") << "Draw Symbol" << 6 << true << false;
+        QTest::newRow("symbol, its tool chosen again") << "Draw Symbol" << 6 << false << true;
     }
     // After OK the page waits for its click; Escape (a second one after a
-    // frame shown by Enter) leaves that, and a click then places nothing.
+    // frame shown by Enter) or the tool chosen again leaves that, and a
+    // click then places nothing.
     void escapeLeavesPlacing() {
         QFETCH(QString, tool);
         QFETCH(int, dialog);
         QFETCH(bool, byKey);
+        QFETCH(bool, toolAgain);
         NextWindow setUp(QDialog::staticMetaObject, kDialogActions[dialog]);
         clickTool(tool);
         QVERIFY(setUp.done());
@@ -354,11 +359,27 @@ private slots:
             QVERIFY(!view_->editor().frame());
             QCOMPARE(checkedTools(), QStringList{tool});
         }
-        QTest::keyClick(view_, Qt::Key_Escape);
+        if (toolAgain)
+            clickTool(tool);
+        else
+            QTest::keyClick(view_, Qt::Key_Escape);
         QCOMPARE(checkedTools(), QStringList());
         QCOMPARE(frame_->statusBar()->currentMessage(), QString());
         drag(pixelOf(QPoint(30, 40)), pixelOf(QPoint(30, 40)));
         QCOMPARE(document().script(), QString());
+    }
+
+    // The status bar says what a placed object overlaps, and the script
+    // pane's check a moment later leaves the note standing.
+    void placingOverAnotherSaysSo() {
+        setScript(QStringLiteral("DrawSymbol(30,40,0,1,4,1,\"Q\");"));
+        NextWindow setUp(QDialog::staticMetaObject, qrCodeAddress);
+        clickTool(QStringLiteral("Draw Symbol"));
+        QVERIFY(setUp.done());
+        drag(pixelOf(QPoint(50, 60)), pixelOf(QPoint(50, 60)));
+        QTest::qWait(2 * ScriptDiagnostics::kDelayMs);
+        QCOMPARE(frame_->statusBar()->currentMessage(),
+                 QStringLiteral("The QR Code overlaps the QR Code"));
     }
 
     // A drag shows only its frame, repainting the old and new frames over
