@@ -369,17 +369,18 @@ private slots:
         QCOMPARE(document().script(), QString());
     }
 
-    // The status bar says what a placed object overlaps, and the script
-    // pane's check a moment later leaves the note standing.
+    // The status bar says what a placed object overlaps and where it leaves
+    // the page, and the script pane's check a moment later (which finds the
+    // first symbol cut off too) leaves the note standing.
     void placingOverAnotherSaysSo() {
-        setScript(QStringLiteral("DrawSymbol(30,40,0,1,4,1,\"Q\");"));
+        setScript(QStringLiteral("DrawSymbol(300,40,0,1,4,1,\"Q\");"));
         NextWindow setUp(QDialog::staticMetaObject, qrCodeAddress);
         clickTool(QStringLiteral("Draw Symbol"));
         QVERIFY(setUp.done());
-        drag(pixelOf(QPoint(50, 60)), pixelOf(QPoint(50, 60)));
+        drag(pixelOf(QPoint(290, 60)), pixelOf(QPoint(290, 60)));
         QTest::qWait(2 * ScriptDiagnostics::kDelayMs);
         QCOMPARE(frame_->statusBar()->currentMessage(),
-                 QStringLiteral("The QR Code overlaps the QR Code"));
+                 QStringLiteral("The QR Code overlaps the QR Code and leaves the page at the right"));
     }
 
     // A drag shows only its frame, repainting the old and new frames over
