@@ -8,6 +8,8 @@
 #include "model/PageSettings.h"
 
 #include <QColor>
+#include <QIcon>
+#include <QPixmap>
 
 #include <algorithm>
 #include <vector>
@@ -41,8 +43,13 @@ QVariant LabelsModel::data(const QModelIndex& index, int role) const {
         const QImage& dots = picture(index.row());
         if (dots.isNull())
             return {};
-        return dots.convertToFormat(QImage::Format_Grayscale8)
-            .scaled(pictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QPixmap shown = QPixmap::fromImage(
+            dots.convertToFormat(QImage::Format_Grayscale8)
+                .scaled(pictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        // The selected label keeps its own white: its frame shows the choice.
+        QIcon icon(shown);
+        icon.addPixmap(shown, QIcon::Selected);
+        return icon;
     }
     case kDotsRole:
         return picture(index.row());

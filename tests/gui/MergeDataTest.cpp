@@ -15,6 +15,7 @@
 #include "printer/PrinterSettings.h"
 
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -306,8 +307,8 @@ private slots:
         overview->size().setValue(LabelsModel::kMaxScale);
         const PageSettings& page = frame->document().session().settings();
         QCOMPARE(overview->list().iconSize(), QSize(page.pageWidth, page.pageHeight));
-        QCOMPARE(model.data(model.index(0), Qt::DecorationRole).value<QImage>().size(),
-                 QSize(page.pageWidth, page.pageHeight));
+        QCOMPARE(model.data(model.index(0), Qt::DecorationRole).value<QIcon>().availableSizes(),
+                 QList<QSize>{QSize(page.pageWidth, page.pageHeight)});
     }
 
     // The nearest characters and what Print chose come back with the
