@@ -5,10 +5,14 @@
 #include "app/shell/CFolioDoc.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSettings.h"
+#include "model/PageSettings.h"
 
 #include <QColor>
+#include <QIcon>
+#include <QPixmap>
 
 #include <algorithm>
+#include <vector>
 
 namespace quillset {
 
@@ -35,7 +39,19 @@ QVariant LabelsModel::data(const QModelIndex& index, int role) const {
                        : QStringLiteral("Record %1").arg(record);
     case Qt::ForegroundRole:
         return problem ? QVariant(QColor(Qt::red)) : QVariant();
-    case Qt::DecorationRole:
+    case Qt::DecorationRole: {
+        const QImage& dots = picture(index.row());
+        if (dots.isNull())
+            return {};
+        const QPixmap shown = QPixmap::fromImage(
+            dots.convertToFormat(QImage::Format_Grayscale8)
+                .scaled(pictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        // The selected label keeps its own white: its frame shows the choice.
+        QIcon icon(shown);
+        icon.addPixmap(shown, QIcon::Selected);
+        return icon;
+    }
+    case kDotsRole:
         return picture(index.row());
     default:
         return {};
@@ -46,6 +62,21 @@ void LabelsModel::refresh() {
     beginResetModel();
     pictures_.clear();
     endResetModel();
+}
+
+void LabelsModel::setScale(int percent) {
+    percent = std::clamp(percent, kMinScale, kMaxScale);
+    if (percent == scale_)
+        return;
+    scale_ = percent;
+    if (rowCount() > 0)
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DecorationRole});
+}
+
+QSize LabelsModel::pictureSize() const {
+    const PageSettings& page = document_.session().settings();
+    return QSize(std::max(1, page.pageWidth * scale_ / 100),
+                 std::max(1, page.pageHeight * scale_ / 100));
 }
 
 bool LabelsModel::hasProblem(int record) const {
@@ -66,15 +97,18 @@ const QImage& LabelsModel::picture(int row) const {
     settings.firstRecord = row + 1;
     settings.lastRecord = end;
     MergeRun run(document_.session(), settings);
-    for (int r = row; r < end; ++r) {
-        QImage made;
-        if (run.next()) {
-            made = pagePicture(run.page().raster())
-                       .scaledToWidth(kPictureWidth, Qt::SmoothTransformation);
-            ++made_;
-        }
-        pictures_.insert(r, new QImage(std::move(made)));
+    // Each page goes to its record's row: a record the data file leaves out
+    // (one it cannot read) must not shift the rows after it.
+    std::vector<bool> filled(static_cast<std::size_t>(end - row), false);
+    while (run.next() && run.record() <= end) {
+        const int r = run.record() - 1;
+        pictures_.insert(r, new QImage(pagePicture(run.page().raster())));
+        filled[static_cast<std::size_t>(r - row)] = true;
+        ++made_;
     }
+    for (int r = row; r < end; ++r)
+        if (!filled[static_cast<std::size_t>(r - row)])
+            pictures_.insert(r, new QImage);
     static const QImage none;
     const QImage* shown = pictures_.object(row);
     return shown ? *shown : none;

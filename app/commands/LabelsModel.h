@@ -9,15 +9,21 @@ namespace quillset {
 class CFolioDoc;
 class MergeData;
 
-// The batch as a list of small pictures, one a record, numbered as the
-// record bar numbers them, those with a problem marked. A picture is made
-// only when a view asks for it, with the few records after it in the same
-// pass over the data file, and only the last few hundred are kept: the batch
-// is never held.
+// The batch as a list of pictures, one a record, numbered as the record bar
+// numbers them, those with a problem marked. The decoration is the label at
+// the scale chosen; kDotsRole gives its dots, one pixel a dot. A picture is
+// made only when a view asks for it, with the few records after it in the
+// same pass over the data file, and only the last few hundred are kept: the
+// batch is never held.
 class LabelsModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    static constexpr int kPictureWidth = 120;
+    static constexpr int kDotsRole = Qt::UserRole;
+    // Percent of the dots, from where a label is a thumbnail to life-size;
+    // at the start a 24-dot line reads.
+    static constexpr int kMinScale = 25;
+    static constexpr int kMaxScale = 100;
+    static constexpr int kStartScale = 60;
     // Records made in one pass, about a view's worth.
     static constexpr int kPass = 8;
     static constexpr int kKept = 400;
@@ -32,6 +38,11 @@ public:
     // The records or the script changed: every picture is made again.
     void refresh();
 
+    int scale() const { return scale_; }
+    void setScale(int percent);
+    // A picture's size at the scale, for the view's icon size.
+    QSize pictureSize() const;
+
 private:
     bool hasProblem(int record) const;
     const QImage& picture(int row) const;
@@ -40,6 +51,7 @@ private:
     const MergeData& merge_;
     mutable QCache<int, QImage> pictures_{kKept};
     mutable long long made_ = 0;
+    int scale_ = kStartScale;
 };
 
 } // namespace quillset

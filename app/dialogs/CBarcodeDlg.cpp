@@ -1,10 +1,13 @@
 #include "app/dialogs/CBarcodeDlg.h"
 
 #include "app/dialogs/DialogFields.h"
+#include "app/dialogs/DotsPicture.h"
+#include "app/dialogs/ObjectDots.h"
 #include "app/dialogs/RadioGroup.h"
 #include "barcode/BarcodeCheck.h"
 #include "model/CodePage437.h"
 #include "model/FieldMark.h"
+#include "model/PageObject.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,6 +19,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QScrollArea>
+
+#include <algorithm>
 
 namespace quillset {
 
@@ -29,13 +35,26 @@ struct TypeButton {
     const char* accepts;
 };
 constexpr TypeButton kTypeButtons[] = {
-    {"Code 3 of 9", "[A - Z, 0 - 9]"},
-    {"Code 128 - A\nCode 128 - B\nCode 128 - C",
-     "CHR$(135) + [Space - CHR$(95)]\nCHR$(136) + [Space - CHR$(127)]\nCHR$(137) + [0 - 9]"},
-    {"Code 2 of 5", "[0 - 9] max 16 digits"},
-    {"Codabar", "[0 - 9, $, -, :, /, ., +]"},
-    {"UPC - A\nUPC - E", "[0 - 9] 11 digits\n[0 - 9] 6 digits"},
+    {"Code 39", "Capital letters, digits, space and - . $ / + %"},
+    {"Code 128", "Any letters, digits and signs, in the code set below"},
+    {"Interleaved 2 of 5", "Digits, at most 16"},
+    {"Codabar", "Digits and - $ : / . +, between start and stop letters A to D"},
+    {"UPC/EAN", "11 digits for a UPC-A, 6 for a UPC-E (the check digit is added)"},
 };
+
+// The code-set box's items in the order of Code128CodeSet.
+constexpr const char* kCodeSets[] = {
+    "Auto: C for an even number of digits, else B",
+    "Code set A: capital letters, digits and signs",
+    "Code set B: letters, digits and signs",
+    "Code set C: digits, two to a bar pattern",
+};
+
+// The preview's room, in pixels. The dots are enlarged by a whole factor
+// while their longer side fits kPreviewSide, so that turning keeps the
+// enlargement; longer bars scroll.
+constexpr int kPreviewSide = 240;
+constexpr int kPreviewWidth = 400;
 
 constexpr int kCode128Button = 1;
 constexpr int k90Degrees = 1;
@@ -71,8 +90,8 @@ CBarcodeDlg::CBarcodeDlg(const BarcodeFields& start, QWidget* parent)
 
     auto* codeSetLabel = new QLabel(QStringLiteral("Code set"), typeBox);
     codeSet_ = new QComboBox(typeBox);
-    codeSet_->addItems(
-        {QStringLiteral("Auto"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    for (const char* set : kCodeSets)
+        codeSet_->addItem(QString::fromLatin1(set));
     codeSet_->setCurrentIndex(static_cast<int>(start.codeSet));
     codeSet_->setAccessibleName(codeSetLabel->text());
     codeSetLabel->setBuddy(codeSet_);
@@ -101,6 +120,18 @@ CBarcodeDlg::CBarcodeDlg(const BarcodeFields& start, QWidget* parent)
     height_ = makeLabelledEdit(heightLabel, this);
     height_->setText(QString::number(start.height));
 
+    preview_ = new QLabel(this);
+    preview_->setAccessibleName(QStringLiteral("Preview at the printer's dots"));
+    preview_->setAlignment(Qt::AlignCenter);
+    auto* previewRoom = new QScrollArea(this);
+    previewRoom->setAccessibleName(QStringLiteral("Preview"));
+    previewRoom->setWidget(preview_);
+    previewRoom->setWidgetResizable(true);
+    previewRoom->setAlignment(Qt::AlignCenter);
+    previewRoom->setFixedSize(kPreviewWidth, kPreviewSide + 8);
+    previewRoom->setFocusPolicy(Qt::NoFocus);
+    previewRoom->setStyleSheet(QStringLiteral("background: white"));
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -120,8 +151,51 @@ CBarcodeDlg::CBarcodeDlg(const BarcodeFields& start, QWidget* parent)
     layout->addWidget(humanReadable_, 1, 1);
     layout->addWidget(typeBox, 2, 0, 1, 2);
     layout->addLayout(side, 2, 2);
-    layout->addWidget(buttons, 3, 0, 1, 3);
+    layout->addWidget(previewRoom, 3, 0, 1, 3, Qt::AlignCenter);
+    layout->addWidget(buttons, 4, 0, 1, 3);
+
+    connect(data_, &QLineEdit::textChanged, this, &CBarcodeDlg::showBarcode);
+    connect(humanReadable_, &QCheckBox::toggled, this, &CBarcodeDlg::showBarcode);
+    connect(type_, &QButtonGroup::idToggled, this, &CBarcodeDlg::showBarcode);
+    connect(codeSet_, &QComboBox::currentIndexChanged, this, &CBarcodeDlg::showBarcode);
+    connect(angle_, &QButtonGroup::idToggled, this, &CBarcodeDlg::showBarcode);
+    connect(height_, &QLineEdit::textChanged, this, &CBarcodeDlg::showBarcode);
+    showBarcode();
     data_->setFocus();
+}
+
+BarcodeFields CBarcodeDlg::chosen() const {
+    BarcodeFields f = fields_;
+    f.typeIndex = type_->checkedId();
+    f.data = utf8ToCp437(data_->text().toStdString());
+    f.codeSet = static_cast<Code128CodeSet>(codeSet_->currentIndex());
+    f.humanReadable = humanReadable_->isChecked() ? 1 : 0;
+    f.angleIndex = angle_->checkedId();
+    f.height = height_->text().toInt();
+    return f;
+}
+
+// Bars the engine would not draw (no data, a height out of range) leave the
+// preview empty; data the type cannot show as typed is drawn as it prints.
+void CBarcodeDlg::showBarcode() {
+    const BarcodeFields f = chosen();
+    QImage dots;
+    if (!f.data.empty() && f.height >= kMinBarcodeHeight && f.height <= kMaxBarcodeHeight &&
+        f.angleIndex >= 0)
+        dots = objectDots([&](PageObject& o, int x, int y) {
+            BarcodeFields at = f;
+            at.x = x;
+            at.y = y;
+            o.kind = ObjectKind::Barcode;
+            o.colour = 1;
+            applyBarcodeFields(o, at);
+        });
+    if (dots.isNull()) {
+        preview_->clear();
+        return;
+    }
+    const int factor = std::max(1, kPreviewSide / std::max(dots.width(), dots.height()));
+    preview_->setPixmap(enlargedDots(dots, factor));
 }
 
 void CBarcodeDlg::accept() {

@@ -7,12 +7,14 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace quillset {
 
 // Every property of a barcode: data, symbology (with a Code 128's code set),
-// human-readable line, angle, position and bar height. OK is refused while
+// human-readable line, angle, position and bar height, with a live preview
+// at the printer's dots as the page renderer draws them. OK is refused while
 // the data is too long, the height out of 1 to 255 or a number does not
 // read; data the symbology would not draw as given is shown with the reason,
 // and the user goes back or keeps it. The caller applies the result. The
@@ -28,6 +30,9 @@ public:
     void accept() override;
 
 private:
+    // The boxes as they stand, unchecked.
+    BarcodeFields chosen() const;
+    void showBarcode();
     bool keepDespite(const std::string& problem);
 
     BarcodeFields fields_;
@@ -39,6 +44,7 @@ private:
     QLineEdit* x_ = nullptr;
     QLineEdit* y_ = nullptr;
     QLineEdit* height_ = nullptr;
+    QLabel* preview_ = nullptr;
 };
 
 } // namespace quillset

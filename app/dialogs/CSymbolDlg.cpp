@@ -1,10 +1,13 @@
 #include "app/dialogs/CSymbolDlg.h"
 
 #include "app/dialogs/DialogFields.h"
+#include "app/dialogs/DotsPicture.h"
+#include "app/dialogs/ObjectDots.h"
 #include "app/dialogs/RadioGroup.h"
 #include "model/CodePage437.h"
 #include "model/FieldMark.h"
 #include "model/Limits.h"
+#include "model/PageObject.h"
 #include "symbol/SymbolEncoder.h"
 #include "symbol/Symbology.h"
 
@@ -21,6 +24,8 @@
 #include <QPixmap>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace quillset {
 
 namespace {
@@ -32,21 +37,14 @@ int optionFloor(const SymbologyInfo& info) {
     return info.optionOff >= 0 ? info.optionMin - 1 : info.optionMin;
 }
 
-QPixmap previewOf(const SymbolImage& image) {
-    QImage picture(image.width(), image.height(), QImage::Format_Mono);
-    picture.fill(1);
-    picture.setColor(0, qRgb(0, 0, 0));
-    picture.setColor(1, qRgb(255, 255, 255));
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.at(x / image.cellWidth, y / image.cellHeight))
-                picture.setPixel(x, y, 0);
-        }
-    }
-    const bool fits = picture.width() <= kPreviewSide && picture.height() <= kPreviewSide;
-    return QPixmap::fromImage(fits ? picture
-                                   : picture.scaled(kPreviewSide, kPreviewSide,
-                                                    Qt::KeepAspectRatio, Qt::FastTransformation));
+// The dots at the angle chosen, enlarged by a whole factor while they fit
+// the preview, else shrunk into it.
+QPixmap previewOf(const QImage& dots) {
+    const int factor = std::min(kPreviewSide / dots.width(), kPreviewSide / dots.height());
+    if (factor >= 1)
+        return enlargedDots(dots, factor);
+    return QPixmap::fromImage(
+        dots.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::FastTransformation));
 }
 
 } // namespace
@@ -125,6 +123,10 @@ CSymbolDlg::CSymbolDlg(const SymbolFields& start, QWidget* parent)
     connect(module_, &QSpinBox::valueChanged, this, &CSymbolDlg::showSymbol);
     connect(option_, &QSpinBox::valueChanged, this, &CSymbolDlg::showSymbol);
     connect(data_, &QLineEdit::textChanged, this, &CSymbolDlg::showSymbol);
+    connect(angle_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            showSymbol();
+    });
     showSymbol();
     data_->setFocus();
 }
@@ -144,6 +146,7 @@ SymbolFields CSymbolDlg::chosen() const {
     f.module = module_->value();
     f.option = option_->value() < info.optionMin ? info.optionOff : option_->value();
     f.data = utf8ToCp437(data_->text().toStdString());
+    f.angleIndex = angle_->checkedId();
     return f;
 }
 
@@ -152,16 +155,21 @@ void CSymbolDlg::showSymbol() {
     const SymbologyInfo& info = *symbologyInfo(f.symbology);
     meaning_->setText(QString::fromStdString(optionMeaning(info, f.option)));
     const EncodedSymbol encoded = encodeSymbol(f.symbology, f.module, f.option, f.data);
-    if (encoded.image)
-        preview_->setPixmap(previewOf(*encoded.image));
-    else
+    const QImage dots = !encoded.image ? QImage() : objectDots([&](PageObject& o, int x, int y) {
+        SymbolFields at = f;
+        at.x = x;
+        at.y = y;
+        applySymbolFields(o, at);
+    });
+    if (dots.isNull())
         preview_->clear();
+    else
+        preview_->setPixmap(previewOf(dots));
     problem_->setText(f.data.empty() ? QString() : QString::fromStdString(encoded.problem));
 }
 
 void CSymbolDlg::accept() {
     SymbolFields f = chosen();
-    f.angleIndex = angle_->checkedId();
     if (!integerFields({{y_, &f.y}, {x_, &f.x}}))
         return;
     // Empty data from the Symbol tool cancels the tool: nothing to check.

@@ -6,6 +6,7 @@
 #include "app/pageview/ObjectProperties.h"
 #include "app/pageview/PagePicture.h"
 #include "document/PageRenderer.h"
+#include "editor/Clash.h"
 #include "model/ObjectList.h"
 #include "model/PageSettings.h"
 #include "raster/PageRaster.h"
@@ -298,10 +299,16 @@ void CFolioView::keyPressEvent(QKeyEvent* event) {
         return;
     switch (event->key()) {
     case Qt::Key_Escape:
-        if (!editor_.dragging())
+        // The first Escape ends a drag, the next one (or the only one) a
+        // placing tool still waiting for its click.
+        if (editor_.dragging()) {
+            keyPoint_.reset();
+            apply(editor_.cancelDrag());
+            return;
+        }
+        if (!placingToolOn())
             break;
-        keyPoint_.reset();
-        apply(editor_.cancelDrag());
+        clearTools();
         return;
     case Qt::Key_F15:
         clearTools();
@@ -364,7 +371,7 @@ void CFolioView::apply(const EditResult& result) {
         return;
     endPlacingPrompt();
     if (result.outcome == EditOutcome::EditFinished)
-        document_.editFinished();
+        finishEdit(editor_.tools().isOn(Tool::Erase) ? -1 : editor_.dragObject());
     else
         emit statusMessage(QString::fromUtf8(result.message.data(),
                                              static_cast<qsizetype>(result.message.size())));
@@ -415,8 +422,18 @@ void CFolioView::properties() {
     const QString folder = QFileInfo(document_.pathName()).absolutePath();
     if (!editObjectProperties(list[index], document_.session().renderer().text(), folder, this))
         return;
-    document_.editFinished();
     clearTools();
+    finishEdit(index);
+}
+
+// The note is taken from the list as the edit left it: finishing the edit
+// may build the list again.
+void CFolioView::finishEdit(int edited) {
+    const std::optional<std::string> clash =
+        clashNote(document_.session().objects(), edited, document_.session().settings());
+    document_.editFinished();
+    if (clash)
+        emit statusMessage(QString::fromStdString(*clash));
 }
 
 // --- painting ---------------------------------------------------------------------

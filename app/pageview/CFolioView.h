@@ -134,12 +134,17 @@ private:
     // end the edit or tell why nothing happened.
     void apply(const EditResult& result);
     void updateFrame(const std::optional<Rect>& frame);
+    // Ends an edit of the list; when it placed, moved, resized or changed
+    // object `edited` (-1 none), says in the status bar what it now
+    // overlaps or where it leaves the page.
+    void finishEdit(int edited);
     void setUpTool(Tool tool);
     bool placingToolOn() const;
     void endPlacingPrompt();
     // Enter shows the placing tool's frame at the pointer (or near the
     // page's visible top-left corner), the arrow keys move it, a second
-    // Enter places the object, Escape takes the frame away.
+    // Enter places the object, Escape takes the frame away (a second Escape
+    // the tool).
     bool placeByKey(QKeyEvent* event);
     void zOrder(ZOrderCommand command);
     void properties();

@@ -21,9 +21,9 @@ struct PageObject;
 // side of the Text Edit dialog used last, an installed-font text in the
 // family, size, styles, alignment and width of the last one; a barcode
 // at angle 0 without data, of the type, height and human-readable line of
-// the last one made, at first a Code 39 25 dots high without the line; a
-// symbol at angle 0 without data, of the symbology, module and option of the
-// last one made, at first a QR Code of 4-dot modules at error correction M)
+// the last one made, at first a Code 39 80 dots (10 mm) high without the
+// line; a symbol at angle 0 without data, of the symbology, module and
+// option of the last one made, at first a QR Code of 4-dot modules at error correction M)
 // with its position read-only; the position boxes keep what they showed last
 // time. The Picture tool first asks for the file, in the folder of the last
 // one.

@@ -91,7 +91,11 @@ void ScriptDiagnostics::check() {
                                 QString::fromStdString(finding.reason), finding.note});
     }
     underline();
-    showReasonOfCursorLine();
+    // A note the page view or a command left in the bar (what a placed
+    // object overlaps) stays while the user works outside the pane.
+    const QString current = statusBar_ ? statusBar_->currentMessage() : QString();
+    if (pane_.hasFocus() || current.isEmpty() || current == shown_)
+        showReasonOfCursorLine();
 }
 
 void ScriptDiagnostics::underline() {

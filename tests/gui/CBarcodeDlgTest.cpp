@@ -9,14 +9,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTransform>
+
+#include <functional>
+#include <utility>
 
 using namespace quillset;
 using namespace dialog_driver;
 
 namespace {
 
-const QString kCode128 = QStringLiteral("Code 128 - A\nCode 128 - B\nCode 128 - C");
-const QString kUpc = QStringLiteral("UPC - A\nUPC - E");
+const QString kCode128 = QStringLiteral("Code 128");
+const QString kUpc = QStringLiteral("UPC/EAN");
 
 PageObject barcode(int type, const std::string& data) {
     PageObject o;
@@ -51,19 +55,20 @@ private slots:
         QStringList radios;
         for (QRadioButton* b : dialog.findChildren<QRadioButton*>())
             radios << b->text();
-        QCOMPARE(radios, QStringList({"Code 3 of 9", kCode128, "Code 2 of 5", "Codabar", kUpc, "0",
+        QCOMPARE(radios, QStringList({"Code 39", kCode128, "Interleaved 2 of 5", "Codabar", kUpc, "0",
                                       "90", "180", "270"}));
         QStringList labels;
         for (QLabel* l : dialog.findChildren<QLabel*>())
             labels << l->text();
-        for (const char* text : {"[A - Z, 0 - 9]",
-                                 "CHR$(135) + [Space - CHR$(95)]\nCHR$(136) + [Space - "
-                                 "CHR$(127)]\nCHR$(137) + [0 - 9]",
-                                 "[0 - 9] max 16 digits", "[0 - 9, $, -, :, /, ., +]",
-                                 "[0 - 9] 11 digits\n[0 - 9] 6 digits", "Height"})
+        for (const char* text : {"Capital letters, digits, space and - . $ / + %",
+                                 "Any letters, digits and signs, in the code set below",
+                                 "Digits, at most 16",
+                                 "Digits and - $ : / . +, between start and stop letters A to D",
+                                 "11 digits for a UPC-A, 6 for a UPC-E (the check digit is added)",
+                                 "Height"})
             QVERIFY2(labels.contains(QString::fromLatin1(text)), text);
         QVERIFY(button(dialog, "Human Readable"));
-        QVERIFY(button(dialog, "Code 3 of 9")->isChecked());
+        QVERIFY(button(dialog, "Code 39")->isChecked());
         QCOMPARE(lineEdit(dialog, "Height")->text(), QStringLiteral("25"));
     }
 
@@ -73,7 +78,7 @@ private slots:
         CBarcodeDlg dialog(start);
         showAndWait(dialog);
         QCOMPARE(dialog_driver::tabOrder(lineEdit(dialog, "Data"), 9),
-                 QStringList({"Data", "Human Readable", "Code 3 of 9", "0", "X", "Y", "Height",
+                 QStringList({"Data", "Human Readable", "Code 39", "0", "X", "Y", "Height",
                               "OK", "Cancel"}));
     }
 
@@ -200,9 +205,44 @@ private slots:
         CBarcodeDlg reopened(barcodeFieldsOf(o));
         showAndWait(reopened);
         QCOMPARE(lineEdit(reopened, "Data")->text(), QStringLiteral("QS4471092231GB"));
-        QCOMPARE(named<QComboBox>(reopened, "Code set")->currentText(), QStringLiteral("B"));
-        click(button(reopened, "Code 3 of 9"));
+        QCOMPARE(named<QComboBox>(reopened, "Code set")->currentText(),
+                 QStringLiteral("Code set B: letters, digits and signs"));
+        click(button(reopened, "Code 39"));
         QVERIFY(!named<QComboBox>(reopened, "Code set")->isEnabled());
+    }
+
+    // The preview follows each control in turn; turned a quarter, it is the
+    // unturned dots turned counter-clockwise, at the same enlargement.
+    void previewFollowsEveryControl() {
+        BarcodeFields start = toolFields();
+        start.typeIndex = 1;
+        start.data = "AB12";
+        CBarcodeDlg dialog(start);
+        showAndWait(dialog);
+        auto* preview = named<QLabel>(dialog, "Preview at the printer's dots");
+        QVERIFY(preview);
+        const auto shown = [preview] { return preview->pixmap().toImage(); };
+        const std::pair<const char*, std::function<void()>> changes[] = {
+            {"data", [&] { retype(lineEdit(dialog, "Data"), "AB123"); }},
+            {"human readable", [&] { click(button(dialog, "Human Readable")); }},
+            {"code set", [&] { named<QComboBox>(dialog, "Code set")->setCurrentIndex(1); }},
+            {"type", [&] { click(button(dialog, "Code 39")); }},
+            {"height", [&] { retype(lineEdit(dialog, "Height"), "40"); }},
+            {"angle", [&] { click(button(dialog, "180")); }},
+        };
+        QImage before = shown();
+        QVERIFY(!before.isNull());
+        for (const auto& [what, change] : changes) {
+            change();
+            const QImage after = shown();
+            QVERIFY2(!after.isNull() && after != before, what);
+            before = after;
+        }
+        click(button(dialog, "Human Readable"));
+        click(button(dialog, "0"));
+        const QImage unturned = shown();
+        click(button(dialog, "90"));
+        QCOMPARE(shown(), unturned.transformed(QTransform().rotate(-90)));
     }
 
     void dataThatWouldNotDrawAsGivenGoesBackOrIsKept() {

@@ -7,10 +7,15 @@
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/pageview/CFolioView.h"
 #include "app/shell/CMainFrame.h"
+#include "app/pageview/PagePicture.h"
+#include "app/shell/CFolioDoc.h"
+#include "merge/MergeRun.h"
 #include "merge/MergeSettings.h"
+#include "model/PageSettings.h"
 #include "printer/PrinterSettings.h"
 
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -22,6 +27,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -222,8 +228,15 @@ private slots:
         LabelsModel& model = overview->model();
         QCOMPARE(model.rowCount(), 100'000);
 
-        const auto shownRows = [&list, &model] {
-            const int first = list.indexAt(QPoint(1, 1)).row();
+        // The first label shown, inside the spacing around it.
+        const auto topLeftLabel = [&list] {
+            QModelIndex at;
+            for (int d = 1; d < 40 && !at.isValid(); ++d)
+                at = list.indexAt(QPoint(d, d));
+            return at;
+        };
+        const auto shownRows = [&list, &model, &topLeftLabel] {
+            const int first = topLeftLabel().row();
             const int last =
                 list.indexAt(list.viewport()->rect().bottomLeft() + QPoint(1, -1)).row();
             return (last < 0 ? model.rowCount() - 1 : last) - first + 1;
@@ -247,10 +260,55 @@ private slots:
         QCOMPARE(model.data(model.index(99'998), Qt::ToolTipRole).toString(),
                  QStringLiteral("Record 99999, with a problem"));
 
-        const QModelIndex shown = list.indexAt(QPoint(5, 5));
+        const QModelIndex shown = topLeftLabel();
+        QVERIFY(shown.isValid());
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(shown).center());
         QCOMPARE(merge->record(), shown.row() + 1);
         overview->hide();
+    }
+
+    // Row N's picture is record N's page as the engine renders it alone,
+    // also for the rows one pass reaches after a record with a problem (one
+    // field too many, which a batch leaves out) and after an empty record;
+    // the size slider and Ctrl with the wheel scale every picture.
+    void overviewPictureIsTheRecordsPage() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString label = dir.filePath(QStringLiteral("label.txt"));
+        const QString data = dir.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawText(10,10,1,0,\"${name}\");\r\n");
+        writeFile(data, "name\nAnne\nBert,x\n\nCora\nDirk\n");
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(frame->fileCommands().openDocument(label));
+        auto* merge = frame->findChild<MergeData*>();
+        merge->setChoice({data, {}});
+        auto* overview = frame->findChild<LabelsOverview*>();
+        QVERIFY(overview);
+        LabelsModel& model = overview->model();
+        QVERIFY(model.rowCount() >= 3);
+        QVERIFY(!merge->badRecords().empty());
+        // Row 0 first: one pass makes all the rows after it.
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QImage shown = model.data(model.index(row), LabelsModel::kDotsRole).value<QImage>();
+            MergeSettings settings = merge->settings();
+            settings.firstRecord = settings.lastRecord = row + 1;
+            MergeRun alone(frame->document().session(), settings);
+            const QImage page = alone.next() ? pagePicture(alone.page().raster()) : QImage();
+            QVERIFY2(!page.isNull() || shown.isNull(), qPrintable(QString::number(row)));
+            QVERIFY2(shown == page, qPrintable(QStringLiteral("row %1").arg(row)));
+        }
+
+        const QSize before = overview->list().iconSize();
+        QWheelEvent notch(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, 120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(overview->list().viewport(), &notch);
+        QCOMPARE(overview->size().value(), LabelsModel::kStartScale + 5);
+        QVERIFY(overview->list().iconSize().width() > before.width());
+        overview->size().setValue(LabelsModel::kMaxScale);
+        const PageSettings& page = frame->document().session().settings();
+        QCOMPARE(overview->list().iconSize(), QSize(page.pageWidth, page.pageHeight));
+        QCOMPARE(model.data(model.index(0), Qt::DecorationRole).value<QIcon>().availableSizes(),
+                 QList<QSize>{QSize(page.pageWidth, page.pageHeight)});
     }
 
     // The nearest characters and what Print chose come back with the

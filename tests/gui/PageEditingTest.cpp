@@ -6,6 +6,7 @@
 #include "app/pageview/CFolioView.h"
 #include "app/pageview/DragFrame.h"
 #include "app/scriptpane/CCodeView.h"
+#include "app/scriptpane/ScriptDiagnostics.h"
 #include "app/shell/CFolioDoc.h"
 #include "app/shell/CMainFrame.h"
 #include "model/ObjectList.h"
@@ -27,6 +28,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTransform>
 
 #include <functional>
 
@@ -105,7 +107,7 @@ void typeHi(QWidget* dialog) {
 }
 void code128Abc(QWidget* dialog) {
     retype(named<QLineEdit>(*dialog, QStringLiteral("Data")), QStringLiteral("ABC"));
-    click(button(*dialog, QStringLiteral("Code 128 - A\nCode 128 - B\nCode 128 - C")));
+    click(button(*dialog, QStringLiteral("Code 128")));
     pressOk(*qobject_cast<QDialog*>(dialog));
 }
 void width100(QWidget* dialog) {
@@ -277,7 +279,7 @@ private slots:
         QTest::addColumn<QString>("result");
         QTest::newRow("text") << "Draw Text" << 0 << "DrawText(30,40,1,0,\"Hi\");\r\n";
         QTest::newRow("barcode") << "Draw Barcode" << 1
-                                 << "DrawBarcode(30,40,0,0,2,25,\"\xC3\xAA"
+                                 << "DrawBarcode(30,40,0,0,2,80,\"\xC3\xAA"
                                     "ABC\");\r\n";
         QTest::newRow("symbol") << "Draw Symbol" << 6
                                 << "DrawSymbol(30,40,0,1,4,1,\"https://q.example\");\r\n";
@@ -327,6 +329,59 @@ private slots:
             document().script(),
             QStringLiteral("DrawFontText(16,9,1,0,30,1,0,0,\"DejaVu Serif\",\"Hi\\nthere\");\r\n"));
         QCOMPARE(checkedTools(), QStringList());
+    }
+
+    void escapeLeavesPlacing_data() {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<bool>("toolAgain");
+        QTest::newRow("text") << "Draw Text" << 0 << false << false;
+        QTest::newRow("barcode") << "Draw Barcode" << 1 << false << false;
+        QTest::newRow("symbol") << "Draw Symbol" << 6 << false << false;
+        QTest::newRow("symbol, frame shown by Enter") << "Draw Symbol" << 6 << true << false;
+        QTest::newRow("symbol, its tool chosen again") << "Draw Symbol" << 6 << false << true;
+    }
+    // After OK the page waits for its click; Escape (a second one after a
+    // frame shown by Enter) or the tool chosen again leaves that, and a
+    // click then places nothing.
+    void escapeLeavesPlacing() {
+        QFETCH(QString, tool);
+        QFETCH(int, dialog);
+        QFETCH(bool, byKey);
+        QFETCH(bool, toolAgain);
+        NextWindow setUp(QDialog::staticMetaObject, kDialogActions[dialog]);
+        clickTool(tool);
+        QVERIFY(setUp.done());
+        QCOMPARE(checkedTools(), QStringList{tool});
+        if (byKey) {
+            QTest::keyClick(view_, Qt::Key_Return);
+            QTest::keyClick(view_, Qt::Key_Escape);
+            QVERIFY(!view_->editor().frame());
+            QCOMPARE(checkedTools(), QStringList{tool});
+        }
+        if (toolAgain)
+            clickTool(tool);
+        else
+            QTest::keyClick(view_, Qt::Key_Escape);
+        QCOMPARE(checkedTools(), QStringList());
+        QCOMPARE(frame_->statusBar()->currentMessage(), QString());
+        drag(pixelOf(QPoint(30, 40)), pixelOf(QPoint(30, 40)));
+        QCOMPARE(document().script(), QString());
+    }
+
+    // The status bar says what a placed object overlaps and where it leaves
+    // the page, and the script pane's check a moment later (which finds the
+    // first symbol cut off too) leaves the note standing.
+    void placingOverAnotherSaysSo() {
+        setScript(QStringLiteral("DrawSymbol(300,40,0,1,4,1,\"Q\");"));
+        NextWindow setUp(QDialog::staticMetaObject, qrCodeAddress);
+        clickTool(QStringLiteral("Draw Symbol"));
+        QVERIFY(setUp.done());
+        drag(pixelOf(QPoint(290, 60)), pixelOf(QPoint(290, 60)));
+        QTest::qWait(2 * ScriptDiagnostics::kDelayMs);
+        QCOMPARE(frame_->statusBar()->currentMessage(),
+                 QStringLiteral("The QR Code overlaps the QR Code and leaves the page at the right"));
     }
 
     // A drag shows only its frame, repainting the old and new frames over
@@ -450,6 +505,39 @@ private slots:
         rightClick(pixelOf(QPoint(11, 21)));
         QTRY_VERIFY(edit.done());
         QCOMPARE(document().script(), result);
+    }
+
+    // Properties of a placed symbol opens the Symbol dialog at the symbol's
+    // own angle, and its preview is the unturned one turned as many quarter
+    // turns counter-clockwise. The corner the symbol turns about lies in its
+    // box at every angle.
+    void symbolPropertiesOpenAtItsAngle() {
+        const QStringList degrees{"0", "90", "180", "270"};
+        QImage unturned;
+        for (int angle = 0; angle < 4; ++angle) {
+            const QString script = QStringLiteral("DrawSymbol(60,60,%1,1,4,1,\"Q\");").arg(angle);
+            setScript(script);
+            NextWindow menu(QMenu::staticMetaObject, [](QWidget* popup) {
+                clickMenuItem(popup, QStringLiteral("Properties"));
+            });
+            QString shown;
+            QImage preview;
+            NextWindow edit(QDialog::staticMetaObject, [&](QWidget* dialog) {
+                for (const QString& d : degrees)
+                    if (button(*dialog, d)->isChecked())
+                        shown = d;
+                preview = named<QLabel>(*dialog, QStringLiteral("Preview"))->pixmap().toImage();
+                qobject_cast<QDialog*>(dialog)->reject();
+            });
+            rightClick(pixelOf(QPoint(60, 60)));
+            QTRY_VERIFY(edit.done());
+            QCOMPARE(shown, degrees[angle]);
+            if (angle == 0)
+                unturned = preview;
+            QVERIFY(!preview.isNull());
+            QCOMPARE(preview, unturned.transformed(QTransform().rotate(-90 * angle)));
+            QCOMPARE(document().script(), script);
+        }
     }
 
     // Typed text is compiled before the press, and the tool in hand stays.
