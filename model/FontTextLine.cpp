@@ -21,18 +21,28 @@ int hexValue(char c) {
     return c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
 }
 
+// Whether the pane may show the character itself: not a control, nor a
+// character that would break the pane's line.
+bool shownInPane(std::int32_t code) {
+    return code >= 0x20 && !(code >= 0x7F && code < 0xA0) && code != 0x2028 && code != 0x2029;
+}
+
 // The code point of "u{HEX}" at `pos` (just after its backslash) and where
-// it ends, when it is one the code page lacks; -1 otherwise.
+// it ends, when the escape is the very one a line written from the pane
+// gets back: a character the code page lacks and the pane shows, in upper
+// case hexadecimal without leading zeros. Any other escape stays as it is
+// written, so that a line read from a file is written back byte for byte.
 std::int32_t lackedCodePoint(std::string_view line, std::size_t pos, std::size_t& end) {
-    if (pos + 2 >= line.size() || line[pos] != 'u' || line[pos + 1] != '{')
+    if (pos + 2 >= line.size() || line[pos] != 'u' || line[pos + 1] != '{' || line[pos + 2] == '0')
         return -1;
     std::int32_t code = 0;
     std::size_t i = pos + 2;
-    for (; i < line.size() && i < pos + 8 && hexValue(line[i]) >= 0; ++i)
+    for (; i < line.size() && i < pos + 9 && hexValue(line[i]) >= 0 && upper(line[i]) == line[i];
+         ++i)
         code = code * 16 + hexValue(line[i]);
     const std::size_t digits = i - (pos + 2);
     if (digits == 0 || digits > 6 || i >= line.size() || line[i] != '}' || code > 0x10FFFF ||
-        (code >= 0xD800 && code <= 0xDFFF) || cp437Byte(code))
+        (code >= 0xD800 && code <= 0xDFFF) || cp437Byte(code) || !shownInPane(code))
         return -1;
     end = i + 1;
     return code;
@@ -117,7 +127,7 @@ void appendUnicodeLiteral(std::string& out, std::string_view utf8) {
             out += static_cast<char>(code);
         } else if (code == '\n') {
             out += "\\n";
-        } else if (code < 0x20 || code == 0x7F || code == 0x2028 || code == 0x2029) {
+        } else if (!shownInPane(code)) {
             if (code < 0) {
                 out += '?';
             } else {

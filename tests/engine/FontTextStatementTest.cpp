@@ -135,5 +135,24 @@ TEST(FontTextStatement, TakesUpTo199CharactersCountedAsCharacters) {
     EXPECT_EQ(session.objects()[0].kind, ObjectKind::ScriptLine);
 }
 
+// A font text line that does not read is kept as the file holds it: only
+// the escapes a line from the pane is written with become characters in
+// the pane, so that every other one is saved again byte for byte.
+TEST(FontTextStatement, AKeptLineIsSavedByteForByte) {
+    const char* const lines[] = {
+        R"(DrawFontText(0,0,1,0,5,0,0,0,"","\u{0F600} \u{f600} \u{141} \u{85} \u{2028} \\u{141}");)",
+        R"(DrawFontText(0,0,1,0,24,0,0,0,"","\u{5E9}\u{41}\u{7F})",
+        "DrawFontText(0,0,1,0,24,0,0,0,\"\",\"\\u{928}\x1f\\u{94D}\"",
+    };
+    for (const char* line : lines) {
+        SCOPED_TRACE(line);
+        FolioSession session(3);
+        RecordingReporter reporter;
+        session.openBytes(std::string(line) + "\r\n", reporter);
+        ASSERT_EQ(session.objects()[0].kind, ObjectKind::ScriptLine);
+        EXPECT_EQ(fileLine(session), line);
+    }
+}
+
 } // namespace
 } // namespace quillset
