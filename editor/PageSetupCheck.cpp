@@ -48,6 +48,14 @@ PageSetupFields pageSetupFieldsOf(const PageSettings& s, int printerType) {
     return f;
 }
 
+int printerTypeOfPage(const PageSettings& s) {
+    const int across = s.leftMargin + s.pageWidth;
+    for (int button = 0; button < 2; ++button)
+        if (across <= paperWidthForPrinter(button))
+            return button + kFirstPrinterType;
+    return kFirstPrinterType + 2;
+}
+
 std::optional<std::string_view> checkPageSetup(const PageSetupFields& f) {
     const int paper = paperWidthForPrinter(f.setupPrinter);
     const int left = f.setupLeft / 8 * 8;

@@ -29,6 +29,11 @@ PageSetupFields pageSetupDefaults(int setupPrinter);
 
 PageSetupFields pageSetupFieldsOf(const PageSettings& settings, int printerType);
 
+// The printer type (2, 3, 4) the page itself needs: the narrowest paper
+// that holds its left margin and width. A file opened keeps its own type
+// whatever the application last printed on.
+int printerTypeOfPage(const PageSettings& settings);
+
 // Why the dialog refuses its values, the first reason in the order the
 // user reads them, or nothing when the page fits the paper and the raster.
 // The left margin and the width are judged as they will be rounded (down
