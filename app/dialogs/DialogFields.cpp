@@ -24,6 +24,7 @@ NumberPair makeNumberPair(const QString& title, const QString& firstLabel, int f
     auto* box = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(box);
     QLineEdit* edits[2] = {};
+    QLabel* units[2] = {};
     const std::pair<QString, int> rows[2] = {{firstLabel, first}, {secondLabel, second}};
     for (int row = 0; row < 2; ++row) {
         auto* label = new QLabel(rows[row].first, box);
@@ -31,15 +32,17 @@ NumberPair makeNumberPair(const QString& title, const QString& firstLabel, int f
         edits[row]->setText(QString::number(rows[row].second));
         grid->addWidget(label, row, 0);
         grid->addWidget(edits[row], row, 1);
-        if (!unit.isEmpty())
-            grid->addWidget(new QLabel(unit, box), row, 2);
+        if (!unit.isEmpty()) {
+            units[row] = new QLabel(unit, box);
+            grid->addWidget(units[row], row, 2);
+        }
     }
     if (!note.isEmpty()) {
         auto* label = new QLabel(note, box);
         label->setWordWrap(true);
         grid->addWidget(label, 2, 0, 1, 3);
     }
-    return {box, edits[0], edits[1]};
+    return {box, edits[0], edits[1], units[0], units[1]};
 }
 
 NumberPair makePositionPair(int x, int y, bool readOnly, QWidget* parent) {

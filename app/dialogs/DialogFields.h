@@ -26,6 +26,8 @@ struct NumberPair {
     QGroupBox* box;
     QLineEdit* first;
     QLineEdit* second;
+    QLabel* firstUnit; // null without a unit
+    QLabel* secondUnit;
 };
 NumberPair makeNumberPair(const QString& title, const QString& firstLabel, int first,
                           const QString& secondLabel, int second, QWidget* parent,

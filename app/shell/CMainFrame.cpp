@@ -51,6 +51,8 @@ namespace {
 constexpr Qt::Key kDropToolKey = Qt::Key_F15;
 
 const QString kWindowKey = QStringLiteral("View/WINDOW");
+// Page Setup's unit by name: "in", "mm" or "dots".
+const QString kPageUnitKey = QStringLiteral("PageSetup/UNIT");
 
 // Tall enough that a 4-inch label fits whole on a 1080-pixel-high screen.
 QSize firstStartSize(const QScreen* screen) {
@@ -260,8 +262,17 @@ void CMainFrame::serialPortSettings() {
 
 void CMainFrame::pageSetup() {
     FolioSession& session = document_->upToDate();
-    CPageSetupDlg dialog(pageSetupFieldsOf(session.settings(), app_.printerType()), this);
-    if (dialog.exec() != QDialog::Accepted)
+    QSettings kept(kSettingsOrganisation, kSettingsApplication);
+    const LengthUnit unit = unitNamed(kept.value(kPageUnitKey).toString().toStdString());
+    // The type the page needs, not the one last printed on: a 4 inch file
+    // opens on the 4 inch type.
+    CPageSetupDlg dialog(
+        pageSetupFieldsOf(session.settings(), printerTypeOfPage(session.settings())), unit, this);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    kept.setValue(kPageUnitKey,
+                  QString::fromLatin1(unitName(dialog.unit()).data(),
+                                      static_cast<int>(unitName(dialog.unit()).size())));
+    if (!accepted)
         return;
     PageSettings page = session.settings();
     const int printerType = applyPageSetupFields(page, dialog.fields());

@@ -8,6 +8,7 @@
 #include "app/shell/CMainFrame.h"
 #include "model/PageSettings.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,6 +34,26 @@ void typeValues(QDialog& dialog, const QString& left, const QString& top, const 
     retype(lineEdit(dialog, "Top :"), top);
     retype(lineEdit(dialog, "Width :"), width);
     retype(lineEdit(dialog, "Height :"), height);
+}
+
+QComboBox* combo(QDialog& dialog, const char* accessibleName) {
+    return named<QComboBox>(dialog, QString::fromLatin1(accessibleName));
+}
+
+// Picks `text` from the list as a click on it would.
+void choose(QComboBox* list, const QString& text) {
+    QVERIFY(list);
+    const int index = list->findText(text);
+    QVERIFY(index >= 0);
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+QStringList shownLengths(QDialog& dialog) {
+    QStringList texts;
+    for (const char* name : {"Left :", "Top :", "Width :", "Height :"})
+        texts << lineEdit(dialog, name)->text();
+    return texts;
 }
 
 } // namespace
@@ -146,7 +167,80 @@ private slots:
         QCOMPARE(lineEdit(dialog, "Left :")->text(), QStringLiteral("0"));
         QCOMPARE(lineEdit(dialog, "Top :")->text(), QStringLiteral("0"));
         QCOMPARE(lineEdit(dialog, "Width :")->text(), width);
-        QCOMPARE(lineEdit(dialog, "Height :")->text(), QStringLiteral("1248"));
+        // A custom page keeps its height on any paper.
+        QCOMPARE(lineEdit(dialog, "Height :")->text(), QStringLiteral("43"));
+    }
+
+    void commonSizesSetTheSizeAndThePrinterType_data() {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<QStringList>("shown"); // left, top, width, height
+        QTest::newRow("4 x 6 in needs the 4 inch type")
+            << QString::fromUtf8("4 × 6 in") << k4Inch << QStringList{"0", "0", "832", "1218"};
+        QTest::newRow("100 x 150 mm")
+            << QString::fromUtf8("100 × 150 mm") << k4Inch << QStringList{"0", "0", "832", "1199"};
+        QTest::newRow("a receipt keeps the length shown")
+            << QStringLiteral("58 mm receipt") << k2Inch << QStringList{"0", "0", "384", "600"};
+    }
+    void commonSizesSetTheSizeAndThePrinterType() {
+        QFETCH(QString, size);
+        QFETCH(QString, printer);
+        QFETCH(QStringList, shown);
+        CPageSetupDlg dialog({16, 320, 600, 5, 1});
+        showAndWait(dialog);
+        QCOMPARE(combo(dialog, "Common size :")->currentText(), QStringLiteral("Custom"));
+        choose(combo(dialog, "Common size :"), size);
+        QCOMPARE(shownLengths(dialog), shown);
+        QVERIFY(button(dialog, printer)->isChecked());
+        pressOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const PageSetupFields f = dialog.fields();
+        QCOMPARE(f.setupWidth, shown[2].toInt());
+        QCOMPARE(f.setupHeight, shown[3].toInt());
+    }
+
+    void lengthsAreTypedInTheChosenUnit() {
+        CPageSetupDlg dialog({0, 384, 1219, 0, 0});
+        showAndWait(dialog);
+        QCOMPARE(combo(dialog, "Units :")->currentText(), QStringLiteral("dots"));
+        choose(combo(dialog, "Units :"), QStringLiteral("inches"));
+        QCOMPARE(shownLengths(dialog), (QStringList{"0.00", "0.00", "1.89", "6.00"}));
+        choose(combo(dialog, "Units :"), QStringLiteral("millimetres"));
+        QCOMPARE(shownLengths(dialog), (QStringList{"0.0", "0.0", "48.0", "152.5"}));
+        retype(lineEdit(dialog, "Top :"), "100");
+        retype(lineEdit(dialog, "Left :"), "x");
+        ModalAnswer refusal;
+        pressOk(dialog);
+        QCOMPARE(refusal.texts(), QStringList{"Left: Please enter a number."});
+        retype(lineEdit(dialog, "Left :"), "1");
+        choose(combo(dialog, "Units :"), QStringLiteral("dots"));
+        // What was typed is read in its own unit; 1219 was never shown as 6.00 and read back.
+        QCOMPARE(shownLengths(dialog), (QStringList{"8", "799", "384", "1219"}));
+        retype(lineEdit(dialog, "Height :"), "1000");
+        choose(combo(dialog, "Units :"), QStringLiteral("millimetres"));
+        retype(lineEdit(dialog, "Width :"), "47");
+        QCOMPARE(combo(dialog, "Common size :")->currentText(), QStringLiteral("Custom"));
+        pressOk(dialog);
+        QCOMPARE(dialog.unit(), LengthUnit::Millimetres);
+        QVERIFY(dialog.fields() == (PageSetupFields{8, 376, 1000, 799, 0})); // 47 mm: 375.6
+    }
+
+    void anotherPrinterTypeNeverKeepsALabelsHeightUnsaid() {
+        CPageSetupDlg dialog({0, 576, 406, 0, 1});
+        showAndWait(dialog);
+        QCOMPARE(combo(dialog, "Common size :")->currentText(), QString::fromUtf8("3 × 2 in"));
+        click(button(dialog, k4Inch));
+        QCOMPARE(combo(dialog, "Common size :")->currentText(), QString::fromUtf8("4 × 2 in"));
+        QVERIFY(!named(dialog, "Height note")->isVisible());
+        click(button(dialog, k2Inch));
+        QCOMPARE(combo(dialog, "Common size :")->currentText(), QStringLiteral("Custom"));
+        QCOMPARE(shownLengths(dialog), (QStringList{"0", "0", "384", "406"}));
+        auto* note = named<QLabel>(dialog, "Height note");
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(),
+                 QString::fromUtf8("The height is the 4 × 2 in label's: check it for this width."));
+        retype(lineEdit(dialog, "Height :"), "203");
+        QVERIFY(!note->isVisible());
     }
 
     void cancelHandsBackTheStartValues() {
@@ -214,6 +308,37 @@ private slots:
         command->trigger();
         QCOMPARE(int(page.leftMargin), 0);
         QCOMPARE(applied.count(), 2);
+        frame->document().session().setModified(false);
+        frame->close();
+    }
+
+    void aFileOpensOnItsOwnPrinterTypeAndTheUnitIsKept() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("wide.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("BeginPage();\r\nSetMargin(0,0);\r\nSetPageSize(832,1218);\r\nEndPage();\r\n");
+        file.close();
+        QVERIFY(startAfresh(app_, path));
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        QCOMPARE(app_.printerType(), 2); // what the application last printed on
+        QAction* command = pageSetupAction(*frame);
+        answerPageSetup([](CPageSetupDlg& dialog) {
+            QVERIFY(button(dialog, k4Inch)->isChecked());
+            QCOMPARE(combo(dialog, "Common size :")->currentText(), QString::fromUtf8("4 × 6 in"));
+            choose(combo(dialog, "Units :"), QStringLiteral("inches"));
+            click(standardButton(dialog, QDialogButtonBox::Cancel));
+        });
+        command->trigger();
+        answerPageSetup([](CPageSetupDlg& dialog) {
+            QCOMPARE(combo(dialog, "Units :")->currentText(), QStringLiteral("inches"));
+            QCOMPARE(lineEdit(dialog, "Height :")->text(), QStringLiteral("6.00"));
+            pressOk(dialog);
+        });
+        command->trigger();
+        QCOMPARE(app_.printerType(), 4);
+        QCOMPARE(int(frame->document().session().settings().pageHeight), 1218);
         frame->document().session().setModified(false);
         frame->close();
     }
