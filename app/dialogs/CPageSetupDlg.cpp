@@ -139,8 +139,14 @@ void CPageSetupDlg::choosePrinter(int setupPrinter) {
     setDots(Width, paperWidthForPrinter(setupPrinter));
     setDots(Height, after.height);
     showSize(after.size);
-    heightNote_->setText(QString::fromUtf8(after.heightNote));
-    heightNote_->setVisible(!after.heightNote.empty());
+    showHeightNote(QString::fromUtf8(after.heightNote));
+}
+
+void CPageSetupDlg::showHeightNote(const QString& note) {
+    heightNote_->setText(note);
+    heightNote_->setVisible(!note.isEmpty());
+    // Grow to hold the note rather than squeeze the boxes' own notes.
+    adjustSize();
 }
 
 void CPageSetupDlg::chooseSize(int index) {
@@ -153,7 +159,7 @@ void CPageSetupDlg::chooseSize(int index) {
     setDots(Top, 0);
     setDots(Width, paperWidthForPrinter(size.setupPrinter));
     setDots(Height, height);
-    heightNote_->hide();
+    showHeightNote({});
 }
 
 void CPageSetupDlg::chooseUnit(int index) {
@@ -181,8 +187,8 @@ void CPageSetupDlg::lengthTyped(int which) {
                               commonPageSizes()[static_cast<std::size_t>(size)].continuous();
     if ((which == Width || which == Height) && !stillReceipt)
         showSize(kCustomSize);
-    if (which == Height)
-        heightNote_->hide();
+    if (which == Height && heightNote_->isVisible())
+        showHeightNote({});
 }
 
 void CPageSetupDlg::accept() {

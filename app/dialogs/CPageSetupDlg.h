@@ -48,6 +48,7 @@ private:
     void chooseSize(int index);
     void chooseUnit(int index);
     void lengthTyped(int which);
+    void showHeightNote(const QString& note); // none: hidden
 
     int shownSize() const; // an index into commonPageSizes(), or kCustomSize
     void showSize(int size);
