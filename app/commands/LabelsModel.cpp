@@ -34,9 +34,13 @@ QVariant LabelsModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return problem ? QStringLiteral("%1 \u26A0").arg(record) : QString::number(record);
     case Qt::AccessibleTextRole:
-    case Qt::ToolTipRole:
-        return problem ? QStringLiteral("Record %1, with a problem").arg(record)
-                       : QStringLiteral("Record %1").arg(record);
+    case Qt::ToolTipRole: {
+        // Each reason on a line of its own, as the check found them.
+        QString text = QStringLiteral("Record %1").arg(record);
+        for (const MergeProblem& found : merge_.problemsOf(record))
+            text += QStringLiteral("\n\u26A0 ") + QString::fromStdString(found.reason);
+        return text;
+    }
     case Qt::ForegroundRole:
         return problem ? QVariant(QColor(Qt::red)) : QVariant();
     case Qt::DecorationRole: {
