@@ -2,6 +2,7 @@
 
 #include "app/commands/MergeData.h"
 #include "app/pageview/PagePicture.h"
+#include "app/pageview/ShrunkPicture.h"
 #include "app/shell/CFolioDoc.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSettings.h"
@@ -47,9 +48,10 @@ QVariant LabelsModel::data(const QModelIndex& index, int role) const {
         const QImage& dots = picture(index.row());
         if (dots.isNull())
             return {};
+        // Averaged, as the page view shrinks the page: a dithered grey stays
+        // grey. The last pixels, partly beyond the label, are left out.
         const QPixmap shown = QPixmap::fromImage(
-            dots.convertToFormat(QImage::Format_Grayscale8)
-                .scaled(pictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            shrunkPicture(dots, QPoint(0, 0), scale_).copy(QRect(QPoint(0, 0), pictureSize())));
         // The selected label keeps its own white: its frame shows the choice.
         QIcon icon(shown);
         icon.addPixmap(shown, QIcon::Selected);
