@@ -363,11 +363,15 @@ void MergeData::updateProblem() {
         problem_->setAccessibleDescription({});
         return;
     }
-    QString reason = QString::fromStdString(problems.front().reason);
-    if (problems.size() > 1)
-        reason += QStringLiteral(" (and %1 more)").arg(problems.size() - 1);
+    // The count of the others stays when the first reason is cut short.
+    const QString more =
+        problems.size() > 1 ? QStringLiteral(" (and %1 more)").arg(problems.size() - 1) : QString();
+    const QFontMetrics metrics = problem_->fontMetrics();
     problem_->setText(QStringLiteral("\u26A0 ") +
-                      problem_->fontMetrics().elidedText(reason, Qt::ElideRight, kProblemWidth));
+                      metrics.elidedText(QString::fromStdString(problems.front().reason),
+                                         Qt::ElideRight,
+                                         kProblemWidth - metrics.horizontalAdvance(more)) +
+                      more);
     QStringList texts;
     for (const MergeProblem& problem : problems)
         texts << QString::fromStdString(problem.text());

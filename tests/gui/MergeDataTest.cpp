@@ -213,7 +213,8 @@ private slots:
         const QString label = dir.filePath(QStringLiteral("label.txt"));
         const QString data = dir.filePath(QStringLiteral("data.csv"));
         writeFile(label, "DrawText(0,0,1,0,\"${name} ${city}\");\r\n");
-        writeFile(data, "name,city\nAnn,Ely\nBob,Ely,x\nCy,Ely\n");
+        writeFile(data, "name,city\nAnn,Ely\nBob,Ely,x\nCy,Ely\n\xc5\x81u,\xc5\x81\xc3\xb3"
+                        "dz\n");
         CMainFrame* frame = app_.mainFrame();
         QVERIFY(frame->fileCommands().openDocument(label));
         auto* merge = frame->findChild<MergeData*>();
@@ -252,6 +253,17 @@ private slots:
 
         merge->showRecord(3);
         QVERIFY(!shown());
+
+        // Two reasons: the count of the second stays in the bar, both are in
+        // the tooltips.
+        merge->showRecord(4);
+        QVERIFY(shown());
+        QVERIFY2(problem->text().endsWith(QStringLiteral(" (and 1 more)")),
+                 qPrintable(problem->text()));
+        QCOMPARE(problem->toolTip().count(QLatin1Char('\n')), 1);
+        QVERIFY(problem->toolTip().contains(QStringLiteral("${city} holds")));
+        QCOMPARE(model.data(model.index(3), Qt::ToolTipRole).toString().count(QLatin1Char('\n')),
+                 2);
     }
 
     // The overview of 100,000 records makes the pictures it shows and the
