@@ -1,7 +1,8 @@
 // The end of a graphical edit on a dense page of 500 objects, as the user
 // waits for it after the release: the script written again from the objects,
 // the page rendered, and the picture the page view repaints from, also with
-// that repaint at zoom 4. A frame at 240 Hz lasts 4.2 ms; the whole stays
+// that repaint at zoom 4 and at Fit Page, where the picture is first shrunk
+// by averaging (timed apart too). A frame at 240 Hz lasts 4.2 ms; the whole stays
 // under 4 ms.
 //
 // The page (832 x 1248 dots) is full: 250 texts of 12 to 21 characters,
@@ -14,6 +15,7 @@
 
 #include "app/pageview/PagePainter.h"
 #include "app/pageview/PagePicture.h"
+#include "app/pageview/ShrunkPicture.h"
 #include "bench/support/AllocationCount.h"
 #include "document/FolioSession.h"
 #include "editor/ViewMapping.h"
@@ -109,6 +111,37 @@ void endOfAnEditAtZoom4(benchmark::State& state) {
     }
 }
 BENCHMARK(endOfAnEditAtZoom4)->Unit(benchmark::kMillisecond);
+
+// The same at 47 %, about Fit Page in a 1280 x 800 window: the picture is
+// shrunk by averaging once after the edit, then the whole page repainted.
+void endOfAnEditAtFitPage(benchmark::State& state) {
+    const auto session = denseSession(state);
+    QImage view(1280, 800, QImage::Format_RGB32);
+    const ViewMapping mapping{{-16, -16}, {0, 0}, 47};
+    ShrunkPicture shrunk;
+    const AllocationCount counted(state);
+    for (auto _ : state) {
+        session->editFinished();
+        const QImage picture = pagePicture(session->raster());
+        QPainter painter(&view);
+        PagePainter(picture, session->settings(), false, &shrunk.of(picture, QPoint(0, 0), 47))
+            .paint(painter, mapping, view.rect());
+        benchmark::DoNotOptimize(view.constBits());
+    }
+}
+BENCHMARK(endOfAnEditAtFitPage)->Unit(benchmark::kMillisecond);
+
+// Shrinking the full page alone.
+void shrinkAtFitPage(benchmark::State& state) {
+    const auto session = denseSession(state);
+    const QImage picture = pagePicture(session->raster());
+    const AllocationCount counted(state);
+    for (auto _ : state) {
+        const QImage shrunk = shrunkPicture(picture, QPoint(0, 0), 47);
+        benchmark::DoNotOptimize(shrunk.constBits());
+    }
+}
+BENCHMARK(shrinkAtFitPage)->Unit(benchmark::kMillisecond);
 
 void regenerate(benchmark::State& state) {
     const auto session = denseSession(state);

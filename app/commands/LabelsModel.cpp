@@ -2,6 +2,7 @@
 
 #include "app/commands/MergeData.h"
 #include "app/pageview/PagePicture.h"
+#include "app/pageview/ShrunkPicture.h"
 #include "app/shell/CFolioDoc.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSettings.h"
@@ -34,18 +35,23 @@ QVariant LabelsModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return problem ? QStringLiteral("%1 \u26A0").arg(record) : QString::number(record);
     case Qt::AccessibleTextRole:
-    case Qt::ToolTipRole:
-        return problem ? QStringLiteral("Record %1, with a problem").arg(record)
-                       : QStringLiteral("Record %1").arg(record);
+    case Qt::ToolTipRole: {
+        // Each reason on a line of its own, as the check found them.
+        QString text = QStringLiteral("Record %1").arg(record);
+        for (const MergeProblem& found : merge_.problemsOf(record))
+            text += QStringLiteral("\n\u26A0 ") + QString::fromStdString(found.reason);
+        return text;
+    }
     case Qt::ForegroundRole:
         return problem ? QVariant(QColor(Qt::red)) : QVariant();
     case Qt::DecorationRole: {
         const QImage& dots = picture(index.row());
         if (dots.isNull())
             return {};
+        // Averaged, as the page view shrinks the page: a dithered grey stays
+        // grey. The last pixels, partly beyond the label, are left out.
         const QPixmap shown = QPixmap::fromImage(
-            dots.convertToFormat(QImage::Format_Grayscale8)
-                .scaled(pictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            shrunkPicture(dots, QPoint(0, 0), scale_).copy(QRect(QPoint(0, 0), pictureSize())));
         // The selected label keeps its own white: its frame shows the choice.
         QIcon icon(shown);
         icon.addPixmap(shown, QIcon::Selected);

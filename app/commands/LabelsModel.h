@@ -10,7 +10,8 @@ class CFolioDoc;
 class MergeData;
 
 // The batch as a list of pictures, one a record, numbered as the record bar
-// numbers them, those with a problem marked. The decoration is the label at
+// numbers them, those with a problem marked and their tooltips saying what
+// the check found wrong. The decoration is the label at
 // the scale chosen; kDotsRole gives its dots, one pixel a dot. A picture is
 // made only when a view asks for it, with the few records after it in the
 // same pass over the data file, and only the last few hundred are kept: the

@@ -2,7 +2,6 @@
 
 #include "app/pageview/CFolioView.h"
 #include "app/shell/CFolioDoc.h"
-#include "merge/MergeCheck.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSettings.h"
 #include "merge/MergeTemplate.h"
@@ -149,6 +148,13 @@ void MergeData::addTo(QToolBar& toolBar) {
     numberAction_->setToolTip(number_->accessibleName());
     for (QAction* action : {previousProblem_, nextProblem_})
         toolBar.addAction(action);
+    problem_ = new QLabel(&toolBar);
+    problem_->setObjectName(QStringLiteral("recordProblem"));
+    problem_->setAccessibleName(QStringLiteral("Record's problem"));
+    problem_->setContentsMargins(6, 0, 6, 0);
+    problem_->setStyleSheet(QStringLiteral("color: #b00000"));
+    problemAction_ = toolBar.addWidget(problem_);
+    problemAction_->setToolTip(problem_->accessibleName());
     for (QAction* action : {first_, previous_, next_, last_, previousProblem_, nextProblem_})
         toolBar.widgetForAction(action)->setAccessibleName(action->toolTip());
     updateBar();
@@ -255,12 +261,18 @@ void MergeData::reload() {
 void MergeData::checkRecords() {
     records_ = 0;
     bad_.clear();
+    problems_.clear();
     if (!choice_.path.isEmpty()) {
         // A file of a million rows takes a moment to check.
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const MergeCheck check = checkMerge(document_.session(), settings());
         records_ = check.records;
         bad_ = check.badRecords();
+        std::copy_if(check.problems.begin(), check.problems.end(), std::back_inserter(problems_),
+                     [](const MergeProblem& problem) { return problem.record > 0; });
+        std::stable_sort(
+            problems_.begin(), problems_.end(),
+            [](const MergeProblem& a, const MergeProblem& b) { return a.record < b.record; });
         QApplication::restoreOverrideCursor();
     }
     if (record_ > records_)
@@ -274,6 +286,13 @@ void MergeData::showRecord(int number) {
         return;
     record_ = std::clamp(number, 1, records_);
     refreshPage();
+}
+
+std::vector<MergeProblem> MergeData::problemsOf(int number) const {
+    const auto [from, to] = std::equal_range(
+        problems_.begin(), problems_.end(), MergeProblem{number, {}, {}},
+        [](const MergeProblem& a, const MergeProblem& b) { return a.record < b.record; });
+    return {from, to};
 }
 
 void MergeData::showNextProblem() {
@@ -326,9 +345,38 @@ void MergeData::updateBar() {
     last_->setEnabled(record_ < records_);
     previousProblem_->setEnabled(!bad_.empty() && bad_.front() < record_);
     nextProblem_->setEnabled(!bad_.empty() && bad_.back() > record_);
+    updateProblem();
     const QSignalBlocker quiet(number_);
     number_->setRange(records_ > 0 ? 1 : 0, records_);
     number_->setValue(record_);
+}
+
+// The first reason in the bar, as much as fits; all of them, with where each
+// is in the data file, in the tooltip and for screen readers.
+void MergeData::updateProblem() {
+    const std::vector<MergeProblem> problems =
+        record_ > 0 ? problemsOf(record_) : std::vector<MergeProblem>();
+    problemAction_->setVisible(!choice_.path.isEmpty() && !problems.empty());
+    if (problems.empty()) {
+        problem_->clear();
+        problem_->setToolTip({});
+        problem_->setAccessibleDescription({});
+        return;
+    }
+    // The count of the others stays when the first reason is cut short.
+    const QString more =
+        problems.size() > 1 ? QStringLiteral(" (and %1 more)").arg(problems.size() - 1) : QString();
+    const QFontMetrics metrics = problem_->fontMetrics();
+    problem_->setText(QStringLiteral("\u26A0 ") +
+                      metrics.elidedText(QString::fromStdString(problems.front().reason),
+                                         Qt::ElideRight,
+                                         kProblemWidth - metrics.horizontalAdvance(more)) +
+                      more);
+    QStringList texts;
+    for (const MergeProblem& problem : problems)
+        texts << QString::fromStdString(problem.text());
+    problem_->setToolTip(texts.join(QLatin1Char('\n')));
+    problem_->setAccessibleDescription(texts.join(QLatin1Char('\n')));
 }
 
 } // namespace quillset

@@ -3,6 +3,7 @@
 #include "app/dialogs/CBatchPrintDlg.h"
 #include "app/dialogs/CMergeDataDlg.h"
 #include "app/shell/CFolioDoc.h"
+#include "merge/MergeCheck.h"
 
 #include <QObject>
 
@@ -24,7 +25,8 @@ struct MergeSettings;
 // The document's data file and the record the page view shows: File > Merge
 // Data..., and the record bar on the toolbar ("Record 18 of 31, 8 with
 // problems" with first, previous, next and last, a field to type a record's
-// number, and previous and next problem). The records with problems are
+// number, previous and next problem, and what is wrong with the record shown).
+// The records with problems are
 // those the check before a batch finds, checked again at each Compile. With data the page view
 // shows the page filled with the record's values; the script pane keeps the fields. The choice, and
 // what the last File > Print of the data chose, are remembered in the settings by the document's
@@ -32,6 +34,9 @@ struct MergeSettings;
 class MergeData : public QObject {
     Q_OBJECT
 public:
+    // Pixels for the reason in the record bar; the rest is in its tooltip.
+    static constexpr int kProblemWidth = 360;
+
     MergeData(CFolioDoc& document, CFolioView& view, QObject* parent);
     ~MergeData() override;
 
@@ -55,6 +60,9 @@ public:
     void showRecord(int number);
     // The records with problems, ascending.
     const std::vector<int>& badRecords() const { return bad_; }
+    // What the check found wrong with record `number`, in the order found;
+    // none for a record that prints as it should.
+    std::vector<MergeProblem> problemsOf(int number) const;
     // The nearest record with a problem after or before the shown one, if
     // any.
     void showNextProblem();
@@ -82,6 +90,7 @@ private:
     // Makes the shown record's page from the script as it is now.
     void refreshPage();
     void updateBar();
+    void updateProblem();
 
     CFolioDoc& document_;
     CFolioView& view_;
@@ -90,6 +99,9 @@ private:
     int records_ = 0;
     int record_ = 0;
     std::vector<int> bad_;
+    // The records' problems by record, ascending; those of the script or
+    // the file as a whole are not a record's.
+    std::vector<MergeProblem> problems_;
     std::unique_ptr<MergeRun> shown_;
     QAction* first_ = nullptr;
     QAction* previous_ = nullptr;
@@ -102,6 +114,8 @@ private:
     QAction* numberAction_ = nullptr;
     QAction* previousProblem_ = nullptr;
     QAction* nextProblem_ = nullptr;
+    QLabel* problem_ = nullptr;
+    QAction* problemAction_ = nullptr;
 };
 
 } // namespace quillset

@@ -457,8 +457,11 @@ void CFolioView::printPage(QPrinter& printer) const {
 void CFolioView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const ViewMapping view = mapping();
-    PagePainter(pageImage_, document_.session().settings(), gridOn())
-        .paint(painter, view, event->rect());
+    const PageSettings& page = document_.session().settings();
+    const QImage* shrunk =
+        zoom_ < 100 ? &shrunk_.of(pageImage_, QPoint(page.leftMargin, page.topMargin), zoom_)
+                    : nullptr;
+    PagePainter(pageImage_, page, gridOn(), shrunk).paint(painter, view, event->rect());
     if (const std::optional<Rect>& frame = editor_.frame())
         paintDragFrame(painter, view.toClient(*frame));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/pageview/PagePainter.h"
+#include "app/pageview/ShrunkPicture.h"
 #include "app/pageview/ToolSetUp.h"
 #include "app/shell/CFolioDoc.h"
 #include "editor/PageEditor.h"
@@ -21,7 +22,8 @@ class PageRaster;
 // The page view: the page raster as black dots on white paper inside a frame
 // one dot wide, on grey beyond the paper, with an optional grid of dots every
 // ten dots. The zoom runs from 25 % to 800 %; from 100 % up a dot is a sharp
-// square of pixels, below it the dots are shrunk together. The paper's top-left corner is at (0,
+// square of pixels, below it each pixel is as grey as the share of black dots
+// it covers, made once a picture and zoom. The paper's top-left corner is at (0,
 // 0), so the page itself starts at its margins. The picture is the raster as the last render left
 // it; painting never renders.
 //
@@ -154,6 +156,7 @@ private:
     PageEditor editor_;
     ToolSetUp setUp_;
     QImage pageImage_;
+    ShrunkPicture shrunk_;
     int zoom_ = 100;
     int wheelTurn_ = 0;
     QTimer autoScrollTimer_;

@@ -4,12 +4,16 @@
 #include "app/shell/CFolioDoc.h"
 #include "app/shell/CMainFrame.h"
 #include "model/PageSettings.h"
+#include "raster/PageRaster.h"
 
 #include <QAction>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QSet>
+
+#include <memory>
 
 using namespace quillset;
 
@@ -173,6 +177,58 @@ private slots:
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
+    // Below 100 % a pixel is as grey as the share of black it covers: a
+    // checkerboard is an even mid grey, not a coarser pattern of whole dots;
+    // from 100 % up every pixel is a dot's black or white. A page shown next
+    // at the same zoom is shrunk anew.
+    void shrunkPageAveragesItsDots_data() {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("lowest");
+        QTest::addColumn<int>("highest");
+        QTest::newRow("50 %: four dots a pixel") << 50 << 127 << 128;
+        QTest::newRow("33 %: pixels across dots keep near half") << 33 << 100 << 155;
+        QTest::newRow("100 %: a dot a pixel") << 100 << 0 << 255;
+        QTest::newRow("200 %: four pixels a dot") << 200 << 0 << 255;
+    }
+    void shrunkPageAveragesItsDots() {
+        QFETCH(int, zoom);
+        QFETCH(int, lowest);
+        QFETCH(int, highest);
+        setPage(8, 8, 384, 200);
+        auto checkerboard = std::make_unique<PageRaster>(frame_->document().session().raster());
+        auto black = std::make_unique<PageRaster>(*checkerboard);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 384; ++x) {
+                checkerboard->SetDot(x, y, static_cast<std::int16_t>((x + y) % 2));
+                black->SetDot(x, y, 1);
+            }
+        view_->resize(600, 400);
+        view_->setZoom(zoom);
+        view_->showTopOfPage();
+        // Well inside the page, past its first pixels.
+        const QRect inside(CFolioView::kGap + (8 * zoom + 99) / 100 + 2,
+                           CFolioView::kGap + (8 * zoom + 99) / 100 + 2, 40, 30);
+        const auto levels = [this, &inside] {
+            const QImage shown = view_->viewport()->grab().toImage();
+            QSet<int> found;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x)
+                    found << qGray(shown.pixel(x, y));
+            return found;
+        };
+
+        view_->setShownPage(checkerboard.get());
+        const QSet<int> found = levels();
+        for (int level : found)
+            QVERIFY2(level >= lowest && level <= highest, qPrintable(QString::number(level)));
+        if (zoom >= 100)
+            QCOMPARE(found, (QSet<int>{0, 255}));
+        view_->setShownPage(black.get());
+        QCOMPARE(levels(), QSet<int>{0});
+        view_->setShownPage(nullptr);
+        view_->setZoom(100);
     }
 
 private:

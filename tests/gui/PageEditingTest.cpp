@@ -186,7 +186,8 @@ private slots:
                            "Draw Text,Draw Barcode,Draw Symbol,Place Picture,|,Move Item,"
                            "Resize item,Erase Item,"
                            "Compile (F5),|,About,|,First Record,Previous Record,Record,"
-                           "Next Record,Last Record,Go to record,Previous Problem,Next Problem"));
+                           "Next Record,Last Record,Go to record,Previous Problem,Next Problem,"
+                           "Record's problem"));
         QCOMPARE(toolButton("Draw Text")->defaultAction()->statusTip(), QStringLiteral("Text"));
         QCOMPARE(toolButton("Resize item")->defaultAction()->statusTip(),
                  QStringLiteral("Click and drag the lower right corner of an item to resize it."));
@@ -380,8 +381,9 @@ private slots:
         QVERIFY(setUp.done());
         drag(pixelOf(QPoint(290, 60)), pixelOf(QPoint(290, 60)));
         QTest::qWait(2 * ScriptDiagnostics::kDelayMs);
-        QCOMPARE(frame_->statusBar()->currentMessage(),
-                 QStringLiteral("The QR Code overlaps the QR Code and leaves the page at the right"));
+        QCOMPARE(
+            frame_->statusBar()->currentMessage(),
+            QStringLiteral("The QR Code overlaps the QR Code and leaves the page at the right"));
     }
 
     // A drag shows only its frame, repainting the old and new frames over
