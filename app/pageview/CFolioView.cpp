@@ -254,6 +254,9 @@ void CFolioView::followPointer() {
 
 void CFolioView::setProblemOutlines(std::vector<ProblemOutline> outlines) {
     outlines_ = std::move(outlines);
+    // The reason of a frame that is gone goes with it.
+    if (pointedOutline_ >= 0)
+        emit statusMessage(QString());
     pointedOutline_ = -1;
     viewport()->update();
 }
