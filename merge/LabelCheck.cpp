@@ -24,6 +24,15 @@ void addOnce(std::vector<std::string>& texts, std::string text) {
         texts.push_back(std::move(text));
 }
 
+void addOnce(std::vector<LabelReason>& reasons, int line, std::string text) {
+    const auto told = std::find_if(reasons.begin(), reasons.end(),
+                                   [&](const LabelReason& r) { return r.text == text; });
+    if (told == reasons.end())
+        reasons.push_back({std::move(text), {line}});
+    else if (std::find(told->lines.begin(), told->lines.end(), line) == told->lines.end())
+        told->lines.push_back(line);
+}
+
 // A value as a message quotes it: on one line, a long one cut short.
 std::string quoted(std::string_view value) {
     std::string shown = "'";
@@ -99,7 +108,7 @@ LabelCheck::LabelCheck(const MergeTemplate& script, LabelValues& values, bool re
     , values_(values)
     , replaceMissing_(replaceMissing) {}
 
-void LabelCheck::check(const Filled& filled, std::vector<std::string>& reasons) {
+void LabelCheck::check(const Filled& filled, std::vector<LabelReason>& reasons) {
     for (const MergeTemplate::FieldLine& line : script_.fieldLines())
         checkLine(line, filled, reasons);
 }
@@ -109,7 +118,7 @@ std::string LabelCheck::holds(std::size_t field) const {
 }
 
 void LabelCheck::checkCharacters(const MergeTemplate::FieldLine& line, const Filled& filled,
-                                 std::vector<std::string>& reasons) {
+                                 std::vector<LabelReason>& reasons) {
     for (const std::size_t field : line.fields) {
         if (script_.fields()[field].fontText)
             continue; // the system's fonts, not the printer's character set
@@ -119,9 +128,10 @@ void LabelCheck::checkCharacters(const MergeTemplate::FieldLine& line, const Fil
             nearAvailable_ = nearAvailable_ || values_.nearCharacters().nearest(c).has_value();
         }
         if (!lacking.empty())
-            addOnce(reasons, holds(field) + ": " + characters(lacking) +
-                                 " not in the printer's character set" +
-                                 (replaceMissing_ ? ", nor anything near" : ""));
+            addOnce(reasons, line.line,
+                    holds(field) + ": " + characters(lacking) +
+                        " not in the printer's character set" +
+                        (replaceMissing_ ? ", nor anything near" : ""));
     }
 }
 
@@ -156,7 +166,7 @@ std::string LabelCheck::barcodeReason(const MergeTemplate::FieldLine& line, cons
 }
 
 void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& filled,
-                           std::vector<std::string>& reasons) {
+                           std::vector<LabelReason>& reasons) {
     checkCharacters(line, filled, reasons);
     script_.fillLine(line, filled, utf8_);
     cp437_.clear();
@@ -171,32 +181,34 @@ void LabelCheck::checkLine(const MergeTemplate::FieldLine& line, const Filled& f
                                                           : " makes the text ";
         const auto open = static_cast<std::size_t>(reader.text.openQuote);
         if (std::strcmp(reader.failure.reason, "string too long") == 0)
-            addOnce(reasons, longestField(line, filled) + what +
-                                 std::to_string(meant == Keyword::DrawFontText
-                                                    ? fontTextCharacters(cp437_, open)
-                                                    : literalItems(cp437_, open)) +
-                                 " characters long; " + std::to_string(kMaxFieldChars) + " fit");
+            addOnce(reasons, line.line,
+                    longestField(line, filled) + what +
+                        std::to_string(meant == Keyword::DrawFontText
+                                           ? fontTextCharacters(cp437_, open)
+                                           : literalItems(cp437_, open)) +
+                        " characters long; " + std::to_string(kMaxFieldChars) + " fit");
         else
-            addOnce(reasons, "with its values line " + std::to_string(line.line) +
-                                 " does not read (" + reader.failure.reason + ")");
+            addOnce(reasons, line.line,
+                    "with its values line " + std::to_string(line.line) + " does not read (" +
+                        reader.failure.reason + ")");
     } else if (keyword == Keyword::DrawBarcode) {
         std::string reason = barcodeReason(line, filled, reader.args[4], reader.text.text());
         if (!reason.empty())
-            addOnce(reasons, std::move(reason));
+            addOnce(reasons, line.line, std::move(reason));
     } else if (keyword == Keyword::DrawFontText) {
         checkFontText(line, filled, reader, reasons);
     } else if (keyword == Keyword::DrawSymbol) {
         const auto& a = reader.args;
         const std::string problem = encodeSymbol(a[3], a[4], a[5], reader.text.text()).problem;
         if (!problem.empty())
-            addOnce(reasons, holdsAll(line) + ": " + problem);
+            addOnce(reasons, line.line, holdsAll(line) + ": " + problem);
     }
 }
 
 // The characters of each field no installed font has, and a text that
 // does not fit its width even at the smallest size.
 void LabelCheck::checkFontText(const MergeTemplate::FieldLine& line, const Filled& filled,
-                               const ScriptReader& reader, std::vector<std::string>& reasons) {
+                               const ScriptReader& reader, std::vector<LabelReason>& reasons) {
     PageObject o;
     fillFontText(reader, o);
     const auto text = fontTextLayout(o);
@@ -208,17 +220,18 @@ void LabelCheck::checkFontText(const MergeTemplate::FieldLine& line, const Fille
                 lacking.push_back(c);
         }
         if (!lacking.empty())
-            addOnce(reasons, holds(field) + ": " + quotedCharacters(lacking) +
-                                 ": no installed font has " + (lacking.size() == 1 ? "it" : "them"));
+            addOnce(reasons, line.line,
+                    holds(field) + ": " + quotedCharacters(lacking) + ": no installed font has " +
+                        (lacking.size() == 1 ? "it" : "them"));
         told = told || !lacking.empty();
     }
     if (!told && !text->missing.empty())
-        addOnce(reasons, holdsAll(line) + ": no installed font has " +
-                             quotedCharacters(text->missing));
+        addOnce(reasons, line.line,
+                holdsAll(line) + ": no installed font has " + quotedCharacters(text->missing));
     if (!text->fits)
-        addOnce(reasons, holdsAll(line) + ": the text is wider than " +
-                             std::to_string(o.fontWidth) + " dots even at size " +
-                             std::to_string(text->size));
+        addOnce(reasons, line.line,
+                holdsAll(line) + ": the text is wider than " + std::to_string(o.fontWidth) +
+                    " dots even at size " + std::to_string(text->size));
 }
 
 std::string LabelCheck::holdsAll(const MergeTemplate::FieldLine& line) const {

@@ -11,6 +11,13 @@ namespace quillset {
 class LabelValues;
 class ScriptReader;
 
+// A problem of a label and the script lines it comes from, as the script
+// pane numbers them: the same reason on two lines is told once.
+struct LabelReason {
+    std::string text;
+    std::vector<int> lines;
+};
+
 // One label's lines with fields, filled with its values as Compile will
 // read them. Each problem is said in the user's words, naming the field and
 // what it holds: "${tracking} holds 'QSé': 'é' is not in Code 128",
@@ -22,8 +29,9 @@ public:
     // Checks the label's `filled` values (LabelValues::of, last called): a
     // literal past 199 characters, barcode or symbol data its symbology
     // cannot draw, characters the printer lacks; in a font text, characters
-    // no installed font has and a text too wide even at the smallest size. Each problem once, appended to `reasons`.
-    void check(const std::vector<std::string_view>& filled, std::vector<std::string>& reasons);
+    // no installed font has and a text too wide even at the smallest size. Each problem once,
+    // appended to `reasons`.
+    void check(const std::vector<std::string_view>& filled, std::vector<LabelReason>& reasons);
     // The characters the values printed as their nearest, one text per
     // field appended to `notes`: "${name}: 'Ł' printed as 'L'".
     void noteReplacements(std::vector<std::string>& notes) const;
@@ -34,11 +42,11 @@ public:
 private:
     using Filled = std::vector<std::string_view>;
     void checkLine(const MergeTemplate::FieldLine& line, const Filled& filled,
-                   std::vector<std::string>& reasons);
+                   std::vector<LabelReason>& reasons);
     void checkCharacters(const MergeTemplate::FieldLine& line, const Filled& filled,
-                         std::vector<std::string>& reasons);
+                         std::vector<LabelReason>& reasons);
     void checkFontText(const MergeTemplate::FieldLine& line, const Filled& filled,
-                       const ScriptReader& reader, std::vector<std::string>& reasons);
+                       const ScriptReader& reader, std::vector<LabelReason>& reasons);
     std::string longestField(const MergeTemplate::FieldLine& line, const Filled& filled) const;
     std::string barcodeReason(const MergeTemplate::FieldLine& line, const Filled& filled,
                               int barcodeType, std::string_view data) const;

@@ -51,7 +51,7 @@ void checkFields(const MergeTemplate& script, const LabelValues& values, const D
                   " (columns: " + joined(data->reader().columns()) + ")";
         }
         if (!why.empty())
-            problems.push_back({0, linePlace(line), field.source + why});
+            problems.push_back({0, linePlace(line), field.source + why, {line}});
     }
 }
 
@@ -61,9 +61,11 @@ void checkPositions(const MergeTemplate& script, const DataFile& data, std::size
     for (const PlacedField& placed : script.fields()) {
         const Field& field = placed.field;
         if (field.kind == FieldKind::Position && static_cast<std::size_t>(field.position) > columns)
-            problems.push_back({0, linePlace(placed.line),
+            problems.push_back({0,
+                                linePlace(placed.line),
                                 field.source + " is no column of " + data.name() + " (it has " +
-                                    std::to_string(columns) + " columns)"});
+                                    std::to_string(columns) + " columns)",
+                                {placed.line}});
     }
 }
 
@@ -113,13 +115,14 @@ public:
         const int number = record ? record->record() : 1;
         reasons_.clear();
         if (!shape.empty())
-            reasons_.push_back(shape);
+            reasons_.push_back({shape, {}});
         // A copy's counter may make it fail where the first did not.
         for (int copy = 0; fieldsFilled && reasons_.empty() && copy < copiesChecked_; ++copy)
             labels_.check(values_.of(record, printed_ + copy), reasons_);
         result_.nearAvailable = result_.nearAvailable || labels_.nearAvailable();
-        for (std::string& reason : reasons_)
-            result_.problems.push_back({number, place, std::move(reason)});
+        for (LabelReason& reason : reasons_)
+            result_.problems.push_back(
+                {number, place, std::move(reason.text), std::move(reason.lines)});
         if (!reasons_.empty() || !fieldsFilled)
             return;
         printed_ += copies_;
@@ -136,7 +139,7 @@ private:
     int copiesChecked_;
     MergeCheck& result_;
     long long printed_ = 0; // the labels before this record
-    std::vector<std::string> reasons_;
+    std::vector<LabelReason> reasons_;
     std::vector<std::string> notes_;
 };
 
@@ -179,7 +182,7 @@ MergeCheck checkMerge(const FolioSession& document, const MergeSettings& setting
     if (!settings.dataPath.empty()) {
         data = std::make_unique<DataFile>(settings.dataPath, settings.csv);
         if (!data->opened()) {
-            result.problems.push_back({0, {}, *data->fault()});
+            result.problems.push_back({0, {}, *data->fault(), {}});
             result.unreadable = true;
             return result;
         }
@@ -208,7 +211,7 @@ MergeCheck checkMerge(const FolioSession& document, const MergeSettings& setting
                       fieldsFilled);
     }
     if (const auto fault = data->fault()) {
-        result.problems.push_back({0, {}, *fault});
+        result.problems.push_back({0, {}, *fault, {}});
         result.unreadable = true;
     }
     return result;

@@ -17,6 +17,9 @@ struct MergeProblem {
     // for a line of the script as the script pane numbers it, or nothing.
     std::string place;
     std::string reason;
+    // The script lines a record's problem comes from, as the script pane
+    // numbers them; none when it is the record's row itself.
+    std::vector<int> lines;
     // "place: reason", or the reason alone.
     std::string text() const;
     bool operator==(const MergeProblem&) const = default;

@@ -2,9 +2,12 @@
 
 #include "app/pageview/CFolioView.h"
 #include "app/shell/CFolioDoc.h"
+#include "document/FolioSession.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSettings.h"
 #include "merge/MergeTemplate.h"
+#include "merge/ProblemObjects.h"
+#include "model/ObjectList.h"
 #include "printer/SerialSettings.h"
 
 #include <QAction>
@@ -152,7 +155,7 @@ void MergeData::addTo(QToolBar& toolBar) {
     problem_->setObjectName(QStringLiteral("recordProblem"));
     problem_->setAccessibleName(QStringLiteral("Record's problem"));
     problem_->setContentsMargins(6, 0, 6, 0);
-    problem_->setStyleSheet(QStringLiteral("color: #b00000"));
+    problem_->setStyleSheet(QStringLiteral("color: ") + CFolioView::kProblemColour.name());
     problemAction_ = toolBar.addWidget(problem_);
     problemAction_->setToolTip(problem_->accessibleName());
     for (QAction* action : {first_, previous_, next_, last_, previousProblem_, nextProblem_})
@@ -290,7 +293,7 @@ void MergeData::showRecord(int number) {
 
 std::vector<MergeProblem> MergeData::problemsOf(int number) const {
     const auto [from, to] = std::equal_range(
-        problems_.begin(), problems_.end(), MergeProblem{number, {}, {}},
+        problems_.begin(), problems_.end(), MergeProblem{number, {}, {}, {}},
         [](const MergeProblem& a, const MergeProblem& b) { return a.record < b.record; });
     return {from, to};
 }
@@ -357,6 +360,7 @@ void MergeData::updateProblem() {
     const std::vector<MergeProblem> problems =
         record_ > 0 ? problemsOf(record_) : std::vector<MergeProblem>();
     problemAction_->setVisible(!choice_.path.isEmpty() && !problems.empty());
+    outlineProblems(problems);
     if (problems.empty()) {
         problem_->clear();
         problem_->setToolTip({});
@@ -377,6 +381,32 @@ void MergeData::updateProblem() {
         texts << QString::fromStdString(problem.text());
     problem_->setToolTip(texts.join(QLatin1Char('\n')));
     problem_->setAccessibleDescription(texts.join(QLatin1Char('\n')));
+}
+
+// The objects of the shown record's page that its problems come from, framed
+// in the page view; an object told by several problems gives them all.
+void MergeData::outlineProblems(const std::vector<MergeProblem>& problems) {
+    std::vector<CFolioView::ProblemOutline> outlines;
+    if (shown_ && !choice_.path.isEmpty()) {
+        const FolioSession& page = shown_->page();
+        std::vector<int> objects;
+        for (const MergeProblem& problem : problems) {
+            const QString reason = QString::fromStdString(problem.reason);
+            for (const int index : problemObjects({problem}, page.script(), page.objects())) {
+                const auto at = std::find(objects.begin(), objects.end(), index);
+                if (at != objects.end()) {
+                    QString& told = outlines[static_cast<std::size_t>(at - objects.begin())].reason;
+                    if (!told.split(QLatin1Char('\n')).contains(reason))
+                        told += QLatin1Char('\n') + reason;
+                    continue;
+                }
+                const PageObject& o = page.objects()[index];
+                objects.push_back(index);
+                outlines.push_back({Rect{o.left, o.top, o.right, o.bottom}, reason});
+            }
+        }
+    }
+    view_.setProblemOutlines(std::move(outlines));
 }
 
 } // namespace quillset

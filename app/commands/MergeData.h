@@ -91,6 +91,7 @@ private:
     void refreshPage();
     void updateBar();
     void updateProblem();
+    void outlineProblems(const std::vector<MergeProblem>& problems);
 
     CFolioDoc& document_;
     CFolioView& view_;

@@ -248,7 +248,47 @@ void CFolioView::followPointer() {
     const ViewMapping view = mapping();
     const Point page = view.toPage(client);
     emit pointerAt(QPoint(page.x, page.y));
+    pointProblem(page);
     apply(editor_.pointerMoved(client, view));
+}
+
+void CFolioView::setProblemOutlines(std::vector<ProblemOutline> outlines) {
+    outlines_ = std::move(outlines);
+    // The reason of a frame that is gone goes with it.
+    if (pointedOutline_ >= 0)
+        emit statusMessage(QString());
+    pointedOutline_ = -1;
+    viewport()->update();
+}
+
+void CFolioView::pointProblem(Point page) {
+    int at = -1;
+    for (std::size_t i = 0; i < outlines_.size() && at < 0; ++i) {
+        const Rect& box = outlines_[i].box;
+        if (page.x >= box.left && page.x <= box.right && page.y >= box.top && page.y <= box.bottom)
+            at = static_cast<int>(i);
+    }
+    if (at == pointedOutline_)
+        return;
+    // Leaving a frame takes its reason away; other messages stay.
+    if (at >= 0 || pointedOutline_ >= 0)
+        emit statusMessage(at >= 0 ? outlines_[static_cast<std::size_t>(at)].reason : QString());
+    pointedOutline_ = at;
+}
+
+void CFolioView::paintProblems(QPainter& painter, const ViewMapping& view) const {
+    if (outlines_.empty())
+        return;
+    painter.save();
+    painter.setPen(QPen(kProblemColour, kProblemPen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    constexpr int out = kProblemGap + kProblemPen / 2;
+    for (const ProblemOutline& outline : outlines_) {
+        const Rect c = view.toClient(outline.box);
+        painter.drawRect(
+            QRect(QPoint(c.left - out, c.top - out), QPoint(c.right + out, c.bottom + out)));
+    }
+    painter.restore();
 }
 
 void CFolioView::autoScroll() {
@@ -462,6 +502,7 @@ void CFolioView::paintEvent(QPaintEvent* event) {
         zoom_ < 100 ? &shrunk_.of(pageImage_, QPoint(page.leftMargin, page.topMargin), zoom_)
                     : nullptr;
     PagePainter(pageImage_, page, gridOn(), shrunk).paint(painter, view, event->rect());
+    paintProblems(painter, view);
     if (const std::optional<Rect>& frame = editor_.frame())
         paintDragFrame(painter, view.toClient(*frame));
 }

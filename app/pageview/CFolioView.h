@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 class QPrinter;
@@ -36,6 +37,11 @@ class CFolioView : public QAbstractScrollArea {
 public:
     static inline const QColor kGridColour = PagePainter::kGridColour;
     static inline const QColor kBeyondPaper{160, 160, 160};
+    // What the app shows problems in: the record bar's reason, their frames here.
+    static inline const QColor kProblemColour{0xb0, 0x00, 0x00};
+    // Pixels between an object's dots and its problem frame, and the frame's width.
+    static constexpr int kProblemGap = 2;
+    static constexpr int kProblemPen = 2;
     // Grey pixels around the paper, so that its edges show at every scroll
     // position.
     static constexpr int kGap = 16;
@@ -63,6 +69,18 @@ public:
     // filled in), or the document's own again for nothing. Editing still
     // works on the document's objects.
     void setShownPage(const PageRaster* page);
+
+    // An object of the shown page that a problem comes from: its box in page
+    // dots (the object's bounds) and the reasons, one a line.
+    struct ProblemOutline {
+        Rect box;
+        QString reason;
+    };
+    // Frames these boxes in kProblemColour, on the screen only: never in the
+    // page's dots. While the pointer is over one, the status bar gives its
+    // reason.
+    void setProblemOutlines(std::vector<ProblemOutline> outlines);
+    const std::vector<ProblemOutline>& problemOutlines() const { return outlines_; }
 
     // In percent: pixels for 100 dots, across and down.
     int zoom() const { return zoom_; }
@@ -122,6 +140,9 @@ private:
     void scrollTo(QPoint offset);
     // The status bar's position and any drag follow the pointer.
     void followPointer();
+    // Tells the reason of the problem frame under `page`, once on entering it.
+    void pointProblem(Point page);
+    void paintProblems(QPainter& painter, const ViewMapping& view) const;
     // During a drag: scrolls toward the pointer while it is at the view's
     // edge or beyond, and lets the drag follow.
     void autoScroll();
@@ -168,6 +189,8 @@ private:
     bool placingPrompt_ = false;
     // Where a placement by the keyboard holds its frame, in client pixels.
     std::optional<QPoint> keyPoint_;
+    std::vector<ProblemOutline> outlines_;
+    int pointedOutline_ = -1; // the frame whose reason the status bar gives
 };
 
 } // namespace quillset

@@ -144,7 +144,8 @@ TEST(MergeCheck, EachRecordInARowIsToldOfItselfOnly) {
     const std::vector<std::string> rows = {
         "Ann \xF0\x9F\x98\x80;Bath",
         "Bob;Leeds",
-        "\xC5\x81ukasz;\xC5\x81\xC3\xB3""d\xC5\xBA",
+        "\xC5\x81ukasz;\xC5\x81\xC3\xB3"
+        "d\xC5\xBA",
         "\xC3\x98yvind;H\xC3\xA0 N\xE1\xBB\x99i",
         "Cy",
         "Dee;York",
@@ -283,6 +284,22 @@ TEST(MergeCheck, ValuesDrawAsWritten) {
     EXPECT_FALSE(run.next());
 }
 
+// Each problem names the script lines it comes from, so the page view can
+// outline their objects: a field on two lines is told once, on both; a row
+// of the wrong shape is the record's own, on no line.
+TEST(MergeCheck, ProblemsNameTheirScriptLines) {
+    Merge merge("DrawText(0,0,1,0,\"${name}\");\n// ${name}\nDrawRectangle(0,0,9,9,1,1);\n"
+                "DrawText(0,40,1,0,\"to ${name}\");\nDrawText(0,80,1,0,\"${code}\");\n",
+                "name,code\nAnn,12\n\xC5\x81ukasz,\xC5\x81\nBo\n");
+    const MergeCheck check = checkMerge(merge.document, merge.settings);
+    ASSERT_EQ(check.problems.size(), 3u);
+    EXPECT_EQ(check.problems[0].record, 2);
+    EXPECT_EQ(check.problems[0].lines, (std::vector<int>{1, 4})) << check.problems[0].reason;
+    EXPECT_EQ(check.problems[1].lines, (std::vector<int>{5})) << check.problems[1].reason;
+    EXPECT_EQ(check.problems[2].record, 3);
+    EXPECT_TRUE(check.problems[2].lines.empty()) << check.problems[2].reason;
+}
+
 // A font text prints each record's own characters: no nearest character,
 // no note of one; what no installed font has and a name too long for its
 // width even at the smallest size are problems of their records.
@@ -293,7 +310,8 @@ TEST(MergeCheck, FontTextsTakeTheRecordsCharactersAsWritten) {
         longName += "\xC5\x81";
     Merge merge("DrawFontText(0,0,1,0,40,0,0,300,\"\",\"${name}\");",
                 "name\n\xC5\x81ukasz\nNguy\xE1\xBB\x85n V\xC4\x83n An\n"
-                "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E\n" + wide + "\n" + longName + "\n");
+                "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E\n" +
+                    wide + "\n" + longName + "\n");
     merge.settings.replaceMissing = true;
     const MergeCheck check = checkMerge(merge.document, merge.settings);
     ASSERT_EQ(check.problems.size(), 3u);
@@ -301,7 +319,8 @@ TEST(MergeCheck, FontTextsTakeTheRecordsCharactersAsWritten) {
               "record 3 (quillset-merge-check.csv line 4): ${name} holds "
               "'\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E': '\xE7\x8E\x8B', '\xE5\xB0\x8F', "
               "'\xE6\x98\x8E': no installed font has them");
-    EXPECT_EQ(check.problems[1].text().rfind("record 4 (quillset-merge-check.csv line 5): ", 0), 0u);
+    EXPECT_EQ(check.problems[1].text().rfind("record 4 (quillset-merge-check.csv line 5): ", 0),
+              0u);
     EXPECT_NE(check.problems[1].text().find("wider than 300 dots even at size 6"),
               std::string::npos);
     EXPECT_EQ(check.problems[2].text(), "record 5 (quillset-merge-check.csv line 6): ${name} "
@@ -313,8 +332,7 @@ TEST(MergeCheck, FontTextsTakeTheRecordsCharactersAsWritten) {
         ASSERT_TRUE(run.next());
         FolioSession byHand;
         RecordingReporter reporter;
-        byHand.openBytes(std::string("DrawFontText(0,0,1,0,40,0,0,300,\"\",\"") + name +
-                             "\");\r\n",
+        byHand.openBytes(std::string("DrawFontText(0,0,1,0,40,0,0,300,\"\",\"") + name + "\");\r\n",
                          reporter);
         EXPECT_EQ(run.page().raster().bits, byHand.raster().bits) << name;
     }

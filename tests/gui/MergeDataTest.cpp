@@ -266,6 +266,60 @@ private slots:
                  2);
     }
 
+    // The page view frames the objects the shown record's problems come
+    // from, in the problem colour and on the screen only, and the status bar
+    // gives the reason while the pointer is over one; a clean record has no
+    // frames.
+    void pageViewFramesTheProblemObjects() {
+        QVERIFY(startAfresh(app_));
+        QTemporaryDir dir;
+        const QString label = dir.filePath(QStringLiteral("label.txt"));
+        const QString data = dir.filePath(QStringLiteral("data.csv"));
+        writeFile(label, "DrawRectangle(0,0,9,9,1,1);\r\n// ${name}\r\n"
+                         "DrawText(40,50,1,0,\"to ${name}\");\r\n");
+        writeFile(data, "name\nAnn\n\xc5\x81ukasz\n");
+        CMainFrame* frame = app_.mainFrame();
+        QVERIFY(frame->fileCommands().openDocument(label));
+        auto* merge = frame->findChild<MergeData*>();
+        auto* view = frame->findChild<CFolioView*>();
+        merge->setChoice({data, {}});
+        view->setZoom(100);
+        QVERIFY(view->problemOutlines().empty());
+
+        merge->showRecord(2);
+        QCOMPARE(view->problemOutlines().size(), std::size_t(1));
+        const CFolioView::ProblemOutline& outline = view->problemOutlines().front();
+        QCOMPARE(outline.box.left, 40);
+        QCOMPARE(outline.box.top, 50);
+        QVERIFY(outline.box.right > 40 + 5 * 8);
+        QVERIFY2(
+            outline.reason.startsWith(QStringLiteral("${name} holds '\u0141ukasz': '\u0141' is "
+                                                     "not in the printer's character set")),
+            qPrintable(outline.reason));
+
+        const Rect client = view->mapping().toClient(outline.box);
+        const QImage screen = view->viewport()->grab().toImage();
+        const int middle = (client.top + client.bottom) / 2;
+        QCOMPARE(screen.pixelColor(client.left - CFolioView::kProblemGap - 1, middle),
+                 CFolioView::kProblemColour);
+        QCOMPARE(screen.pixelColor(client.right + CFolioView::kProblemGap + 1, middle),
+                 CFolioView::kProblemColour);
+
+        QTest::mouseMove(view->viewport(), QPoint(client.left + 2, middle));
+        QCOMPARE(frame->statusBar()->currentMessage(), outline.reason);
+        QTest::mouseMove(view->viewport(), QPoint(client.left + 2, client.bottom + 40));
+        QCOMPARE(frame->statusBar()->currentMessage(), QString());
+
+        merge->showRecord(1);
+        QVERIFY(view->problemOutlines().empty());
+        QCOMPARE(view->viewport()
+                     ->grab()
+                     .toImage()
+                     .pixelColor(client.left - CFolioView::kProblemGap - 1, middle)
+                     .rgb(),
+                 QColor(Qt::white).rgb());
+    }
+
     // The overview of 100,000 records makes the pictures it shows and the
     // few after them, at the top, at the end and back in the middle; a
     // click there shows the record on the page.
