@@ -127,7 +127,7 @@ MergeData::MergeData(CFolioDoc& document, CFolioView& view, QObject* parent)
 MergeData::~MergeData() = default;
 
 void MergeData::addTo(QToolBar& toolBar) {
-    barSeparator_ = toolBar.addSeparator();
+    bar_ = &toolBar;
     for (QAction* action : {first_, previous_})
         toolBar.addAction(action);
     label_ = new QLabel(&toolBar);
@@ -329,8 +329,10 @@ void MergeData::updateBar() {
     if (!label_)
         return;
     const bool data = !choice_.path.isEmpty();
-    for (QAction* action : {barSeparator_, first_, previous_, next_, last_, labelAction_,
-                            numberAction_, previousProblem_, nextProblem_})
+    // The bar is there only while there is data to step through.
+    bar_->setVisible(data);
+    for (QAction* action : {first_, previous_, next_, last_, labelAction_, numberAction_,
+                            previousProblem_, nextProblem_})
         action->setVisible(data);
     QString text = records_ > 0 ? QStringLiteral("Record %1 of %2").arg(record_).arg(records_)
                                 : QStringLiteral("No records");

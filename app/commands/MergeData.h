@@ -35,7 +35,7 @@ class MergeData : public QObject {
     Q_OBJECT
 public:
     // Pixels for the reason in the record bar; the rest is in its tooltip.
-    static constexpr int kProblemWidth = 360;
+    static constexpr int kProblemWidth = 240;
 
     MergeData(CFolioDoc& document, CFolioView& view, QObject* parent);
     ~MergeData() override;
@@ -108,7 +108,7 @@ private:
     QAction* previous_ = nullptr;
     QAction* next_ = nullptr;
     QAction* last_ = nullptr;
-    QAction* barSeparator_ = nullptr;
+    QToolBar* bar_ = nullptr;
     QAction* labelAction_ = nullptr;
     QLabel* label_ = nullptr;
     QSpinBox* number_ = nullptr;

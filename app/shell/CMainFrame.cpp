@@ -211,7 +211,13 @@ void CMainFrame::createPanes() {
     connect(folioView_, &CFolioView::pointerLeft, pointerPosition_, &QLabel::clear);
     zoomActions_->attach(*folioView_, *statusBar());
     mergeData_ = new MergeData(*document_, *folioView_, this);
-    mergeData_->addTo(*toolBar_);
+    // The record bar has a row of its own, so that a record's problem in
+    // words has room at any width of the window.
+    addToolBarBreak();
+    QToolBar* records = addToolBar(QStringLiteral("Records"));
+    records->setObjectName(QStringLiteral("recordBar"));
+    records->setIconSize(toolBar_->iconSize());
+    mergeData_->addTo(*records);
     auto* labels = new LabelsOverview(*document_, *mergeData_, this);
     addDockWidget(Qt::LeftDockWidgetArea, labels);
     labels->hide();

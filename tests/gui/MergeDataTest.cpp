@@ -285,6 +285,8 @@ private slots:
         merge->setChoice({data, {}});
         view->setZoom(100);
         QVERIFY(view->problemOutlines().empty());
+        // The record bar's row appears with the data: the view settles below it.
+        QCoreApplication::processEvents();
 
         merge->showRecord(2);
         QCOMPARE(view->problemOutlines().size(), std::size_t(1));
