@@ -176,18 +176,20 @@ private slots:
     }
 
     void toolBarInItsOrder() {
-        QStringList buttons;
-        for (QAction* action : frame_->findChild<QToolBar*>()->actions())
-            buttons << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
-        QCOMPARE(
-            buttons.join(','),
-            QStringLiteral("Grid,|,Draw a white filled rectangle,Draw a black filled rectangle,"
-                           "Draw a white hollow rectangle,Draw a black hollow rectangle,"
-                           "Draw Text,Draw Barcode,Draw Symbol,Place Picture,|,Move Item,"
-                           "Resize item,Erase Item,"
-                           "Compile (F5),|,About,|,First Record,Previous Record,Record,"
-                           "Next Record,Last Record,Go to record,Previous Problem,Next Problem,"
-                           "Record's problem"));
+        const auto buttons = [this](const char* bar) {
+            QStringList names;
+            for (QAction* action : frame_->findChild<QToolBar*>(QString::fromLatin1(bar))->actions())
+                names << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+            return names.join(',');
+        };
+        QCOMPARE(buttons("toolBar"),
+                 QStringLiteral("Grid,|,Draw a white filled rectangle,Draw a black filled rectangle,"
+                                "Draw a white hollow rectangle,Draw a black hollow rectangle,"
+                                "Draw Text,Draw Barcode,Draw Symbol,Place Picture,|,Move Item,"
+                                "Resize item,Erase Item,Compile (F5),|,About"));
+        QCOMPARE(buttons("recordBar"),
+                 QStringLiteral("First Record,Previous Record,Record,Next Record,Last Record,"
+                                "Go to record,Previous Problem,Next Problem,Record's problem"));
         QCOMPARE(toolButton("Draw Text")->defaultAction()->statusTip(), QStringLiteral("Text"));
         QCOMPARE(toolButton("Resize item")->defaultAction()->statusTip(),
                  QStringLiteral("Click and drag the lower right corner of an item to resize it."));
