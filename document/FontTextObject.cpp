@@ -8,12 +8,12 @@
 
 namespace quillset {
 
-FontTextSpec fontTextSpec(const PageObject& o) {
+FontTextRequest fontTextRequest(const PageObject& o) {
     return {o.fontFamily, o.fontText, o.fontSize, o.fontStyle, o.fontAlign, o.fontWidth};
 }
 
 std::shared_ptr<const FontTextLayout> fontTextLayout(const PageObject& o) {
-    return FontEngine::shared().layout(fontTextSpec(o));
+    return FontEngine::shared().layout(fontTextRequest(o));
 }
 
 void fillFontText(const ScriptReader& reader, PageObject& o) {

@@ -12,7 +12,7 @@ class ScriptReader;
 struct PageObject;
 
 // What a font text object asks the font engine for.
-FontTextSpec fontTextSpec(const PageObject& o);
+FontTextRequest fontTextRequest(const PageObject& o);
 // The object's text laid out, from the engine's cache when it was before.
 std::shared_ptr<const FontTextLayout> fontTextLayout(const PageObject& o);
 

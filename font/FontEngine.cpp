@@ -20,9 +20,9 @@ struct FontEngine::State {
     FontFaces faces;
     GlyphCache glyphs{faces, kGlyphBytesLimit};
     FontTextLayouter layouter{catalog, faces};
-    using Entry = std::pair<FontTextSpec, std::shared_ptr<const FontTextLayout>>;
+    using Entry = std::pair<FontTextRequest, std::shared_ptr<const FontTextLayout>>;
     std::list<Entry> layouts; // most recently used first
-    std::map<FontTextSpec, std::list<Entry>::iterator> index;
+    std::map<FontTextRequest, std::list<Entry>::iterator> index;
 };
 
 FontEngine& FontEngine::shared() {
@@ -35,16 +35,16 @@ FontEngine::FontEngine()
 
 FontEngine::~FontEngine() = default;
 
-std::shared_ptr<const FontTextLayout> FontEngine::layout(const FontTextSpec& spec) {
+std::shared_ptr<const FontTextLayout> FontEngine::layout(const FontTextRequest& request) {
     State& s = *state_;
     const std::lock_guard lock(s.mutex);
-    if (const auto found = s.index.find(spec); found != s.index.end()) {
+    if (const auto found = s.index.find(request); found != s.index.end()) {
         s.layouts.splice(s.layouts.begin(), s.layouts, found->second);
         return found->second->second;
     }
-    auto made = std::make_shared<const FontTextLayout>(s.layouter.lay(spec));
-    s.layouts.emplace_front(spec, made);
-    s.index.emplace(spec, s.layouts.begin());
+    auto made = std::make_shared<const FontTextLayout>(s.layouter.lay(request));
+    s.layouts.emplace_front(request, made);
+    s.index.emplace(request, s.layouts.begin());
     if (s.layouts.size() > kLayoutLimit) {
         s.index.erase(s.layouts.back().first);
         s.layouts.pop_back();

@@ -34,7 +34,7 @@ public:
     static FontEngine& shared();
     ~FontEngine();
 
-    std::shared_ptr<const FontTextLayout> layout(const FontTextSpec& spec);
+    std::shared_ptr<const FontTextLayout> layout(const FontTextRequest& request);
     // Only the glyphs' and underlines' own dots are set (or, in colour 0,
     // cleared); whatever falls off the page is left out.
     void draw(PageRaster& raster, const FontTextPlacement& at, const FontTextLayout& text);

@@ -9,15 +9,15 @@
 namespace quillset {
 
 // What a font text asks for, as its statement gives it.
-struct FontTextSpec {
+struct FontTextRequest {
     std::string family; // UTF-8; empty: the default family
     std::string text;   // UTF-8; a line feed starts a new line
     int size = 0;
     int style = 0;
     int align = 0;
     int width = 0;
-    friend bool operator==(const FontTextSpec&, const FontTextSpec&) = default;
-    friend bool operator<(const FontTextSpec& a, const FontTextSpec& b) {
+    friend bool operator==(const FontTextRequest&, const FontTextRequest&) = default;
+    friend bool operator<(const FontTextRequest& a, const FontTextRequest& b) {
         return std::tie(a.family, a.text, a.size, a.style, a.align, a.width) <
                std::tie(b.family, b.text, b.size, b.style, b.align, b.width);
     }

@@ -72,10 +72,11 @@ FaceStyle FontTextLayouter::faceFor(char32_t c, const FaceStyle& previous, Prepa
     return {face, text.bold && !file->bold, text.italic && !file->italic};
 }
 
-void FontTextLayouter::prepare(const FontTextSpec& spec, Prepared& text, FontTextLayout& out) {
-    text.bold = (spec.style & fontstyle::kBold) != 0;
-    text.italic = (spec.style & fontstyle::kItalic) != 0;
-    const FamilyChoice& choice = catalog_.choose(spec.family, text.bold, text.italic);
+void FontTextLayouter::prepare(const FontTextRequest& request, Prepared& text,
+                               FontTextLayout& out) {
+    text.bold = (request.style & fontstyle::kBold) != 0;
+    text.italic = (request.style & fontstyle::kItalic) != 0;
+    const FamilyChoice& choice = catalog_.choose(request.family, text.bold, text.italic);
     out.note = choice.note;
     out.familyUsed = choice.file.family;
     text.family = choice.file.family;
@@ -84,7 +85,7 @@ void FontTextLayouter::prepare(const FontTextSpec& spec, Prepared& text, FontTex
 
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
-    text.text = icu::UnicodeString::fromUTF8(spec.text);
+    text.text = icu::UnicodeString::fromUTF8(request.text);
     if (U_SUCCESS(status))
         text.text = nfc->normalize(text.text, status);
 
@@ -183,11 +184,11 @@ FontTextLayouter::Line FontTextLayouter::shapeLine(const Prepared& text, int sta
     return line;
 }
 
-FontTextLayout FontTextLayouter::lay(const FontTextSpec& spec) {
+FontTextLayout FontTextLayouter::lay(const FontTextRequest& request) {
     FontTextLayout out;
     Prepared text;
-    prepare(spec, text, out);
-    const int asked = std::clamp(spec.size, kMinFontSize, kMaxFontSize);
+    prepare(request, text, out);
+    const int asked = std::clamp(request.size, kMinFontSize, kMaxFontSize);
     std::vector<Line> lines;
     const auto shapeAll = [&](int size) {
         lines.clear();
@@ -200,27 +201,27 @@ FontTextLayout FontTextLayouter::lay(const FontTextSpec& spec) {
     };
     int size = asked;
     int widest = shapeAll(size);
-    if (spec.width > 0 && widest > spec.width && asked > kMinFontSize) {
+    if (request.width > 0 && widest > request.width && asked > kMinFontSize) {
         // Widths grow about as the size does: the sizes well above where
         // they would fit are not tried one by one.
-        size = std::clamp(asked * spec.width / widest + 2, kMinFontSize, asked - 1);
+        size = std::clamp(asked * request.width / widest + 2, kMinFontSize, asked - 1);
         widest = shapeAll(size);
-        while (widest > spec.width && size > kMinFontSize)
+        while (widest > request.width && size > kMinFontSize)
             widest = shapeAll(--size);
     }
-    out.fits = spec.width <= 0 || widest <= spec.width;
+    out.fits = request.width <= 0 || widest <= request.width;
     out.size = size;
-    out.width = spec.width > 0 ? spec.width : widest;
+    out.width = request.width > 0 ? request.width : widest;
 
     const FaceMetrics metrics =
         text.faces.front().face >= 0 ? faces_.metrics(text.faces.front().face, size) : FaceMetrics{};
-    const bool underline = (spec.style & fontstyle::kUnderline) != 0;
+    const bool underline = (request.style & fontstyle::kUnderline) != 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int baseline = metrics.ascent + static_cast<int>(i) * metrics.lineHeight;
         const int room = out.width - lines[i].advance;
-        const int shift = spec.align == static_cast<int>(FontAlign::Centre) ? room / 2
-                          : spec.align == static_cast<int>(FontAlign::Right) ? room
-                                                                             : 0;
+        const int shift = request.align == static_cast<int>(FontAlign::Centre)  ? room / 2
+                          : request.align == static_cast<int>(FontAlign::Right) ? room
+                                                                                : 0;
         for (PlacedGlyph glyph : lines[i].glyphs) {
             glyph.x += shift;
             glyph.y += baseline;

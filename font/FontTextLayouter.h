@@ -25,7 +25,7 @@ public:
     FontTextLayouter(const FontTextLayouter&) = delete;
     FontTextLayouter& operator=(const FontTextLayouter&) = delete;
 
-    FontTextLayout lay(const FontTextSpec& spec);
+    FontTextLayout lay(const FontTextRequest& request);
 
 private:
     struct Prepared;
@@ -33,7 +33,7 @@ private:
         std::vector<PlacedGlyph> glyphs; // pens from the line's start, on its baseline
         int advance = 0;
     };
-    void prepare(const FontTextSpec& spec, Prepared& text, FontTextLayout& out);
+    void prepare(const FontTextRequest& request, Prepared& text, FontTextLayout& out);
     FaceStyle faceFor(char32_t character, const FaceStyle& previous, Prepared& text);
     Line shapeLine(const Prepared& text, int start, int end, int size);
     void shapeRun(const Prepared& text, int lineStart, int lineEnd, int from, int to, bool rtl,

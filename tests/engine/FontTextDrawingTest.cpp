@@ -28,8 +28,9 @@ using testing::makeRaster;
 const char* const kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const char* const kLohit = "/usr/share/fonts/truetype/lohit-devanagari/Lohit-Devanagari.ttf";
 
-FontTextSpec spec(std::string family, std::string text, int size, int align = 0, int width = 0) {
-    FontTextSpec s;
+FontTextRequest request(std::string family, std::string text, int size, int align = 0,
+                        int width = 0) {
+    FontTextRequest s;
     s.family = std::move(family);
     s.text = std::move(text);
     s.size = size;
@@ -49,7 +50,7 @@ Dots pageDots(const PageRaster& raster) {
     return dots;
 }
 
-Dots drawn(const FontTextSpec& s, int x, int y, int angle = 0) {
+Dots drawn(const FontTextRequest& s, int x, int y, int angle = 0) {
     FontEngine& engine = FontEngine::shared();
     const auto raster = makeRaster(576, 800);
     engine.draw(*raster, {x, y, 1, angle}, *engine.layout(s));
@@ -104,7 +105,7 @@ TEST(FontTextDrawing, AGlyphIsFreeTypesOwnDotsOnTheBaseline) {
         SCOPED_TRACE(std::string(c.text) + " at " + std::to_string(c.size));
         const Dots expected = freeTypeGlyph(c.file, c.character, c.size, 37, 50);
         ASSERT_FALSE(expected.empty());
-        EXPECT_EQ(drawn(spec(c.family, c.text, c.size), 37, 50), expected);
+        EXPECT_EQ(drawn(request(c.family, c.text, c.size), 37, 50), expected);
     }
 }
 
@@ -130,7 +131,7 @@ TEST(FontTextDrawing, ShapesAsHarfBuzzItself) {
     };
     for (const ShapingCase& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto text = FontEngine::shared().layout(spec(c.family, c.text, 24));
+        const auto text = FontEngine::shared().layout(request(c.family, c.text, 24));
         std::vector<unsigned> glyphs;
         for (const PlacedGlyph& g : text->glyphs)
             glyphs.push_back(g.glyph);
@@ -219,7 +220,7 @@ TEST(FontTextDrawing, AMultiLineCentredTextTurnsAboutItsCorner) {
 TEST(FontTextDrawing, ShrinksToTheLargestSizeThatFitsTheWidth) {
     const std::string text = "Nguyễn Văn An\nŁukasz Øyvind Şükrü";
     FontEngine& engine = FontEngine::shared();
-    const auto natural = [&](int size) { return engine.layout(spec("", text, size))->width; };
+    const auto natural = [&](int size) { return engine.layout(request("", text, size))->width; };
     for (const int fitting : {6, 9, 20, 47, 130}) {
         int size = fitting;
         while (natural(size + 1) == natural(size))
@@ -227,17 +228,17 @@ TEST(FontTextDrawing, ShrinksToTheLargestSizeThatFitsTheWidth) {
         const int width = natural(size);
         for (const int asked : {size + 1, size + 5, 600}) {
             SCOPED_TRACE("width " + std::to_string(width) + ", asked " + std::to_string(asked));
-            const auto shrunk = engine.layout(spec("", text, asked, 0, width));
+            const auto shrunk = engine.layout(request("", text, asked, 0, width));
             EXPECT_EQ(shrunk->size, size);
             EXPECT_TRUE(shrunk->fits);
             EXPECT_EQ(shrunk->width, width);
             if (size > 6) {
-                const auto narrower = engine.layout(spec("", text, asked, 0, width - 1));
+                const auto narrower = engine.layout(request("", text, asked, 0, width - 1));
                 EXPECT_LT(narrower->size, size);
             }
         }
     }
-    const auto tooWide = engine.layout(spec("", text, 40, 0, natural(6) - 1));
+    const auto tooWide = engine.layout(request("", text, 40, 0, natural(6) - 1));
     EXPECT_EQ(tooWide->size, 6);
     EXPECT_FALSE(tooWide->fits);
     EXPECT_EQ(fontTextProblems(*tooWide, natural(6) - 1),
@@ -247,19 +248,20 @@ TEST(FontTextDrawing, ShrinksToTheLargestSizeThatFitsTheWidth) {
 
 TEST(FontTextDrawing, SaysWhatItCannotDrawAsAsked) {
     FontEngine& engine = FontEngine::shared();
-    const auto missing = engine.layout(spec("", "a𓂀b王", 24));
+    const auto missing = engine.layout(request("", "a𓂀b王", 24));
     EXPECT_EQ(missing->missing, (std::vector<std::string>{"𓂀", "王"}));
     EXPECT_EQ(missing->glyphs.size(), 2u);
     EXPECT_EQ(fontTextProblems(*missing, 0),
               std::vector<std::string>{"no installed font has '𓂀', '王'"});
 
-    const auto absent = engine.layout(spec("Arial", "Łukasz", 24));
+    const auto absent = engine.layout(request("Arial", "Łukasz", 24));
     EXPECT_EQ(absent->note, "'Arial' is not installed; drawn with DejaVu Sans");
     EXPECT_EQ(absent->familyUsed, "DejaVu Sans");
-    EXPECT_EQ(drawn(spec("Arial", "Łukasz", 24), 10, 10), drawn(spec("", "Łukasz", 24), 10, 10));
+    EXPECT_EQ(drawn(request("Arial", "Łukasz", 24), 10, 10),
+              drawn(request("", "Łukasz", 24), 10, 10));
 
     // A character the family lacks comes from the next font that has it.
-    const auto fallback = engine.layout(spec("DejaVu Serif", "Aक", 24));
+    const auto fallback = engine.layout(request("DejaVu Serif", "Aक", 24));
     EXPECT_TRUE(fallback->missing.empty());
     EXPECT_TRUE(fallback->note.empty());
     EXPECT_EQ(fallback->glyphs.size(), 2u);
@@ -269,7 +271,7 @@ TEST(FontTextDrawing, TheGlyphCacheStaysWithinItsBound) {
     FontEngine& engine = FontEngine::shared();
     const auto raster = makeRaster(832, 800);
     for (int size = 300; size <= 600; size += 2)
-        engine.draw(*raster, {0, 0, 1, 0}, *engine.layout(spec("", "W@", size)));
+        engine.draw(*raster, {0, 0, 1, 0}, *engine.layout(request("", "W@", size)));
     const auto use = engine.cacheUse();
     EXPECT_LE(use.glyphBytes, FontEngine::kGlyphBytesLimit);
     EXPECT_GT(use.glyphBytes, FontEngine::kGlyphBytesLimit / 2);
